@@ -44,7 +44,8 @@ public:
 
     // Nesting of the value being decoded; enter raises -29 past kBerMaxNesting.
     void enter() {
-        if (++depth_ > kBerMaxNesting) raise(kBerNestingTooDeep);
+        if (depth_ == kBerMaxNesting) raise(kBerNestingTooDeep);
+        ++depth_;
     }
     void leave() { --depth_; }
     int depth() const { return depth_; }

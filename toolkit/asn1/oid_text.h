@@ -6,8 +6,10 @@
 #include "toolkit/asn1/ber_decode_context.h"
 #include "toolkit/asn1/ber_primitives.h"
 
-// Fills out with newly allocated contents octets of the OID the text names (released with ASN_FreeOid);
-// fewer than two arcs give an empty OID. Raises -27 through ctx when memory is exhausted.
+// Fills out with newly allocated contents octets of the OID the text names (released with ASN_FreeOid or
+// MemFree). The text is not checked: runs of dots separate arcs, each arc is read as atol reads it, and
+// fewer than two arcs (a null text included) give an empty OID. Raises -27 through ctx when memory is
+// exhausted.
 void ASN_MakeOid(const char* text, BerOid* out, BerDecodeContext& ctx);
-// Dotted text of the OID; "0.0" for an empty one. At most 4999 characters.
+// Dotted text of the OID; "0.0" for an empty or null one. At most 4999 characters, the rest cut off.
 std::string ASN_OidToText(const BerOid* oid);
