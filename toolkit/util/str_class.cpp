@@ -72,9 +72,7 @@ int StrHasDigit(std::string_view text) {
 }
 
 int StrIsNumber(std::string_view text) {
-    while (!text.empty() && octet::isBlankOrTab(text.front())) text.remove_prefix(1);
-    while (!text.empty() && octet::isBlankOrTab(text.back())) text.remove_suffix(1);
-    return allOf(text, octet::isDigit);
+    return allOf(octet::trimBlanksAndTabs(text), octet::isDigit);
 }
 
 int StrHasNoneOf(std::string_view text, std::string_view set) {

@@ -4,6 +4,7 @@
 
 #include "toolkit/util/str_case.h"
 #include "toolkit/util/str_number.h"
+#include "toolkit/util/str_text.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ int32_t StrDayOfYear(std::string_view month, std::string_view day, std::string_v
     for (size_t i = 0; i < kMonths.size(); ++i) {
         const MonthRow& row = kMonths[i];
         if (StrCaseCompare(month, row.name) == 0 || month == row.number) {
-            return dayOfMonth + row.offset + (i >= 2 ? leap : 0);
+            return octet::clampToInt32(int64_t{dayOfMonth} + row.offset + (i >= 2 ? leap : 0));
         }
     }
     return -1;

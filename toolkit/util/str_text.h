@@ -11,6 +11,7 @@
 //   end) is never fatal: the routine changes nothing and gives its "nothing found" result.
 // - New texts are std::string, except StrDup, whose copy is counted memory freed with ErrFree.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -51,6 +52,17 @@ inline std::optional<size_t> indexOf(std::string_view text, int32_t position) {
 
 inline int32_t position(size_t index) {
     return static_cast<int32_t>(index);
+}
+
+// A result computed in 64 bits, held at the 32-bit limits.
+inline int32_t clampToInt32(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+inline std::string_view trimBlanksAndTabs(std::string_view text) {
+    while (!text.empty() && isBlankOrTab(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlankOrTab(text.back())) text.remove_suffix(1);
+    return text;
 }
 
 }  // namespace octet

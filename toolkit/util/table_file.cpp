@@ -8,19 +8,22 @@
 #include <string_view>
 
 #include "toolkit/util/err_report.h"
+#include "toolkit/util/str_extract.h"
+#include "toolkit/util/str_text.h"
 
 namespace {
 
 constexpr const char* kTag = "TBL";
 
-bool isBlank(int c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+// Octet classes of a read result; EOF belongs to none.
+bool isWhite(int c) {
+    return c != EOF && octet::isWhite(static_cast<char>(c));
 }
 bool isDigit(int c) {
-    return c >= '0' && c <= '9';
+    return c != EOF && octet::isDigit(static_cast<char>(c));
 }
 bool isLetter(int c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    return c != EOF && octet::isLetter(static_cast<char>(c));
 }
 
 int readOctet(TblFile* table) {
@@ -37,12 +40,6 @@ void putBack(TblFile* table, int c) {
     table->pendingOctet = c;
 }
 
-char* copyText(std::string_view text) {
-    auto* copy = static_cast<char*>(ErrAllocString(static_cast<int32_t>(text.size() + 1), "STR1"));
-    std::memcpy(copy, text.data(), text.size());
-    return copy;
-}
-
 TblToken* newToken(int32_t type) {
     auto* token = static_cast<TblToken*>(ErrAlloc(sizeof(TblToken), kTag));
     token->type = type;
@@ -51,7 +48,7 @@ TblToken* newToken(int32_t type) {
 
 TblToken* textToken(int32_t type, std::string_view text) {
     TblToken* token = newToken(type);
-    token->value.text = copyText(text);
+    token->value.text = StrDup(text);
     return token;
 }
 
@@ -217,7 +214,7 @@ void TblClose(TblFile* table) {
 TblToken* TblReadToken(TblFile* table) {
     int c = readOctet(table);
     for (;;) {
-        while (isBlank(c)) c = readOctet(table);
+        while (isWhite(c)) c = readOctet(table);
         if (c != '/') break;
         skipComment(table);
         c = readOctet(table);

@@ -65,8 +65,8 @@ int StrAppendToFile(const std::string& path, std::string_view text) {
         reportOpenFailure(path, "STR57", "STR56");
         return 0;
     }
-    std::fwrite(text.data(), 1, text.size(), file.get());
-    return 1;
+    const bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
+    return written && std::fflush(file.get()) == 0 ? 1 : 0;
 }
 
 int StrAppendLineFromFile(std::FILE* file, std::string& text) {

@@ -15,8 +15,8 @@ inline constexpr size_t kStrFindInFileLimit = 100000;
 // system's text for the error goes to the error stream, ErrReport mode 0 reports "Failed to open file
 // <path>" (modules "STR36", "STR37"), out becomes a single blank and the result is 0.
 int StrReadFile(const std::string& path, std::string& out);
-// Appends the text's octets to the file: 1. When the file cannot be opened, the same reports (modules
-// "STR57", "STR56") and 0.
+// Appends the text's octets to the file: 1; 0 when they could not all be written. When the file cannot be
+// opened, the same reports (modules "STR57", "STR56") and 0; the text is never changed.
 int StrAppendToFile(const std::string& path, std::string_view text);
 // Appends to the text the octets read up to the next line feed or the end of the file (neither is stored);
 // gives the last value read: '\n' or EOF.

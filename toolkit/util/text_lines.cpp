@@ -16,12 +16,6 @@ void forEachLine(std::string_view text, Visit visit) {
     }
 }
 
-std::string_view trimBlanksAndTabs(std::string_view text) {
-    while (!text.empty() && octet::isBlankOrTab(text.front())) text.remove_prefix(1);
-    while (!text.empty() && octet::isBlankOrTab(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 size_t lastNonWhite(std::string_view text) {
     size_t i = text.size();
     while (i > 0 && octet::isWhite(text[i - 1])) --i;
@@ -103,7 +97,7 @@ void StrSetLastNonWhite(std::string& text, char ch) {
 int StrEndsWithPrompt(std::string_view text) {
     const size_t lineFeed = text.rfind('\n');
     const std::string_view line =
-        trimBlanksAndTabs(text.substr(lineFeed == std::string_view::npos ? 0 : lineFeed + 1));
+        octet::trimBlanksAndTabs(text.substr(lineFeed == std::string_view::npos ? 0 : lineFeed + 1));
     return line == "?" || line == ">" ? 1 : 0;
 }
 

@@ -10,15 +10,6 @@
 
 namespace {
 
-bool isWhiteInLine(char c) {
-    return octet::isWhite(c) && c != '\n';
-}
-
-size_t skipWhiteInLine(std::string_view text, size_t i) {
-    while (i < text.size() && isWhiteInLine(text[i])) ++i;
-    return i;
-}
-
 // The end of the match of marker that starts at start in the text, no value when it does not match there.
 std::optional<size_t> matchAt(std::string_view text, size_t start, std::string_view marker) {
     size_t i = start;
@@ -32,8 +23,8 @@ std::optional<size_t> matchAt(std::string_view text, size_t start, std::string_v
         ++i;
         ++m;
         if (text[i - 1] == '\n') {
-            i = skipWhiteInLine(text, i);
-            m = skipWhiteInLine(marker, m);
+            i = static_cast<size_t>(StrSkipWhiteInLine(text, octet::position(i)));
+            m = static_cast<size_t>(StrSkipWhiteInLine(marker, octet::position(m)));
         }
     }
     return i;

@@ -60,7 +60,7 @@ int32_t StrFindBreak(std::string_view text, int32_t start, char quote, int32_t w
             inside = !inside;
         } else if (!inside && text[i] == ' ') {
             if (static_cast<int64_t>(i - *index) > width) {
-                return previous >= 0 ? static_cast<int32_t>(previous) : start + width - 3;
+                return octet::clampToInt32(previous >= 0 ? previous : int64_t{start} + width - 3);
             }
             previous = static_cast<int64_t>(i);
         }
@@ -71,7 +71,7 @@ int32_t StrFindBreak(std::string_view text, int32_t start, char quote, int32_t w
 void StrJustify(std::string& text, int32_t width, int32_t margin) {
     if (width < 1) return;
     StrTrimLineEnds(text);
-    StrBreakLongWords(text, width - margin - 2);
+    StrBreakLongWords(text, octet::clampToInt32(int64_t{width} - margin - 2));
     std::string out;
     size_t lineStart = 0;
     int32_t column = 0;

@@ -1,5 +1,7 @@
 #include "toolkit/util/text_walk.h"
 
+#include <algorithm>
+
 #include "toolkit/util/str_text.h"
 
 namespace {
@@ -14,7 +16,7 @@ size_t skipWhiteInLine(std::string_view text, size_t i) {
 }
 
 bool nonWhiteFollows(std::string_view text, size_t from) {
-    return text.find_first_not_of(" \t\n\v\f\r", from) != std::string_view::npos;
+    return !std::all_of(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), octet::isWhite);
 }
 
 }  // namespace
