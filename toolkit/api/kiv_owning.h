@@ -15,7 +15,7 @@
 //   e     int32_t                        enumeration or CHOICE selector, from 1 for selectors, -1 invalid
 //   pe    std::optional<int32_t>         OPTIONAL ENUMERATED
 //   ppe   KivArray<int32_t>              array of enumerations
-//   u     struct of owning members       the alternatives of a CHOICE; only the one e<Name>Type selects is set
+//   u     struct of owning members       the alternatives of a CHOICE; only the one e<Name>Type names is set
 //   pv    bool                           an ASN.1 NULL component: present when true
 //   r     double                         REAL
 // Selectors and enumerations stay plain 32-bit integers so that out-of-range values remain representable
@@ -26,6 +26,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -35,7 +36,7 @@ using KivAssocId = long;
 // element, as over a NULL-terminated array.
 template <typename T>
 class KivArray {
-public:
+  public:
     KivArray() = default;  // absent
 
     static KivArray emptyArray() {
@@ -53,9 +54,14 @@ public:
         items_.push_back(std::move(element));
         return items_.back().get();
     }
+    // Appends a new element built from the arguments (structures are aggregates: brace-initialised).
     template <typename... Args>
     T* emplace(Args&&... args) {
-        return append(std::make_unique<T>(std::forward<Args>(args)...));
+        if constexpr (std::is_aggregate_v<T>) {
+            return append(std::unique_ptr<T>(new T{std::forward<Args>(args)...}));
+        } else {
+            return append(std::make_unique<T>(std::forward<Args>(args)...));
+        }
     }
 
     // Back to absent, releasing every element.
@@ -74,7 +80,7 @@ public:
 
     // Iterates over the elements before the first null one.
     class Iterator {
-    public:
+      public:
         Iterator(const KivArray* array, size_t i) : array_(array), i_(i) {}
         T& operator*() const { return *array_->items_[i_]; }
         Iterator& operator++() {
@@ -83,14 +89,14 @@ public:
         }
         bool operator==(const Iterator& other) const { return i_ == other.i_; }
 
-    private:
+      private:
         const KivArray* array_;
         size_t i_;
     };
     Iterator begin() const { return Iterator(this, 0); }
     Iterator end() const { return Iterator(this, size()); }
 
-private:
+  private:
     bool present_ = false;
     std::vector<std::unique_ptr<T>> items_;
 };

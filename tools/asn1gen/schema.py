@@ -323,6 +323,7 @@ class Schema:
             for name, annotation in node.annotations.items():
                 if name not in ("whole", "code", "codes"):
                     raise SchemaError(annotation.where, f"@{name} does not apply to {assignment.name}")
+            node.unit = unit
             alias = Alias(assignment.name, node, unit, assignment.where)
             unit.names[assignment.name] = alias
             unit.aliases.append(alias)
@@ -375,8 +376,6 @@ class Schema:
         elif node.base == "REF" or node.base == "ANY" or node.base in STRING_TYPES or node.base in SIMPLE_TYPES:
             for name, annotation in node.annotations.items():
                 raise SchemaError(annotation.where, f"@{name} applies to SEQUENCE, SET, CHOICE and list types")
-        if node.base in ("SEQUENCE OF", "SET OF") and False:
-            pass
 
     # Lookup and resolution.
     def lookup(self, unit, name, where):
@@ -440,7 +439,19 @@ class Schema:
         return use
 
     # Whole-schema checks and field resolution.
-    def resolve(self, unit):
+    def resolve(self):
+        """Resolves every loaded unit, then checks them; imported units are checked like the main one."""
+        for unit in self.units.values():
+            self._resolve_unit(unit)
+        for unit in self.units.values():
+            for record in unit.records:
+                if record.kind == "CHOICE":
+                    self._check_choice(record)
+                elif not record.is_list:
+                    self._check_sequence(record)
+        self._check_names()
+
+    def _resolve_unit(self, unit):
         for alias in unit.aliases:
             alias.use = self.use_of(alias.node)
             if alias.whole and (alias.use.explicit is not None or alias.use.ident is None):
@@ -452,12 +463,6 @@ class Schema:
             fields = [record.element] if record.is_list else record.fields
             for field in fields:
                 self._resolve_field(record, field)
-        for record in unit.records:
-            if record.kind == "CHOICE":
-                self._check_choice(record)
-            elif not record.is_list:
-                self._check_sequence(record)
-        self._check_names()
 
     def _resolve_field(self, record, field):
         if field.pending:

@@ -1,0 +1,20 @@
+#pragma once
+// Reads of INI ("profile") files with the rules of the Windows profile calls: sections and keys match
+// without regard to case, the first occurrence of a key wins, lines starting with ';' are comments,
+// a ';' inside a value is data, surrounding blanks are trimmed and one pair of matching surrounding
+// quotes is removed. A missing file, section or key gives the caller's default. The file is read anew
+// on every call.
+
+#include <string>
+
+namespace platform {
+
+std::string readProfileString(const std::string& file, const std::string& section, const std::string& key,
+                              const std::string& defaultValue);
+
+// The value's leading decimal digits with an optional sign; the default when the key is missing or its
+// value starts with no digit. Values beyond the range of int are clamped.
+int readProfileInt(const std::string& file, const std::string& section, const std::string& key,
+                   int defaultValue);
+
+}  // namespace platform

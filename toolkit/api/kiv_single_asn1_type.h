@@ -1,0 +1,56 @@
+#pragma once
+// The content of a single-ASN1-type EXTERNAL, chosen by eASN1Type.
+
+#include <cstdint>
+#include <memory>
+
+#include "toolkit/api/kiv_basic_types.h"
+#include "toolkit/api/kiv_external.h"
+#include "toolkit/api/kiv_opac_record.h"
+#include "toolkit/api/kiv_resource_report_formats.h"
+#include "toolkit/api/kiv_summary_record.h"
+#include "toolkit/api/kiv_task_package.h"
+#include "toolkit/api/kiv_update_package.h"
+
+// Value 8 has no constant: the raw BER of content whose object identifier is not a known one. Value 11 is
+// not used.
+enum KivASN1Type : int32_t {
+    AT_UnstructuredText = 1,
+    AT_OpacRecord = 2,
+    AT_SummaryRecord = 3,
+    AT_ResourceReport1 = 4,
+    AT_ResourceReport2 = 5,
+    AT_EsTaskPackage = 6,
+    AT_UpdateExtendedService = 7,
+    AT_ItemOrderExtendedService = 9,
+    AT_IllPdu = 10,
+    AT_ExplainRecord = 12,
+    AT_GenericRecord = 13,
+    AT_PromptObject = 14,
+    AT_Print = 15,
+    AT_Alert = 16,
+    AT_Corder = 17,
+    AT_CharSetAndLanguage = 18,
+    AT_ExportSpecification = 19,
+    AT_ExportInvocation = 20,
+    AT_UserInfoSearchResult1 = 21,
+    AT_SQLResult = 22,
+    AT_CipBItemOrderExtendedService = 23,
+    AT_CIPSpecificInfo = 24,
+};
+
+// Holds the contents that the toolkit converts itself (types 1 to 8); a content of another type arrives as
+// raw content (8).
+struct KivSingleASN1Type {
+    int32_t eASN1Type{};
+    struct {
+        std::unique_ptr<KivInternationalString> psUnstructuredText;
+        std::unique_ptr<KivOpacRecord> psOpacRecord;
+        std::unique_ptr<KivSummaryRecord> psSummaryRecord;
+        std::unique_ptr<KivResourceReport1> psResourceReport1;
+        std::unique_ptr<KivResourceReport2> psResourceReport2;
+        std::unique_ptr<KivEsTaskPackage> psEsTaskPackage;
+        std::unique_ptr<KivUpdateExtendedService> psUpdateExtendedService;
+        std::unique_ptr<KivOctets> psUnknownType;
+    } uASN1;
+};
