@@ -1,0 +1,48 @@
+#include "Quorvane/text/phrase_stop_words.h"
+
+#include <memory>
+
+#include "toolkit/util/err_report.h"
+#include "toolkit/util/str_class.h"
+#include "toolkit/util/table_file.h"
+
+namespace {
+
+struct TableCloser {
+    void operator()(TblFile* table) const { TblClose(table); }
+};
+
+}  // namespace
+
+bool IsUsableStopWord(std::string_view word) {
+    return StrIsWhite(word) == 0;
+}
+
+std::vector<std::string> ReadPhraseStopWords(const std::string& path, const ControlFileFault& fault) {
+    std::vector<std::string> words;
+    std::unique_ptr<TblFile, TableCloser> table(TblOpen(path.c_str(), TblRead));
+    if (!table) return words;
+    while (TblReadRecord(table.get()) != 0) {
+        TblField field{};
+        while (TblGetField(table.get(), &field) != 0) {
+            bool hasText = field.type == TblFieldString || field.type == TblFieldWord;
+            std::string text = hasText ? field.value.text : "";
+            if (hasText) ErrFree(field.value.text);
+            if (field.type != TblFieldString) {
+                fault("No stopword in stopwords.tbl");
+            } else if (!IsUsableStopWord(text)) {
+                fault("Blank stopword in phrasestop1.tbl");
+            } else {
+                words.push_back(std::move(text));
+            }
+        }
+    }
+    return words;
+}
+
+const std::vector<std::string>& LoadPhraseStopWords(std::string_view controlFilesDir,
+                                                    const ControlFileFault& fault) {
+    static const std::vector<std::string> words =
+        ReadPhraseStopWords(std::string(controlFilesDir) + "phrasestop1.tbl", fault);
+    return words;
+}
