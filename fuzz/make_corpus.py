@@ -90,7 +90,213 @@ UNKNOWN = tlv(0x06, oid_contents("1.2.3.4"))
 INNER = bytes.fromhex("3003020107")
 CLOSE = bytes.fromhex("BF30059F81530100")
 
+
+def carried_seeds():
+    """EXTERNALs carrying a value of each registered record syntax and package under its identifier."""
+    values = {
+        "1.2.840.10003.5.102": "3035A10E06072A8648CE13050A8103616263A223A10E06072A8648CE13050A8103616263"
+                               "A2118B025141B30B30098101FF860100870100",
+        "1.2.840.10003.5.103": "30088102616282026364",
+        "1.2.840.10003.5.105": "30253023A203820103A41CA61A30183016A203820102A40FA60D300B3009A203820101A4028300",
+        "1.2.840.10003.5.106": "301881072A8648CE130904890102AA05280306012AAB0306012A",
+        "1.2.840.10003.7.1": "3019A113300681010182010A300981010882016483010282026F6B",
+        "1.2.840.10003.7.2": "3011A10F300DA10481026B62A205810105A200",
+        "1.2.840.10003.8.1": "A11B3009A105A1038101028500300EA10482027077A6061B01611B0162",
+        "1.2.840.10003.9.4": "A104A2023000",
+        "1.2.840.10003.9.5": "A10FA109300781010182026462A2023000",
+        "1.2.840.10003.9.6": "A111A10D300BA103810100A204810231328200",
+        "1.2.840.10003.9.7": "A118A10B3009A1048102706E820101A2093007810131A2028100",
+        "1.2.840.10003.10.1": "300530038201FF",
+        "1.0.10163.5.101": "1B03616263",
+        "1.0.10163.7.2": "3000",
+    }
+    return {
+        "carried_" + text.replace(".", "_"): external(tlv(0x06, oid_contents(text)),
+                                                      tlv(0xA0, bytes.fromhex(value)))
+        for text, value in values.items()
+    }
+
+
+def apdu_seeds():
+    """Valid APDUs of every type, some with indefinite lengths, constructed strings and carried records."""
+
+    def t(identifier, *contents):
+        return tlv(bytes.fromhex(identifier), b"".join(contents))
+
+    def ind(identifier, *contents):
+        return indefinite(bytes.fromhex(identifier), b"".join(contents))
+
+    def num(identifier, value):
+        return t(identifier, integer_contents(value))
+
+    def oid(identifier, text):
+        return t(identifier, oid_contents(text))
+
+    bib1, usmarc, resource1 = "1.2.840.10003.3.1", "1.2.840.10003.5.10", "1.2.840.10003.7.1"
+    reference = t("82", b"ref-1")
+    other_info = t(
+        "BF8149",
+        t("30", t("A1", oid("81", "1.2.840.10003.10.1"), num("82", 3)), t("82", b"info")),
+        t("30", oid("85", "1.2.3")),
+    )
+    diag = t("30", oid("06", "1.2.840.10003.4.1"), num("02", 114), t("1B", b"title"))
+    diag1 = external(tlv(0x06, b"\x29"), t("A0", bytes.fromhex("300F300DA10BA10906012A0201011B0161")))
+    report = external(oid("06", resource1), t("81", b"report"))
+    attributes = t("BF2C", t("30", num("9F78", 1), num("9F79", 4)), t("30", num("9F78", 2), num("9F79", 3)))
+
+    def operand(use, term):
+        return t("A0", t("BF66", t("BF2C", t("30", num("9F78", 1), num("9F79", use))), t("9F2D", term)))
+
+    def node(rpn1, rpn2, operator):
+        return t("A1", rpn1, rpn2, t("BF2E", operator))
+
+    prox = t("A3", t("81", b"\x00"), num("82", 3), t("83", b"\xff"), num("84", 2), t("A5", num("81", 2)))
+    rpn = node(
+        node(node(operand(4, b"rivers"), operand(1003, b"smith"), t("80")), operand(21, b"maps"), t("81")),
+        node(t("A0", t("9F1F", b"previous")), operand(31, b"1999"), t("82")),
+        prox,
+    )
+
+    def record(contents):
+        return t("30", t("80", b"Default"), t("A1", contents))
+
+    records = t(
+        "BC",
+        record(t("A1", external(SUTRS, t("A0", t("1B", b"a record of text"))))),
+        record(t("A1", external(UNKNOWN, t("81", bytes(range(64)))))),
+        t("30", t("A1", t("A2", diag))),
+        t("30", t("A1", t("A2", diag1))),
+        t("30", t("A1", t("A3", t("04", b"fragment")))),
+    )
+    statuses = t("30", t("9F1F", b"default"), num("9F21", 0))
+    term_info = t(
+        "A1",
+        t("9F2D", b"cat"),
+        t("80", b"Cat"),
+        attributes,
+        t("A4", t("BF66", attributes, t("9F2D", b"kitten"))),
+        num("82", 12),
+        t("A3", t("30", t("A1", attributes), t("A2", num("02", 5)))),
+    )
+    sort_keys = t(
+        "A5",
+        t("30", t("A1", t("80", b"title")), num("81", 0), num("82", 1), t("A3", t("83", b"zzz"))),
+        t("30", t("A2", t("30", t("9F69", b"Default"), t("A2", oid("06", bib1), attributes))), num("81", 1),
+          num("82", 0), t("A3", t("81"))),
+        t("30", t("A1", t("A1", oid("81", "1.2.840.10003.13.1"))), num("81", 0), num("82", 0)),
+    )
+    unit = t("A2", t("A1", t("1B", b"ISO")), t("A2", num("82", 1)), t("A3", t("81", b"day")), num("84", 0))
+    return {
+        "init_request": t(
+            "B4", reference, t("83", b"\x05\xe0"), t("84", b"\x00\xe0\x00"), num("85", 1048576),
+            num("86", 1048576), t("A7", t("30", t("80", b"group"), t("81", b"user"), t("82", b"secret"))),
+            t("9F6E", b"81"), t("9F6F", b"Quorvane seed"), t("9F70", b"1.0"),
+            t("AB", external(UNKNOWN, t("81", b"user information"))), other_info,
+        ),
+        "init_request_indefinite": ind(
+            "B4", ind("A3", t("03", b"\x00\xc0"), t("03", b"\x05\x80")), t("84", b"\x00\xe0\x00"),
+            num("85", 65536), num("86", 65536), ind("A7", t("1A", b"open-id")),
+            ind("BF6F", t("04", b"Quor"), t("04", b"vane")),
+        ),
+        "init_request_anonymous": t("B4", t("83", b"\x05\xe0"), t("84", b"\x00\xe0\x00"), num("85", 4096),
+                                    num("86", 4096), t("A7", t("05"))),
+        "init_response": t(
+            "B5", reference, t("83", b"\x05\xe0"), t("84", b"\x00\xe0\x00"), num("85", 65536), num("86", 65536),
+            t("8C", b"\xff"), t("9F6E", b"Q"), t("9F6F", b"Quorvane"), t("9F70", b"1"),
+            t("AB", external(SUTRS, t("A0", t("1B", b"welcome")))), other_info,
+        ),
+        "search_request": t(
+            "B6", reference, num("8D", 0), num("8E", 1), num("8F", 0), t("90", b"\xff"), t("91", b"default"),
+            t("B2", t("9F69", b"Default"), t("9F69", b"Books")), t("BF64", t("80", b"B")),
+            t("BF65", t("A1", t("30", t("9F69", b"Default"), t("9F67", b"F")))), oid("9F68", usmarc),
+            t("B5", t("A1", oid("06", bib1), rpn)), t("BF814B", t("30", t("82", b"search info"))), other_info,
+        ),
+        "search_request_indefinite": ind(
+            "B6", num("8D", 0), num("8E", 1), num("8F", 0), t("90", b"\x00"),
+            ind("B1", t("04", b"def"), t("04", b"ault")),
+            ind("B2", t("9F69", b"Default")), ind("B5", ind("A1", oid("06", bib1), operand(4, b"rivers"))),
+        ),
+        "search_request_sql": t(
+            "B6", num("8D", 0), num("8E", 1), num("8F", 0), t("90", b"\xff"), t("91", b"default"),
+            t("B2", t("9F69", b"Default")), t("B5", t("BF67", t("A0", t("01", b"\xff")), t("81", b"select 1"))),
+        ),
+        "search_response": t(
+            "B7", reference, num("97", 120), num("98", 5), num("99", 6), t("96", b"\xff"), num("9A", 1),
+            num("9B", 0), records, other_info,
+        ),
+        "present_request": t(
+            "B8", reference, t("9F1F", b"default"), num("9E", 1), num("9D", 10),
+            t("BF8154", t("30", num("81", 11), num("82", 5)), t("30", num("81", 20), num("82", 1))),
+            t("B3", t("80", b"F")), oid("9F68", usmarc), num("9F814C", 2), num("9F814E", 100000),
+            num("9F814F", 50000), other_info,
+        ),
+        "present_request_comp_spec": ind(
+            "B8", t("9F1F", b"default"), num("9E", 1), num("9D", 2),
+            t("BF8151", t("81", b"\xff"), t("A2", oid("81", "1.2.840.10003.13.1"), t("A2", t("81", b"B"))),
+              t("A3", t("30", ind("A1", t("9F69", b"Default")), t("A2", t("A2", t("81", b"F"))))),
+              t("A4", oid("06", usmarc), SUTRS)),
+        ),
+        "present_response": t("B9", reference, num("98", 5), num("99", 6), num("9B", 0), records, other_info),
+        "present_response_diagnostic": t("B9", num("98", 0), num("99", 1), num("9B", 5), t("BF8102", diag[2:])),
+        "delete_request": t(
+            "BA", reference, num("9F20", 0),
+            t("30", t("9F1F", b"default"), ind("BF1F", t("04", b"sec"), t("04", b"ond"))),
+            other_info,
+        ),
+        "delete_response": t(
+            "BB", reference, num("80", 0), t("A1", statuses), num("9F22", 0), t("BF23", statuses, statuses),
+            t("9F24", b"done"), other_info,
+        ),
+        "access_control_request": t("BC", reference, t("9F25", b"challenge"), other_info),
+        "access_control_request_external": t("BC", t("A0", external(UNKNOWN, t("A0", INNER)))),
+        "access_control_response": t("BD", reference, t("9F26", b"response"), t("BF815F", diag), other_info),
+        "resource_control_request": t(
+            "BE", reference, t("9F27", b"\x00"), t("BF28", report), num("9F29", 2), t("9F2A", b"\xff"),
+            t("9F2B", b"\x00"), other_info,
+        ),
+        "resource_control_response": t("BF1F", reference, t("9F2C", b"\xff"), t("9F2D", b"\x00"), other_info),
+        "trigger_resource_control_request": t(
+            "BF20", reference, num("9F2E", 1), oid("9F2F", "1.2.840.10003.7.2"), t("9F30", b"\xff"), other_info
+        ),
+        "resource_report_request": t("BF21", reference, t("9F8152", b"op-1"), oid("9F31", resource1), other_info),
+        "resource_report_response": t("BF22", reference, num("9F32", 0), t("BF33", report), other_info),
+        "scan_request": t(
+            "BF23", reference, t("A3", t("9F69", b"Default")), oid("06", bib1),
+            t("BF66", attributes, t("9F2D", b"cat")),
+            num("85", 0), num("86", 20), num("87", 1), other_info,
+        ),
+        "scan_response": t(
+            "BF24", reference, num("83", 1), num("84", 0), num("85", 2), num("86", 1),
+            t("A7", t("A1", term_info, t("A2", diag)), t("A2", diag)), oid("88", bib1), other_info,
+        ),
+        "sort_request": t(
+            "BF2B", reference, t("A3", t("1B", b"default"), ind("3B", t("04", b"sec"), t("04", b"ond"))),
+            t("84", b"sorted"), sort_keys, other_info,
+        ),
+        "sort_response": t(
+            "BF2C", reference, num("83", 0), num("84", 1), t("A5", diag, external(UNKNOWN, t("81", b"x"))),
+            other_info,
+        ),
+        "segment": t("BF2D", reference, num("98", 1), t("A0", record(t("A1", report))), other_info),
+        "extended_services_request": t(
+            "BF2E", reference, num("83", 1), oid("84", "1.2.840.10003.9.4"), t("85", b"pkg"), t("86", b"user"),
+            t("A7", num("81", 30), unit), t("A8", t("30", t("81", b"user"), t("A2", num("02", 1), num("02", 2)))),
+            t("89", b"description"), t("AA", UNKNOWN, t("81", b"parameters")), num("8B", 1), t("9F67", b"F"),
+            other_info,
+        ),
+        "extended_services_response": t(
+            "BF2F", reference, num("83", 1), t("A4", diag, diag1), t("A5", UNKNOWN, t("81", b"package")),
+            other_info,
+        ),
+        "close": CLOSE,
+        "close_every_component": t(
+            "BF30", reference, num("9F8153", 4), t("83", b"bye"), oid("84", resource1), t("A5", report), other_info
+        ),
+        "unknown_apdu": bytes.fromhex("BF3100"),
+    }
+
 SEEDS = {
+    "fuzz_apdu": apdu_seeds(),
     "fuzz_ber_element_check": {
         "definite": bytes.fromhex("3003020105"),
         "indefinite": bytes.fromhex("30800201050000"),
@@ -175,6 +381,7 @@ SEEDS = {
             + indefinite(0xA2, tlv(0x03, bytes.fromhex("00FF")) + tlv(0x03, bytes.fromhex("04F0"))),
         ),
         "empty": external(),
+        **carried_seeds(),
     },
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-// Where SIReportError hands an error to the association's trace. The trace registry implements it: under
-// its lock it finds the association's trace entry and, when the entry's level is not 0, writes the error
-// block there. Until that registry is linked in, no association is traced.
+// Where an error meets the association's trace: the error block, and the seam through which SIReportError
+// hands an error to the trace registry.
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/session/si_error.h"
@@ -9,3 +8,13 @@
 // 1 after writing the error block of *error with the diagnostic text to the trace of a traced association;
 // 0, writing nothing, when the association has no trace entry or one of level 0.
 int siTraceReportedError(KivAssocId assocId, SIError** error, const char* diagnostic);
+
+// Writes the error block of *error to the association's trace, all of it at line level Trace_Low:
+//   "An error has occured, Error structure is:\n"
+//   "eErrorClass == " and the class's name
+//   for SI_Abort "uErrorCode.psAbort->eAbortSource == %d\n", "...->lAbortReason == %d\n" and
+//   "...->pcDiagnostics == %s\n"; for the other classes "uErrorCode.lIfOsCoError == %d\n" and
+//   "Diagnostic: %s\n" with the diagnostic text (empty for null)
+//   "eAssociationState == " and the state's name.
+// Nothing for a null record or an untraced association.
+void SITraceError(KivAssocId assocId, SIError** error, const char* diagnostic);
