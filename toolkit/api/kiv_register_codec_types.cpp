@@ -1,0 +1,20 @@
+#include "toolkit/api/kiv_register_codec_types.h"
+
+#include <mutex>
+
+#include "toolkit/codec/records/oid_overwrites_d.h"
+#include "toolkit/codec/records/oid_overwrites_e.h"
+#include "toolkit/codec/records/oid_overwrites_f.h"
+#include "toolkit/codec/records/oid_overwrites_iso.h"
+#include "toolkit/codec/z3950/diag1_registration.h"
+
+void KivRegisterCodecTypes() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        codec::z3950::RegisterDiag1Types();
+        codec::records::RegisterDTypes();
+        codec::records::RegisterETypes();
+        codec::records::RegisterFTypes();
+        codec::records::RegisterIsoTypes();
+    });
+}
