@@ -1,14 +1,13 @@
 // EXTERNAL as a holder meets it: identifier and length read from the input, then DecodeEXTERNALContent. A
 // code or a value, never a fault or a leak. A value that decodes is printed and re-encoded (identifier 0x28);
-// the re-encoding must decode whole and encode again to the same octets. SUTRS is registered, so that both a
-// bound single-ASN1-type and a raw one (any other identifier) are reached.
+// the re-encoding must decode whole and encode again to the same octets. Every carried type is registered, so
+// that both bound single-ASN1-type values (every record syntax and package) and raw ones are reached.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
 #include "fuzz/fuzz_support.h"
-#include "toolkit/asn1/ber_any.h"
-#include "toolkit/asn1/ber_primitives.h"
+#include "toolkit/api/kiv_register_codec_types.h"
 #include "toolkit/asn1/ber_tag_length.h"
 #include "toolkit/codec/z3950/external.h"
 
@@ -21,25 +20,6 @@ using codec::z3950::FreeEXTERNAL;
 using codec::z3950::PrintEXTERNAL;
 
 constexpr uint8_t kExternalIdentifier = 0x28;
-
-// SUTRS (1.2.840.10003.5.101): a GeneralString.
-void registerSutrs() {
-    static const uint8_t sutrs[] = {0x2A, 0x86, 0x48, 0xCE, 0x13, 0x05, 0x65};
-    const BerOid oid{sizeof sutrs, const_cast<uint8_t*>(sutrs)};
-    const int registered = ASN_RegisterAnyByOid(
-        1, &oid, sizeof(BerOctets),
-        [](BerBuffer& buf, void* value) {
-            return ASN_EncodeGeneralString(buf, static_cast<BerOctets*>(value));
-        },
-        [](BerBuffer& buf, void* value, uint32_t& counter, BerDecodeContext& ctx) {
-            ASN_DecodeGeneralString(buf, static_cast<BerOctets*>(value), counter, ctx);
-        },
-        [](void* value) { ASN_FreeOctetString(static_cast<BerOctets*>(value)); },
-        [](std::FILE* out, void* value, uint16_t) {
-            ASN_PrintOctetString(out, static_cast<BerOctets*>(value));
-        });
-    fuzzCheck(registered == 1, "SUTRS is registered");
-}
 
 bool decodeExternal(const uint8_t* data, size_t size, EXTERNAL* value, size_t* consumed) {
     return fuzzDecode(
@@ -64,7 +44,7 @@ FuzzOctets encodeExternal(EXTERNAL* value) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    registerSutrs();
+    KivRegisterCodecTypes();
     return 0;
 }
 
