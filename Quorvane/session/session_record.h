@@ -5,7 +5,7 @@
 //
 // A request handler may touch the record only between LockSession and UnlockSession (session_lock.h);
 // set-up and release run while the record is marked busy or no longer reachable. Lists are DblLists whose
-// free routine, set by the Part that creates the list, releases their data: the record destroys them with
+// free routine, set by the code that creates the list, releases their data: the record destroys them with
 // ListDestroy when it is released (OwnedDblList).
 
 #include <sql.h>
@@ -81,7 +81,7 @@ struct SessionRecord {
     OwnedDblList marcHoldingsDefinitions;
     OwnedDblList grs1Definitions;
     OwnedDblList htmlDefinitions;
-    // 25. [ControlFiles] pcControlFilesDir, without a trailing separator (join with platform::joinPath).
+    // 25. [ControlFiles] pcControlFilesDir; join file names to it with platform::joinPath.
     std::string controlFilesDir;
     // 26. The any-OR text the search.tblx reader answers; absent when it gave none.
     std::optional<std::string> anyOrText;

@@ -10,11 +10,13 @@
 #include "toolkit/session/si_error.h"
 
 // 0 for a null EXTERNAL, else KivCheckExternal.
-int KivCheckOptionalExternal(KivAssocId assoc, const KivExternal* external, const std::string& path, SIError** out);
+int KivCheckOptionalExternal(KivAssocId assoc, const KivExternal* external, const std::string& path,
+                             SIError** out);
 // In order: a set pcObjectIdentifier that is neither dotted decimal nor a known content identifier, or that
 // would encode as an empty identifier (73, "pcObjectIdentifier"); then by eValueType the member it needs
 // (64) and its check; any other eValueType 66 on "eValueType".
 int KivCheckExternal(KivAssocId assoc, const KivExternal* external, const std::string& path, SIError** out);
 // 65 on "pcValue" (with the whole text as the value) unless pcValue holds a '0' or '1' character for
 // every one of the ulLength bits.
-int KivCheckArbitrary(KivAssocId assoc, const KivArbitrary* arbitrary, const std::string& path, SIError** out);
+int KivCheckArbitrary(KivAssocId assoc, const KivArbitrary* arbitrary, const std::string& path,
+                      SIError** out);

@@ -28,8 +28,9 @@ int KivCheckOptionalExternal(KivAssocId assoc, const KivExternal* external, cons
 
 int KivCheckExternal(KivAssocId assoc, const KivExternal* external, const std::string& path, SIError** out) {
     const KivTextView oid = external->pcObjectIdentifier;
-    if (!oid.absent() && ((KivIsInvalidObjectIdentifier(oid) != 0 && KivIsUnknownExternalOidValue(oid) != 0) ||
-                          KivIsUnencodableOidText(oid) != 0)) {
+    if (!oid.absent() &&
+        ((KivIsInvalidObjectIdentifier(oid) != 0 && KivIsUnknownExternalOidValue(oid) != 0) ||
+         KivIsUnencodableOidText(oid) != 0)) {
         return KivReportInvalidOid(assoc, path + "pcObjectIdentifier", out);
     }
     const auto& value = external->uExternalValue;
@@ -42,17 +43,21 @@ int KivCheckExternal(KivAssocId assoc, const KivExternal* external, const std::s
             return checkSingleASN1Type(assoc, value.psSingleASN1Type.get(),
                                        path + "uExternalValue.psSingleASN1Type->", out);
         case EVT_OctetAligned:
-            if (!value.psOctetAligned) return KivReportMissingField(assoc, path + "uExternalValue.psOctetAligned", out);
+            if (!value.psOctetAligned)
+                return KivReportMissingField(assoc, path + "uExternalValue.psOctetAligned", out);
             return 0;
         case EVT_Arbitrary:
-            if (!value.psArbitrary) return KivReportMissingField(assoc, path + "uExternalValue.psArbitrary", out);
-            return KivCheckArbitrary(assoc, value.psArbitrary.get(), path + "uExternalValue.psArbitrary->", out);
+            if (!value.psArbitrary)
+                return KivReportMissingField(assoc, path + "uExternalValue.psArbitrary", out);
+            return KivCheckArbitrary(assoc, value.psArbitrary.get(), path + "uExternalValue.psArbitrary->",
+                                     out);
         default:
             return KivReportValueOutOfRange(assoc, path + "eValueType", out);
     }
 }
 
-int KivCheckArbitrary(KivAssocId assoc, const KivArbitrary* arbitrary, const std::string& path, SIError** out) {
+int KivCheckArbitrary(KivAssocId assoc, const KivArbitrary* arbitrary, const std::string& path,
+                      SIError** out) {
     const KivTextView text = arbitrary->pcValue;
     const std::string_view bits = text.view();
     if (text.absent() || bits.size() < arbitrary->ulLength ||

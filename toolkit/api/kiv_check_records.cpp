@@ -42,11 +42,11 @@ int KivCheckRecords(KivAssocId assoc, const KivRecords* records, const std::stri
             return checkArray(assoc, member.ppsResponseRecord, path, "uRecord.ppsResponseRecord", out,
                               KivCheckResponseRecord);
         case RT_NonSurrDiagnostics:
-            return checkMember(assoc, member.psNonSurrogateDiag.get(), path, "uRecord.psNonSurrogateDiag", out,
-                               KivCheckDefaultDiagFormat);
+            return checkMember(assoc, member.psNonSurrogateDiag.get(), path, "uRecord.psNonSurrogateDiag",
+                               out, KivCheckDefaultDiagFormat);
         case RT_MultipleNonSurrDiagnostics:
-            return checkArray(assoc, member.ppsMultipleNonSurrogateDiag, path, "uRecord.ppsMultipleNonSurrogateDiag",
-                              out, KivCheckDiagRec);
+            return checkArray(assoc, member.ppsMultipleNonSurrogateDiag, path,
+                              "uRecord.ppsMultipleNonSurrogateDiag", out, KivCheckDiagRec);
         default:
             return KivReportValueOutOfRange(assoc, pathTo(path, "eRecordType"), out);
     }
@@ -57,14 +57,14 @@ int KivCheckResponseRecord(KivAssocId assoc, const KivResponseRecord* record, co
     const auto& member = record->uDbRecord;
     switch (record->eDbRecordType) {
         case DRT_Retrieval:
-            return checkMember(assoc, member.psRetrievalRecord.get(), path, "uDbRecord.psRetrievalRecord", out,
-                               KivCheckExternal);
+            return checkMember(assoc, member.psRetrievalRecord.get(), path, "uDbRecord.psRetrievalRecord",
+                               out, KivCheckExternal);
         case DRT_SurrogateDiagnostics:
-            return checkMember(assoc, member.psSurrogateDiagnostic.get(), path, "uDbRecord.psSurrogateDiagnostic",
-                               out, KivCheckDiagRec);
+            return checkMember(assoc, member.psSurrogateDiagnostic.get(), path,
+                               "uDbRecord.psSurrogateDiagnostic", out, KivCheckDiagRec);
         case DRT_StartingFragment:
-            return checkMember(assoc, member.psStartingFragment.get(), path, "uDbRecord.psStartingFragment", out,
-                               KivCheckFragmentSyntax);
+            return checkMember(assoc, member.psStartingFragment.get(), path, "uDbRecord.psStartingFragment",
+                               out, KivCheckFragmentSyntax);
         case DRT_IntermediateFragment:
             return checkMember(assoc, member.psIntermediateFragment.get(), path,
                                "uDbRecord.psIntermediateFragment", out, KivCheckFragmentSyntax);
@@ -83,32 +83,36 @@ int KivCheckDiagRec(KivAssocId assoc, const KivDiagRec* diagnostic, const std::s
             return checkMember(assoc, member.psDefault.get(), path, "uDiagnostics.psDefault", out,
                                KivCheckDefaultDiagFormat);
         case DT_ExternallyDefined:
-            return checkMember(assoc, member.psExternallyDefined.get(), path, "uDiagnostics.psExternallyDefined",
-                               out, KivCheckExternal);
+            return checkMember(assoc, member.psExternallyDefined.get(), path,
+                               "uDiagnostics.psExternallyDefined", out, KivCheckExternal);
         default:
             return KivReportValueOutOfRange(assoc, pathTo(path, "eDiagnosticsType"), out);
     }
 }
 
-int KivCheckDefaultDiagFormat(KivAssocId assoc, const KivDefaultDiagFormat* diagnostic, const std::string& path,
-                              SIError** out) {
-    if (KivCheckEncodedOid(assoc, diagnostic->pcDiagnosticSetId, pathTo(path, "pcDiagnosticSetId"), out) != 0) {
+int KivCheckDefaultDiagFormat(KivAssocId assoc, const KivDefaultDiagFormat* diagnostic,
+                              const std::string& path, SIError** out) {
+    if (KivCheckEncodedOid(assoc, diagnostic->pcDiagnosticSetId, pathTo(path, "pcDiagnosticSetId"), out) !=
+        0) {
         return 1;
     }
     const KivAdditionalInfo& info = diagnostic->sAdditionalInfo;
     switch (info.eProtocolVersionInForce) {
         case PVIF_Version2:
             if (!info.uAdditionalInfo.pcV2) {
-                return KivReportMissingField(assoc, pathTo(path, "sAdditionalInfo.uAdditionalInfo.pcV2"), out);
+                return KivReportMissingField(assoc, pathTo(path, "sAdditionalInfo.uAdditionalInfo.pcV2"),
+                                             out);
             }
             return 0;
         case PVIF_Version3:
             if (!info.uAdditionalInfo.psV3) {
-                return KivReportMissingField(assoc, pathTo(path, "sAdditionalInfo.uAdditionalInfo.psV3"), out);
+                return KivReportMissingField(assoc, pathTo(path, "sAdditionalInfo.uAdditionalInfo.psV3"),
+                                             out);
             }
             return 0;
         default:
-            return KivReportValueOutOfRange(assoc, pathTo(path, "sAdditionalInfo.eProtocolVersionInForce"), out);
+            return KivReportValueOutOfRange(assoc, pathTo(path, "sAdditionalInfo.eProtocolVersionInForce"),
+                                            out);
     }
 }
 
@@ -117,11 +121,12 @@ int KivCheckFragmentSyntax(KivAssocId assoc, const KivFragmentSyntax* fragment, 
     const auto& member = fragment->uFragmentSyntax;
     switch (fragment->eFragmentSyntaxType) {
         case FST_ExternallyTagged:
-            return checkMember(assoc, member.psExternallyTagged.get(), path, "uFragmentSyntax.psExternallyTagged",
-                               out, KivCheckExternal);
+            return checkMember(assoc, member.psExternallyTagged.get(), path,
+                               "uFragmentSyntax.psExternallyTagged", out, KivCheckExternal);
         case FST_NotExternallyTagged:
             if (!member.psNotExternallyTagged) {
-                return KivReportMissingField(assoc, pathTo(path, "uFragmentSyntax.psNotExternallyTagged"), out);
+                return KivReportMissingField(assoc, pathTo(path, "uFragmentSyntax.psNotExternallyTagged"),
+                                             out);
             }
             return 0;
         default:

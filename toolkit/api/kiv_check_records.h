@@ -23,8 +23,8 @@ int KivCheckDiagRec(KivAssocId assoc, const KivDiagRec* diagnostic, const std::s
 // pcDiagnosticSetId absent, not dotted decimal or of one arc: 73. Then "sAdditionalInfo.uAdditionalInfo.pcV2"
 // for version 2, "sAdditionalInfo.uAdditionalInfo.psV3" for version 3, any other value 66 on
 // "sAdditionalInfo.eProtocolVersionInForce". ulCondition is not checked.
-int KivCheckDefaultDiagFormat(KivAssocId assoc, const KivDefaultDiagFormat* diagnostic, const std::string& path,
-                              SIError** out);
+int KivCheckDefaultDiagFormat(KivAssocId assoc, const KivDefaultDiagFormat* diagnostic,
+                              const std::string& path, SIError** out);
 // "uFragmentSyntax.psExternallyTagged" (an EXTERNAL) or "uFragmentSyntax.psNotExternallyTagged"; any other
 // value 66 on "eFragmentSyntaxType".
 int KivCheckFragmentSyntax(KivAssocId assoc, const KivFragmentSyntax* fragment, const std::string& path,

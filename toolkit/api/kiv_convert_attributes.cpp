@@ -50,9 +50,10 @@ void KivOptionalStringOrNumericToCodec(StringOrNumeric** dst, const KivStringOrN
 
 void KivStringOrNumericListToCodec(BerList** dst, const KivArray<KivStringOrNumeric>* src) {
     if (!src->present()) return;
-    kivCodecListFrom<StringOrNumeric>(dst, *src, [](StringOrNumeric* element, const KivStringOrNumeric& item) {
-        KivStringOrNumericToCodec(element, &item);
-    });
+    kivCodecListFrom<StringOrNumeric>(dst, *src,
+                                      [](StringOrNumeric* element, const KivStringOrNumeric& item) {
+                                          KivStringOrNumericToCodec(element, &item);
+                                      });
 }
 
 void KivIntegerListToCodec(BerList** dst, const KivArray<uint32_t>* src) {
@@ -99,7 +100,8 @@ void KivAttributeElementToCodec(AttributeElement* dst, const KivAttributeElement
             dst->attributeValue->choiceId = AttributeElementAttributeValue::kComplex;
             dst->attributeValue->complex = kivNewCodecRecord<AttributeElementAttributeValueComplex>();
             if (value.uAttributeValue.psComplexValue) {
-                KivComplexValueToCodec(dst->attributeValue->complex, value.uAttributeValue.psComplexValue.get());
+                KivComplexValueToCodec(dst->attributeValue->complex,
+                                       value.uAttributeValue.psComplexValue.get());
             }
             break;
         default:
@@ -114,9 +116,10 @@ void KivComplexValueToCodec(AttributeElementAttributeValueComplex* dst, const Ki
 
 void KivAttributeListToCodec(BerList** dst, const KivArray<KivAttributeElement>* src) {
     if (!src->present()) return;
-    kivCodecListFrom<AttributeElement>(dst, *src, [](AttributeElement* element, const KivAttributeElement& item) {
-        KivAttributeElementToCodec(element, &item);
-    });
+    kivCodecListFrom<AttributeElement>(dst, *src,
+                                       [](AttributeElement* element, const KivAttributeElement& item) {
+                                           KivAttributeElementToCodec(element, &item);
+                                       });
 }
 
 void KivAttributesPlusTermToCodec(AttributesPlusTerm* dst, const KivAttributesPlusTerm* src) {
@@ -191,7 +194,8 @@ void KivStringOrNumericFromCodec(KivStringOrNumeric* dst, const StringOrNumeric*
     }
 }
 
-void KivOptionalStringOrNumericFromCodec(std::unique_ptr<KivStringOrNumeric>* dst, const StringOrNumeric* src) {
+void KivOptionalStringOrNumericFromCodec(std::unique_ptr<KivStringOrNumeric>* dst,
+                                         const StringOrNumeric* src) {
     if (src == nullptr) return;
     kivFromCodec([&] { *dst = std::make_unique<KivStringOrNumeric>(); });
     KivStringOrNumericFromCodec(dst->get(), src);
@@ -206,7 +210,8 @@ void KivStringOrNumericListFromCodec(KivArray<KivStringOrNumeric>* dst, const Be
 }
 
 void KivUnitFromCodec(KivUnit* dst, const Unit* src) {
-    if (src->unitSystem.length != 0) KivOptionalInternationalStringFromCodec(&dst->psUnitSystem, &src->unitSystem);
+    if (src->unitSystem.length != 0)
+        KivOptionalInternationalStringFromCodec(&dst->psUnitSystem, &src->unitSystem);
     KivOptionalStringOrNumericFromCodec(&dst->psUnitType, src->unitType);
     KivOptionalStringOrNumericFromCodec(&dst->psUnit, src->unit);
     KivOptionalIntegerFromCodec(&dst->pulScaleFactor, src->scaleFactor);
@@ -242,8 +247,11 @@ void KivAttributeElementFromCodec(KivAttributeElement* dst, const AttributeEleme
         case AttributeElementAttributeValue::kComplex:
             dst->sAttributeValue.eAttributeValueType = kAttributeValueComplex;
             if (value->complex == nullptr) break;
-            kivFromCodec([&] { dst->sAttributeValue.uAttributeValue.psComplexValue = std::make_unique<KivComplexValue>(); });
-            KivComplexValueFromCodec(dst->sAttributeValue.uAttributeValue.psComplexValue.get(), value->complex);
+            kivFromCodec([&] {
+                dst->sAttributeValue.uAttributeValue.psComplexValue = std::make_unique<KivComplexValue>();
+            });
+            KivComplexValueFromCodec(dst->sAttributeValue.uAttributeValue.psComplexValue.get(),
+                                     value->complex);
             break;
         default:
             break;
@@ -258,8 +266,9 @@ void KivComplexValueFromCodec(KivComplexValue* dst, const AttributeElementAttrib
 void KivAttributeListFromCodec(KivArray<KivAttributeElement>* dst, const BerList* src) {
     kivFromCodec([&] {
         *dst = KivArray<KivAttributeElement>::emptyArray();
-        kivForEachCodecListValue<AttributeElement>(
-            src, [&](const AttributeElement& value) { KivAttributeElementFromCodec(dst->emplace(), &value); });
+        kivForEachCodecListValue<AttributeElement>(src, [&](const AttributeElement& value) {
+            KivAttributeElementFromCodec(dst->emplace(), &value);
+        });
     });
 }
 

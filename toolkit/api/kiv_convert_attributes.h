@@ -46,7 +46,8 @@ void KivOptionalIntUnitToCodec(codec::z3950::IntUnit** dst, const KivIntUnit* sr
 // 2 complex.
 void KivAttributeElementToCodec(codec::z3950::AttributeElement* dst, const KivAttributeElement* src);
 // list from ppsList and semanticAction from ppulSemanticAction, each when its array is present.
-void KivComplexValueToCodec(codec::z3950::AttributeElementAttributeValueComplex* dst, const KivComplexValue* src);
+void KivComplexValueToCodec(codec::z3950::AttributeElementAttributeValueComplex* dst,
+                            const KivComplexValue* src);
 // A new AttributeList in *dst with one new AttributeElement per element, in order, when the array is present
 // (an empty array gives an empty list).
 void KivAttributeListToCodec(BerList** dst, const KivArray<KivAttributeElement>* src);
@@ -81,7 +82,8 @@ void KivOptionalIntUnitFromCodec(std::unique_ptr<KivIntUnit>* dst, const codec::
 // pcAttributeSetId when attributeSet has octets, ulAttributeType, and the value: numeric 1, complex 2.
 void KivAttributeElementFromCodec(KivAttributeElement* dst, const codec::z3950::AttributeElement* src);
 // ppsList always (present, possibly empty); ppulSemanticAction when semanticAction is present.
-void KivComplexValueFromCodec(KivComplexValue* dst, const codec::z3950::AttributeElementAttributeValueComplex* src);
+void KivComplexValueFromCodec(KivComplexValue* dst,
+                              const codec::z3950::AttributeElementAttributeValueComplex* src);
 // A present array with one new element per node, in order, up to the first node without a value (a null
 // list gives an empty array).
 void KivAttributeListFromCodec(KivArray<KivAttributeElement>* dst, const BerList* src);

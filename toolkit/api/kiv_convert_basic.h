@@ -10,8 +10,8 @@
 // member held by pointer, that pointer itself), and a text is a KivTextView. Towards the codec a failed
 // allocation throws KivConversionError{-27}, from the codec KivConversionError{-1} (kiv_conversion_error.h).
 //
-// Names: "New" allocates the destination's holder; "Optional" does nothing for an absent source. One
-// routine serves each conversion: the several names the toolkit once gave the same conversion are one here.
+// Names: "New" allocates the destination's holder; "Optional" does nothing for an absent source. Each
+// conversion has one routine under one name.
 // INTEGER: a structure's 32-bit unsigned value goes to the codec bit for bit, and a received negative
 // INTEGER arrives as a large unsigned value (-1 as 4294967295); a handler that needs a range must test it.
 
@@ -87,7 +87,8 @@ void KivOptionalBooleanFromCodec(std::optional<uint32_t>* dst, const BerBoolean*
 void KivOptionalIntegerFromCodec(std::optional<uint32_t>* dst, const BerInteger* src);
 void KivNewInternationalStringFromCodec(std::unique_ptr<KivInternationalString>* dst, const BerOctets* src);
 // A new string only when the octets are present.
-void KivOptionalInternationalStringFromCodec(std::unique_ptr<KivInternationalString>* dst, const BerOctets* src);
+void KivOptionalInternationalStringFromCodec(std::unique_ptr<KivInternationalString>* dst,
+                                             const BerOctets* src);
 // A present array with one new string per node in order, up to the first node without a value; a null
 // list leaves dst as it was.
 void KivInternationalStringListFromCodec(KivArray<KivInternationalString>* dst, const BerList* src);

@@ -68,7 +68,8 @@ void KivExternalFromCodec(KivExternal* dst, const codec::z3950::EXTERNAL* src) {
             dst->eValueType = EVT_SingleASN1Type;
             auto single = std::make_unique<KivSingleASN1Type>();
             single->eASN1Type = kRawContentType;
-            single->uASN1.psUnknownType = std::make_unique<KivOctets>(KivOctets{rawElement(src->singleASN1Type)});
+            single->uASN1.psUnknownType =
+                std::make_unique<KivOctets>(KivOctets{rawElement(src->singleASN1Type)});
             dst->uExternalValue.psSingleASN1Type = std::move(single);
         }
         if (src->octetAligned.octets != nullptr) {

@@ -35,7 +35,8 @@ template <typename Structure, typename CodecRecord, typename Convert>
 void arrayFromCodec(KivArray<Structure>* dst, const BerList* src, Convert convert) {
     kivFromCodec([&] {
         *dst = KivArray<Structure>::emptyArray();
-        kivForEachCodecListValue<CodecRecord>(src, [&](const CodecRecord& value) { convert(dst->emplace(), &value); });
+        kivForEachCodecListValue<CodecRecord>(
+            src, [&](const CodecRecord& value) { convert(dst->emplace(), &value); });
     });
 }
 
@@ -98,8 +99,8 @@ void KivResponseRecordToCodec(NamePlusRecord* dst, const KivResponseRecord* src)
                             member.psStartingFragment.get());
             break;
         case DRT_IntermediateFragment:
-            fragmentToCodec(record, NamePlusRecordRecord::kIntermediateFragment, &record->intermediateFragment,
-                            member.psIntermediateFragment.get());
+            fragmentToCodec(record, NamePlusRecordRecord::kIntermediateFragment,
+                            &record->intermediateFragment, member.psIntermediateFragment.get());
             break;
         default:
             fragmentToCodec(record, NamePlusRecordRecord::kFinalFragment, &record->finalFragment,
@@ -180,8 +181,8 @@ void KivRecordsFromCodec(KivRecords* dst, const Records* src) {
     switch (src->choiceId) {
         case Records::kResponseRecords:
             dst->eRecordType = RT_Response;
-            arrayFromCodec<KivResponseRecord, NamePlusRecord>(&dst->uRecord.ppsResponseRecord,
-                                                              src->responseRecords, KivResponseRecordFromCodec);
+            arrayFromCodec<KivResponseRecord, NamePlusRecord>(
+                &dst->uRecord.ppsResponseRecord, src->responseRecords, KivResponseRecordFromCodec);
             break;
         case Records::kNonSurrogateDiagnostic:
             dst->eRecordType = RT_NonSurrDiagnostics;
@@ -213,7 +214,8 @@ void KivResponseRecordFromCodec(KivResponseRecord* dst, const NamePlusRecord* sr
             newFromCodec(&member.psSurrogateDiagnostic, record->surrogateDiagnostic, KivDiagRecFromCodec);
             break;
         case NamePlusRecordRecord::kStartingFragment:
-            fragmentFromCodec(dst, DRT_StartingFragment, &member.psStartingFragment, record->startingFragment);
+            fragmentFromCodec(dst, DRT_StartingFragment, &member.psStartingFragment,
+                              record->startingFragment);
             break;
         case NamePlusRecordRecord::kIntermediateFragment:
             fragmentFromCodec(dst, DRT_IntermediateFragment, &member.psIntermediateFragment,

@@ -11,8 +11,8 @@ constexpr long kMemoryRequestFailedCode = 120;
 void* KivAllocOrReport(int32_t size, SIError** out) {
     void* block = MemAlloc(size);
     if (block == nullptr) {
-        SIReportError(0, SI_OperatingSystem_Error, 0, kMemoryRequestFailedCode, "A request for memory failed: ",
-                      0, Association_Open, out);
+        SIReportError(0, SI_OperatingSystem_Error, 0, kMemoryRequestFailedCode,
+                      "A request for memory failed: ", 0, Association_Open, out);
     }
     return block;
 }

@@ -6,6 +6,7 @@
 
 #include "toolkit/api/kiv_basic_types.h"
 #include "toolkit/api/kiv_external.h"
+#include "toolkit/api/kiv_generic_record.h"
 #include "toolkit/api/kiv_opac_record.h"
 #include "toolkit/api/kiv_resource_report_formats.h"
 #include "toolkit/api/kiv_summary_record.h"
@@ -39,8 +40,9 @@ enum KivASN1Type : int32_t {
     AT_CIPSpecificInfo = 24,
 };
 
-// Holds the contents that the toolkit converts itself (types 1 to 8); a content of another type arrives as
-// raw content (8).
+struct KivGenericRecord;
+
+// Holds the content that eASN1Type names; a content of a type without a member here arrives as raw content (8).
 struct KivSingleASN1Type {
     int32_t eASN1Type{};
     struct {
@@ -52,5 +54,6 @@ struct KivSingleASN1Type {
         std::unique_ptr<KivEsTaskPackage> psEsTaskPackage;
         std::unique_ptr<KivUpdateExtendedService> psUpdateExtendedService;
         std::unique_ptr<KivOctets> psUnknownType;
+        std::unique_ptr<KivGenericRecord> psGenericRecord;
     } uASN1;
 };

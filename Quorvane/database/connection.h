@@ -1,0 +1,21 @@
+#pragma once
+// The session's two ODBC connections: the catalogue source (configuration key VESKO) and the library
+// source (TELVO) of a database. A session stays connected while a later database names the same two
+// connection strings; any difference reconnects. Failures are reported through LogAndDiagnose and leave
+// their bib-1 condition as the session's pending diagnostic: 235 for a database without a catalogue
+// source, 109 when a driver refuses a connection, 2 for a failed handle allocation or version setting.
+
+#include <string>
+
+#include "Quorvane/session/session_record.h"
+
+// Connects the session for the database: the catalogue string is [ODBC:<database>] VESKO, else
+// [ODBC] <database>; the library string is [ODBC:<database>] TELVO (an empty value counts as none).
+// 1 when connected, 0 on failure (everything is then disconnected).
+int ConnectDatabase(SessionRecord& session, const std::string& database);
+// ConnectDatabase for the session's current database (the empty name when it has none).
+int ConnectDatabase(SessionRecord& session);
+
+// Disconnects and frees both connections and the environment, forgets the connection strings and reports
+// "SUCCESS: ODBCDisconnectDB". Failures are reported; the handles are forgotten all the same.
+void DisconnectDatabase(SessionRecord& session);

@@ -1,0 +1,19 @@
+#pragma once
+// OPAC holdings rows from the library source, turned into MARC holdings fields.
+
+#include <string_view>
+
+#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/database/holdings_columns.h"
+#include "Quorvane/session/session_record.h"
+
+// Holdings items are numbered from this value on.
+inline constexpr long kFirstHoldingsItem = 10000;
+
+// Runs the statement on the library connection. An item counter starts at kFirstHoldingsItem; each row's
+// item text is the counter's value at the row's start. Every column of the row, in select-list order,
+// that the holdings columns name for a keyword (the first keyword naming it) and whose text is not empty
+// appends four fields, all numbered with the counter: {tagNo, "HLD"}, {subfield, the keyword's letter},
+// {data, the text}, {sameField, the item text}; the counter then goes up by one.
+void FetchHoldingsRows(SessionRecord& session, DblList* fields, std::string_view statement,
+                       const HoldingsColumns& holdings);

@@ -1,0 +1,35 @@
+#include "Quorvane/database/record_columns.h"
+
+#include <sqlext.h>
+
+#include "Quorvane/database/odbc_diagnostic.h"
+#include "Quorvane/log/operations_log.h"
+
+namespace {
+
+void fail(SessionRecord& session, const char* message, SQLHSTMT statement) {
+    LogAndDiagnose(message);
+    AppendDriverDiagnostic(SQL_HANDLE_STMT, statement);
+    session.pendingDiagnostic = 2;
+}
+
+}  // namespace
+
+bool BindAndExecute(SessionRecord& session, SQLHSTMT statement, std::size_t count, BoundColumns& columns) {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!columns.bind(statement, kRecordColumnSize)) {
+            fail(session, "Sarvik Error: Failed to do SQL BindCol (2)", statement);
+            return false;
+        }
+    }
+    if (!SQL_SUCCEEDED(SQLExecute(statement))) {
+        fail(session, "Sarvik Error: Failed to do SQL Execute (3)", statement);
+        return false;
+    }
+    return true;
+}
+
+void CheckFetchEnd(SessionRecord& session, SQLHSTMT statement, SQLRETURN lastFetch) {
+    if (lastFetch == SQL_NO_DATA) return;
+    fail(session, "Sarvik Error: Failed to do SQLFetch", statement);
+}

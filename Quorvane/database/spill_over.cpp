@@ -1,0 +1,60 @@
+#include "Quorvane/database/spill_over.h"
+
+#include <cstdlib>
+
+#include "Quorvane/database/bound_columns.h"
+#include "Quorvane/database/odbc_diagnostic.h"
+#include "Quorvane/database/record_field.h"
+#include "Quorvane/database/session_statement.h"
+#include "Quorvane/database/sql_substitution.h"
+#include "Quorvane/log/operations_log.h"
+
+namespace {
+
+// Walks the nodes directly so that the caller's cursor stays where it is.
+RecordField* findField(const DblList* fields, const std::string& name) {
+    if (name.empty()) return nullptr;
+    for (const DblNode* node = fields->first; node != nullptr; node = node->next) {
+        auto* field = static_cast<RecordField*>(node->datum);
+        if (field->columnName == name) return field;
+    }
+    return nullptr;
+}
+
+bool namesSpillOver(const RecordField* extraNo) {
+    if (extraNo == nullptr || !extraNo->value) return false;
+    return std::strtol(extraNo->value->c_str(), nullptr, 10) != 0;
+}
+
+void report(const char* message, SQLHSTMT statement) {
+    LogAndDiagnose(message);
+    AppendDriverDiagnostic(SQL_HANDLE_STMT, statement);
+}
+
+}  // namespace
+
+void ExtendFieldValue(DblList* rowFields, const SpillOverColumns& spillOver, SessionRecord& session) {
+    RecordField* extraNo = findField(rowFields, spillOver.extraNo);
+    if (!namesSpillOver(extraNo)) return;
+    RecordField* data = findField(rowFields, spillOver.data);
+    if (data == nullptr || data->extended != 0) return;
+
+    std::string statement = spillOver.statement;
+    SubstituteQuoted(statement, "XXXXX", *extraNo->value);
+    SessionStatement prepared(session);
+    if (!prepared.prepare(OdbcSource::Catalogue, statement)) return;
+    BoundColumns columns;
+    if (!columns.bind(prepared.handle(), kSpillOverSize)) {
+        report("Sarvik Error SO: Failed to do SQL BindCol (2)", prepared.handle());
+        return;
+    }
+    if (!SQL_SUCCEEDED(SQLExecute(prepared.handle()))) {
+        report("Sarvik Error SO: Failed to do SQL Execute (3)", prepared.handle());
+        return;
+    }
+    SQLRETURN fetched = SQL_NO_DATA;
+    if (!FetchNextRow(prepared.handle(), &fetched)) return;
+    columns.reportTruncation();
+    data->value = data->value.value_or("") + std::string(columns.text(0).value_or(""));
+    data->extended = 1;
+}

@@ -1,0 +1,26 @@
+#include "Quorvane/response/record_size_check.h"
+
+#include <limits>
+
+namespace {
+
+constexpr std::int32_t kPreferredSizeExceeded = 16;
+constexpr std::int32_t kExceptionalSizeExceeded = 17;
+
+}  // namespace
+
+int CheckRecordSize(SessionRecord& session, std::uint32_t length) {
+    if (session.recordsPlaced == 0) {
+        if (length > session.maximumMessageSize) {
+            session.sizeDiagnostic = kExceptionalSizeExceeded;
+            return 0;
+        }
+    } else if (session.octetsPlaced > session.preferredMessageSize) {
+        session.sizeDiagnostic = kPreferredSizeExceeded;
+        return 0;
+    }
+    // Saturates rather than wrapping round to a small total.
+    const std::uint32_t room = std::numeric_limits<std::uint32_t>::max() - session.octetsPlaced;
+    session.octetsPlaced += length < room ? length : room;
+    return 1;
+}

@@ -1,0 +1,88 @@
+#include "Quorvane/results/key_fetch.h"
+
+#include <sqlext.h>
+
+#include "Quorvane/database/bound_columns.h"
+#include "Quorvane/database/connection.h"
+#include "Quorvane/database/new_diag_log.h"
+#include "Quorvane/database/odbc_diagnostic.h"
+#include "Quorvane/database/record_columns.h"
+#include "Quorvane/database/record_field.h"
+#include "Quorvane/database/session_statement.h"
+#include "Quorvane/log/operations_log.h"
+#include "Quorvane/results/result_insert.h"
+
+namespace {
+
+void fail(SessionRecord& session, const char* message, SQLHSTMT statement) {
+    LogMessage(message);
+    AppendDriverDiagnostic(SQL_HANDLE_STMT, statement);
+    session.pendingDiagnostic = 2;
+}
+
+bool bindColumns(SessionRecord& session, SQLHSTMT statement, const KeyColumns& key, BoundColumns& columns) {
+    if (!columns.bind(statement, kKeyColumnSize)) {
+        fail(session, "Sarvik Error: Failed to do SQL BindCol (4)", statement);
+        return false;
+    }
+    for (std::size_t i = 0; i < key.secondaries.size(); ++i) {
+        if (!columns.bind(statement, kSecondaryColumnSize)) {
+            fail(session, "Sarvik Error: Failed to do SQL BindCol (5)", statement);
+            return false;
+        }
+    }
+    return true;
+}
+
+void keepRow(DblList* rows, const KeyColumns& key, const BoundColumns& columns) {
+    std::optional<std::string_view> keyText = columns.text(0);
+    if (!keyText || columns.truncated(0)) return;
+    ResultRow* row = InsertResultRow(rows, *keyText, key);
+    if (row == nullptr) return;
+    for (std::size_t i = 0; i < key.secondaries.size(); ++i) {
+        row->secondaryValues.push_back(SecondaryValue{key.secondaries[i].column, key.secondaries[i].substitution,
+                                                      FieldValue(columns.text(i + 1))});
+    }
+}
+
+}  // namespace
+
+DblList* RunOperandSearch(SessionRecord& session, const KeyColumns& key, std::string_view statement) {
+    DblList* rows = CreateRowList();
+    if (ConnectDatabase(session) != 1) return rows;
+    SessionStatement prepared(session);
+    if (!prepared.prepare(OdbcSource::Catalogue, statement)) return rows;
+    BoundColumns columns;
+    if (!bindColumns(session, prepared.handle(), key, columns)) return rows;
+    if (!SQL_SUCCEEDED(SQLExecute(prepared.handle()))) {
+        fail(session, "Sarvik Error: Failed to do SQL Execute (8)", prepared.handle());
+        return rows;
+    }
+
+    std::uint32_t fetched = 0;
+    SQLRETURN result = SQL_NO_DATA;
+    while (FetchNextRow(prepared.handle(), &result)) {
+        columns.reportTruncation();
+        if (!key.decode) keepRow(rows, key, columns);
+        LogMessage("Records retrieved " + std::to_string(fetched));
+        ++fetched;
+    }
+    if (fetched == 0) {
+        AppendNewDiag(NoRowsDiagnosticLine(result, FirstDiagnostic(SQL_HANDLE_STMT, prepared.handle()).message));
+    }
+    CheckFetchEnd(session, prepared.handle(), result);
+    return rows;
+}
+
+std::string NoRowsDiagnosticLine(std::int32_t fetchResult, std::string_view message) {
+    const char* label = "Default";
+    switch (fetchResult) {
+        case SQL_SUCCESS_WITH_INFO: label = "SQL_XSUCCESS_WITH_INFO"; break;
+        case SQL_NO_DATA: label = "SQL_XNO_DATA_FOUND"; break;
+        case SQL_STILL_EXECUTING: label = "SQL_XSTILL_EXECUTING"; break;
+        case SQL_ERROR: label = "SQL_XERROR"; break;
+        case SQL_INVALID_HANDLE: label = "SQL_XINVALID_HANDLE"; break;
+        default: fetchResult = 0; break;
+    }
+    return std::string(label) + " " + std::string(message) + "   " + std::to_string(fetchResult);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Running a search operand's statement: its first column is the record key, then the key's secondary
+// columns.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/results/key_columns.h"
+#include "Quorvane/session/session_record.h"
+
+// The key column is fetched into 20000 octets, each secondary column into 500.
+inline constexpr std::size_t kKeyColumnSize = 20000;
+inline constexpr std::size_t kSecondaryColumnSize = 500;
+
+// Connects for the session's current database, runs the statement on the catalogue connection and
+// answers its rows as a row list (InsertResultRow), empty when nothing could be run; the caller owns it.
+// - Every row that the driver delivers counts, also with "success with information" (a truncation).
+// - Rows of a decode key are dropped; so are rows whose key is NULL or longer than the key area (the
+//   truncation is logged). A row that is added gets its secondary values from the other columns.
+// - For every row "Records retrieved <n>" goes to the log, n counting the rows before it.
+// - Without any row, newdiag.txt gets the last fetch result with the statement's first diagnostic
+//   (NoRowsDiagnosticLine).
+// Binding and execution failures go to the log ("Sarvik Error: Failed to do SQL BindCol (4)" for the key,
+// "(5)" for a secondary column, "Sarvik Error: Failed to do SQL Execute (8)"), a fetch error through
+// LogAndDiagnose; each sets the pending diagnostic 2.
+DblList* RunOperandSearch(SessionRecord& session, const KeyColumns& key, std::string_view statement);
+
+// The newdiag.txt line of a key statement that fetched no row: "<label> <message>   <result>" with the
+// label by the fetch result (SQL_XSUCCESS_WITH_INFO 1, SQL_XNO_DATA_FOUND 100, SQL_XSTILL_EXECUTING 2,
+// SQL_XERROR -1, SQL_XINVALID_HANDLE -2; any other result "Default" with the number 0).
+std::string NoRowsDiagnosticLine(std::int32_t fetchResult, std::string_view message);

@@ -1,0 +1,26 @@
+#pragma once
+// The session's one result set: the row list of its last successful search, the number of records it
+// holds, and the database it was found in.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/session/session_record.h"
+
+// The number of records of a row list: a row with sub-key values counts each value, any other row 1.
+std::uint32_t CountResultRecords(const DblList* rows);
+
+// Makes the row list the session's result set (freeing the one before), stores its record count,
+// discards the present cache and remembers the session's current database as the result set's.
+void StoreResultSet(SessionRecord& session, DblList* rows);
+
+// The database the session's result set was found in; nothing without a result set.
+std::optional<std::string> ResultSetDatabase(const SessionRecord& session);
+
+// Before records are fetched for the result set: a Scan or a failed Search may since have made another
+// database current and connected the session to it. Makes the result set's database current again and
+// connects for it. 1 when connected (or without a result set), 0 when connecting failed (the pending
+// diagnostic tells why).
+int UseResultSetDatabase(SessionRecord& session);

@@ -1,0 +1,64 @@
+#include "Quorvane/results/sub_key_expansion.h"
+
+#include <sqlext.h>
+
+#include "Quorvane/database/bound_columns.h"
+#include "Quorvane/database/connection.h"
+#include "Quorvane/database/odbc_diagnostic.h"
+#include "Quorvane/database/record_columns.h"
+#include "Quorvane/database/session_statement.h"
+#include "Quorvane/database/sql_substitution.h"
+#include "Quorvane/log/operations_log.h"
+
+namespace {
+
+std::string keyText(const ResultRow& row) {
+    if (row.textKey) return "'" + DoubleQuotes(*row.textKey) + "'";
+    return std::to_string(row.numericKey);
+}
+
+void fail(SessionRecord& session, const char* message, SQLHSTMT statement) {
+    LogMessage(message);
+    AppendDriverDiagnostic(SQL_HANDLE_STMT, statement);
+    session.pendingDiagnostic = 2;
+}
+
+void expandRow(SessionRecord& session, ResultRow& row) {
+    if (ConnectDatabase(session) != 1) return;
+    SessionStatement prepared(session);
+    if (!prepared.prepare(OdbcSource::Catalogue, SubKeyStatement(row))) return;
+    BoundColumns columns;
+    if (!columns.bind(prepared.handle(), kSubKeyValueSize)) {
+        fail(session, "Sarvik Error: Failed to do SQL BindCol (1)", prepared.handle());
+        return;
+    }
+    if (!SQL_SUCCEEDED(SQLExecute(prepared.handle()))) {
+        fail(session, "Sarvik Error: Failed to do SQL Execute (1)", prepared.handle());
+        return;
+    }
+    const std::string key = keyText(row);
+    SQLRETURN fetched = SQL_NO_DATA;
+    while (FetchNextRow(prepared.handle(), &fetched)) {
+        columns.reportTruncation();
+        std::optional<std::string_view> value = columns.text(0);
+        if (!value) continue;
+        row.subKeyValues.emplace_back(*value);
+        LogMessage(key + " " + std::string(*value));
+    }
+    CheckFetchEnd(session, prepared.handle(), fetched);
+}
+
+}  // namespace
+
+std::string SubKeyStatement(const ResultRow& row) {
+    const std::string& subKey = row.subKey->subKey;
+    std::string table = subKey.substr(0, subKey.find('.'));
+    return "SELECT " + subKey + " FROM " + table + " WHERE " + row.subKey->initialKey + " = " + keyText(row);
+}
+
+void ExpandSubKeys(SessionRecord& session, DblList* rows) {
+    for (DblNode* node = rows->first; node != nullptr; node = node->next) {
+        auto* row = static_cast<ResultRow*>(node->datum);
+        if (row->subKey != nullptr) expandRow(session, *row);
+    }
+}

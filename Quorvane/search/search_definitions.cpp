@@ -1,0 +1,5 @@
+#include "Quorvane/search/search_definitions.h"
+
+void FreeSearchDefinition(void* definition) {
+    delete static_cast<SearchDefinition*>(definition);
+}

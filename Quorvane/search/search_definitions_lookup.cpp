@@ -1,0 +1,92 @@
+#include "Quorvane/search/search_definitions_lookup.h"
+
+#include <algorithm>
+#include <string>
+
+#include "Quorvane/search/search_conditions.h"
+
+namespace {
+
+bool holds(const std::vector<std::string>& texts, const std::string& text) {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+SearchDefinition* definitionAt(const DblNode* node) {
+    return static_cast<SearchDefinition*>(node->datum);
+}
+
+}  // namespace
+
+DefinitionLookup FindSearchDefinition(const DblList* definitions, const std::string& attributeSetId,
+                                      const std::string& databaseName) {
+    DefinitionLookup lookup;
+    const DblNode* node = definitions != nullptr ? definitions->first : nullptr;
+    while (node != nullptr && !holds(definitionAt(node)->attributeSetIds, attributeSetId)) node = node->next;
+    if (node == nullptr) {
+        lookup.condition = kConditionUnsupportedAttributeSet;
+        return lookup;
+    }
+    lookup.current = definitionAt(node);
+    if (holds(lookup.current->databaseNames, databaseName) || holds(lookup.current->databaseNames, "DEFAULT")) {
+        lookup.definition = lookup.current;
+        return lookup;
+    }
+    for (node = node->next; node != nullptr; node = node->next) {
+        SearchDefinition* later = definitionAt(node);
+        if (holds(later->attributeSetIds, attributeSetId) && holds(later->databaseNames, databaseName)) {
+            lookup.definition = later;
+            lookup.current = later;
+            return lookup;
+        }
+    }
+    lookup.condition = kConditionDatabaseUnknown;
+    return lookup;
+}
+
+bool MatchAttributeMapping(const AttributeCombination& request, int32_t wordCount,
+                           const AttributeMapping& mapping) {
+    if (mapping.wordList && !mapping.wordListAnyCount && mapping.wordListCount != wordCount) return false;
+    if (!mapping.combinationText) return request[0] == mapping.useValue;
+    for (size_t i = 0; i < request.size(); ++i) {
+        if (mapping.combination[i] != 0 && mapping.combination[i] != request[i]) return false;
+    }
+    return true;
+}
+
+MappingLookup FindAttributeMapping(const SearchDefinition& definition,
+                                   const KivArray<KivAttributeElement>& elements, int32_t wordCount) {
+    MappingLookup lookup;
+    AttributeCombination request{};
+    for (const KivAttributeElement& element : elements) {
+        if (element.sAttributeValue.eAttributeValueType != 1) {
+            lookup.condition = kConditionUnsupportedAttributeType;
+            continue;
+        }
+        if (element.ulAttributeType >= 1 && element.ulAttributeType <= 6) {
+            request[element.ulAttributeType - 1] =
+                static_cast<int32_t>(element.sAttributeValue.uAttributeValue.ulNumeric);
+        }
+    }
+    if (request[0] == 0) {
+        lookup.condition = kConditionUnsupportedAttributeType;
+        return lookup;
+    }
+    for (const AttributeMapping& mapping : definition.mappings) {
+        if (MatchAttributeMapping(request, wordCount, mapping)) {
+            lookup.mapping = &mapping;
+            lookup.key = KeyForMapping(definition, mapping);
+            return lookup;
+        }
+    }
+    lookup.condition = kConditionUnsupportedUseAttribute;
+    return lookup;
+}
+
+const KeyDefinition* KeyForMapping(const SearchDefinition& definition, const AttributeMapping& mapping) {
+    if (definition.keys.empty()) return nullptr;
+    std::string table = mapping.fromPart.substr(0, mapping.fromPart.find(','));
+    for (const KeyDefinition& key : definition.keys) {
+        if (key.table == table) return &key;
+    }
+    return &definition.keys.back();
+}

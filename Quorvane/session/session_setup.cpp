@@ -1,0 +1,44 @@
+#include "Quorvane/session/session_setup.h"
+
+#include <memory>
+
+#include "Quorvane/config/config_error_state.h"
+#include "Quorvane/config/config_problems.h"
+#include "Quorvane/config/ini_readers.h"
+#include "Quorvane/session/session_lock.h"
+#include "Quorvane/session/session_table.h"
+#include "Quorvane/session/session_tracing.h"
+
+namespace {
+
+constexpr const char* kInitSection = "InitializeResponse";
+
+}  // namespace
+
+void LoadInitResponseSettings(SessionRecord& record) {
+    record.protocolVersion = GetIniStringRequired(kInitSection, "pcProtocolVersion");
+    record.options = GetIniStringRequired(kInitSection, "pcOptions");
+    record.preferredMessageSize =
+        static_cast<std::uint32_t>(GetIniInt(kInitSection, "ulPreferredMessageSize"));
+    record.maximumMessageSize = static_cast<std::uint32_t>(GetIniInt(kInitSection, "ulMaximumMessageSize"));
+    record.implementationId = GetIniStringRequired(kInitSection, "pcImplementationId");
+    record.implementationName = GetIniStringRequired(kInitSection, "pcImplementationName");
+    record.implementationVersion = GetIniStringRequired(kInitSection, "pcImplementationVersion");
+    record.controlFilesDir = GetIniPath("ControlFiles", "pcControlFilesDir");
+}
+
+bool SessionSetUp(KivAssocId assocId, int socket) {
+    auto record = std::make_shared<SessionRecord>();
+    record->assocId = assocId;
+    record->busy = true;
+    if (!StoreSession(record)) return false;
+
+    ConfigProblemWatch watch;
+    LoadInitResponseSettings(*record);
+    record->socket = socket;
+    SetUpTracing(assocId, *record);
+    if (watch.found()) setConfigError();
+
+    UnlockSession(assocId);
+    return true;
+}

@@ -1,0 +1,42 @@
+#include "toolkit/api/kiv_convert_external_content_types.h"
+
+#include <array>
+
+#include "toolkit/api/kiv_check_core_records.h"
+#include "toolkit/api/kiv_convert_core_records.h"
+
+namespace {
+
+constexpr std::array kContentTypes = {
+    KivExternalContentType{AT_UnstructuredText, "1.2.840.10003.5.101", "1.0.10163.5.101", KivUnstructuredTextToCodec,
+                           KivUnstructuredTextFromCodec, KivCheckUnstructuredText},
+    KivExternalContentType{AT_OpacRecord, "1.2.840.10003.5.102", "1.0.10163.5.102", KivOpacRecordToCodec,
+                           KivOpacRecordFromCodec, KivCheckOpacRecord},
+    KivExternalContentType{AT_SummaryRecord, "1.2.840.10003.5.103", "1.0.10163.5.103", KivSummaryRecordToCodec,
+                           KivSummaryRecordFromCodec, KivCheckSummaryRecord},
+    KivExternalContentType{AT_ResourceReport1, "1.2.840.10003.7.1", "1.0.10163.7.1", KivResourceReport1ToCodec,
+                           KivResourceReport1FromCodec, KivCheckResourceReport1},
+    KivExternalContentType{AT_ResourceReport2, "1.2.840.10003.7.2", "1.0.10163.7.2", KivResourceReport2ToCodec,
+                           KivResourceReport2FromCodec, KivCheckResourceReport2},
+    KivExternalContentType{AT_EsTaskPackage, "1.2.840.10003.5.106", "1.0.10163.5.106", KivEsTaskPackageToCodec,
+                           KivEsTaskPackageFromCodec, KivCheckEsTaskPackage},
+    KivExternalContentType{AT_UpdateExtendedService, "1.2.840.10003.9.5", "1.0.10163.9.5",
+                           KivUpdateExtendedServiceToCodec, KivUpdateExtendedServiceFromCodec,
+                           KivCheckUpdateExtendedService},
+};
+
+}  // namespace
+
+const KivExternalContentType* kivContentTypeOfASN1Type(int32_t eASN1Type) {
+    for (const KivExternalContentType& type : kContentTypes) {
+        if (type.eASN1Type == eASN1Type) return &type;
+    }
+    return nullptr;
+}
+
+const KivExternalContentType* kivContentTypeOfOid(std::string_view text) {
+    for (const KivExternalContentType& type : kContentTypes) {
+        if (type.identifiedBy(text)) return &type;
+    }
+    return nullptr;
+}

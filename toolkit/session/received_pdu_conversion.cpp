@@ -1,0 +1,21 @@
+// Stand-in conversion: a received Close is converted; every other APDU is delivered as an invalid APDU until
+// the request conversions replace this file.
+#include "toolkit/session/received_pdu_conversion.h"
+
+#include "toolkit/api/kiv_conversion_error.h"
+#include "toolkit/session/close_service_conversion.h"
+
+int siConvertReceivedPdu(KivAssocId assocId, codec::z3950::PDU* pdu, KivTargetPdu* target, SIError** error) {
+    return KivConvertOrReport(assocId, error, [&] {
+        switch (target->ePduType) {
+            case TPT_CloseReq:
+                siCloseFromCodec(&target->uPdu.psCloseReq, pdu->close);
+                break;
+            case TPT_CloseRsp:
+                siCloseFromCodec(&target->uPdu.psCloseRsp, pdu->close);
+                break;
+            default:
+                target->ePduType = TPT_InvalidApdu;
+        }
+    });
+}

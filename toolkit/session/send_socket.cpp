@@ -1,0 +1,62 @@
+#include "toolkit/session/send_socket.h"
+
+#include <poll.h>
+#include <sys/socket.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+// Waits until the socket is ready for one of the events or the limit has passed; the events that came,
+// 0 on time-out, -1 when poll fails.
+int waitFor(int socket, short events, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd entry{socket, events, 0};
+        const int ready = poll(&entry, 1, static_cast<int>(std::max<long long>(left.count(), 0)));
+        if (ready > 0) return entry.revents;
+        if (ready == 0) return 0;
+        if (errno != EINTR) return -1;
+    }
+}
+
+// Whether the peer has closed the connection: a readable socket whose next read would give 0 octets.
+bool peerHasClosed(int socket) {
+    char octet;
+    ssize_t peeked;
+    do {
+        peeked = recv(socket, &octet, 1, MSG_PEEK | MSG_DONTWAIT);
+    } while (peeked < 0 && errno == EINTR);
+    return peeked == 0;
+}
+
+}  // namespace
+
+long SIWriteSocket(int socket, const uint8_t* octets, size_t length) {
+    return siWriteSocket(socket, octets, length, kSISendStallLimit);
+}
+
+long siWriteSocket(int socket, const uint8_t* octets, size_t length, std::chrono::milliseconds stallLimit) {
+    const int ready = waitFor(socket, POLLIN | POLLOUT, stallLimit);
+    if (ready <= 0 || (ready & POLLNVAL) != 0) return -1;
+    if ((ready & (POLLIN | POLLHUP | POLLERR)) != 0 && peerHasClosed(socket)) return -1;
+    if (length == 0) return 0;
+    size_t sent = 0;
+    while (sent < length) {
+        const ssize_t accepted = send(socket, octets + sent, length - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (accepted > 0) {
+            sent += static_cast<size_t>(accepted);
+            continue;
+        }
+        if (accepted < 0 && errno == EINTR) continue;
+        if (accepted < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            const int writable = waitFor(socket, POLLOUT, stallLimit);
+            if (writable > 0 && (writable & (POLLERR | POLLNVAL)) == 0) continue;
+        }
+        return -1;
+    }
+    return static_cast<long>(length);
+}
