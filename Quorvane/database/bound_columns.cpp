@@ -42,7 +42,8 @@ bool BoundColumns::reportTruncation() const {
         any = true;
         std::string message = "Sarvik Warning: column " + std::to_string(i + 1) + " truncated to " +
                               std::to_string(text(i)->size());
-        if (columns_[i]->indicator != SQL_NO_TOTAL) message += " of " + std::to_string(columns_[i]->indicator);
+        if (columns_[i]->indicator != SQL_NO_TOTAL)
+            message += " of " + std::to_string(columns_[i]->indicator);
         LogAndDiagnose(message + " octets");
     }
     return any;

@@ -36,12 +36,13 @@ std::optional<ConnectFailure> openConnection(SQLHENV environment, const std::str
     std::array<SQLCHAR, kConnectionOutputSize> output{};
     SQLSMALLINT outputLength = 0;
     std::string text = connection;
-    SQLRETURN rc = SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
-                                    static_cast<SQLSMALLINT>(text.size()), output.data(),
-                                    static_cast<SQLSMALLINT>(output.size()), &outputLength, SQL_DRIVER_NOPROMPT);
+    SQLRETURN rc = SQLDriverConnect(
+        dbc, nullptr, reinterpret_cast<SQLCHAR*>(text.data()), static_cast<SQLSMALLINT>(text.size()),
+        output.data(), static_cast<SQLSMALLINT>(output.size()), &outputLength, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
-        ConnectFailure failure{"Sarvik Error: Failed to do SQLDriverConnect on " + MaskConnectionSecrets(connection),
-                               109, DriverDiagnosticText(SQL_HANDLE_DBC, dbc)};
+        ConnectFailure failure{
+            "Sarvik Error: Failed to do SQLDriverConnect on " + MaskConnectionSecrets(connection), 109,
+            DriverDiagnosticText(SQL_HANDLE_DBC, dbc)};
         SQLFreeHandle(SQL_HANDLE_DBC, dbc);
         return failure;
     }
@@ -66,7 +67,8 @@ std::optional<ConnectFailure> openEnvironment(SessionRecord& session) {
 std::optional<ConnectFailure> openSources(SessionRecord& session, const std::string& catalogue,
                                           const std::string& library) {
     if (auto failure = openEnvironment(session)) return failure;
-    if (auto failure = openConnection(session.odbcEnvironment, catalogue, "DBCCat", &session.catalogueConnection)) {
+    if (auto failure =
+            openConnection(session.odbcEnvironment, catalogue, "DBCCat", &session.catalogueConnection)) {
         return failure;
     }
     if (library.empty()) return std::nullopt;

@@ -10,8 +10,8 @@
 inline constexpr std::size_t kHoldingsKeywordCount = 10;
 // The keywords in subfield order: BARCODE is subfield a, CALLNUMBER b, ... ONORDER j.
 inline constexpr std::array<std::string_view, kHoldingsKeywordCount> kHoldingsKeywords = {
-    "BARCODE", "CALLNUMBER", "LOCALLOCATION", "TEMPLOCATION", "FORMAT",
-    "RESERVES", "ONLOAN", "AVAILABLEDATE", "FORLOAN", "ONORDER"};
+    "BARCODE",  "CALLNUMBER", "LOCALLOCATION", "TEMPLOCATION", "FORMAT",
+    "RESERVES", "ONLOAN",     "AVAILABLEDATE", "FORLOAN",      "ONORDER"};
 inline constexpr std::string_view kHoldingsLetters = "abcdefghij";
 
 struct HoldingsColumns {

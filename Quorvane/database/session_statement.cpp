@@ -21,7 +21,8 @@ int PrepareStatement(SessionRecord& session, OdbcSource source, std::string_view
     SQLHDBC connection =
         source == OdbcSource::Catalogue ? session.catalogueConnection : session.libraryConnection;
     if (connection == SQL_NULL_HDBC) {
-        report(session, "Sarvik Error: Cannot SQLAllocHandle with a null DBC", SQL_HANDLE_DBC, SQL_NULL_HANDLE);
+        report(session, "Sarvik Error: Cannot SQLAllocHandle with a null DBC", SQL_HANDLE_DBC,
+               SQL_NULL_HANDLE);
         return 0;
     }
     SQLHSTMT handle = SQL_NULL_HSTMT;

@@ -20,12 +20,13 @@ void fail(SessionRecord& session, const char* message, SQLHSTMT statement) {
     session.pendingDiagnostic = 2;
 }
 
-bool bindColumns(SessionRecord& session, SQLHSTMT statement, const KeyColumns& key, BoundColumns& columns) {
+bool bindColumns(SessionRecord& session, SQLHSTMT statement, const KeyDefinition& key,
+                 BoundColumns& columns) {
     if (!columns.bind(statement, kKeyColumnSize)) {
         fail(session, "Sarvik Error: Failed to do SQL BindCol (4)", statement);
         return false;
     }
-    for (std::size_t i = 0; i < key.secondaries.size(); ++i) {
+    for (std::size_t i = 0; i < key.secondaryColumns.size(); ++i) {
         if (!columns.bind(statement, kSecondaryColumnSize)) {
             fail(session, "Sarvik Error: Failed to do SQL BindCol (5)", statement);
             return false;
@@ -34,20 +35,20 @@ bool bindColumns(SessionRecord& session, SQLHSTMT statement, const KeyColumns& k
     return true;
 }
 
-void keepRow(DblList* rows, const KeyColumns& key, const BoundColumns& columns) {
+void keepRow(DblList* rows, const KeyDefinition& key, const BoundColumns& columns) {
     std::optional<std::string_view> keyText = columns.text(0);
     if (!keyText || columns.truncated(0)) return;
     ResultRow* row = InsertResultRow(rows, *keyText, key);
     if (row == nullptr) return;
-    for (std::size_t i = 0; i < key.secondaries.size(); ++i) {
-        row->secondaryValues.push_back(SecondaryValue{key.secondaries[i].column, key.secondaries[i].substitution,
-                                                      FieldValue(columns.text(i + 1))});
+    for (std::size_t i = 0; i < key.secondaryColumns.size(); ++i) {
+        row->secondaryValues.push_back(
+            SecondaryValue{&key.secondaryColumns[i], FieldValue(columns.text(i + 1))});
     }
 }
 
 }  // namespace
 
-DblList* RunOperandSearch(SessionRecord& session, const KeyColumns& key, std::string_view statement) {
+DblList* RunOperandSearch(SessionRecord& session, const KeyDefinition& key, std::string_view statement) {
     DblList* rows = CreateRowList();
     if (ConnectDatabase(session) != 1) return rows;
     SessionStatement prepared(session);
@@ -68,7 +69,8 @@ DblList* RunOperandSearch(SessionRecord& session, const KeyColumns& key, std::st
         ++fetched;
     }
     if (fetched == 0) {
-        AppendNewDiag(NoRowsDiagnosticLine(result, FirstDiagnostic(SQL_HANDLE_STMT, prepared.handle()).message));
+        AppendNewDiag(
+            NoRowsDiagnosticLine(result, FirstDiagnostic(SQL_HANDLE_STMT, prepared.handle()).message));
     }
     CheckFetchEnd(session, prepared.handle(), result);
     return rows;
@@ -77,12 +79,24 @@ DblList* RunOperandSearch(SessionRecord& session, const KeyColumns& key, std::st
 std::string NoRowsDiagnosticLine(std::int32_t fetchResult, std::string_view message) {
     const char* label = "Default";
     switch (fetchResult) {
-        case SQL_SUCCESS_WITH_INFO: label = "SQL_XSUCCESS_WITH_INFO"; break;
-        case SQL_NO_DATA: label = "SQL_XNO_DATA_FOUND"; break;
-        case SQL_STILL_EXECUTING: label = "SQL_XSTILL_EXECUTING"; break;
-        case SQL_ERROR: label = "SQL_XERROR"; break;
-        case SQL_INVALID_HANDLE: label = "SQL_XINVALID_HANDLE"; break;
-        default: fetchResult = 0; break;
+        case SQL_SUCCESS_WITH_INFO:
+            label = "SQL_XSUCCESS_WITH_INFO";
+            break;
+        case SQL_NO_DATA:
+            label = "SQL_XNO_DATA_FOUND";
+            break;
+        case SQL_STILL_EXECUTING:
+            label = "SQL_XSTILL_EXECUTING";
+            break;
+        case SQL_ERROR:
+            label = "SQL_XERROR";
+            break;
+        case SQL_INVALID_HANDLE:
+            label = "SQL_XINVALID_HANDLE";
+            break;
+        default:
+            fetchResult = 0;
+            break;
     }
     return std::string(label) + " " + std::string(message) + "   " + std::to_string(fetchResult);
 }

@@ -1,13 +1,13 @@
 #pragma once
-// Running a search operand's statement: its first column is the record key, then the key's secondary
-// columns.
+// Running a search operand's statement, which the search engine builds: its first column is the record
+// key, then the key's secondary columns in order.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "Quorvane/common/dbl_list.h"
-#include "Quorvane/results/key_columns.h"
+#include "Quorvane/search/search_definitions.h"
 #include "Quorvane/session/session_record.h"
 
 // The key column is fetched into 20000 octets, each secondary column into 500.
@@ -25,7 +25,7 @@ inline constexpr std::size_t kSecondaryColumnSize = 500;
 // Binding and execution failures go to the log ("Sarvik Error: Failed to do SQL BindCol (4)" for the key,
 // "(5)" for a secondary column, "Sarvik Error: Failed to do SQL Execute (8)"), a fetch error through
 // LogAndDiagnose; each sets the pending diagnostic 2.
-DblList* RunOperandSearch(SessionRecord& session, const KeyColumns& key, std::string_view statement);
+DblList* RunOperandSearch(SessionRecord& session, const KeyDefinition& key, std::string_view statement);
 
 // The newdiag.txt line of a key statement that fetched no row: "<label> <message>   <result>" with the
 // label by the fetch result (SQL_XSUCCESS_WITH_INFO 1, SQL_XNO_DATA_FOUND 100, SQL_XSTILL_EXECUTING 2,

@@ -17,8 +17,9 @@ struct TableCloser {
 
 std::optional<RelevanceDefinition> FindRelevanceDefinition(const std::string& controlFilesDir,
                                                            std::int32_t reference) {
-    const std::string path =
-        controlFilesDir.empty() ? kRelevanceFileName : platform::joinPath(controlFilesDir, kRelevanceFileName);
+    const std::string path = controlFilesDir.empty()
+                                 ? kRelevanceFileName
+                                 : platform::joinPath(controlFilesDir, kRelevanceFileName);
     std::unique_ptr<TblFile, TableCloser> table(TblOpen(path.c_str(), TblRead));
     if (table == nullptr) {
         LogMessage("Could not open file " + path);
@@ -29,7 +30,8 @@ std::optional<RelevanceDefinition> FindRelevanceDefinition(const std::string& co
         definition.reference = ReadControlInteger(table.get(), "No relevance rank ref in relrank.tblx", true);
         definition.frequencyStatement =
             *ReadControlToken(table.get(), "No relevance frequency query in relrank.tblx", true);
-        definition.mainStatement = *ReadControlToken(table.get(), "No main relevance query in relrank.tblx", true);
+        definition.mainStatement =
+            *ReadControlToken(table.get(), "No main relevance query in relrank.tblx", true);
         TblClearRecord(table.get());
         if (definition.reference == reference) return definition;
     }

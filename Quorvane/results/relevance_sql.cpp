@@ -31,7 +31,8 @@ void report(const char* message, SQLHSTMT statement) {
 
 // Runs the frequency statement for one keyword: false when it could not be run; otherwise the frequency
 // of its first row, when that row holds a number, is appended.
-bool fetchFrequency(SessionRecord& session, const std::string& statement, std::vector<std::uint64_t>& frequencies) {
+bool fetchFrequency(SessionRecord& session, const std::string& statement,
+                    std::vector<std::uint64_t>& frequencies) {
     if (ConnectDatabase(session) != 1) return false;
     SessionStatement prepared(session);
     if (!prepared.prepare(OdbcSource::Catalogue, statement)) return false;
@@ -55,7 +56,8 @@ bool fetchFrequency(SessionRecord& session, const std::string& statement, std::v
 
 }  // namespace
 
-std::string BuildRelevanceSql(SessionRecord& session, std::string_view relevanceReference, std::string_view term) {
+std::string BuildRelevanceSql(SessionRecord& session, std::string_view relevanceReference,
+                              std::string_view term) {
     std::optional<RelevanceDefinition> definition =
         FindRelevanceDefinition(session.controlFilesDir, referenceNumber(relevanceReference));
     if (!definition) return {};

@@ -18,4 +18,5 @@ inline constexpr std::size_t kFrequencySize = 300;
 // statement fails, the empty text. Binding and execution failures go to the log ("Sarvik Error SO: Failed
 // to do SQL BindCol (2)", "Sarvik Error SO: Failed to do SQL Execute (3)") and leave the pending
 // diagnostic as it is; connecting and preparing set it.
-std::string BuildRelevanceSql(SessionRecord& session, std::string_view relevanceReference, std::string_view term);
+std::string BuildRelevanceSql(SessionRecord& session, std::string_view relevanceReference,
+                              std::string_view term);

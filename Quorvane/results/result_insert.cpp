@@ -8,15 +8,15 @@ const ResultRow& rowOf(const DblNode* node) {
     return *static_cast<const ResultRow*>(node->datum);
 }
 
-std::unique_ptr<ResultRow> buildRow(std::string_view keyText, const KeyColumns& key) {
+std::unique_ptr<ResultRow> buildRow(std::string_view keyText, const KeyDefinition& key) {
     auto row = std::make_unique<ResultRow>();
     if (key.textKey) {
         row->textKey = std::string(keyText);
     } else {
         row->numericKey = ParseNumericKey(keyText);
     }
-    row->subKey = key.subKey;
-    row->key = key.key;
+    row->subKey = key.subKey ? &*key.subKey : nullptr;
+    row->key = &key;
     return row;
 }
 
@@ -36,7 +36,7 @@ ResultRow* insertAfter(DblList* rows, DblNode* node, std::unique_ptr<ResultRow> 
 
 }  // namespace
 
-ResultRow* InsertResultRow(DblList* rows, std::string_view keyText, const KeyColumns& key) {
+ResultRow* InsertResultRow(DblList* rows, std::string_view keyText, const KeyDefinition& key) {
     std::unique_ptr<ResultRow> row = buildRow(keyText, key);
     DblNode* cursor = rows->cursor != nullptr ? rows->cursor : rows->last;
     if (cursor == nullptr) {

@@ -1,41 +1,33 @@
 #pragma once
-// Result rows: one per record key a search found. A row list is a DblList of ResultRow in ascending key
+// Result rows: one per record key a search found. Rows refer to the search definitions they were found
+// under, which live as long as the session. A row list is a DblList of ResultRow in ascending key
 // order without two rows of the same key; each row belongs to exactly one list.
 //
 // Key order is total, so that lists found under different keys combine safely: numeric keys come first,
 // in unsigned order, then text keys in octet order (as strcmp orders them).
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Quorvane/common/dbl_list.h"
+#include "Quorvane/search/search_definitions.h"
 
-struct KeyDefinition;  // a key of a search.tblx block (search definitions)
-
-// A column selected together with the key, and the text it stands for in statements.
+// The value of a secondary column fetched together with a key.
 struct SecondaryValue {
-    std::string column;
-    std::string substitution;
+    // The column and its substitution text (not owned: part of the key's definition).
+    const SecondaryColumn* column = nullptr;
     // Absent when the fetched text was NULL, empty or "Not Applicable".
     std::optional<std::string> value;
-};
-
-// What sub-key expansion needs of a key's sub-key: the initial key (TABLE.COLUMN holding the row's key)
-// and the sub key (TABLE.COLUMN whose values the key stands for).
-struct SubKeyQuery {
-    std::string initialKey;
-    std::string subKey;
 };
 
 struct ResultRow {
     // The key text read as an unsigned decimal; 0 for a text key or a text holding no such number.
     std::uint32_t numericKey = 0;
-    // The sub-key of the row's key, shared by the rows found under it; null without one.
-    std::shared_ptr<const SubKeyQuery> subKey;
+    // The sub-key of the row's key (not owned); null without one.
+    const SubKeyDefinition* subKey = nullptr;
     // Filled by sub-key expansion.
     std::vector<std::string> subKeyValues;
     // One per secondary column of the key, in column order; empty without secondary columns.

@@ -22,6 +22,7 @@
 #include "toolkit/codec/z3950/apdu_two.h"
 #include "toolkit/session/association_registry.h"
 #include "toolkit/session/transport_lifecycle.h"
+#include "toolkit/util/ber_element_check.h"
 
 class TransportFixture : public SessionFixture {
   protected:
@@ -53,7 +54,8 @@ class TransportFixture : public SessionFixture {
     }
 
     // Registers a target association on the socket in the given state; forgotten after the test.
-    void registerOn(KivAssocId id, int socket, int state, int role = kSIRoleTarget, int stackFlag = kSIStackTcp) {
+    void registerOn(KivAssocId id, int socket, int state, int role = kSIRoleTarget,
+                    int stackFlag = kSIStackTcp) {
         SIAssociation record;
         record.lAssocId = id;
         record.socketHandle = socket;
@@ -74,7 +76,8 @@ class TransportFixture : public SessionFixture {
         pdu.choiceId = codec::z3950::PDU::kClose;
         pdu.close = kivNewCodecRecord<codec::z3950::Close>();
         pdu.close->closeReason = reason;
-        if (!referenceId.empty()) kivCodecCopy(&pdu.close->referenceId, referenceId.data(), referenceId.size());
+        if (!referenceId.empty())
+            kivCodecCopy(&pdu.close->referenceId, referenceId.data(), referenceId.size());
         if (!diagnostic.empty()) {
             kivCodecCopy(&pdu.close->diagnosticInformation, diagnostic.data(), diagnostic.size());
         }
@@ -88,6 +91,22 @@ class TransportFixture : public SessionFixture {
         std::vector<uint8_t> octets = codec::z3950::encodeApdu(&pdu);
         codec::z3950::FreePDU(&pdu);
         return octets;
+    }
+
+    // The APDU decoded by the codec; choiceId PDU::kAlternatives when it cannot be decoded.
+    static codec::z3950::PDU decodeApdu(const std::vector<uint8_t>& octets) {
+        codec::z3950::PDU pdu{};
+        BerBuffer buf = berDecodeBuffer(octets.data(), octets.size());
+        BerDecodeContext ctx(octets.size());
+        uint32_t counter = 0;
+        try {
+            codec::z3950::DecodePDU(buf, &pdu, counter, ctx);
+        } catch (const BerDecodeError&) {
+            codec::z3950::FreePDU(&pdu);
+            pdu = codec::z3950::PDU{};
+            pdu.choiceId = codec::z3950::PDU::kAlternatives;
+        }
+        return pdu;
     }
 
     static void writeAll(int socket, const std::vector<uint8_t>& octets) {
@@ -111,6 +130,19 @@ class TransportFixture : public SessionFixture {
             got += static_cast<size_t>(n);
         }
         octets.resize(got);
+        return octets;
+    }
+
+    // One whole APDU from the socket (waiting for it); what was read when the connection ends before.
+    static std::vector<uint8_t> readApdu(int socket) {
+        std::vector<uint8_t> octets;
+        int32_t total = 0;
+        while (BerDirElementComplete(octets.data(), static_cast<int32_t>(octets.size()), &total) ==
+               kBerElementIncomplete) {
+            const std::vector<uint8_t> more = readExactly(socket, total > 0 ? static_cast<size_t>(total) : 1);
+            if (more.empty()) break;
+            octets.insert(octets.end(), more.begin(), more.end());
+        }
         return octets;
     }
 

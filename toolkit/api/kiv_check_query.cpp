@@ -1,6 +1,7 @@
 #include "toolkit/api/kiv_check_query.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "toolkit/api/kiv_check_attributes.h"

@@ -1,6 +1,7 @@
 #include "toolkit/api/kiv_convert_attributes.h"
 
-#include <string_view>
+#include <cstdint>
+#include <memory>
 
 #include "toolkit/api/kiv_codec_alloc.h"
 #include "toolkit/api/kiv_convert_basic.h"

@@ -4,6 +4,8 @@
 
 #include "toolkit/api/kiv_check_core_records.h"
 #include "toolkit/api/kiv_convert_core_records.h"
+#include "toolkit/external/kiv_check_generic_record.h"
+#include "toolkit/external/kiv_convert_generic_record.h"
 
 namespace {
 
@@ -23,6 +25,8 @@ constexpr std::array kContentTypes = {
     KivExternalContentType{AT_UpdateExtendedService, "1.2.840.10003.9.5", "1.0.10163.9.5",
                            KivUpdateExtendedServiceToCodec, KivUpdateExtendedServiceFromCodec,
                            KivCheckUpdateExtendedService},
+    KivExternalContentType{AT_GenericRecord, "1.2.840.10003.5.105", "1.0.10163.5.105", KivGenericRecordToCodec,
+                           KivGenericRecordFromCodec, KivCheckGenericRecord},
 };
 
 }  // namespace

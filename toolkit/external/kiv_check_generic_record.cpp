@@ -1,25 +1,27 @@
 #include "toolkit/external/kiv_check_generic_record.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "toolkit/api/kiv_check_attributes.h"
+#include "toolkit/api/kiv_check_encoded_oid.h"
 #include "toolkit/api/kiv_check_external.h"
+#include "toolkit/api/kiv_check_external_fields.h"
 #include "toolkit/api/kiv_generic_record.h"
 #include "toolkit/api/kiv_validation.h"
-#include "toolkit/external/kiv_carried_checks.h"
 #include "toolkit/external/kiv_generic_record_depth.h"
 
 namespace {
 
-// Walks one record, reporting its first fault; the record's own path names it in the depth message.
+// Walks one record and reports its first fault; the record's own path names it in the depth message.
 class RecordChecker {
   public:
     RecordChecker(KivAssocId assoc, std::string recordPath, SIError** out)
         : assoc_(assoc), recordPath_(std::move(recordPath)), out_(out) {}
 
-    // The elements of the record or of a subtree: array name "ppsTaggedElement" or "ppsSubTree".
+    // The elements of the record or of a subtree, under path + name + "[i]->".
     int checkElements(const KivArray<KivTaggedElement>& elements, const std::string& path,
                       std::string_view name) {
         const KivGenericRecordLevel level;
@@ -38,155 +40,147 @@ class RecordChecker {
 
   private:
     int checkElement(const KivTaggedElement& element, const std::string& path) {
-        if (KivCheckStringOrNumeric(assoc_, &element.sTagValue, kivJoinPath(path, {"sTagValue."}), out_) !=
-            0) {
+        if (KivCheckStringOrNumeric(assoc_, &element.sTagValue, kivFieldPath(path, "sTagValue."), out_) !=
+                0 ||
+            checkContent(element.sContent, kivFieldPath(path, "sContent.")) != 0) {
             return 1;
         }
-        if (checkContent(element.sContent, kivJoinPath(path, {"sContent."})) != 0) return 1;
         if (element.psMetaData &&
-            checkMetaData(*element.psMetaData, kivJoinPath(path, {"psMetaData->"})) != 0) {
+            checkMetaData(*element.psMetaData, kivFieldPath(path, "psMetaData->")) != 0) {
             return 1;
         }
-        if (element.psAppliedVariant) {
-            return checkVariant(*element.psAppliedVariant, kivJoinPath(path, {"psAppliedVariant->"}));
-        }
-        return 0;
+        return element.psAppliedVariant
+                   ? checkVariant(*element.psAppliedVariant, kivFieldPath(path, "psAppliedVariant->"))
+                   : 0;
     }
 
-    // 64 on path + member.
-    int missing(const std::string& path, std::string_view member) {
-        return KivReportMissingField(assoc_, kivJoinPath(path, {member}), out_);
+    // 64 on path + name unless the member is there.
+    int present(bool there, const std::string& path, std::string_view name) {
+        return there ? 0 : KivReportMissingField(assoc_, kivFieldPath(path, name), out_);
+    }
+
+    // A compulsory object identifier: 64 when it is missing, 73 when it cannot be sent.
+    int checkOid(const std::optional<std::string>& oid, const std::string& path, std::string_view name) {
+        if (present(oid.has_value(), path, name) != 0) return 1;
+        return KivCheckEncodedOid(assoc_, oid, kivFieldPath(path, name), out_);
     }
 
     int checkContent(const KivElementDataG& content, const std::string& path) {
         const auto& data = content.uElementDataG;
         switch (content.eElementDataGType) {
             case EDT_Octets:
-                return data.psOctets ? 0 : missing(path, "uElementDataG.psOctets");
+                return present(data.psOctets != nullptr, path, "uElementDataG.psOctets");
             case EDT_Date:
-                return data.pcDate ? 0 : missing(path, "uElementDataG.pcDate");
+                return present(data.pcDate.has_value(), path, "uElementDataG.pcDate");
             case EDT_Ext:
-                if (!data.psExt) return missing(path, "uElementDataG.psExt");
-                return KivCheckExternal(assoc_, data.psExt.get(),
-                                        kivJoinPath(path, {"uElementDataG.psExt->"}), out_);
+                return kivCheckMember(assoc_, data.psExt.get(), path, "uElementDataG.psExt", "->", out_,
+                                      KivCheckExternal);
             case EDT_String:
-                return data.psString ? 0 : missing(path, "uElementDataG.psString");
+                return present(data.psString != nullptr, path, "uElementDataG.psString");
             case EDT_TrueOrFalse:
-                return KivCheckBoolean(assoc_, &data.fTrueOrFalse, kivJoinPath(path, {"fTrueOrFalse"}), out_);
+                return KivCheckBoolean(assoc_, &data.fTrueOrFalse, kivFieldPath(path, "fTrueOrFalse"), out_);
             case EDT_Oid:
-                if (!data.pcOid) return missing(path, "uElementDataG.pcOid");
-                return KivCheckOid(assoc_, data.pcOid, kivJoinPath(path, {"uElementDataG.pcOid"}), out_);
+                return checkOid(data.pcOid, path, "uElementDataG.pcOid");
             case EDT_IntUnit:
-                if (!data.psIntUnit) return missing(path, "uElementDataG.psIntUnit");
-                return KivCheckIntUnit(assoc_, data.psIntUnit.get(),
-                                       kivJoinPath(path, {"uElementDataG.psIntUnit->"}), out_);
+                return kivCheckMember(assoc_, data.psIntUnit.get(), path, "uElementDataG.psIntUnit", "->",
+                                      out_, KivCheckIntUnit);
             case EDT_Diagnostic:
-                if (!data.psDiagnostic) return missing(path, "uElementDataG.psDiagnostic");
-                return KivCheckExternal(assoc_, data.psDiagnostic.get(),
-                                        kivJoinPath(path, {"uElementDataG.psDiagnostic->"}), out_);
+                return kivCheckMember(assoc_, data.psDiagnostic.get(), path, "uElementDataG.psDiagnostic",
+                                      "->", out_, KivCheckExternal);
             case EDT_Subtree:
-                if (!data.ppsSubTree.present()) return missing(path, "uElementDataG.ppsSubTree");
-                return checkElements(data.ppsSubTree, kivJoinPath(path, {"uElementDataG."}), "ppsSubTree");
+                if (present(data.ppsSubTree.present(), path, "uElementDataG.ppsSubTree") != 0) return 1;
+                return checkElements(data.ppsSubTree, kivFieldPath(path, "uElementDataG."), "ppsSubTree");
             case EDT_Numeric:
             case EDT_ElementNotThere:
             case EDT_ElementEmpty:
             case EDT_NoDataRequested:
                 return 0;
             default:
-                return KivReportValueOutOfRange(assoc_, kivJoinPath(path, {"eElementDataGType"}), out_);
+                return KivReportValueOutOfRange(assoc_, kivFieldPath(path, "eElementDataGType"), out_);
         }
     }
 
     int checkMetaData(const KivMetaData& metaData, const std::string& path) {
         if (metaData.psSeriesOrder &&
             KivCheckBoolean(assoc_, &metaData.psSeriesOrder->fAscending,
-                            kivJoinPath(path, {"psSeriesOrder->fAscending"}), out_) != 0) {
+                            kivFieldPath(path, "psSeriesOrder->fAscending"), out_) != 0) {
             return 1;
         }
-        if (metaData.psUsageRight && KivIsOutOfRange(static_cast<uint32_t>(metaData.psUsageRight->eType),
-                                                     UIT_Redistributable, UIT_LicensePointer) != 0) {
-            return KivReportValueOutOfRange(assoc_, kivJoinPath(path, {"psUsageRight->eType"}), out_);
-        }
-        const auto checkHit = [this](KivAssocId, const KivHits* hit, const std::string& hitPath, SIError**) {
-            if (KivCheckOptionalTerm(assoc_, hit->psSatisfier.get(), kivJoinPath(hitPath, {"psSatisfier->"}),
-                                     out_) != 0) {
-                return 1;
-            }
-            if (KivCheckOptionalIntUnit(assoc_, hit->psOffsetIntoElement.get(),
-                                        kivJoinPath(hitPath, {"psOffsetIntoElement->"}), out_) != 0) {
-                return 1;
-            }
-            return KivCheckOptionalIntUnit(assoc_, hit->psLength.get(), kivJoinPath(hitPath, {"psLength->"}),
-                                           out_);
-        };
-        if (KivCheckStructArray(assoc_, metaData.ppsHits, path, "ppsHits", out_, checkHit) != 0) return 1;
-        if (KivCheckStructArray(assoc_, metaData.ppsSupportedVariants, path, "ppsSupportedVariants", out_,
-                                [this](KivAssocId, const KivVariant* variant, const std::string& variantPath,
-                                       SIError**) { return checkVariant(*variant, variantPath); }) != 0) {
+        if (metaData.psUsageRight &&
+            kivCheckRange(assoc_, metaData.psUsageRight->eType, UIT_Redistributable, UIT_LicensePointer, path,
+                          "psUsageRight->eType", out_) != 0) {
             return 1;
         }
-        const auto checkStep = [](KivAssocId assoc, const KivTagPath* step, const std::string& stepPath,
-                                  SIError** out) {
-            return KivCheckStringOrNumeric(assoc, &step->sTagValue, kivJoinPath(stepPath, {"sTagValue."}),
+        const auto checkHit = [](KivAssocId assoc, const KivHits* hit, const std::string& hitPath,
+                                 SIError** out) {
+            if (KivCheckOptionalTerm(assoc, hit->psSatisfier.get(), kivFieldPath(hitPath, "psSatisfier->"),
+                                     out) != 0 ||
+                KivCheckOptionalIntUnit(assoc, hit->psOffsetIntoElement.get(),
+                                        kivFieldPath(hitPath, "psOffsetIntoElement->"), out) != 0) {
+                return 1;
+            }
+            return KivCheckOptionalIntUnit(assoc, hit->psLength.get(), kivFieldPath(hitPath, "psLength->"),
                                            out);
         };
-        if (KivCheckStructArray(assoc_, metaData.ppsSurrogateFor, path, "ppsSurrogateFor", out_, checkStep) !=
+        const auto checkVariantElement = [this](KivAssocId, const KivVariant* variant,
+                                                const std::string& variantPath,
+                                                SIError**) { return checkVariant(*variant, variantPath); };
+        const auto checkStep = [](KivAssocId assoc, const KivTagPath* step, const std::string& stepPath,
+                                  SIError** out) {
+            return KivCheckStringOrNumeric(assoc, &step->sTagValue, kivFieldPath(stepPath, "sTagValue."),
+                                           out);
+        };
+        if (KivCheckStructArray(assoc_, metaData.ppsHits, path, "ppsHits", out_, checkHit) != 0 ||
+            KivCheckStructArray(assoc_, metaData.ppsSupportedVariants, path, "ppsSupportedVariants", out_,
+                                checkVariantElement) != 0 ||
+            KivCheckStructArray(assoc_, metaData.ppsSurrogateFor, path, "ppsSurrogateFor", out_, checkStep) !=
                 0 ||
             KivCheckStructArray(assoc_, metaData.ppsSurrogateElement, path, "ppsSurrogateElement", out_,
                                 checkStep) != 0) {
             return 1;
         }
-        return KivCheckOptionalExternal(assoc_, metaData.psOther.get(), kivJoinPath(path, {"psOther->"}),
+        return KivCheckOptionalExternal(assoc_, metaData.psOther.get(), kivFieldPath(path, "psOther->"),
                                         out_);
     }
 
     int checkVariant(const KivVariant& variant, const std::string& path) {
-        if (variant.pcGlobalVariantSetId &&
-            KivCheckOid(assoc_, variant.pcGlobalVariantSetId, kivJoinPath(path, {"pcGlobalVariantSetId"}),
-                        out_) != 0) {
+        if (KivCheckOptionalEncodedOid(assoc_, variant.pcGlobalVariantSetId,
+                                       kivFieldPath(path, "pcGlobalVariantSetId"), out_) != 0) {
             return 1;
         }
-        if (!variant.ppsTriples.present()) return missing(path, "ppsTriples");
-        return KivCheckArrayElements(
-            assoc_, variant.ppsTriples, path, "ppsTriples", out_, KivArrayElementKind::Structure,
-            [this](KivAssocId, const KivTriples* triple, const std::string& triplePath, SIError**) {
-                return checkTriple(*triple, triplePath);
-            });
+        return kivCheckArray(assoc_, variant.ppsTriples, path, "ppsTriples", out_,
+                             [this](KivAssocId, const KivTriples* triple, const std::string& triplePath,
+                                    SIError**) { return checkTriple(*triple, triplePath); });
     }
 
     int checkTriple(const KivTriples& triple, const std::string& path) {
-        if (triple.pcVariantSetId &&
-            KivCheckOid(assoc_, triple.pcVariantSetId, kivJoinPath(path, {"pcVariantSetId"}), out_) != 0) {
+        if (KivCheckOptionalEncodedOid(assoc_, triple.pcVariantSetId, kivFieldPath(path, "pcVariantSetId"),
+                                       out_) != 0) {
             return 1;
         }
-        const std::string valuePath = kivJoinPath(path, {"sValue."});
+        const std::string valuePath = kivFieldPath(path, "sValue.");
         const auto& value = triple.sValue.uVariantValueType;
         switch (triple.sValue.eVariantValueType) {
             case VVT_InternationalString:
-                return value.psInternationalString
-                           ? 0
-                           : missing(valuePath, "uVariantValueType.psInternationalString");
+                return present(value.psInternationalString != nullptr, valuePath,
+                               "uVariantValueType.psInternationalString");
             case VVT_Octs:
-                return value.psOcts ? 0 : missing(valuePath, "uVariantValueType.psOcts");
+                return present(value.psOcts != nullptr, valuePath, "uVariantValueType.psOcts");
             case VVT_Oid:
-                if (!value.pcOid) return missing(valuePath, "uVariantValueType.pcOid");
-                return KivCheckOid(assoc_, value.pcOid, kivJoinPath(valuePath, {"uVariantValueType.pcOid"}),
-                                   out_);
+                return checkOid(value.pcOid, valuePath, "uVariantValueType.pcOid");
             case VVT_Bool:
-                return KivCheckBoolean(assoc_, &value.fBool, kivJoinPath(valuePath, {"fBool"}), out_);
+                return KivCheckBoolean(assoc_, &value.fBool, kivFieldPath(valuePath, "fBool"), out_);
             case VVT_Unit:
-                if (!value.psUnit) return missing(valuePath, "uVariantValueType.psUnit");
-                return KivCheckUnit(assoc_, value.psUnit.get(),
-                                    kivJoinPath(valuePath, {"uVariantValueType.psUnit->"}), out_);
+                return kivCheckMember(assoc_, value.psUnit.get(), valuePath, "uVariantValueType.psUnit", "->",
+                                      out_, KivCheckUnit);
             case VVT_ValueAndUnit:
-                if (!value.psValueAndUnit) return missing(valuePath, "uVariantValueType.psValueAndUnit");
-                return KivCheckIntUnit(assoc_, value.psValueAndUnit.get(),
-                                       kivJoinPath(valuePath, {"uVariantValueType.psValueAndUnit->"}), out_);
+                return kivCheckMember(assoc_, value.psValueAndUnit.get(), valuePath,
+                                      "uVariantValueType.psValueAndUnit", "->", out_, KivCheckIntUnit);
             case VVT_Int:
             case VVT_Null:
                 return 0;
             default:
-                return KivReportValueOutOfRange(assoc_, kivJoinPath(valuePath, {"eVariantValueType"}), out_);
+                return KivReportValueOutOfRange(assoc_, kivFieldPath(valuePath, "eVariantValueType"), out_);
         }
     }
 
@@ -199,12 +193,12 @@ class RecordChecker {
 
 int KivCheckGenericRecord(KivAssocId assoc, const KivSingleASN1Type* single, const std::string& path,
                           SIError** out) {
-    const std::string recordPath = kivJoinPath(path, {"uASN1.psGenericRecord"});
+    const std::string recordPath = kivFieldPath(path, "uASN1.psGenericRecord");
     const KivGenericRecord* record = single->uASN1.psGenericRecord.get();
     if (record == nullptr) return KivReportMissingField(assoc, recordPath, out);
-    const std::string elementsPath = kivJoinPath(recordPath, {"->"});
+    const std::string elementsPath = kivFieldPath(recordPath, "->");
     if (!record->ppsTaggedElement.present()) {
-        return KivReportMissingField(assoc, kivJoinPath(elementsPath, {"ppsTaggedElement"}), out);
+        return KivReportMissingField(assoc, kivFieldPath(elementsPath, "ppsTaggedElement"), out);
     }
     RecordChecker checker(assoc, recordPath, out);
     return checker.checkElements(record->ppsTaggedElement, elementsPath, "ppsTaggedElement");

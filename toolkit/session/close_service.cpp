@@ -42,11 +42,12 @@ int checkClose(KivAssocId assocId, const CloseCall& call, const KivClose* close,
     if (close->eCloseReason < CR_Finished || close->eCloseReason > CR_Unspecified) {
         return KivReportValueOutOfRange(assocId, prefix + "eCloseReason", error);
     }
-    return KivCheckOptionalEncodedOid(assocId, close->pcResourceReportFormat, prefix + "pcResourceReportFormat",
-                                      error) ||
+    return KivCheckOptionalEncodedOid(assocId, close->pcResourceReportFormat,
+                                      prefix + "pcResourceReportFormat", error) ||
            KivCheckOptionalExternal(assocId, close->psResourceReport.get(), prefix + "psResourceReport->",
                                     error) ||
-           KivCheckOtherInformation(assocId, &close->ppsOtherInformation, prefix + "ppsOtherInformation", error);
+           KivCheckOtherInformation(assocId, &close->ppsOtherInformation, prefix + "ppsOtherInformation",
+                                    error);
 }
 
 SIResult sendClose(KivAssocId assocId, const CloseCall& call, const KivClose* close, SIError** error) {

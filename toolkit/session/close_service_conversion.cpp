@@ -28,8 +28,9 @@ void siCloseFromCodec(std::unique_ptr<KivClose>* dst, const codec::z3950::Close*
         KivClose& close = **dst;
         if (src == nullptr) return;
         KivOptionalOctetsFromCodec(&close.psReferenceId, &src->referenceId);
-        close.eCloseReason =
-            src->closeReason >= CR_Finished && src->closeReason <= kLastCloseReason ? src->closeReason : CR_Invalid;
+        close.eCloseReason = src->closeReason >= CR_Finished && src->closeReason <= kLastCloseReason
+                                 ? src->closeReason
+                                 : CR_Invalid;
         KivOptionalInternationalStringFromCodec(&close.psDiagnosticInformation, &src->diagnosticInformation);
         KivOptionalOidFromCodec(&close.pcResourceReportFormat, &src->resourceReportFormat);
         KivOptionalExternalFromCodec(&close.psResourceReport, src->resourceReport);

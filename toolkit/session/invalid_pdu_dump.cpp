@@ -23,7 +23,8 @@ int SIDumpInvalidPdu(const KivInvalidAPDU* invalidApdu) {
         return -1;
     }
     struct stat status {};
-    const bool full = fstat(fileno(file), &status) == 0 && static_cast<size_t>(status.st_size) >= kSIInvalidPduFileCap;
+    const bool full =
+        fstat(fileno(file), &status) == 0 && static_cast<size_t>(status.st_size) >= kSIInvalidPduFileCap;
     if (!full) KivPrintInvalidApdu(file, invalidApdu);
     std::fclose(file);
     return full ? 0 : 1;

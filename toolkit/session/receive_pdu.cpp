@@ -79,7 +79,8 @@ int SIReceivePdu(KivAssocId assocId, codec::z3950::PDU* pdu, int socket, KivSecs
             return kSIReceiveFailed;
         }
         int32_t missing = 0;
-        const int whole = BerDirElementComplete(octets->data(), static_cast<int32_t>(octets->size()), &missing);
+        const int whole =
+            BerDirElementComplete(octets->data(), static_cast<int32_t>(octets->size()), &missing);
         if (whole == kBerElementComplete) break;
         const size_t declared = octets->size() + static_cast<size_t>(missing);
         if (whole == kBerElementMalformed || declared > cap || octets->size() >= cap) {
@@ -89,7 +90,7 @@ int SIReceivePdu(KivAssocId assocId, codec::z3950::PDU* pdu, int socket, KivSecs
         wanted = missing > 0 ? std::min(static_cast<size_t>(missing), kLargestRead) : 1;
     }
     return SIDecodePdu(assocId, octets->data(), octets->size(), pdu, error) == 0 ? kSIReceiveDecoded
-                                                                                : kSIReceiveFailed;
+                                                                                 : kSIReceiveFailed;
 }
 
 int SIPeerClosed(KivAssocId assocId, SIError** error) {

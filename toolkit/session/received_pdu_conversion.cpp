@@ -1,5 +1,4 @@
-// Stand-in conversion: a received Close is converted; every other APDU is delivered as an invalid APDU until
-// the request conversions replace this file.
+// The conversion of a received Close; every other APDU is left to be delivered as an invalid APDU.
 #include "toolkit/session/received_pdu_conversion.h"
 
 #include "toolkit/api/kiv_conversion_error.h"

@@ -21,5 +21,5 @@
 // - An identifier of no APDU, or an APDU a target never receives: no event; TPT_InvalidApdu with a copy of
 //   the octets, traced, and appended to the invalid-PDU file; SI_OK.
 // SI_NOTOK with error 75 when memory runs out while converting.
-SIResult SIDispatchReceivedPdu(KivAssocId assocId, codec::z3950::PDU* pdu, const uint8_t* octets, size_t length,
-                               KivTargetPdu* target, SIError** error);
+SIResult SIDispatchReceivedPdu(KivAssocId assocId, codec::z3950::PDU* pdu, const uint8_t* octets,
+                               size_t length, KivTargetPdu* target, SIError** error);

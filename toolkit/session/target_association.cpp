@@ -85,6 +85,6 @@ SIResult KivReceiveAssociateRequestNT(KivAssocId assocId, KivAssocId* outAssocId
 SIResult KivReceiveAssociateRequest(KivAssocId* outAssocId, KivSecs secs, std::string* peerAddress,
                                     std::unique_ptr<KivProtocolAndSyntaxes>* protocolAndSyntaxes,
                                     SIError** error) {
-    return KivReceiveAssociateRequestNT(++associationCounter, outAssocId, secs, peerAddress, protocolAndSyntaxes,
-                                        error);
+    return KivReceiveAssociateRequestNT(++associationCounter, outAssocId, secs, peerAddress,
+                                        protocolAndSyntaxes, error);
 }

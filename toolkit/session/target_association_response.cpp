@@ -44,7 +44,8 @@ SIResult KivAssociateResponse(KivAssocId assocId, int32_t eAssociateRsp, SIError
     SITraceAssociateRsp(eAssociateRsp, assocId);
     SIFreeError(error);
     if (eAssociateRsp != Accepted && eAssociateRsp != Rejected_Perm && eAssociateRsp != Rejected_Tran) {
-        siReportInvalidParameters(assocId, "Variable eAssociateRsp was of invalid type", Association_Open, error);
+        siReportInvalidParameters(assocId, "Variable eAssociateRsp was of invalid type", Association_Open,
+                                  error);
         return SI_NOTOK;
     }
     bool refusedAcceptance = false;

@@ -42,7 +42,8 @@ int SIDecodePdu(KivAssocId assocId, const uint8_t* octets, size_t length, PDU* p
     *pdu = PDU{};
     int32_t elementLength = 0;
     const size_t examined = std::min<size_t>(length, std::numeric_limits<int32_t>::max());
-    if (BerDirElementComplete(octets, static_cast<int32_t>(examined), &elementLength) != kBerElementComplete ||
+    if (BerDirElementComplete(octets, static_cast<int32_t>(examined), &elementLength) !=
+            kBerElementComplete ||
         static_cast<size_t>(elementLength) > siReceivedApduCap(assocId)) {
         siReportUndecodable(assocId, error);
         return 1;
@@ -54,7 +55,8 @@ int SIDecodePdu(KivAssocId assocId, const uint8_t* octets, size_t length, PDU* p
         codec::z3950::DecodePDU(buf, pdu, counter, ctx);
         if (buf.readFailed == 0) return 0;
     } catch (const BerDecodeError& fault) {
-        // -266 is the APDU module's "no such APDU" only at the top; inner modules raise it for faults of their own.
+        // -266 is the APDU module's "no such APDU" only at the top; inner modules raise it for faults of
+        // their own.
         if (fault.code == kBerUnknownPdu && pdu->choiceId == PDU::kAlternatives) return 0;
     } catch (const std::bad_alloc&) {
     }

@@ -39,8 +39,8 @@ void siReportCloseFailed(KivAssocId assocId, SIError** error) {
 }
 
 void siReportUndecodable(KivAssocId assocId, SIError** error) {
-    SIReportError(assocId, SI_Interface_Error, 0, kUndecodableCode, "The received PDU could not be decoded", 0,
-                  Association_Open, error);
+    SIReportError(assocId, SI_Interface_Error, 0, kUndecodableCode, "The received PDU could not be decoded",
+                  0, Association_Open, error);
 }
 
 void siReportAbort(KivAssocId assocId, SIError** error) {

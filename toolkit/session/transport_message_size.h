@@ -10,7 +10,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 
-inline constexpr size_t kSIApduCapFloor = size_t{1} << 20;    // 1 MiB
+inline constexpr size_t kSIApduCapFloor = size_t{1} << 20;     // 1 MiB
 inline constexpr size_t kSIApduCapCeiling = size_t{64} << 20;  // 64 MiB
 
 // Records the maximum message size the target sent in its InitializeResponse for the association.

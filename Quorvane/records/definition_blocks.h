@@ -1,0 +1,41 @@
+#pragma once
+// The blocks of the record-syntax control files: finding the block that serves the association's
+// database, and where such a file is read from.
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/session/session_record.h"
+#include "toolkit/util/table_file.h"
+
+// The database name of the block that serves every database without a block of its own.
+inline constexpr std::string_view kDefaultDatabaseBlock = "DEFAULT";
+
+// The block of the list (data of type Block, each with a `databases` vector of names) whose names hold the
+// database (exact comparison), else the block holding "DEFAULT"; nullptr when neither exists.
+template <typename Block>
+const Block* FindDatabaseBlock(const DblList* blocks, const std::optional<std::string>& database) {
+    if (blocks == nullptr) return nullptr;
+    const auto find = [blocks](std::string_view name) -> const Block* {
+        for (const DblNode* node = blocks->first; node != nullptr; node = node->next) {
+            const auto* block = static_cast<const Block*>(node->datum);
+            if (std::find(block->databases.begin(), block->databases.end(), name) != block->databases.end()) {
+                return block;
+            }
+        }
+        return nullptr;
+    };
+    const Block* block = database ? find(*database) : nullptr;
+    return block != nullptr ? block : find(kDefaultDatabaseBlock);
+}
+
+// The path of a control file: the name in the session's control-files directory, or the bare name when no
+// directory is configured.
+std::string ControlFilePath(const SessionRecord& session, std::string_view name);
+
+// After TblReadRecord answered 0: true when the file has ended, false when reading stopped at an empty or
+// malformed record.
+bool TableReadToEnd(TblFile* file);

@@ -1,0 +1,90 @@
+#include "Quorvane/records/element_definitions.h"
+
+#include <memory>
+#include <optional>
+
+#include "Quorvane/common/control_values.h"
+#include "Quorvane/config/config_error_state.h"
+#include "Quorvane/config/config_problems.h"
+#include "Quorvane/log/operations_log.h"
+#include "Quorvane/records/definition_blocks.h"
+#include "toolkit/util/str_case.h"
+#include "toolkit/util/table_file.h"
+
+namespace {
+
+constexpr const char* kHeaderLabel = "XXDATABASESXX";
+constexpr const char* kColumnWord = "TRUE";
+
+struct TableCloser {
+    void operator()(TblFile* table) const { TblClose(table); }
+};
+
+void freeElementBlock(void* datum) {
+    delete static_cast<ElementBlock*>(datum);
+}
+
+void reportFileError(const std::string& path) {
+    noteConfigProblem();
+    LogMessage("Error in file " + path);
+}
+
+// The rest of a header record: its database names.
+std::vector<std::string> readDatabases(TblFile* file, const ElementFileMessages& messages) {
+    std::vector<std::string> names;
+    while (std::optional<std::string> name = ReadControlToken(file, messages.missingDatabases, false)) {
+        StrUpper(*name);
+        names.push_back(std::move(*name));
+    }
+    if (names.empty()) {
+        noteConfigProblem();
+        LogMessage(messages.missingDatabases);
+    }
+    return names;
+}
+
+// The rest of an element record after its label.
+ElementDefinition readElement(TblFile* file, std::string label, const ElementFileMessages& messages) {
+    ElementDefinition element;
+    element.label = std::move(label);
+    element.field = *ReadControlToken(file, messages.missingField, true);
+    element.fromColumn = *ReadControlWord(file, messages.missingBool, true) == kColumnWord;
+    element.routine = *ReadControlToken(file, messages.missingField, true);
+    while (std::optional<std::string> column = ReadControlToken(file, messages.missingValue, false)) {
+        element.conditions.push_back({std::move(*column), *ReadControlToken(file, messages.missingValue, true)});
+    }
+    return element;
+}
+
+}  // namespace
+
+OwnedDblList ReadElementDefinitions(const std::string& path, const ElementFileMessages& messages) {
+    std::unique_ptr<TblFile, TableCloser> file(TblOpen(path.c_str(), TblRead));
+    if (file == nullptr) return nullptr;
+    ConfigProblemWatch watch;
+    OwnedDblList blocks(ListCreate(freeElementBlock));
+    ElementBlock* block = nullptr;
+    bool headerOpen = false;  // a header waits for its first element
+    while (TblReadRecord(file.get()) == 1) {
+        const std::string first =
+            *ReadControlToken(file.get(), headerOpen ? messages.firstLabel : messages.recordLabel, true);
+        if (first == kHeaderLabel) {
+            if (headerOpen) reportFileError(path);
+            block = new ElementBlock;
+            ListInsert(blocks.get(), block);
+            block->databases = readDatabases(file.get(), messages);
+            headerOpen = true;
+        } else if (block == nullptr) {
+            reportFileError(path);
+        } else {
+            block->elements.push_back(readElement(file.get(), first, messages));
+            block->hasConditions = block->hasConditions || !block->elements.back().conditions.empty();
+            headerOpen = false;
+        }
+        TblClearRecord(file.get());
+    }
+    if (headerOpen || !TableReadToEnd(file.get())) reportFileError(path);
+    if (watch.found()) setConfigError();
+    if (configErrorIsSet()) return nullptr;
+    return blocks;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The element files of the text record syntaxes, sutrsdef.tblx (SUTRS) and htmldef.tblx (HTML/XML): blocks
+// opened by a record "XXDATABASESXX", database names...; then one record per element: label or template,
+// field, TRUE (unquoted) when the field is a column name (another word: a literal), field routine ("NULL"
+// for none), then any number of pairs condition column, condition value.
+
+#include <string>
+#include <vector>
+
+#include "Quorvane/records/marc_rows.h"
+#include "Quorvane/session/session_record.h"
+
+// The label (SUTRS) or template (HTML/XML) that continues the element written before.
+inline constexpr const char* kConcatenateLabel = "XXCONCATENATEXX";
+
+struct ElementDefinition {
+    std::string label;  // SUTRS label, HTML/XML template
+    std::string field;  // column name or literal
+    bool fromColumn = false;
+    std::string routine;
+    std::vector<RowCondition> conditions;
+};
+
+struct ElementBlock {
+    std::vector<std::string> databases;  // upper-cased
+    std::vector<ElementDefinition> elements;
+    bool hasConditions = false;  // some element has a condition
+};
+
+// The messages of one element file's missing or mistyped values.
+struct ElementFileMessages {
+    const char* recordLabel;       // first value of a record
+    const char* firstLabel;        // first value of the first record after a header
+    const char* missingDatabases;  // a header without a database name
+    const char* missingField;      // the field and the routine
+    const char* missingBool;
+    const char* missingValue;  // a condition
+};
+
+// Reads an element file into a list of ElementBlock (file order). A header that ends the file, or another
+// header right after it, logs "Error in file <path>", and so does an element before the first header.
+// Every problem is logged and sets the configuration-error state. nullptr when the file cannot be opened or
+// the configuration-error state is set after reading. Reading that stops before the end of the file (an
+// empty or malformed record) is an error in the file too.
+OwnedDblList ReadElementDefinitions(const std::string& path, const ElementFileMessages& messages);

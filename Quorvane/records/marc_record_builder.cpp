@@ -1,0 +1,70 @@
+#include "Quorvane/records/marc_record_builder.h"
+
+#include <optional>
+
+#include "Quorvane/config/ini_readers.h"
+#include "Quorvane/log/operations_log.h"
+#include "Quorvane/records/marc_build_state.h"
+#include "Quorvane/records/marc_definitions.h"
+#include "Quorvane/records/marc_directory.h"
+#include "Quorvane/records/marc_row_mapping.h"
+#include "Quorvane/records/marc_rows.h"
+#include "Quorvane/records/marc_source_charset.h"
+#include "Quorvane/records/marc_tag_rules.h"
+
+namespace {
+
+MarcBuildResult refused(std::uint32_t condition, std::string info) {
+    return MarcBuildResult{"", condition, std::move(info)};
+}
+
+MarcBuildResult storedRecord(const MarcBlock& block, const FieldRows& rows) {
+    const RecordField* field = rows.empty() ? nullptr : FindRowField(rows.front().get(), block.rawColumn);
+    if (field == nullptr || !field->value) {
+        return refused(kMarcNoRecordCondition, "No MARC record stored for this record");
+    }
+    if (!ReadMarcStructure(*field->value)) {
+        LogMessage("Stored MARC record in column " + block.rawColumn + " is not a sound ISO 2709 record");
+        return refused(kMarcMalformedCondition, "Stored MARC record is malformed");
+    }
+    return MarcBuildResult{*field->value, 0, ""};
+}
+
+MarcBuildState newState() {
+    MarcBuildState state;
+    state.charset = ReadMarcSourceCharset();
+    state.imageLocation = [] { return GetIniStringRequired("ImageFiles", "pcImageFilesLocation"); };
+    return state;
+}
+
+MarcBuildResult assembled(const MarcBuildState& state, std::string_view typeLetters) {
+    std::optional<std::string> record = AssembleMarcRecord(state.parts, typeLetters, state.storedLeader);
+    if (!record) return refused(kMarcTooLongCondition, "MARC record exceeds 99999 octets");
+    return MarcBuildResult{std::move(*record), 0, ""};
+}
+
+}  // namespace
+
+MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session) {
+    FieldRows rows = GroupRows(entry.fields.get(), true);
+    const std::string database = session.currentDatabase.value_or("");
+
+    if (const MarcBlock* block = FindMarcBlock(session.marcDefinitions.get(), database)) {
+        if (block->kind == MarcBlockKind::Raw) return storedRecord(*block, rows);
+        MarcBuildState state = newState();
+        for (const MarcRule& rule : block->rules) ApplyMarcRule(state, rule, rows, session.cacheFormat != 0);
+        AddMarcField(state.parts, state.fieldText, state.currentTag);
+        return assembled(state, MarcLeaderTypeLetters(*block, rows));
+    }
+
+    const MarcBlock2* block = FindMarcBlock2(session.marcHoldingsDefinitions.get(), database);
+    if (block == nullptr) return refused(kMarcNoRecordCondition, "No MARC definition for database " + database);
+    session.marcSyntaxOverride = block->marcOid ? block->marcOid->c_str() : nullptr;
+    std::optional<SpillOverColumns> spillOver = MarcSpillOverColumns(*block);
+    MarcBuildState state = newState();
+    for (const OwnedDblList& row : rows) {
+        ApplyMarcRow(state, *block, row.get(), spillOver ? &*spillOver : nullptr, session);
+    }
+    AddMarcField(state.parts, state.fieldText, state.currentTag);
+    return assembled(state, "nam");
+}

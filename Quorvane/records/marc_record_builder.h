@@ -1,0 +1,35 @@
+#pragma once
+// Building one MARC record (ISO 2709) from the fetched fields of one record, with the association's
+// marcdef.tblx block for its current database (tag rules, or a column holding a whole record) or, when
+// marcdef.tblx has none, its marcdef2.tblx block (row mapping, with OPAC holdings as HLD fields).
+
+#include <cstdint>
+#include <string>
+
+#include "Quorvane/database/record_field.h"
+#include "Quorvane/session/session_record.h"
+
+// The record, or the bib-1 surrogate diagnostic that stands in for it.
+struct MarcBuildResult {
+    std::string record;                // empty when refused
+    std::uint32_t refusalCondition{};  // 0 when built
+    std::string refusalInfo;
+};
+
+// bib-1 conditions of a refused record.
+inline constexpr std::uint32_t kMarcNoRecordCondition = 227;    // no MARC data for the record
+inline constexpr std::uint32_t kMarcTooLongCondition = 238;     // beyond ISO 2709's 99,999 octets
+inline constexpr std::uint32_t kMarcMalformedCondition = 14;    // a stored record that is not ISO 2709
+
+// Builds the record from the entry's fields, grouped into rows, with the definitions the session has
+// read (SessionRecord::marcDefinitions, marcHoldingsDefinitions), the block being the one of the current
+// database or else of DEFAULT (names compared ignoring case):
+// - a marcdef.tblx raw block: the raw column's value in the first row, checked as ISO 2709 (absent: 227;
+//   malformed: 14), sent as it is;
+// - a marcdef.tblx block of tag rules: the rules in order (literal fields only when the session's cache
+//   format is full), the leader's type letters from its leader definition;
+// - else a marcdef2.tblx block: every row in order; the session's MARC syntax override becomes the
+//   block's MARCOID (none without one); spill-over text is fetched on the catalogue connection.
+// No block: 227. A record beyond 99,999 octets: 238. Values are converted from the character set of
+// [Present] pcSourceCharacterSet to UTF-8. Spill-over text is appended to the entry's fields.
+MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session);

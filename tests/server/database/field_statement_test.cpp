@@ -1,0 +1,122 @@
+#include "Quorvane/database/field_statement.h"
+
+#include <gtest/gtest.h>
+
+#include "Quorvane/database/record_field.h"
+#include "tests/server/database/field_list.h"
+#include "tests/server/database/sqlite_odbc_fixture.h"
+
+namespace {
+
+constexpr const char* kUsMarc = "1.2.840.10003.5.10";
+constexpr const char* kHoldingsStatement =
+    "SELECT BARCODE, CALL_NUMBER, LOCATION_NAME, ON_LOAN FROM STK_ITEM_STATUS WHERE TITLE_NO = XXXXX ORDER "
+    "BY ITEM_NO";
+
+class FieldStatement : public SqliteOdbcTest {
+  protected:
+    void setUpDatabases() override {
+        createDatabase("catalogue.db",
+                       {"CREATE TABLE TITLES (TITLE_NO INTEGER, CODE TEXT, TITLE TEXT, NOTE TEXT)",
+                        "INSERT INTO TITLES VALUES (1, 'A1', 'Cats', 'first')",
+                        "INSERT INTO TITLES VALUES (1, 'A1', 'Cats again', NULL)",
+                        "INSERT INTO TITLES VALUES (2, 'O''B', 'Not Applicable', '')"});
+        createDatabase("library.db",
+                       {"CREATE TABLE STK_ITEM_STATUS (TITLE_NO INTEGER, ITEM_NO INTEGER, BARCODE TEXT, "
+                        "CALL_NUMBER TEXT, LOCATION_NAME TEXT, ON_LOAN TEXT)",
+                        "INSERT INTO STK_ITEM_STATUS VALUES (1, 1, 'B1', 'CN1', '', NULL)",
+                        "INSERT INTO STK_ITEM_STATUS VALUES (1, 2, 'B2', NULL, 'Main', 'N')"});
+        writeIni("[ODBC:FULL]\nVESKO=" + connectionString("catalogue.db") +
+                 "\nTELVO=" + connectionString("library.db") +
+                 "\n[ODBC]\nCATONLY=" + connectionString("catalogue.db") + "\n");
+        holdings_.tagNo = "TAG";
+        holdings_.subfield = "CODE";
+        holdings_.data = "DATA";
+        holdings_.sameField = "FIELD_SEQ";
+        holdings_.holdings[0] = "BARCODE";
+        holdings_.holdings[1] = "CALL_NUMBER";
+        holdings_.holdings[2] = "LOCATION_NAME";
+        holdings_.holdings[6] = "ON_LOAN";
+        fields_.reset(CreateFieldList());
+    }
+
+    void connect(const std::string& database) {
+        session_.currentDatabase = database;
+        ASSERT_EQ(ConnectDatabase(session_), 1);
+        std::filesystem::remove(path("diaginfo.txt"));
+        takeLog();
+    }
+
+    void run(const std::string& key, const char* syntax, const char* statement,
+             const HoldingsColumns* holdings) {
+        RunFieldStatement(fields_.get(), key, syntax, session_, statement, holdings);
+    }
+
+    HoldingsColumns holdings_;
+    OwnedDblList fields_;
+};
+
+TEST_F(FieldStatement, EveryColumnOfEveryRowBecomesAField) {
+    connect("FULL");
+    run("1", kUsMarc, "select Title, Note from TITLES where TITLE_NO = XXXXX order by TITLE", nullptr);
+    EXPECT_EQ(fieldTuples(fields_.get()), (std::vector<FieldTuple>{{"TITLE", "Cats", 1},
+                                                                   {"NOTE", "first", 1},
+                                                                   {"TITLE", "Cats again", 2},
+                                                                   {"NOTE", std::nullopt, 2}}));
+    EXPECT_EQ(readFile("diaginfo.txt"),
+              "select Title, Note from TITLES where TITLE_NO = 1 order by TITLE\n"
+              "SUCCESS: ODBCPrepareStmt\n"
+              "1 TITLE Cats\n1 NOTE first\n2 TITLE Cats again\n2 NOTE \n");
+    EXPECT_EQ(session_.pendingDiagnostic, 0);
+}
+
+TEST_F(FieldStatement, TextKeysAreQuotedSafelyAndEmptyTextsHaveNoValue) {
+    connect("FULL");
+    run("O'B", kUsMarc, "SELECT TITLE_NO, TITLE, NOTE FROM TITLES WHERE CODE = 'XXXXX'", nullptr);
+    EXPECT_EQ(fieldTuples(fields_.get()),
+              (std::vector<FieldTuple>{
+                  {"TITLE_NO", "2", 1}, {"TITLE", std::nullopt, 1}, {"NOTE", std::nullopt, 1}}));
+}
+
+TEST_F(FieldStatement, HoldingsRowsBecomeHoldingsFieldsForOpacOnly) {
+    connect("FULL");
+    run("1", kOpacSyntax.data(), kHoldingsStatement, &holdings_);
+    EXPECT_EQ(fieldTuples(fields_.get()),
+              (std::vector<FieldTuple>{
+                  {"TAG", "HLD", 10000},         {"CODE", "a", 10000},          {"DATA", "B1", 10000},
+                  {"FIELD_SEQ", "10000", 10000}, {"TAG", "HLD", 10001},         {"CODE", "b", 10001},
+                  {"DATA", "CN1", 10001},        {"FIELD_SEQ", "10000", 10001}, {"TAG", "HLD", 10002},
+                  {"CODE", "a", 10002},          {"DATA", "B2", 10002},         {"FIELD_SEQ", "10002", 10002},
+                  {"TAG", "HLD", 10003},         {"CODE", "c", 10003},          {"DATA", "Main", 10003},
+                  {"FIELD_SEQ", "10002", 10003}, {"TAG", "HLD", 10004},         {"CODE", "g", 10004},
+                  {"DATA", "N", 10004},          {"FIELD_SEQ", "10002", 10004}}));
+
+    ListClear(fields_.get(), 1);
+    takeLog();
+    run("1", kUsMarc, kHoldingsStatement, &holdings_);
+    run("1", kOpacSyntax.data(), kHoldingsStatement, nullptr);
+    EXPECT_TRUE(ListIsEmpty(fields_.get()));
+    EXPECT_EQ(takeLog(), "No holdings definition for database FULL\n");
+}
+
+TEST_F(FieldStatement, HoldingsAreSkippedWithoutALibrarySource) {
+    connect("CATONLY");
+    run("1", kOpacSyntax.data(), kHoldingsStatement, &holdings_);
+    EXPECT_TRUE(ListIsEmpty(fields_.get()));
+    EXPECT_EQ(session_.pendingDiagnostic, 0);
+    EXPECT_EQ(takeLog(), "");
+}
+
+TEST_F(FieldStatement, FailuresLeaveTheFieldsEmptyAndAPendingDiagnostic) {
+    run("1", kUsMarc, "SELECT TITLE FROM TITLES WHERE TITLE_NO = XXXXX", nullptr);
+    EXPECT_EQ(session_.pendingDiagnostic, 2);
+    EXPECT_EQ(takeLog(), "Sarvik Error: Cannot SQLAllocHandle with a null DBC\n");
+
+    connect("FULL");
+    session_.pendingDiagnostic = 0;
+    run("1", kUsMarc, "SELECT NOSUCH FROM TITLES WHERE TITLE_NO = XXXXX", nullptr);
+    EXPECT_TRUE(ListIsEmpty(fields_.get()));
+    EXPECT_EQ(session_.pendingDiagnostic, 2);
+}
+
+}  // namespace

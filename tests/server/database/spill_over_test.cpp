@@ -1,0 +1,70 @@
+#include "Quorvane/database/spill_over.h"
+
+#include <gtest/gtest.h>
+
+#include "Quorvane/database/record_field.h"
+#include "tests/server/database/sqlite_odbc_fixture.h"
+
+namespace {
+
+class SpillOver : public SqliteOdbcTest {
+  protected:
+    void setUpDatabases() override {
+        createDatabase("catalogue.db",
+                       {"CREATE TABLE LONG_TEXTS (TEXT_NO INTEGER, LONG_TEXT TEXT)",
+                        "INSERT INTO LONG_TEXTS VALUES (7, ' and the rest.')",
+                        "INSERT INTO LONG_TEXTS VALUES (8, '" + std::string(31000, 'z') + "')"});
+        writeIni("[ODBC:CAT]\nVESKO=" + connectionString("catalogue.db") + "\n");
+        ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
+        row_.reset(CreateFieldList());
+    }
+
+    RecordField* add(const char* name, std::optional<std::string> value) {
+        return AppendRecordField(row_.get(), name, std::move(value), 1);
+    }
+
+    const SpillOverColumns columns_{"EXTRA_NO", "DATA",
+                                    "SELECT LONG_TEXT FROM LONG_TEXTS WHERE TEXT_NO = XXXXX"};
+    OwnedDblList row_;
+};
+
+TEST_F(SpillOver, AppendsTheTextOnceAndMarksTheField) {
+    RecordField* data = add("DATA", "The start");
+    add("EXTRA_NO", "7");
+    ExtendFieldValue(row_.get(), columns_, session_);
+    EXPECT_EQ(data->value, "The start and the rest.");
+    EXPECT_EQ(data->extended, 1);
+    ExtendFieldValue(row_.get(), columns_, session_);
+    EXPECT_EQ(data->value, "The start and the rest.");
+}
+
+TEST_F(SpillOver, NothingWithoutANumberOrData) {
+    struct Case {
+        std::optional<std::string> extraNo;
+        bool withData;
+    };
+    const Case cases[] = {{std::nullopt, true}, {"0", true}, {"   ", true}, {"x7", true}, {"7", false}};
+    for (const Case& c : cases) {
+        ListClear(row_.get(), 1);
+        RecordField* extraNo = add("EXTRA_NO", c.extraNo);
+        RecordField* data = c.withData ? add("DATA", "kept") : nullptr;
+        ExtendFieldValue(row_.get(), columns_, session_);
+        EXPECT_EQ(extraNo->value, c.extraNo);
+        if (data != nullptr) {
+            EXPECT_EQ(data->value, "kept");
+        }
+    }
+    EXPECT_EQ(session_.pendingDiagnostic, 0);
+}
+
+TEST_F(SpillOver, ALongTextIsCutAndTheCutLogged) {
+    RecordField* data = add("DATA", std::nullopt);
+    add("EXTRA_NO", "8");
+    takeLog();
+    ExtendFieldValue(row_.get(), columns_, session_);
+    EXPECT_EQ(data->value, std::string(kSpillOverSize - 1, 'z'));
+    EXPECT_NE(takeLog().find("Sarvik Warning: column 1 truncated to 29999 of 31000 octets\n"),
+              std::string::npos);
+}
+
+}  // namespace
