@@ -1,9 +1,11 @@
 #pragma once
 // The session's two ODBC connections: the catalogue source (configuration key VESKO) and the library
 // source (TELVO) of a database. A session stays connected while a later database names the same two
-// connection strings; any difference reconnects. Failures are reported through LogAndDiagnose and leave
-// their bib-1 condition as the session's pending diagnostic: 235 for a database without a catalogue
-// source, 109 when a driver refuses a connection, 2 for a failed handle allocation or version setting.
+// connection strings; any difference reconnects. The session's connectionString holds the catalogue
+// string, followed by a line end and the library string when there is one. Failures are reported through
+// LogAndDiagnose and leave their bib-1 condition as the session's pending diagnostic: 235 for a database
+// without a catalogue source, 109 when a driver refuses a connection, 2 for a failed handle allocation or
+// version setting.
 
 #include <string>
 

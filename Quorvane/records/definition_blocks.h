@@ -8,11 +8,9 @@
 #include <string_view>
 
 #include "Quorvane/common/dbl_list.h"
+#include "Quorvane/records/marc_definitions.h"
 #include "Quorvane/session/session_record.h"
 #include "toolkit/util/table_file.h"
-
-// The database name of the block that serves every database without a block of its own.
-inline constexpr std::string_view kDefaultDatabaseBlock = "DEFAULT";
 
 // The block of the list (data of type Block, each with a `databases` vector of names) whose names hold the
 // database (exact comparison), else the block holding "DEFAULT"; nullptr when neither exists.
@@ -29,7 +27,7 @@ const Block* FindDatabaseBlock(const DblList* blocks, const std::optional<std::s
         return nullptr;
     };
     const Block* block = database ? find(*database) : nullptr;
-    return block != nullptr ? block : find(kDefaultDatabaseBlock);
+    return block != nullptr ? block : find(kDefaultDatabase);
 }
 
 // The path of a control file: the name in the session's control-files directory, or the bare name when no

@@ -51,7 +51,8 @@ ElementDefinition readElement(TblFile* file, std::string label, const ElementFil
     element.fromColumn = *ReadControlWord(file, messages.missingBool, true) == kColumnWord;
     element.routine = *ReadControlToken(file, messages.missingField, true);
     while (std::optional<std::string> column = ReadControlToken(file, messages.missingValue, false)) {
-        element.conditions.push_back({std::move(*column), *ReadControlToken(file, messages.missingValue, true)});
+        element.conditions.push_back(
+            {std::move(*column), *ReadControlToken(file, messages.missingValue, true)});
     }
     return element;
 }

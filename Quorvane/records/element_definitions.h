@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "Quorvane/records/marc_definitions.h"
 #include "Quorvane/records/marc_rows.h"
 #include "Quorvane/session/session_record.h"
 
-// The label (SUTRS) or template (HTML/XML) that continues the element written before.
-inline constexpr const char* kConcatenateLabel = "XXCONCATENATEXX";
+// kConcatenateLabel as a SUTRS label or an HTML/XML template continues the element written before.
 
 struct ElementDefinition {
     std::string label;  // SUTRS label, HTML/XML template

@@ -4,8 +4,8 @@
 #include <climits>
 
 #include "Quorvane/config/ini_readers.h"
+#include "Quorvane/records/marc_source_charset.h"
 #include "Quorvane/text/marc_text.h"
-#include "toolkit/util/str_case.h"
 
 std::optional<std::string> FieldValueConversion::convert(std::optional<std::string_view> value,
                                                          std::string_view routine) const {
@@ -18,14 +18,7 @@ std::optional<std::string> FieldValueConversion::convert(std::optional<std::stri
     return converted;
 }
 
-SourceCharset SourceCharsetFromIni() {
-    const std::optional<std::string> name = GetIniStringOptional("Present", "pcSourceCharacterSet");
-    if (name && (StrCaseCompare(*name, "UTF-8") == 0 || StrCaseCompare(*name, "UTF8") == 0)) {
-        return SourceCharset::Utf8;
-    }
-    return SourceCharset::Windows1252;
-}
-
 FieldValueConversion FieldValueConversionFromIni() {
-    return {SourceCharsetFromIni(), [] { return GetIniStringRequired("ImageFiles", "pcImageFilesLocation"); }};
+    return {ReadMarcSourceCharset(),
+            [] { return GetIniStringRequired("ImageFiles", "pcImageFilesLocation"); }};
 }

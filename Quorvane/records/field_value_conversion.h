@@ -20,10 +20,6 @@ struct FieldValueConversion {
     std::optional<std::string> convert(std::optional<std::string_view> value, std::string_view routine) const;
 };
 
-// [Present] pcSourceCharacterSet of Quorvane.INI: "UTF-8" (or "UTF8", any case) for a UTF-8 catalogue;
-// anything else, and no key, is Windows-1252.
-SourceCharset SourceCharsetFromIni();
-
-// The conversion the configuration asks for: the source character set above, and [ImageFiles]
-// pcImageFilesLocation (a required key) for ROUTINE6.
+// The conversion the configuration asks for: [Present] pcSourceCharacterSet (ReadMarcSourceCharset), and
+// [ImageFiles] pcImageFilesLocation (a required key) for ROUTINE6.
 FieldValueConversion FieldValueConversionFromIni();

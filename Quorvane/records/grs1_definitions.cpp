@@ -8,6 +8,7 @@
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/records/definition_blocks.h"
 #include "Quorvane/records/grs1_values.h"
+#include "Quorvane/records/marc_definitions.h"
 #include "toolkit/util/table_file.h"
 
 namespace {
@@ -15,8 +16,8 @@ namespace {
 constexpr const char* kNoDatabases = "No database entries in file genericdef.tblx";
 constexpr const char* kNoDefinitions = "No definitions in file genericdef.tblx";
 constexpr std::size_t kLeastFields = 5;
-constexpr std::size_t kRoutineField = 5;   // 0-based
-constexpr std::size_t kVariantField = 6;   // 0-based, then three more
+constexpr std::size_t kRoutineField = 5;  // 0-based
+constexpr std::size_t kVariantField = 6;  // 0-based, then three more
 constexpr std::string_view kRoutinePrefix = "ROUTINE";
 
 struct TableCloser {
@@ -80,7 +81,7 @@ std::optional<GenericDefinition> ParseGenericDefinition(std::string_view text) {
     definition.numericTagValue = ParseDecimal(fields[2]);
     definition.contentType = contentTypeOf(fields[3]);
     definition.content = fields[4];
-    definition.routine = "NULL";
+    definition.routine = kNoRoutine;
     if (fields.size() > kRoutineField && fields[kRoutineField].starts_with(kRoutinePrefix)) {
         definition.routine = fields[kRoutineField];
     }
@@ -123,6 +124,7 @@ void ReadGenericDefinitions(const std::string& path, SessionRecord& session) {
 }
 
 const GenericBlock* FindGenericBlock(SessionRecord& session) {
-    if (!session.grs1Definitions) ReadGenericDefinitions(ControlFilePath(session, kGenericDefinitionsFile), session);
+    if (!session.grs1Definitions)
+        ReadGenericDefinitions(ControlFilePath(session, kGenericDefinitionsFile), session);
     return FindDatabaseBlock<GenericBlock>(session.grs1Definitions.get(), session.currentDatabase);
 }

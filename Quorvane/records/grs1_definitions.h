@@ -2,7 +2,8 @@
 // genericdef.tblx: the GRS-1 layout per database. Records come in pairs: the database names (compared
 // exactly with the current database name, so written in upper case), then the element definitions, each
 // one text of '|'-separated fields:
-//   parent id | tag type | tag value | content type | content [| routine [| variant set | class | type | value]]
+//   parent id | tag type | tag value | content type | content [| routine [| variant set | class | type |
+//   value]]
 // The content is a column name, or for SUBTREE the id of the level the subtree holds. A routine field that
 // does not begin with "ROUTINE" names no routine.
 

@@ -12,7 +12,8 @@ namespace {
 std::optional<std::string> columnPiece(const HtmlElement& element, const FieldRows& rows,
                                        const FieldValueConversion& conversion) {
     if (rows.empty()) return std::nullopt;
-    const DblList* row = element.conditions.empty() ? rows.front().get() : FirstMatchingRow(rows, element.conditions);
+    const DblList* row =
+        element.conditions.empty() ? rows.front().get() : FirstMatchingRow(rows, element.conditions);
     if (row == nullptr) return std::nullopt;
     const RecordField* field = FindRowField(row, element.field);
     if (field == nullptr) return std::nullopt;

@@ -14,10 +14,11 @@ std::string prefixOf(const std::string& label) {
     return label + ": ";
 }
 
-void writeColumnValues(const SutrsElement& element, const FieldRows& rows, const FieldValueConversion& conversion,
-                       std::string& text, std::size_t lineStart) {
+void writeColumnValues(const SutrsElement& element, const FieldRows& rows,
+                       const FieldValueConversion& conversion, std::string& text, std::size_t lineStart) {
     if (rows.empty()) return;
-    const DblList* row = element.conditions.empty() ? rows.front().get() : FirstMatchingRow(rows, element.conditions);
+    const DblList* row =
+        element.conditions.empty() ? rows.front().get() : FirstMatchingRow(rows, element.conditions);
     if (row == nullptr) return;
     bool first = true;
     for (const DblNode* node = row->first; node != nullptr; node = node->next) {
@@ -54,6 +55,7 @@ std::string BuildSutrsText(const SutrsBlock& block, const DblList* fields, bool 
 bool BuildSutrsRecord(const PresentCacheEntry& entry, std::string& text, SessionRecord& session) {
     const SutrsBlock* block = FindSutrsBlock(session);
     if (block == nullptr) return false;
-    text = BuildSutrsText(*block, entry.fields.get(), session.cacheFormat != 0, FieldValueConversionFromIni());
+    text =
+        BuildSutrsText(*block, entry.fields.get(), session.cacheFormat != 0, FieldValueConversionFromIni());
     return true;
 }

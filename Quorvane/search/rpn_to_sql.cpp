@@ -90,14 +90,15 @@ class PlanWalk {
                 std::string text = term.uTerm.psGeneral ? term.uTerm.psGeneral->pcValue : std::string();
                 if (text.find('\0') != std::string::npos) return fail(kConditionMalformedTerm);
                 if (mapping.wordList) text = RemoveStopWords(text, definition_.stopWords);
-                if (std::none_of(text.begin(), text.end(), octet::isAlnum)) return fail(kConditionMalformedTerm);
+                if (std::none_of(text.begin(), text.end(), octet::isAlnum))
+                    return fail(kConditionMalformedTerm);
                 StrUpper(text);
                 if (dateUse) return dateTerm(text);
                 return OperandTerm{std::move(text), kTermKindText, std::nullopt};
             }
             case TT_Numeric:
-                return OperandTerm{std::to_string(static_cast<int32_t>(term.uTerm.ulInteger)), kTermKindNumber,
-                                   std::nullopt};
+                return OperandTerm{std::to_string(static_cast<int32_t>(term.uTerm.ulInteger)),
+                                   kTermKindNumber, std::nullopt};
             case TT_DateTime:
                 return dateTerm(term.uTerm.pcDateTime.value_or(""));
             default:
@@ -115,7 +116,8 @@ class PlanWalk {
         const KivArray<KivAttributeElement>& elements = attributesPlusTerm->ppsAttributeElement;
         int32_t wordCount = 1;
         if (term.eTermType == TT_General) {
-            std::string_view general = term.uTerm.psGeneral ? term.uTerm.psGeneral->pcValue : std::string_view();
+            std::string_view general =
+                term.uTerm.psGeneral ? term.uTerm.psGeneral->pcValue : std::string_view();
             if (general.size() > kMaxTermOctets) {
                 condition_ = kConditionTermTooLong;
                 return nullptr;
@@ -123,7 +125,7 @@ class PlanWalk {
             wordCount = CountTermWords(general, definition_.stopWords);
         }
 
-        MappingLookup lookup = FindAttributeMapping(definition_, elements, wordCount);
+        MappingLookup lookup = FindAttributeMapping(definition_, elements, wordCount, settings_.defaultUse);
         if (lookup.condition != 0) condition_ = lookup.condition;
         if (lookup.mapping == nullptr) return nullptr;
         std::optional<OperandTerm> text =

@@ -16,7 +16,8 @@ constexpr std::string_view kComplexSubstitute = "XXCOMPLEXSUBSTITUTEXX";
 
 size_t countOf(std::string_view text, std::string_view pattern) {
     size_t count = 0;
-    for (size_t at = text.find(pattern); at != std::string_view::npos; at = text.find(pattern, at + 1)) ++count;
+    for (size_t at = text.find(pattern); at != std::string_view::npos; at = text.find(pattern, at + 1))
+        ++count;
     return count;
 }
 
@@ -38,7 +39,8 @@ std::vector<SqlText> splitAtWhiteSpace(const SqlText& text) {
 SqlText selectFrom(const KeyDefinition& key, const AttributeMapping& mapping) {
     SqlText select("SELECT ");
     select.append(key.keyText);
-    for (const SecondaryColumn& secondary : key.secondaryColumns) select.append(", ").append(secondary.column);
+    for (const SecondaryColumn& secondary : key.secondaryColumns)
+        select.append(", ").append(secondary.column);
     return select.append(" FROM ").append(mapping.fromPart);
 }
 
@@ -162,7 +164,8 @@ OperandSql BuildOperandSql(const SearchDefinition& definition, const AttributeMa
         anyOr.replaceServer(kTermPlaceholder, value);
         statement = selectFrom(key, mapping).append(" WHERE").append(anyOr);
     } else if (!mapping.complex) {
-        statement = selectFrom(key, mapping).append(" WHERE ").append(mapping.sqlText).append(" ").append(value);
+        statement =
+            selectFrom(key, mapping).append(" WHERE ").append(mapping.sqlText).append(" ").append(value);
     } else {
         std::optional<SqlText> complex = complexStatement(definition, mapping, key, value, elements);
         if (!complex) return {std::string(), kConditionTooManyWords};

@@ -116,7 +116,8 @@ int32_t RelationValue(const KivArray<KivAttributeElement>& elements) {
 int32_t StructureValue(const KivArray<KivAttributeElement>& elements, const AttributeMapping& mapping) {
     if (mapping.wordList) return 1;
     if (!mapping.phraseSplitOverride) {
-        if (std::optional<int32_t> structure = FirstNumericAttribute(elements, kStructureType)) return *structure;
+        if (std::optional<int32_t> structure = FirstNumericAttribute(elements, kStructureType))
+            return *structure;
     }
     return mapping.phraseSplit == kPhraseSplitNone ? 1 : kStructureWordChain;
 }
@@ -124,7 +125,8 @@ int32_t StructureValue(const KivArray<KivAttributeElement>& elements, const Attr
 int32_t TruncationValue(const KivArray<KivAttributeElement>& elements, const AttributeMapping& mapping) {
     if (!mapping.truncationOverride) {
         for (const KivAttributeElement& element : elements) {
-            if (element.ulAttributeType != kTruncationType || element.sAttributeValue.eAttributeValueType != 1) {
+            if (element.ulAttributeType != kTruncationType ||
+                element.sAttributeValue.eAttributeValueType != 1) {
                 continue;
             }
             switch (static_cast<int32_t>(element.sAttributeValue.uAttributeValue.ulNumeric)) {
@@ -148,7 +150,8 @@ int32_t TruncationValue(const KivArray<KivAttributeElement>& elements, const Att
 }
 
 SqlCondition TermToSqlCondition(const OperandTerm& term, const AttributeMapping& mapping,
-                                const KivArray<KivAttributeElement>& elements, const SearchSettings& settings) {
+                                const KivArray<KivAttributeElement>& elements,
+                                const SearchSettings& settings) {
     static const std::vector<std::string> kNoStopWords;
     std::string text = term.text;
     if (mapping.termRoutine) {
@@ -164,7 +167,8 @@ SqlCondition TermToSqlCondition(const OperandTerm& term, const AttributeMapping&
         return {SqlText(relationOperator(RelationValue(elements))).append(*number)};
     }
     if (mapping.date) {
-        std::optional<DateParts> date = term.kind == kTermKindDate && term.date ? term.date : ParseDateTerm(text);
+        std::optional<DateParts> date =
+            term.kind == kTermKindDate && term.date ? term.date : ParseDateTerm(text);
         if (!date) return {SqlText(), kConditionMalformedTerm};
         std::string literal = FormatDateLiteral(*date, settings.dateLiteral);
         return {SqlText(relationOperator(RelationValue(elements))).append(literal)};

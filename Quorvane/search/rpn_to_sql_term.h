@@ -6,21 +6,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "Quorvane/search/rpn_to_sql_settings.h"
 #include "Quorvane/search/search_definitions.h"
 #include "Quorvane/search/sql_date_literal.h"
 #include "Quorvane/search/sql_escape.h"
-#include "Quorvane/text/source_charset.h"
 #include "toolkit/api/kiv_attributes.h"
-
-// What a search needs besides the definitions and the query.
-struct SearchSettings {
-    DateLiteralStyle dateLiteral = DateLiteralStyle::Access;
-    SourceCharset charset = SourceCharset::Windows1252;  // how term routine 6 reads octets from 0x80 on
-    // The phrase stop words of term routines 4 and 7; none when null.
-    const std::vector<std::string>* phraseStopWords = nullptr;
-};
 
 // The kind of an operand's term text.
 enum : int32_t {
@@ -61,4 +52,5 @@ struct SqlCondition {
 //   (unless the SQL text holds ".*"), else LIKE '%term%' for truncation 2 or 3, LIKE 'term%' for 1, and
 //   = 'term' (blank-padded to the padding width) otherwise.
 SqlCondition TermToSqlCondition(const OperandTerm& term, const AttributeMapping& mapping,
-                                const KivArray<KivAttributeElement>& elements, const SearchSettings& settings);
+                                const KivArray<KivAttributeElement>& elements,
+                                const SearchSettings& settings);

@@ -57,7 +57,8 @@ int32_t CountTermWords(std::string_view term, const std::vector<std::string>& st
     std::string upper(term);
     StrUpper(upper);
     std::vector<std::string> words = SplitAtWhiteSpace(upper);
-    DropStopWords(words, stopWords, [](const std::string& word, const std::string& bare) { return word == bare; });
+    DropStopWords(words, stopWords,
+                  [](const std::string& word, const std::string& bare) { return word == bare; });
     return static_cast<int32_t>(words.size());
 }
 

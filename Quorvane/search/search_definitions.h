@@ -28,9 +28,9 @@ struct SecondaryColumn {
 };
 
 struct KeyDefinition {
-    std::string keyText;  // TABLE.COLUMN as written: the first column of every statement run for the key
-    std::string table;    // before the first '.', the whole text without one
-    std::string column;   // after the first '.', empty without one
+    std::string keyText;   // TABLE.COLUMN as written: the first column of every statement run for the key
+    std::string table;     // before the first '.', the whole text without one
+    std::string column;    // after the first '.', empty without one
     bool decode = false;   // decode word TRUE: rows of this key are fetched but dropped
     bool textKey = false;  // decode word ALPHA; otherwise the key is numeric
     std::optional<SubKeyDefinition> subKey;
@@ -85,7 +85,7 @@ struct SearchDefinition {
     std::vector<std::string> attributeSetIds;
     std::vector<KeyDefinition> keys;
     std::vector<AttributeMapping> mappings;
-    bool individual = false;  // only individual definitions are searched
+    bool individual = false;             // only individual definitions are searched
     std::vector<std::string> stopWords;  // as written, usually with a blank on each side
     int32_t maximumCodedItems = 0;       // read and kept
     // The block's any-field disjunction: the SQL texts of its simple truncation mappings, each followed by

@@ -27,7 +27,8 @@ DefinitionLookup FindSearchDefinition(const DblList* definitions, const std::str
         return lookup;
     }
     lookup.current = definitionAt(node);
-    if (holds(lookup.current->databaseNames, databaseName) || holds(lookup.current->databaseNames, "DEFAULT")) {
+    if (holds(lookup.current->databaseNames, databaseName) ||
+        holds(lookup.current->databaseNames, "DEFAULT")) {
         lookup.definition = lookup.current;
         return lookup;
     }
@@ -54,7 +55,8 @@ bool MatchAttributeMapping(const AttributeCombination& request, int32_t wordCoun
 }
 
 MappingLookup FindAttributeMapping(const SearchDefinition& definition,
-                                   const KivArray<KivAttributeElement>& elements, int32_t wordCount) {
+                                   const KivArray<KivAttributeElement>& elements, int32_t wordCount,
+                                   int32_t defaultUse) {
     MappingLookup lookup;
     AttributeCombination request{};
     for (const KivAttributeElement& element : elements) {
@@ -67,6 +69,7 @@ MappingLookup FindAttributeMapping(const SearchDefinition& definition,
                 static_cast<int32_t>(element.sAttributeValue.uAttributeValue.ulNumeric);
         }
     }
+    if (request[0] == 0) request[0] = defaultUse;
     if (request[0] == 0) {
         lookup.condition = kConditionUnsupportedAttributeType;
         return lookup;

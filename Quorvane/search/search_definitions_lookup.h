@@ -34,9 +34,11 @@ struct MappingLookup {
 };
 
 // The six values of the numeric elements of types 1 to 6 (a later element of a type replaces an earlier
-// one) pick the first mapping of the definition that MatchAttributeMapping accepts.
+// one; defaultUse for a missing use) pick the first mapping of the definition that MatchAttributeMapping
+// accepts.
 MappingLookup FindAttributeMapping(const SearchDefinition& definition,
-                                   const KivArray<KivAttributeElement>& elements, int32_t wordCount);
+                                   const KivArray<KivAttributeElement>& elements, int32_t wordCount,
+                                   int32_t defaultUse = 0);
 
 // Whether the mapping accepts the request's values for a term of wordCount words: a WORDLIST mapping
 // (not WORDLISTD) only its own number of words; a mapping written with a bare use value every request

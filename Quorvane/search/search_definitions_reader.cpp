@@ -232,9 +232,7 @@ class AnyOrText {
         ++count_;
     }
     // The text without its last " OR ".
-    std::string finish() const {
-        return text_.size() >= 4 ? text_.substr(0, text_.size() - 4) : text_;
-    }
+    std::string finish() const { return text_.size() >= 4 ? text_.substr(0, text_.size() - 4) : text_; }
 
   private:
     std::string text_ = " ";

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "Quorvane/config/ini_readers.h"
-#include "toolkit/util/str_case.h"
 #include "toolkit/util/str_text.h"
 
 namespace {
@@ -55,9 +53,4 @@ std::optional<std::string> DateToSqlLiteral(std::string_view text, DateLiteralSt
     std::optional<DateParts> date = ParseDateTerm(text);
     if (!date) return std::nullopt;
     return FormatDateLiteral(*date, style);
-}
-
-DateLiteralStyle ReadDateLiteralStyle() {
-    std::optional<std::string> style = GetIniStringOptional("SQL", "pcDateLiteral");
-    return style && StrCaseCompare(*style, "ISO") == 0 ? DateLiteralStyle::Iso : DateLiteralStyle::Access;
 }

@@ -31,6 +31,3 @@ std::string FormatDateLiteral(const DateParts& date, DateLiteralStyle style);
 
 // The literal of a date term; none when ParseDateTerm finds no year.
 std::optional<std::string> DateToSqlLiteral(std::string_view text, DateLiteralStyle style);
-
-// [SQL] pcDateLiteral of Quorvane.INI: "ISO" (any case) selects Iso; any other value, or none, Access.
-DateLiteralStyle ReadDateLiteralStyle();

@@ -57,7 +57,8 @@ size_t SqlText::findServer(std::string_view pattern, size_t position) const {
     if (pattern.empty()) return npos;
     for (size_t at = text_.find(pattern, position); at != npos; at = text_.find(pattern, at + 1)) {
         auto first = client_.begin() + static_cast<std::ptrdiff_t>(at);
-        if (std::none_of(first, first + static_cast<std::ptrdiff_t>(pattern.size()), [](bool c) { return c; })) {
+        if (std::none_of(first, first + static_cast<std::ptrdiff_t>(pattern.size()),
+                         [](bool c) { return c; })) {
             return at;
         }
     }

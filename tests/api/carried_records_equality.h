@@ -108,7 +108,8 @@ inline bool same(const KivExternal& a, const KivExternal& b) {
 
 inline bool same(const KivAdditionalInfo& a, const KivAdditionalInfo& b) {
     return a.eProtocolVersionInForce == b.eProtocolVersionInForce &&
-           same(a.uAdditionalInfo.pcV2, b.uAdditionalInfo.pcV2) && same(a.uAdditionalInfo.psV3, b.uAdditionalInfo.psV3);
+           same(a.uAdditionalInfo.pcV2, b.uAdditionalInfo.pcV2) &&
+           same(a.uAdditionalInfo.psV3, b.uAdditionalInfo.psV3);
 }
 
 inline bool same(const KivDefaultDiagFormat& a, const KivDefaultDiagFormat& b) {
@@ -117,7 +118,8 @@ inline bool same(const KivDefaultDiagFormat& a, const KivDefaultDiagFormat& b) {
 }
 
 inline bool same(const KivDiagRec& a, const KivDiagRec& b) {
-    return a.eDiagnosticsType == b.eDiagnosticsType && same(a.uDiagnostics.psDefault, b.uDiagnostics.psDefault) &&
+    return a.eDiagnosticsType == b.eDiagnosticsType &&
+           same(a.uDiagnostics.psDefault, b.uDiagnostics.psDefault) &&
            same(a.uDiagnostics.psExternallyDefined, b.uDiagnostics.psExternallyDefined);
 }
 
@@ -192,7 +194,8 @@ inline bool same(const KivHoldingsRecord& a, const KivHoldingsRecord& b) {
 }
 
 inline bool same(const KivOpacRecord& a, const KivOpacRecord& b) {
-    return same(a.psBibliographicRecord, b.psBibliographicRecord) && same(a.ppsHoldingsData, b.ppsHoldingsData);
+    return same(a.psBibliographicRecord, b.psBibliographicRecord) &&
+           same(a.ppsHoldingsData, b.ppsHoldingsData);
 }
 
 inline bool same(const KivFormatSpec& a, const KivFormatSpec& b) {
@@ -277,8 +280,8 @@ inline bool same(const KivUpdtRecordOrDiag& a, const KivUpdtRecordOrDiag& b) {
 }
 
 inline bool same(const KivTaskPackageRecord& a, const KivTaskPackageRecord& b) {
-    return same(a.psUpdtRecordOrDiag, b.psUpdtRecordOrDiag) && same(a.psCorrelationInfo, b.psCorrelationInfo) &&
-           a.eUpdtRecordStatus == b.eUpdtRecordStatus;
+    return same(a.psUpdtRecordOrDiag, b.psUpdtRecordOrDiag) &&
+           same(a.psCorrelationInfo, b.psCorrelationInfo) && a.eUpdtRecordStatus == b.eUpdtRecordStatus;
 }
 
 inline bool same(const KivUpdateTargetPart& a, const KivUpdateTargetPart& b) {
@@ -309,7 +312,8 @@ inline bool same(const KivSingleASN1Type& a, const KivSingleASN1Type& b) {
            same(x.psOpacRecord, y.psOpacRecord) && same(x.psSummaryRecord, y.psSummaryRecord) &&
            same(x.psResourceReport1, y.psResourceReport1) && same(x.psResourceReport2, y.psResourceReport2) &&
            same(x.psEsTaskPackage, y.psEsTaskPackage) &&
-           same(x.psUpdateExtendedService, y.psUpdateExtendedService) && same(x.psUnknownType, y.psUnknownType);
+           same(x.psUpdateExtendedService, y.psUpdateExtendedService) &&
+           same(x.psUnknownType, y.psUnknownType);
 }
 
 inline bool same(const KivElementSpec& a, const KivElementSpec& b) {

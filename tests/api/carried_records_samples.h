@@ -38,8 +38,9 @@ KivExternal singleExternal(const std::string& oid, int32_t type, Fill&& fill) {
 }
 
 inline KivExternal sutrsExternal(const std::string& oid, const std::string& value) {
-    return singleExternal(oid, AT_UnstructuredText,
-                          [&](KivSingleASN1Type& content) { content.uASN1.psUnstructuredText = text(value); });
+    return singleExternal(oid, AT_UnstructuredText, [&](KivSingleASN1Type& content) {
+        content.uASN1.psUnstructuredText = text(value);
+    });
 }
 
 inline std::unique_ptr<KivDiagRec> bib1Diagnostic(uint32_t condition, const std::string& info) {

@@ -56,19 +56,22 @@ struct ContentCase {
     const char* isoOid;
 };
 
-KivExternal minimal(const std::string& oid, int32_t type, const std::function<void(KivSingleASN1Type&)>& fill) {
+KivExternal minimal(const std::string& oid, int32_t type,
+                    const std::function<void(KivSingleASN1Type&)>& fill) {
     return carried::singleExternal(oid, type, fill);
 }
 
 const std::vector<ContentCase>& contentCases() {
     static const std::vector<ContentCase> cases = {
-        {"SUTRS", [](const std::string& oid) { return carried::sutrsExternal(oid, "A record\nin two lines"); },
+        {"SUTRS",
+         [](const std::string& oid) { return carried::sutrsExternal(oid, "A record\nin two lines"); },
          "1.2.840.10003.5.101", "1.0.10163.5.101"},
         {"OPAC", carried::opacExternal, "1.2.840.10003.5.102", "1.0.10163.5.102"},
         {"empty OPAC",
          [](const std::string& oid) {
-             return minimal(oid, AT_OpacRecord,
-                            [](KivSingleASN1Type& c) { c.uASN1.psOpacRecord = std::make_unique<KivOpacRecord>(); });
+             return minimal(oid, AT_OpacRecord, [](KivSingleASN1Type& c) {
+                 c.uASN1.psOpacRecord = std::make_unique<KivOpacRecord>();
+             });
          },
          "1.2.840.10003.5.102", "1.0.10163.5.102"},
         {"Summary", carried::summaryExternal, "1.2.840.10003.5.103", "1.0.10163.5.103"},
@@ -152,17 +155,21 @@ TEST_F(ConvertCoreRecordsTest, FieldsConvertByTheirRules) {
         auto* first = element<r::Estimate1>(codec.value<r::ResourceReport1>().estimates, 0);
         EXPECT_EQ(first->type, 0);
         first->type = 17;
-        EXPECT_EQ(codec.back().uExternalValue.psSingleASN1Type->uASN1.psResourceReport1->ppsEstimate[0]->eEstimateType,
+        EXPECT_EQ(codec.back()
+                      .uExternalValue.psSingleASN1Type->uASN1.psResourceReport1->ppsEstimate[0]
+                      ->eEstimateType,
                   ET_Invalid);
     }
     {
         KivExternal sent = carried::opacExternal("1.2.840.10003.5.102");
         KivHoldingsAndCirc& data =
-            sent.uExternalValue.psSingleASN1Type->uASN1.psOpacRecord->ppsHoldingsData[1]->uMarcOrHoldAndCirc.sHoldingsAndCirc;
+            sent.uExternalValue.psSingleASN1Type->uASN1.psOpacRecord->ppsHoldingsData[1]
+                ->uMarcOrHoldAndCirc.sHoldingsAndCirc;
         data.ppsCircRecord[0]->fAvailableNow = 2;
         data.ppsVolume = KivArray<KivVolume>::emptyArray();
         CodecExternal codec(sent);
-        auto* holdings = element<r::HoldingsRecord>(codec.value<r::OPACRecordChoice>().opacRecord->holdingsData, 1);
+        auto* holdings =
+            element<r::HoldingsRecord>(codec.value<r::OPACRecordChoice>().opacRecord->holdingsData, 1);
         r::HoldingsAndCircData& codecData = *holdings->holdingsAndCirc;
         ASSERT_NE(codecData.volumes, nullptr);
         EXPECT_EQ(ASN_ListCount(codecData.volumes), 0);
@@ -172,15 +179,16 @@ TEST_F(ConvertCoreRecordsTest, FieldsConvertByTheirRules) {
         MemFree(codecData.volumes);
         codecData.volumes = nullptr;
         const KivExternal back = codec.back();
-        const KivHoldingsAndCirc& received = back.uExternalValue.psSingleASN1Type->uASN1.psOpacRecord->ppsHoldingsData[1]
-                                                 ->uMarcOrHoldAndCirc.sHoldingsAndCirc;
+        const KivHoldingsAndCirc& received =
+            back.uExternalValue.psSingleASN1Type->uASN1.psOpacRecord->ppsHoldingsData[1]
+                ->uMarcOrHoldAndCirc.sHoldingsAndCirc;
         EXPECT_FALSE(received.ppsVolume.present());
         EXPECT_EQ(received.ppsCircRecord[0]->fRenewable, 1u);
     }
     {
         KivExternal sent = carried::updateResponseExternal("1.2.840.10003.9.5");
-        KivUpdateTargetPart& target =
-            sent.uExternalValue.psSingleASN1Type->uASN1.psUpdateExtendedService->uUpdateReqOrRsp.psUpdateResponse->sTargetPart;
+        KivUpdateTargetPart& target = sent.uExternalValue.psSingleASN1Type->uASN1.psUpdateExtendedService
+                                          ->uUpdateReqOrRsp.psUpdateResponse->sTargetPart;
         target.eTaskStatus = UTS_Failure;
         target.ppsTaskPackageRecord = KivArray<KivTaskPackageRecord>::emptyArray();
         CodecExternal codec(sent);
@@ -211,7 +219,8 @@ TEST_F(ConvertCoreRecordsTest, SelectorsWithoutAlternativeConvertNothing) {
     first->recordId->choiceId = r::SuppliedRecordId::kAlternatives;
     codec.value<r::Update>().choiceId = r::Update::kAlternatives;
     const KivExternal back = codec.back();
-    const KivUpdateExtendedService& received = *back.uExternalValue.psSingleASN1Type->uASN1.psUpdateExtendedService;
+    const KivUpdateExtendedService& received =
+        *back.uExternalValue.psSingleASN1Type->uASN1.psUpdateExtendedService;
     EXPECT_EQ(received.eUpdateReqRsp, 0);
     EXPECT_FALSE(received.uUpdateReqOrRsp.psUpdateRequest);
     codec.value<r::Update>().choiceId = r::Update::kEsRequest;

@@ -62,8 +62,8 @@ TEST(ConvertExternalTest, OctetAlignedAndArbitraryRoundTrip) {
     EXPECT_NE(static_cast<codec::z3950::EXTERNAL*>(empty.get())->arbitrary.octets, nullptr);
 }
 
-// Raw content (type 8) is sent as it is and arrives with its whole element: under an unknown identifier, under
-// a known one that the registry decodes but that has no converter yet, and without a direct reference.
+// Raw content (type 8) is sent as it is and arrives with its whole element: under an unknown identifier,
+// under a known one that the registry decodes but that has no converter yet, and without a direct reference.
 TEST(ConvertExternalTest, RawContentTravelsBothWays) {
     struct Case {
         const char* what;
@@ -73,8 +73,8 @@ TEST(ConvertExternalTest, RawContentTravelsBothWays) {
     std::vector<Case> cases;
     cases.push_back({"unknown identifier", rawExternal("1.2.840.10003.5.109", "\x30\x03\x02\x01\x05"),
                      std::string("\x30\x03\x02\x01\x05")});
-    cases.push_back({"searchResult-1 without converter", rawExternal("1.0.10163.10.1", std::string("\x30\x00", 2)),
-                     std::string("\x30\x00", 2)});
+    cases.push_back({"searchResult-1 without converter",
+                     rawExternal("1.0.10163.10.1", std::string("\x30\x00", 2)), std::string("\x30\x00", 2)});
     cases.push_back({"no direct reference", rawExternal("", "\x04\x01\x41"), std::string("\x04\x01\x41")});
     cases.back().sent.pcObjectIdentifier.reset();
     for (const Case& c : cases) {
@@ -83,7 +83,8 @@ TEST(ConvertExternalTest, RawContentTravelsBothWays) {
         const std::vector<uint8_t> octets = externalRoundTrip(c.sent, &received);
         EXPECT_TRUE(scope.seen()) << c.what;
         EXPECT_TRUE(same(c.sent, received)) << c.what;
-        EXPECT_EQ(std::string(octets.end() - static_cast<long>(c.element.size()), octets.end()), c.element) << c.what;
+        EXPECT_EQ(std::string(octets.end() - static_cast<long>(c.element.size()), octets.end()), c.element)
+            << c.what;
     }
 
     // Raw content under a known identifier reaches the peer as the content it is.
@@ -144,10 +145,11 @@ TEST(ConvertExternalTest, UnknownContentIsMarkedPerCall) {
 KivExternal nestedOpac(int levels) {
     KivExternal inner = carried::sutrsExternal("1.2.840.10003.5.101", "innermost");
     for (int i = 1; i < levels; ++i) {
-        KivExternal outer = carried::singleExternal("1.2.840.10003.5.102", AT_OpacRecord, [&](KivSingleASN1Type& c) {
-            c.uASN1.psOpacRecord = std::make_unique<KivOpacRecord>();
-            c.uASN1.psOpacRecord->psBibliographicRecord = std::make_unique<KivExternal>(std::move(inner));
-        });
+        KivExternal outer =
+            carried::singleExternal("1.2.840.10003.5.102", AT_OpacRecord, [&](KivSingleASN1Type& c) {
+                c.uASN1.psOpacRecord = std::make_unique<KivOpacRecord>();
+                c.uASN1.psOpacRecord->psBibliographicRecord = std::make_unique<KivExternal>(std::move(inner));
+            });
         inner = std::move(outer);
     }
     return inner;
@@ -176,9 +178,11 @@ TEST(ConvertExternalTest, NestingIsBoundedInBothDirections) {
     auto* outer = static_cast<codec::z3950::EXTERNAL*>(wrapper.get());
     KivOidToCodec(&outer->directReference, "1.2.840.10003.5.102");
     ASN_BindAnyByOid(&outer->singleASN1Type, &outer->directReference);
-    auto* choice = static_cast<codec::records::OPACRecordChoice*>(MemAlloc(sizeof(codec::records::OPACRecordChoice)));
+    auto* choice =
+        static_cast<codec::records::OPACRecordChoice*>(MemAlloc(sizeof(codec::records::OPACRecordChoice)));
     outer->singleASN1Type.value = choice;
-    choice->opacRecord = static_cast<codec::records::OPACRecord*>(MemAlloc(sizeof(codec::records::OPACRecord)));
+    choice->opacRecord =
+        static_cast<codec::records::OPACRecord*>(MemAlloc(sizeof(codec::records::OPACRecord)));
     choice->opacRecord->bibliographicRecord =
         static_cast<codec::z3950::EXTERNAL*>(MemAlloc(sizeof(codec::z3950::EXTERNAL)));
     KivExternalToCodec(choice->opacRecord->bibliographicRecord, &deepest);
@@ -213,7 +217,8 @@ TEST(ConvertExternalTest, PresentSizedResponseConvertsAndFrees) {
                                                     KivRecordsFromCodec);
     ASSERT_EQ(received.uRecord.ppsResponseRecord.size(), static_cast<size_t>(kCount));
     for (int i = 0; i < kCount; ++i) {
-        const KivExternal& record = *received.uRecord.ppsResponseRecord[static_cast<size_t>(i)]->uDbRecord.psRetrievalRecord;
+        const KivExternal& record =
+            *received.uRecord.ppsResponseRecord[static_cast<size_t>(i)]->uDbRecord.psRetrievalRecord;
         ASSERT_EQ(contentOf(record).uASN1.psUnstructuredText->pcValue, "record " + std::to_string(i));
     }
     KivResetSlotPools();

@@ -20,6 +20,6 @@ inline const GeneratedType& externalType() {
 // The octets of the EXTERNAL element, and in *received the EXTERNAL converted back from their decoding.
 inline std::vector<uint8_t> externalRoundTrip(const KivExternal& sent, KivExternal* received) {
     KivRegisterCodecTypes();
-    return kivRoundTrip<codec::z3950::EXTERNAL, KivExternal>(externalType(), sent, received, KivExternalToCodec,
-                                                             KivExternalFromCodec);
+    return kivRoundTrip<codec::z3950::EXTERNAL, KivExternal>(externalType(), sent, received,
+                                                             KivExternalToCodec, KivExternalFromCodec);
 }

@@ -9,6 +9,7 @@
 
 #include "tests/external/grs1_samples.h"
 #include "tests/session/process_log_fixture.h"
+#include "toolkit/api/kiv_check_external.h"
 #include "toolkit/external/kiv_check_generic_record.h"
 #include "toolkit/external/kiv_generic_record_depth.h"
 
@@ -282,6 +283,40 @@ TEST_F(Grs1CheckTest, AMissingRecordIsReported) {
     SIFreeError(&error);
 }
 
+// Through the EXTERNAL's own validation, which chooses the validator by eASN1Type and the identifier.
+TEST_F(Grs1CheckTest, TheExternalMustNameGrs1) {
+    for (const char* oid : {kGrs1Oid, kGrs1IsoOid}) {
+        const auto external = grsExternal(everyContentRecord(), oid);
+        SIError* error = nullptr;
+        EXPECT_EQ(KivCheckExternal(3, external.get(), "psRecord->", &error), 0) << oid;
+        SIFreeError(&error);
+    }
+    createLog();
+    const auto sutrs = grsExternal(everyContentRecord(), "1.2.840.10003.5.101");
+    SIError* error = nullptr;
+    EXPECT_EQ(KivCheckExternal(3, sutrs.get(), "psRecord->", &error), 1);
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(error->uErrorCode.lIfOsCoError, 74);
+    EXPECT_EQ(loggedDiagnostic(),
+              "Invalid oid value 1.2.840.10003.5.101 for external " + kPath + "eASN1Type");
+    SIFreeError(&error);
+}
+
+TEST_F(Grs1CheckTest, ARecordInAnElementsExternalIsCheckedInFull) {
+    createLog();
+    KivGenericRecord record = recordInExternalRecord();
+    KivGenericRecord& inner =
+        *at(record, 0).sContent.uElementDataG.psExt->uExternalValue.psSingleASN1Type->uASN1.psGenericRecord;
+    tripleOf(inner, 4).sValue.uVariantValueType.fBool = 2;
+    const auto external = grsExternal(std::move(record));
+    SIError* error = nullptr;
+    EXPECT_EQ(check(*external, &error), 1);
+    EXPECT_EQ(loggedDiagnostic(),
+              invalidBoolean(element(0) + "sContent.uElementDataG.psExt->uExternalValue.psSingleASN1Type->" +
+                             element(0) + "psAppliedVariant->ppsTriples[4]->sValue.fBool"));
+    SIFreeError(&error);
+}
+
 TEST_F(Grs1CheckTest, NestingIsAcceptedToTheDepthLimit) {
     const auto deepest = grsExternal(nestedRecord(kKivMaxGenericRecordDepth));
     SIError* error = nullptr;
@@ -295,6 +330,29 @@ TEST_F(Grs1CheckTest, NestingIsAcceptedToTheDepthLimit) {
     EXPECT_EQ(error->uErrorCode.lIfOsCoError, 76);
     EXPECT_EQ(loggedDiagnostic(), kPath + "uASN1.psGenericRecord IS NESTED DEEPER THAN " +
                                       std::to_string(kKivMaxGenericRecordDepth) + " LEVELS");
+    SIFreeError(&error);
+}
+
+// Records nested in EXTERNALs count towards the same limit as subtrees.
+TEST_F(Grs1CheckTest, RecordsInExternalsShareTheDepthLimit) {
+    createLog();
+    KivGenericRecord record = nestedRecord(kKivMaxGenericRecordDepth - 10);
+    KivTaggedElement* innermost = record.ppsTaggedElement[0];
+    while (innermost->sContent.eElementDataGType == EDT_Subtree) {
+        innermost = innermost->sContent.uElementDataG.ppsSubTree[0];
+    }
+    innermost->sContent.eElementDataGType = EDT_Ext;
+    innermost->sContent.uElementDataG.psExt = grsExternal(nestedRecord(11));
+    const auto external = grsExternal(std::move(record));
+    SIError* error = nullptr;
+    EXPECT_EQ(check(*external, &error), 1);
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(error->uErrorCode.lIfOsCoError, 76);
+    // The inner record's path lies past the path limit: the message keeps the explanation.
+    const std::string logged = loggedDiagnostic();
+    EXPECT_TRUE(
+        logged.ends_with(" IS NESTED DEEPER THAN " + std::to_string(kKivMaxGenericRecordDepth) + " LEVELS"))
+        << logged;
     SIFreeError(&error);
 }
 

@@ -16,7 +16,8 @@ int checkElementSpec(KivAssocId assoc, const KivElementSpec* spec, const std::st
     const auto& member = spec->uElementSpec;
     switch (spec->eElementSpecType) {
         case EST_Primitive:
-            if (!member.psPrimitive) return KivReportMissingField(assoc, kivFieldPath(path, "uElementSpec.psPrimitive"), out);
+            if (!member.psPrimitive)
+                return KivReportMissingField(assoc, kivFieldPath(path, "uElementSpec.psPrimitive"), out);
             return 0;
         case EST_External:
             return kivCheckMember(assoc, member.psExternal.get(), path, "uElementSpec.psExternal", "->", out,
@@ -41,16 +42,16 @@ int KivCheckOptionalRecordComposition(KivAssocId assoc, const KivRecordCompositi
     return composition != nullptr ? KivCheckRecordComposition(assoc, composition, path, out) : 0;
 }
 
-int KivCheckRecordComposition(KivAssocId assoc, const KivRecordComposition* composition, const std::string& path,
-                              SIError** out) {
+int KivCheckRecordComposition(KivAssocId assoc, const KivRecordComposition* composition,
+                              const std::string& path, SIError** out) {
     const auto& member = composition->uRecordComposition;
     switch (composition->eRecordCompositionType) {
         case kElementSetNames:
-            return kivCheckMember(assoc, member.psElementSetNames.get(), path, "uRecordComposition.psElementSetNames",
-                                  "->", out, KivCheckElementSetNames);
+            return kivCheckMember(assoc, member.psElementSetNames.get(), path,
+                                  "uRecordComposition.psElementSetNames", "->", out, KivCheckElementSetNames);
         case kCompSpec:
-            return kivCheckMember(assoc, member.psCompSpec.get(), path, "uRecordComposition.psCompSpec", "->", out,
-                                  KivCheckCompSpec);
+            return kivCheckMember(assoc, member.psCompSpec.get(), path, "uRecordComposition.psCompSpec", "->",
+                                  out, KivCheckCompSpec);
         default:
             return KivReportValueOutOfRange(assoc, kivFieldPath(path, "eRecordCompositionType"), out);
     }
@@ -61,7 +62,8 @@ int KivCheckElementSetNames(KivAssocId assoc, const KivElementSetNames* names, c
     const auto& member = names->uElementSet;
     switch (names->eElementSetType) {
         case EST_Generic:
-            if (!member.psGeneric) return KivReportMissingField(assoc, kivFieldPath(path, "uElementSet.psGeneric"), out);
+            if (!member.psGeneric)
+                return KivReportMissingField(assoc, kivFieldPath(path, "uElementSet.psGeneric"), out);
             return 0;
         case EST_DatabaseSpecific: {
             const std::string arrayPath = kivFieldPath(path, "uElementSet.ppsElementSetsDbSpecific");
@@ -74,19 +76,21 @@ int KivCheckElementSetNames(KivAssocId assoc, const KivElementSetNames* names, c
 }
 
 int KivCheckCompSpec(KivAssocId assoc, const KivCompSpec* spec, const std::string& path, SIError** out) {
-    if (KivCheckBoolean(assoc, &spec->fSelectAlternativeSyntax, kivFieldPath(path, "fSelectAlternativeSyntax"), out) !=
-        0) {
+    if (KivCheckBoolean(assoc, &spec->fSelectAlternativeSyntax,
+                        kivFieldPath(path, "fSelectAlternativeSyntax"), out) != 0) {
         return 1;
     }
     if (spec->psGeneric &&
         KivCheckSpecification(assoc, spec->psGeneric.get(), kivFieldPath(path, "psGeneric->"), out) != 0) {
         return 1;
     }
-    if (KivCheckStructArray(assoc, spec->ppsDbSpecific, path, "ppsDbSpecific", out, checkDbSpecific) != 0) return 1;
+    if (KivCheckStructArray(assoc, spec->ppsDbSpecific, path, "ppsDbSpecific", out, checkDbSpecific) != 0)
+        return 1;
     return KivCheckValueArray(assoc, spec->ppcRecordSyntax, path, "ppcRecordSyntax", out, checkRecordSyntax);
 }
 
-int KivCheckSpecification(KivAssocId assoc, const KivSpecification* spec, const std::string& path, SIError** out) {
+int KivCheckSpecification(KivAssocId assoc, const KivSpecification* spec, const std::string& path,
+                          SIError** out) {
     if (KivCheckOptionalEncodedOid(assoc, spec->pcSchema, kivFieldPath(path, "pcSchema"), out) != 0) return 1;
     if (!spec->psElementSpec) return 0;
     return checkElementSpec(assoc, spec->psElementSpec.get(), kivFieldPath(path, "psElementSpec->"), out);

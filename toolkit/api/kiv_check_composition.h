@@ -15,10 +15,11 @@ int KivCheckOptionalRecordComposition(KivAssocId assoc, const KivRecordCompositi
 // 1 needs "uRecordComposition.psElementSetNames" (64), checked by KivCheckElementSetNames on that name +
 // "->"; 2 needs "uRecordComposition.psCompSpec" (64), checked by KivCheckCompSpec on that name + "->"; any
 // other value 66 on "eRecordCompositionType".
-int KivCheckRecordComposition(KivAssocId assoc, const KivRecordComposition* composition, const std::string& path,
-                              SIError** out);
+int KivCheckRecordComposition(KivAssocId assoc, const KivRecordComposition* composition,
+                              const std::string& path, SIError** out);
 // EST_Generic needs "uElementSet.psGeneric" (64); EST_DatabaseSpecific needs
-// "uElementSet.ppsElementSetsDbSpecific" (64), accepted as it stands; any other value 66 on "eElementSetType".
+// "uElementSet.ppsElementSetsDbSpecific" (64), accepted as it stands; any other value 66 on
+// "eElementSetType".
 int KivCheckElementSetNames(KivAssocId assoc, const KivElementSetNames* names, const std::string& path,
                             SIError** out);
 // In order: fSelectAlternativeSyntax 0 or 1 (72); psGeneric on "psGeneric->"; each database-specific item's
@@ -28,4 +29,5 @@ int KivCheckCompSpec(KivAssocId assoc, const KivCompSpec* spec, const std::strin
 // A set pcSchema must be an encodable identifier (73); then, when psElementSpec is set, on
 // "psElementSpec->": EST_Primitive needs "uElementSpec.psPrimitive" (64), EST_External needs
 // "uElementSpec.psExternal" (64) and checks it on that name + "->"; any other value 66 on "eElementSpecType".
-int KivCheckSpecification(KivAssocId assoc, const KivSpecification* spec, const std::string& path, SIError** out);
+int KivCheckSpecification(KivAssocId assoc, const KivSpecification* spec, const std::string& path,
+                          SIError** out);

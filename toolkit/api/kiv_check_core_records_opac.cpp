@@ -7,20 +7,23 @@
 namespace {
 
 int checkCircRecord(KivAssocId assoc, const KivCircRecord* record, const std::string& path, SIError** out) {
-    if (KivCheckBoolean(assoc, &record->fAvailableNow, kivFieldPath(path, "fAvailableNow"), out) != 0) return 1;
+    if (KivCheckBoolean(assoc, &record->fAvailableNow, kivFieldPath(path, "fAvailableNow"), out) != 0)
+        return 1;
     if (KivCheckBoolean(assoc, &record->fRenewable, kivFieldPath(path, "fRenewable"), out) != 0) return 1;
     return KivCheckBoolean(assoc, &record->fOnHold, kivFieldPath(path, "fOnHold"), out);
 }
 
-int checkHoldingsAndCirc(KivAssocId assoc, const KivHoldingsAndCirc* data, const std::string& path, SIError** out) {
+int checkHoldingsAndCirc(KivAssocId assoc, const KivHoldingsAndCirc* data, const std::string& path,
+                         SIError** out) {
     if (data->ppsVolume.present() && data->ppsVolume.size() == 0) {
-        return KivReportMissingField(assoc, kivFieldPath(path, "ppsVolume[0] (firstitem in a list must be non NULL)"),
-                                     out);
+        return KivReportMissingField(
+            assoc, kivFieldPath(path, "ppsVolume[0] (firstitem in a list must be non NULL)"), out);
     }
     return KivCheckStructArray(assoc, data->ppsCircRecord, path, "ppsCircRecord", out, checkCircRecord);
 }
 
-int checkHoldingsRecord(KivAssocId assoc, const KivHoldingsRecord* item, const std::string& path, SIError** out) {
+int checkHoldingsRecord(KivAssocId assoc, const KivHoldingsRecord* item, const std::string& path,
+                        SIError** out) {
     const auto& member = item->uMarcOrHoldAndCirc;
     switch (item->eHoldingsRecType) {
         case HRT_MarcHoldingsRecord:
@@ -39,7 +42,8 @@ int checkOpacRecord(KivAssocId assoc, const KivOpacRecord* record, const std::st
                                  kivFieldPath(path, "psBibliographicRecord->"), out) != 0) {
         return 1;
     }
-    return KivCheckStructArray(assoc, record->ppsHoldingsData, path, "ppsHoldingsData", out, checkHoldingsRecord);
+    return KivCheckStructArray(assoc, record->ppsHoldingsData, path, "ppsHoldingsData", out,
+                               checkHoldingsRecord);
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 namespace {
 
 int checkEstimate1(KivAssocId assoc, const KivEstimate1* estimate, const std::string& path, SIError** out) {
-    return kivCheckRange(assoc, estimate->eEstimateType, ET_CurrentSearchRecords, ET_CurrentOtherAssocCost, path,
-                         "eEstimateType", out);
+    return kivCheckRange(assoc, estimate->eEstimateType, ET_CurrentSearchRecords, ET_CurrentOtherAssocCost,
+                         path, "eEstimateType", out);
 }
 
 int checkEstimate2(KivAssocId assoc, const KivEstimate2* estimate, const std::string& path, SIError** out) {
@@ -20,16 +20,18 @@ int checkEstimate2(KivAssocId assoc, const KivEstimate2* estimate, const std::st
 
 int KivCheckResourceReport1(KivAssocId assoc, const KivSingleASN1Type* content, const std::string& path,
                             SIError** out) {
-    return kivCheckMember(assoc, content->uASN1.psResourceReport1.get(), path, "uASN1.psResourceReport1", "->",
-                          out, [](KivAssocId a, const KivResourceReport1* report, const std::string& p, SIError** o) {
-                              return kivCheckArray(a, report->ppsEstimate, p, "ppsEstimate", o, checkEstimate1);
-                          });
+    return kivCheckMember(
+        assoc, content->uASN1.psResourceReport1.get(), path, "uASN1.psResourceReport1", "->", out,
+        [](KivAssocId a, const KivResourceReport1* report, const std::string& p, SIError** o) {
+            return kivCheckArray(a, report->ppsEstimate, p, "ppsEstimate", o, checkEstimate1);
+        });
 }
 
 int KivCheckResourceReport2(KivAssocId assoc, const KivSingleASN1Type* content, const std::string& path,
                             SIError** out) {
-    return kivCheckMember(assoc, content->uASN1.psResourceReport2.get(), path, "uASN1.psResourceReport2", "->",
-                          out, [](KivAssocId a, const KivResourceReport2* report, const std::string& p, SIError** o) {
-                              return KivCheckStructArray(a, report->ppsEstimate, p, "ppsEstimate", o, checkEstimate2);
-                          });
+    return kivCheckMember(
+        assoc, content->uASN1.psResourceReport2.get(), path, "uASN1.psResourceReport2", "->", out,
+        [](KivAssocId a, const KivResourceReport2* report, const std::string& p, SIError** o) {
+            return KivCheckStructArray(a, report->ppsEstimate, p, "ppsEstimate", o, checkEstimate2);
+        });
 }

@@ -6,17 +6,17 @@
 
 int KivCheckUnstructuredText(KivAssocId assoc, const KivSingleASN1Type* content, const std::string& path,
                              SIError** out) {
-    return kivCheckMember(assoc, content->uASN1.psUnstructuredText.get(), path, "uASN1.psUnstructuredText", "->",
-                          out, [](KivAssocId, const KivInternationalString*, const std::string&, SIError**) {
-                              return 0;
-                          });
+    return kivCheckMember(
+        assoc, content->uASN1.psUnstructuredText.get(), path, "uASN1.psUnstructuredText", "->", out,
+        [](KivAssocId, const KivInternationalString*, const std::string&, SIError**) { return 0; });
 }
 
 int KivCheckSummaryRecord(KivAssocId assoc, const KivSingleASN1Type* content, const std::string& path,
                           SIError** out) {
-    return kivCheckMember(assoc, content->uASN1.psSummaryRecord.get(), path, "uASN1.psSummaryRecord", "->", out,
-                          [](KivAssocId a, const KivSummaryRecord* record, const std::string& p, SIError** o) {
-                              return KivCheckOtherInformation(a, &record->ppsOtherInformation,
-                                                              kivFieldPath(p, "ppsOtherInformation"), o);
-                          });
+    return kivCheckMember(
+        assoc, content->uASN1.psSummaryRecord.get(), path, "uASN1.psSummaryRecord", "->", out,
+        [](KivAssocId a, const KivSummaryRecord* record, const std::string& p, SIError** o) {
+            return KivCheckOtherInformation(a, &record->ppsOtherInformation,
+                                            kivFieldPath(p, "ppsOtherInformation"), o);
+        });
 }

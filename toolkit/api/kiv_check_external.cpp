@@ -7,16 +7,24 @@
 #include "toolkit/api/kiv_convert_external_content_types.h"
 #include "toolkit/api/kiv_convert_external_nesting.h"
 #include "toolkit/api/kiv_validation.h"
+#include "toolkit/api/kiv_validation_message.h"
 #include "toolkit/util/ber_element_check.h"
 
 namespace {
 
 constexpr int32_t kRawContentType = 8;
 
-// The EXTERNAL's own path without the separator that ends it, for the message of one nested too deep.
-std::string externalName(std::string_view path) {
-    while (!path.empty() && (path.back() == '.' || path.back() == '>' || path.back() == '-')) path.remove_suffix(1);
-    return std::string(path);
+// The longest explanation that a report of code 76 (format "%s") keeps whole.
+constexpr size_t kExplanationMaxChars = kKivMessageOctets - 3;
+
+// The explanation for an EXTERNAL nested too deep: its path without the separator that ends it, cut where
+// needed so that the explanation is kept whole.
+std::string tooDeep(std::string_view path) {
+    const std::string reason =
+        " NESTS EXTERNAL VALUES DEEPER THAN " + std::to_string(kKivMaxExternalDepth) + " LEVELS";
+    while (!path.empty() && (path.back() == '.' || path.back() == '>' || path.back() == '-'))
+        path.remove_suffix(1);
+    return std::string(path.substr(0, kExplanationMaxChars - reason.size())) + reason;
 }
 
 // True when the octets are exactly one whole BER element.
@@ -28,7 +36,8 @@ bool isOneElement(const std::string& octets) {
            total == count;
 }
 
-int checkRawContent(KivAssocId assoc, const KivSingleASN1Type* content, const std::string& path, SIError** out) {
+int checkRawContent(KivAssocId assoc, const KivSingleASN1Type* content, const std::string& path,
+                    SIError** out) {
     const std::string memberPath = kivFieldPath(path, "uASN1.psUnknownType");
     const KivOctets* raw = content->uASN1.psUnknownType.get();
     if (raw == nullptr) return KivReportMissingField(assoc, memberPath, out);
@@ -48,22 +57,21 @@ int KivCheckOptionalExternal(KivAssocId assoc, const KivExternal* external, cons
 int KivCheckExternal(KivAssocId assoc, const KivExternal* external, const std::string& path, SIError** out) {
     const KivExternalLevel level;
     if (!level.withinBound()) {
-        return KivReportValidationText(assoc,
-                                       externalName(path) + " NESTS EXTERNAL VALUES DEEPER THAN " +
-                                           std::to_string(kKivMaxExternalDepth) + " LEVELS",
-                                       out);
+        return KivReportValidationText(assoc, tooDeep(path), out);
     }
     const KivTextView oid = external->pcObjectIdentifier;
-    if (!oid.absent() && ((KivIsInvalidObjectIdentifier(oid) != 0 && KivIsUnknownExternalOidValue(oid) != 0) ||
-                          KivIsUnencodableOidText(oid) != 0)) {
+    if (!oid.absent() &&
+        ((KivIsInvalidObjectIdentifier(oid) != 0 && KivIsUnknownExternalOidValue(oid) != 0) ||
+         KivIsUnencodableOidText(oid) != 0)) {
         return KivReportInvalidOid(assoc, kivFieldPath(path, "pcObjectIdentifier"), out);
     }
     const auto& value = external->uExternalValue;
     switch (external->eValueType) {
         case EVT_SingleASN1Type:
-            if (oid.absent()) return KivReportMissingField(assoc, kivFieldPath(path, "pcObjectIdentifier"), out);
-            return kivCheckMember(assoc, value.psSingleASN1Type.get(), path, "uExternalValue.psSingleASN1Type", "->",
-                                  out,
+            if (oid.absent())
+                return KivReportMissingField(assoc, kivFieldPath(path, "pcObjectIdentifier"), out);
+            return kivCheckMember(assoc, value.psSingleASN1Type.get(), path,
+                                  "uExternalValue.psSingleASN1Type", "->", out,
                                   [&](KivAssocId a, const KivSingleASN1Type* content, const std::string& p,
                                       SIError** o) { return KivCheckSingleASN1Type(a, content, oid, p, o); });
         case EVT_OctetAligned:
@@ -72,14 +80,15 @@ int KivCheckExternal(KivAssocId assoc, const KivExternal* external, const std::s
             }
             return 0;
         case EVT_Arbitrary:
-            return kivCheckMember(assoc, value.psArbitrary.get(), path, "uExternalValue.psArbitrary", "->", out,
-                                  KivCheckArbitrary);
+            return kivCheckMember(assoc, value.psArbitrary.get(), path, "uExternalValue.psArbitrary", "->",
+                                  out, KivCheckArbitrary);
         default:
             return KivReportValueOutOfRange(assoc, kivFieldPath(path, "eValueType"), out);
     }
 }
 
-int KivCheckArbitrary(KivAssocId assoc, const KivArbitrary* arbitrary, const std::string& path, SIError** out) {
+int KivCheckArbitrary(KivAssocId assoc, const KivArbitrary* arbitrary, const std::string& path,
+                      SIError** out) {
     const KivTextView text = arbitrary->pcValue;
     const std::string_view bits = text.view();
     if (text.absent() || bits.size() < arbitrary->ulLength ||

@@ -44,7 +44,8 @@ void elementSpecFromCodec(KivElementSpec* dst, const SpecificationElementSpec* s
     switch (src->choiceId) {
         case SpecificationElementSpec::kElementSetName:
             dst->eElementSpecType = EST_Primitive;
-            if (src->elementSetName != nullptr) KivNewInternationalStringFromCodec(&member.psPrimitive, src->elementSetName);
+            if (src->elementSetName != nullptr)
+                KivNewInternationalStringFromCodec(&member.psPrimitive, src->elementSetName);
             break;
         case SpecificationElementSpec::kExternalEspec:
             dst->eElementSpecType = EST_External;

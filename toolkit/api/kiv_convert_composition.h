@@ -24,7 +24,8 @@ void KivNewCompSpecToCodec(codec::z3950::CompSpec** dst, const KivCompSpec* src)
 // selectAlternativeSyntax true exactly when the API value is 1; generic, dbSpecific and recordSyntax each
 // when present in the structure.
 void KivCompSpecToCodec(codec::z3950::CompSpec* dst, const KivCompSpec* src);
-// schema when pcSchema is set; elementSpec when psElementSpec is set: elementSetName (1) or externalEspec (2).
+// schema when pcSchema is set; elementSpec when psElementSpec is set: elementSetName (1) or externalEspec
+// (2).
 void KivSpecificationToCodec(codec::z3950::Specification* dst, const KivSpecification* src);
 
 // ---- From the codec (failure: -1) ----

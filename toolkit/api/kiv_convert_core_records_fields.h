@@ -63,6 +63,7 @@ void kivArrayFromCodec(KivArray<Item>* dst, const BerList* src, Convert&& conver
     if (src == nullptr) return;
     kivFromCodec([&] {
         *dst = KivArray<Item>::emptyArray();
-        kivForEachCodecListValue<Element>(src, [&](const Element& value) { convert(dst->emplace(), &value); });
+        kivForEachCodecListValue<Element>(src,
+                                          [&](const Element& value) { convert(dst->emplace(), &value); });
     });
 }

@@ -134,7 +134,8 @@ void holdingsRecordFromCodec(KivHoldingsRecord* dst, const HoldingsRecord* src) 
             break;
         case HoldingsRecord::kHoldingsAndCirc:
             dst->eHoldingsRecType = HRT_HoldingsAndCirc;
-            if (src->holdingsAndCirc != nullptr) holdingsAndCircFromCodec(&member.sHoldingsAndCirc, src->holdingsAndCirc);
+            if (src->holdingsAndCirc != nullptr)
+                holdingsAndCircFromCodec(&member.sHoldingsAndCirc, src->holdingsAndCirc);
             break;
         default:
             break;

@@ -53,8 +53,9 @@ void KivResourceReport1ToCodec(BerAny* dst, const KivSingleASN1Type* src) {
     const KivResourceReport1* report = src->uASN1.psResourceReport1.get();
     if (report == nullptr) return;
     auto* value = kivNewContentValue<ResourceReport1>(dst);
-    kivCodecListFrom<Estimate1>(&value->estimates, report->ppsEstimate,
-                                [](Estimate1* element, const KivEstimate1& item) { estimate1ToCodec(element, &item); });
+    kivCodecListFrom<Estimate1>(
+        &value->estimates, report->ppsEstimate,
+        [](Estimate1* element, const KivEstimate1& item) { estimate1ToCodec(element, &item); });
     KivInternationalStringToCodec(&value->message, &report->sMessage);
 }
 

@@ -174,7 +174,8 @@ void supplementalIdFromCodec(KivUpdtSupplementalId* dst, const SupplementalId* s
             break;
         case SupplementalId::kVersionNumber:
             dst->eSupplementalIdType = USIT_Version;
-            if (src->versionNumber != nullptr) KivNewInternationalStringFromCodec(&member.psVersion, src->versionNumber);
+            if (src->versionNumber != nullptr)
+                KivNewInternationalStringFromCodec(&member.psVersion, src->versionNumber);
             break;
         case SupplementalId::kPreviousVersion:
             dst->eSupplementalIdType = USIT_PreviousVersion;

@@ -63,7 +63,8 @@ void KivExternalFromCodec(KivExternal* dst, const codec::z3950::EXTERNAL* src) {
     if (src->arbitrary.octets != nullptr) {
         dst->eValueType = EVT_Arbitrary;
         kivFromCodec([&] { value.psArbitrary = std::make_unique<KivArbitrary>(); });
-        value.psArbitrary->ulLength = static_cast<uint32_t>(src->arbitrary.bitCount > 0 ? src->arbitrary.bitCount : 0);
+        value.psArbitrary->ulLength =
+            static_cast<uint32_t>(src->arbitrary.bitCount > 0 ? src->arbitrary.bitCount : 0);
         KivBitStringFromCodec(&value.psArbitrary->pcValue, &src->arbitrary);
     }
 }

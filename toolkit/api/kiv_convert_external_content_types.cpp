@@ -10,23 +10,24 @@
 namespace {
 
 constexpr std::array kContentTypes = {
-    KivExternalContentType{AT_UnstructuredText, "1.2.840.10003.5.101", "1.0.10163.5.101", KivUnstructuredTextToCodec,
-                           KivUnstructuredTextFromCodec, KivCheckUnstructuredText},
+    KivExternalContentType{AT_UnstructuredText, "1.2.840.10003.5.101", "1.0.10163.5.101",
+                           KivUnstructuredTextToCodec, KivUnstructuredTextFromCodec,
+                           KivCheckUnstructuredText},
     KivExternalContentType{AT_OpacRecord, "1.2.840.10003.5.102", "1.0.10163.5.102", KivOpacRecordToCodec,
                            KivOpacRecordFromCodec, KivCheckOpacRecord},
-    KivExternalContentType{AT_SummaryRecord, "1.2.840.10003.5.103", "1.0.10163.5.103", KivSummaryRecordToCodec,
-                           KivSummaryRecordFromCodec, KivCheckSummaryRecord},
-    KivExternalContentType{AT_ResourceReport1, "1.2.840.10003.7.1", "1.0.10163.7.1", KivResourceReport1ToCodec,
-                           KivResourceReport1FromCodec, KivCheckResourceReport1},
-    KivExternalContentType{AT_ResourceReport2, "1.2.840.10003.7.2", "1.0.10163.7.2", KivResourceReport2ToCodec,
-                           KivResourceReport2FromCodec, KivCheckResourceReport2},
-    KivExternalContentType{AT_EsTaskPackage, "1.2.840.10003.5.106", "1.0.10163.5.106", KivEsTaskPackageToCodec,
-                           KivEsTaskPackageFromCodec, KivCheckEsTaskPackage},
+    KivExternalContentType{AT_SummaryRecord, "1.2.840.10003.5.103", "1.0.10163.5.103",
+                           KivSummaryRecordToCodec, KivSummaryRecordFromCodec, KivCheckSummaryRecord},
+    KivExternalContentType{AT_ResourceReport1, "1.2.840.10003.7.1", "1.0.10163.7.1",
+                           KivResourceReport1ToCodec, KivResourceReport1FromCodec, KivCheckResourceReport1},
+    KivExternalContentType{AT_ResourceReport2, "1.2.840.10003.7.2", "1.0.10163.7.2",
+                           KivResourceReport2ToCodec, KivResourceReport2FromCodec, KivCheckResourceReport2},
+    KivExternalContentType{AT_EsTaskPackage, "1.2.840.10003.5.106", "1.0.10163.5.106",
+                           KivEsTaskPackageToCodec, KivEsTaskPackageFromCodec, KivCheckEsTaskPackage},
     KivExternalContentType{AT_UpdateExtendedService, "1.2.840.10003.9.5", "1.0.10163.9.5",
                            KivUpdateExtendedServiceToCodec, KivUpdateExtendedServiceFromCodec,
                            KivCheckUpdateExtendedService},
-    KivExternalContentType{AT_GenericRecord, "1.2.840.10003.5.105", "1.0.10163.5.105", KivGenericRecordToCodec,
-                           KivGenericRecordFromCodec, KivCheckGenericRecord},
+    KivExternalContentType{AT_GenericRecord, "1.2.840.10003.5.105", "1.0.10163.5.105",
+                           KivGenericRecordToCodec, KivGenericRecordFromCodec, KivCheckGenericRecord},
 };
 
 }  // namespace

@@ -29,7 +29,9 @@ struct KivExternalContentType {
     // path + "->". The caller has checked the identifier against the row.
     int (*check)(KivAssocId assoc, const KivSingleASN1Type* src, const std::string& path, SIError** out);
 
-    bool identifiedBy(std::string_view text) const { return text == oid || (isoOid != nullptr && text == isoOid); }
+    bool identifiedBy(std::string_view text) const {
+        return text == oid || (isoOid != nullptr && text == isoOid);
+    }
 };
 
 // The row of eASN1Type; null when the type has none.

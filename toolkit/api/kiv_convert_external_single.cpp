@@ -99,6 +99,7 @@ void KivSingleASN1TypeFromCodec(KivTextView oid, KivExternal* dst, const BerAny*
 
 void KivUnknownTypeFromCodec(KivSingleASN1Type* dst, const BerAny* src) {
     dst->eASN1Type = kRawContentType;
-    kivFromCodec([&] { dst->uASN1.psUnknownType = std::make_unique<KivOctets>(KivOctets{contentElement(src)}); });
+    kivFromCodec(
+        [&] { dst->uASN1.psUnknownType = std::make_unique<KivOctets>(KivOctets{contentElement(src)}); });
     KivNoteUnknownContent();
 }

@@ -25,12 +25,7 @@ class RecordChecker {
     int checkElements(const KivArray<KivTaggedElement>& elements, const std::string& path,
                       std::string_view name) {
         const KivGenericRecordLevel level;
-        if (level.tooDeep()) {
-            return KivReportValidationText(assoc_,
-                                           recordPath_ + " IS NESTED DEEPER THAN " +
-                                               std::to_string(kKivMaxGenericRecordDepth) + " LEVELS",
-                                           out_);
-        }
+        if (level.tooDeep()) return reportTooDeep();
         return KivCheckArrayElements(
             assoc_, elements, path, name, out_, KivArrayElementKind::Structure,
             [this](KivAssocId, const KivTaggedElement* element, const std::string& elementPath, SIError**) {
@@ -39,6 +34,16 @@ class RecordChecker {
     }
 
   private:
+    // 76: the record's path and the explanation; a path too long for both loses its beginning, so that the
+    // message still names the record and says what is wrong.
+    int reportTooDeep() {
+        const std::string explanation =
+            " IS NESTED DEEPER THAN " + std::to_string(kKivMaxGenericRecordDepth) + " LEVELS";
+        const size_t room = kKivPathMaxChars - explanation.size();
+        const size_t cut = recordPath_.size() > room ? recordPath_.size() - room : 0;
+        return KivReportValidationText(assoc_, recordPath_.substr(cut) + explanation, out_);
+    }
+
     int checkElement(const KivTaggedElement& element, const std::string& path) {
         if (KivCheckStringOrNumeric(assoc_, &element.sTagValue, kivFieldPath(path, "sTagValue."), out_) !=
                 0 ||

@@ -13,6 +13,6 @@
 // then every element under "ppsTaggedElement[i]->": its tag value, its content (a subtree's elements in
 // full), its metadata and its applied variant. The first fault ends the validation. A record whose element
 // lists nest deeper than kKivMaxGenericRecordDepth levels is refused with 76 "<path>uASN1.psGenericRecord IS
-// NESTED DEEPER THAN <limit> LEVELS".
+// NESTED DEEPER THAN <limit> LEVELS" (of a path too long for the message, its end).
 int KivCheckGenericRecord(KivAssocId assoc, const KivSingleASN1Type* single, const std::string& path,
                           SIError** out);

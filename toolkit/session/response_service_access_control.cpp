@@ -9,6 +9,7 @@
 #include "toolkit/api/kiv_convert_external.h"
 #include "toolkit/api/kiv_convert_other_information.h"
 #include "toolkit/api/kiv_validation.h"
+#include "toolkit/codec/z3950/apdu_two.h"
 #include "toolkit/session/pdu_trace.h"
 #include "toolkit/session/response_service_steps.h"
 #include "toolkit/session/response_services.h"
@@ -31,7 +32,8 @@ int checkChallenge(KivAssocId assocId, const KivSecurityChallengeReq& challenge,
             return 0;
         case SECT_ExternallyDefined: {
             const std::string external = path + "uSecurityChallengeReq.psExternallyDefinedInfo";
-            if (member.psExternallyDefinedInfo == nullptr) return KivReportMissingField(assocId, external, error);
+            if (member.psExternallyDefinedInfo == nullptr)
+                return KivReportMissingField(assocId, external, error);
             return KivCheckExternal(assocId, member.psExternallyDefinedInfo.get(), external + "->", error);
         }
         default:
@@ -42,8 +44,8 @@ int checkChallenge(KivAssocId assocId, const KivSecurityChallengeReq& challenge,
 int checkAccessControlReq(KivAssocId assocId, const KivAccessControlReq* req, SIError** error) {
     if (req == nullptr) return KivReportMissingField(assocId, "psAccessControlReq", error);
     return checkChallenge(assocId, req->sSecurityChallengeReq, error) ||
-           KivCheckOtherInformation(assocId, &req->ppsOtherInformation, "psAccessControlReq->ppsOtherInformation",
-                                    error);
+           KivCheckOtherInformation(assocId, &req->ppsOtherInformation,
+                                    "psAccessControlReq->ppsOtherInformation", error);
 }
 
 void challengeToCodec(AccessControlRequestSecurityChallenge* dst, const KivSecurityChallengeReq& src) {

@@ -27,12 +27,11 @@ bool isDeleteSetStatus(int32_t status) {
 // The status of each list element; a fault is reported on the element's path itself.
 int checkListStatuses(KivAssocId assocId, const KivArray<KivListStatus>& statuses, std::string_view name,
                       SIError** error) {
-    return KivCheckValueArray(assocId, statuses, "psDeleteResultSetRsp->", name, error,
-                              [](KivAssocId id, const KivListStatus* status, const std::string& path, SIError** out) {
-                                  return isDeleteSetStatus(status->eDeleteSetStatus)
-                                             ? 0
-                                             : KivReportValueOutOfRange(id, path, out);
-                              });
+    return KivCheckValueArray(
+        assocId, statuses, "psDeleteResultSetRsp->", name, error,
+        [](KivAssocId id, const KivListStatus* status, const std::string& path, SIError** out) {
+            return isDeleteSetStatus(status->eDeleteSetStatus) ? 0 : KivReportValueOutOfRange(id, path, out);
+        });
 }
 
 int checkDeleteResultSetRsp(KivAssocId assocId, const KivDeleteResultSetRsp* rsp, SIError** error) {
@@ -42,8 +41,8 @@ int checkDeleteResultSetRsp(KivAssocId assocId, const KivDeleteResultSetRsp* rsp
     }
     return checkListStatuses(assocId, rsp->ppsDeleteListStatuses, "ppsDeleteListStatuses", error) ||
            checkListStatuses(assocId, rsp->ppsBulkStatuses, "ppsBulkStatuses", error) ||
-           KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation, "psDeleteResultSetRsp->ppsOtherInformation",
-                                    error);
+           KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation,
+                                    "psDeleteResultSetRsp->ppsOtherInformation", error);
 }
 
 void listStatusToCodec(ListStatusesItem* dst, const KivListStatus* src) {

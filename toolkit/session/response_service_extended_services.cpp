@@ -10,6 +10,7 @@
 #include "toolkit/api/kiv_convert_other_information.h"
 #include "toolkit/api/kiv_convert_records.h"
 #include "toolkit/api/kiv_validation.h"
+#include "toolkit/codec/z3950/apdu_two.h"
 #include "toolkit/session/pdu_trace.h"
 #include "toolkit/session/response_service_steps.h"
 #include "toolkit/session/response_services.h"
@@ -25,11 +26,12 @@ int checkExtendedServicesRsp(KivAssocId assocId, const KivExtendedServicesRsp* r
     if (KivIsOutOfRange(static_cast<uint32_t>(rsp->eOperationStatus), ESOS_Done, ESOS_Failure) != 0) {
         return KivReportValueOutOfRange(assocId, "psExtendedServicesRsp->eOperationStatus", error);
     }
-    return KivCheckDiagRecList(assocId, &rsp->ppsDiagnostics, "psExtendedServicesRsp->ppsDiagnostics", error) ||
-           KivCheckOptionalExternal(assocId, rsp->psTaskPackage.get(), "psExtendedServicesRsp->psTaskPackage->",
-                                    error) ||
-           KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation, "psExtendedServicesRsp->ppsOtherInformation",
-                                    error);
+    return KivCheckDiagRecList(assocId, &rsp->ppsDiagnostics, "psExtendedServicesRsp->ppsDiagnostics",
+                               error) ||
+           KivCheckOptionalExternal(assocId, rsp->psTaskPackage.get(),
+                                    "psExtendedServicesRsp->psTaskPackage->", error) ||
+           KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation,
+                                    "psExtendedServicesRsp->ppsOtherInformation", error);
 }
 
 void extendedServicesRspToCodec(ExtendedServicesResponse* dst, const KivExtendedServicesRsp& src) {
@@ -47,7 +49,8 @@ SIResult KIVExtendedServicesResponse(KivAssocId assocId, const KivExtendedServic
     return siRespond(
         assocId,
         {.name = "KIVExtendedServicesResponse",
-         .check = [&](SIError** out) { return checkExtendedServicesRsp(assocId, psExtendedServicesRsp, out); },
+         .check =
+             [&](SIError** out) { return checkExtendedServicesRsp(assocId, psExtendedServicesRsp, out); },
          .event = [] { return KIV_TE_EXTENDEDRESP; },
          .trace = [&] { SITracePduExtendedServicesRsp(assocId, psExtendedServicesRsp); },
          .toCodec =

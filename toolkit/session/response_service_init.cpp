@@ -1,4 +1,5 @@
-// KIVInitializeResponse: the record's check, its conversion into the codec's InitializeResponse, and the call.
+// KIVInitializeResponse: the record's check, its conversion into the codec's InitializeResponse, and the
+// call.
 #include <string>
 
 #include "toolkit/api/kiv_check_external.h"
@@ -37,10 +38,12 @@ int checkInitializeRsp(KivAssocId assocId, const KivInitializeRsp* rsp, SIError*
     if (KivHasDisallowedOptions(rsp->pcOptions) != 0) {
         return KivReportOptionsNotAllowed(assocId, kPrefix + "pcOptions", rsp->pcOptions, error);
     }
-    if (KivIsInvalidBoolean(rsp->fResult) != 0) return KivReportInvalidBoolean(assocId, kPrefix + "fResult", error);
-    return KivCheckOptionalExternal(assocId, rsp->psUserInformationField.get(), kPrefix + "psUserInformationField->",
-                                    error) ||
-           KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation, kPrefix + "ppsOtherInformation", error);
+    if (KivIsInvalidBoolean(rsp->fResult) != 0)
+        return KivReportInvalidBoolean(assocId, kPrefix + "fResult", error);
+    return KivCheckOptionalExternal(assocId, rsp->psUserInformationField.get(),
+                                    kPrefix + "psUserInformationField->", error) ||
+           KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation, kPrefix + "ppsOtherInformation",
+                                    error);
 }
 
 void initializeRspToCodec(InitializeResponse* dst, const KivInitializeRsp& src) {
@@ -65,7 +68,8 @@ SIResult KIVInitializeResponse(KivAssocId assocId, const KivInitializeRsp* psIni
         assocId,
         {.name = "KIVInitializeResponse",
          .check = [&](SIError** out) { return checkInitializeRsp(assocId, psInitializeRsp, out); },
-         .event = [&] { return psInitializeRsp->fResult == 1 ? KIV_TE_INITRESP_TRUE : KIV_TE_INITRESP_FALSE; },
+         .event =
+             [&] { return psInitializeRsp->fResult == 1 ? KIV_TE_INITRESP_TRUE : KIV_TE_INITRESP_FALSE; },
          .trace = [&] { SITracePduInitializeRsp(assocId, psInitializeRsp); },
          .toCodec =
              [&](PDU* pdu) {

@@ -26,7 +26,8 @@ int checkPresentRsp(KivAssocId assocId, const KivPresentRsp* rsp, SIError** erro
         KivCheckRecords(assocId, rsp->psRecords.get(), "psPresentRsp->psRecords->", error) != 0) {
         return 1;
     }
-    return KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation, "psPresentRsp->ppsOtherInformation", error);
+    return KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation, "psPresentRsp->ppsOtherInformation",
+                                    error);
 }
 
 void presentRspToCodec(PresentResponse* dst, const KivPresentRsp& src) {

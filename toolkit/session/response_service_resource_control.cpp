@@ -9,6 +9,7 @@
 #include "toolkit/api/kiv_convert_external.h"
 #include "toolkit/api/kiv_convert_other_information.h"
 #include "toolkit/api/kiv_validation.h"
+#include "toolkit/codec/z3950/apdu_two.h"
 #include "toolkit/session/pdu_trace.h"
 #include "toolkit/session/response_service_steps.h"
 #include "toolkit/session/response_services.h"
@@ -24,8 +25,10 @@ const std::string kPrefix = "psResourceControlReq->";
 
 int checkResourceControlReq(KivAssocId assocId, const KivResourceControlReq* req, SIError** error) {
     if (req == nullptr) return KivReportMissingField(assocId, "psResourceControlReq", error);
-    if (KivCheckOptionalBoolean(assocId, req->pfSuspendedFlag, "*" + kPrefix + "pfSuspendedFlag", error) != 0 ||
-        KivCheckOptionalExternal(assocId, req->psResourceReport.get(), kPrefix + "psResourceReport->", error) != 0) {
+    if (KivCheckOptionalBoolean(assocId, req->pfSuspendedFlag, "*" + kPrefix + "pfSuspendedFlag", error) !=
+            0 ||
+        KivCheckOptionalExternal(assocId, req->psResourceReport.get(), kPrefix + "psResourceReport->",
+                                 error) != 0) {
         return 1;
     }
     if (req->pePartialResultsAvailable.has_value() &&
@@ -33,9 +36,10 @@ int checkResourceControlReq(KivAssocId assocId, const KivResourceControlReq* req
         return KivReportValueOutOfRange(assocId, "*" + kPrefix + "pePartialResultsAvailable", error);
     }
     return KivCheckBoolean(assocId, &req->fResponseRequired, kPrefix + "fResponseRequired", error) ||
-           KivCheckOptionalBoolean(assocId, req->pfTriggeredRequestFlag, "*" + kPrefix + "pfTriggeredRequestFlag",
-                                   error) ||
-           KivCheckOtherInformation(assocId, &req->ppsOtherInformation, kPrefix + "ppsOtherInformation", error);
+           KivCheckOptionalBoolean(assocId, req->pfTriggeredRequestFlag,
+                                   "*" + kPrefix + "pfTriggeredRequestFlag", error) ||
+           KivCheckOtherInformation(assocId, &req->ppsOtherInformation, kPrefix + "ppsOtherInformation",
+                                    error);
 }
 
 void resourceControlReqToCodec(ResourceControlRequest* dst, const KivResourceControlReq& src) {
@@ -62,8 +66,8 @@ SIResult KIVResourceControlRequest(KivAssocId assocId, const KivResourceControlR
          .event =
              [&] {
                  // The machine decides the request's state from whether a response is required.
-                 siSetResourceControlResponseRequired(assocId,
-                                                      static_cast<int>(psResourceControlReq->fResponseRequired));
+                 siSetResourceControlResponseRequired(
+                     assocId, static_cast<int>(psResourceControlReq->fResponseRequired));
                  return KIV_OE_RESCNTREQ;
              },
          .trace = [&] { SITracePduResourceControlReq(assocId, psResourceControlReq); },

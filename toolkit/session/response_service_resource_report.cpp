@@ -7,6 +7,7 @@
 #include "toolkit/api/kiv_convert_external.h"
 #include "toolkit/api/kiv_convert_other_information.h"
 #include "toolkit/api/kiv_validation.h"
+#include "toolkit/codec/z3950/apdu_two.h"
 #include "toolkit/session/pdu_trace.h"
 #include "toolkit/session/response_service_steps.h"
 #include "toolkit/session/response_services.h"
@@ -22,14 +23,14 @@ constexpr uint32_t kLastResourceReportStatus = RRS_Failure_6;
 
 int checkResourceReportRsp(KivAssocId assocId, const KivResourceReportRsp* rsp, SIError** error) {
     if (rsp == nullptr) return KivReportMissingField(assocId, "psResourceReportRsp", error);
-    if (KivIsOutOfRange(static_cast<uint32_t>(rsp->eResourceReportStatus), RRS_Success, kLastResourceReportStatus) !=
-        0) {
+    if (KivIsOutOfRange(static_cast<uint32_t>(rsp->eResourceReportStatus), RRS_Success,
+                        kLastResourceReportStatus) != 0) {
         return KivReportValueOutOfRange(assocId, "psResourceReportRsp->eResourceReportStatus", error);
     }
-    return KivCheckOptionalExternal(assocId, rsp->psResourceReport.get(), "psResourceReportRsp->psResourceReport->",
-                                    error) ||
-           KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation, "psResourceReportRsp->ppsOtherInformation",
-                                    error);
+    return KivCheckOptionalExternal(assocId, rsp->psResourceReport.get(),
+                                    "psResourceReportRsp->psResourceReport->", error) ||
+           KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation,
+                                    "psResourceReportRsp->ppsOtherInformation", error);
 }
 
 void resourceReportRspToCodec(ResourceReportResponse* dst, const KivResourceReportRsp& src) {

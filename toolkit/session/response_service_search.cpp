@@ -36,9 +36,10 @@ int checkSearchRsp(KivAssocId assocId, const KivSearchRsp* rsp, SIError** error)
         KivCheckRecords(assocId, rsp->psRecords.get(), "psSearchRsp->psRecords->", error) != 0) {
         return 1;
     }
-    return KivCheckOtherInformation(assocId, &rsp->ppsAdditionalSearchInfo, "psSearchRsp->ppsAdditionalSearchInfo",
-                                    error) ||
-           KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation, "psSearchRsp->ppsOtherInformation", error);
+    return KivCheckOtherInformation(assocId, &rsp->ppsAdditionalSearchInfo,
+                                    "psSearchRsp->ppsAdditionalSearchInfo", error) ||
+           KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation, "psSearchRsp->ppsOtherInformation",
+                                    error);
 }
 
 void searchRspToCodec(SearchResponse* dst, const KivSearchRsp& src) {

@@ -7,6 +7,7 @@
 #include "toolkit/api/kiv_convert_other_information.h"
 #include "toolkit/api/kiv_convert_records.h"
 #include "toolkit/api/kiv_validation.h"
+#include "toolkit/codec/z3950/apdu_two.h"
 #include "toolkit/session/pdu_trace.h"
 #include "toolkit/session/response_service_steps.h"
 #include "toolkit/session/response_services.h"
@@ -30,7 +31,8 @@ int checkSortRsp(KivAssocId assocId, const KivSortRsp* rsp, SIError** error) {
         return KivReportValueOutOfRange(assocId, "*psSortRsp->peResultSetStatus", error);
     }
     return KivCheckDiagRecList(assocId, &rsp->ppsDiagnostics, "psSortRsp->ppsDiagnostics", error) ||
-           KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation, "psSortRsp->ppsOtherInformation", error);
+           KivCheckOtherInformation(assocId, &rsp->ppsOtherInformation, "psSortRsp->ppsOtherInformation",
+                                    error);
 }
 
 void sortRspToCodec(SortResponse* dst, const KivSortRsp& src) {

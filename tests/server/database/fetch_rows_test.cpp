@@ -6,7 +6,7 @@
 
 namespace {
 
-class FetchRowsTest : public SqliteOdbcTest {
+class ScanRowFetch : public SqliteOdbcTest {
   protected:
     void setUpDatabases() override {
         createDatabase("catalogue.db", {"CREATE TABLE TERMS (TERM TEXT, HITS INTEGER)",
@@ -17,7 +17,7 @@ class FetchRowsTest : public SqliteOdbcTest {
     }
 };
 
-TEST_F(FetchRowsTest, ConnectsAndKeepsTheNamesAsWritten) {
+TEST_F(ScanRowFetch, ConnectsAndKeepsTheNamesAsWritten) {
     session_.currentDatabase = "CAT";
     auto rows = FetchRows(session_,
                           "SELECT Term, count(HITS) AS n, HITS FROM TERMS GROUP BY TERM ORDER BY HITS DESC");
@@ -40,7 +40,7 @@ TEST_F(FetchRowsTest, ConnectsAndKeepsTheNamesAsWritten) {
               std::string::npos);
 }
 
-TEST_F(FetchRowsTest, NothingWhenTheStatementCannotRun) {
+TEST_F(ScanRowFetch, NothingWhenTheStatementCannotRun) {
     session_.currentDatabase = "CAT";
     EXPECT_FALSE(FetchRows(session_, "SELECT NOSUCH FROM TERMS").has_value());
     EXPECT_EQ(session_.pendingDiagnostic, 2);

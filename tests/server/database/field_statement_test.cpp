@@ -13,7 +13,7 @@ constexpr const char* kHoldingsStatement =
     "SELECT BARCODE, CALL_NUMBER, LOCATION_NAME, ON_LOAN FROM STK_ITEM_STATUS WHERE TITLE_NO = XXXXX ORDER "
     "BY ITEM_NO";
 
-class FieldStatement : public SqliteOdbcTest {
+class RecordFieldFetch : public SqliteOdbcTest {
   protected:
     void setUpDatabases() override {
         createDatabase("catalogue.db",
@@ -56,7 +56,7 @@ class FieldStatement : public SqliteOdbcTest {
     OwnedDblList fields_;
 };
 
-TEST_F(FieldStatement, EveryColumnOfEveryRowBecomesAField) {
+TEST_F(RecordFieldFetch, EveryColumnOfEveryRowBecomesAField) {
     connect("FULL");
     run("1", kUsMarc, "select Title, Note from TITLES where TITLE_NO = XXXXX order by TITLE", nullptr);
     EXPECT_EQ(fieldTuples(fields_.get()), (std::vector<FieldTuple>{{"TITLE", "Cats", 1},
@@ -70,7 +70,7 @@ TEST_F(FieldStatement, EveryColumnOfEveryRowBecomesAField) {
     EXPECT_EQ(session_.pendingDiagnostic, 0);
 }
 
-TEST_F(FieldStatement, TextKeysAreQuotedSafelyAndEmptyTextsHaveNoValue) {
+TEST_F(RecordFieldFetch, TextKeysAreQuotedSafelyAndEmptyTextsHaveNoValue) {
     connect("FULL");
     run("O'B", kUsMarc, "SELECT TITLE_NO, TITLE, NOTE FROM TITLES WHERE CODE = 'XXXXX'", nullptr);
     EXPECT_EQ(fieldTuples(fields_.get()),
@@ -78,7 +78,7 @@ TEST_F(FieldStatement, TextKeysAreQuotedSafelyAndEmptyTextsHaveNoValue) {
                   {"TITLE_NO", "2", 1}, {"TITLE", std::nullopt, 1}, {"NOTE", std::nullopt, 1}}));
 }
 
-TEST_F(FieldStatement, HoldingsRowsBecomeHoldingsFieldsForOpacOnly) {
+TEST_F(RecordFieldFetch, HoldingsRowsBecomeHoldingsFieldsForOpacOnly) {
     connect("FULL");
     run("1", kOpacSyntax.data(), kHoldingsStatement, &holdings_);
     EXPECT_EQ(fieldTuples(fields_.get()),
@@ -99,7 +99,7 @@ TEST_F(FieldStatement, HoldingsRowsBecomeHoldingsFieldsForOpacOnly) {
     EXPECT_EQ(takeLog(), "No holdings definition for database FULL\n");
 }
 
-TEST_F(FieldStatement, HoldingsAreSkippedWithoutALibrarySource) {
+TEST_F(RecordFieldFetch, HoldingsAreSkippedWithoutALibrarySource) {
     connect("CATONLY");
     run("1", kOpacSyntax.data(), kHoldingsStatement, &holdings_);
     EXPECT_TRUE(ListIsEmpty(fields_.get()));
@@ -107,7 +107,7 @@ TEST_F(FieldStatement, HoldingsAreSkippedWithoutALibrarySource) {
     EXPECT_EQ(takeLog(), "");
 }
 
-TEST_F(FieldStatement, FailuresLeaveTheFieldsEmptyAndAPendingDiagnostic) {
+TEST_F(RecordFieldFetch, FailuresLeaveTheFieldsEmptyAndAPendingDiagnostic) {
     run("1", kUsMarc, "SELECT TITLE FROM TITLES WHERE TITLE_NO = XXXXX", nullptr);
     EXPECT_EQ(session_.pendingDiagnostic, 2);
     EXPECT_EQ(takeLog(), "Sarvik Error: Cannot SQLAllocHandle with a null DBC\n");

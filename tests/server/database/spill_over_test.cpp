@@ -7,7 +7,7 @@
 
 namespace {
 
-class SpillOver : public SqliteOdbcTest {
+class SpillOverFetch : public SqliteOdbcTest {
   protected:
     void setUpDatabases() override {
         createDatabase("catalogue.db",
@@ -28,7 +28,7 @@ class SpillOver : public SqliteOdbcTest {
     OwnedDblList row_;
 };
 
-TEST_F(SpillOver, AppendsTheTextOnceAndMarksTheField) {
+TEST_F(SpillOverFetch, AppendsTheTextOnceAndMarksTheField) {
     RecordField* data = add("DATA", "The start");
     add("EXTRA_NO", "7");
     ExtendFieldValue(row_.get(), columns_, session_);
@@ -38,7 +38,7 @@ TEST_F(SpillOver, AppendsTheTextOnceAndMarksTheField) {
     EXPECT_EQ(data->value, "The start and the rest.");
 }
 
-TEST_F(SpillOver, NothingWithoutANumberOrData) {
+TEST_F(SpillOverFetch, NothingWithoutANumberOrData) {
     struct Case {
         std::optional<std::string> extraNo;
         bool withData;
@@ -57,7 +57,7 @@ TEST_F(SpillOver, NothingWithoutANumberOrData) {
     EXPECT_EQ(session_.pendingDiagnostic, 0);
 }
 
-TEST_F(SpillOver, ALongTextIsCutAndTheCutLogged) {
+TEST_F(SpillOverFetch, ALongTextIsCutAndTheCutLogged) {
     RecordField* data = add("DATA", std::nullopt);
     add("EXTRA_NO", "8");
     takeLog();

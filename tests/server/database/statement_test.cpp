@@ -9,7 +9,7 @@
 
 namespace {
 
-class Statement : public SqliteOdbcTest {
+class OdbcStatement : public SqliteOdbcTest {
   protected:
     void setUpDatabases() override {
         createDatabase("catalogue.db", {"CREATE TABLE T (K INTEGER, V TEXT)",
@@ -22,7 +22,7 @@ class Statement : public SqliteOdbcTest {
     }
 };
 
-TEST_F(Statement, AStatementErrorIsLoggedWithItsExactLines) {
+TEST_F(OdbcStatement, AStatementErrorIsLoggedWithItsExactLines) {
     SQLHSTMT handle = SQL_NULL_HSTMT;
     EXPECT_EQ(PrepareStatement(session_, OdbcSource::Catalogue, "SELECT K FORM T", &handle), 0);
     EXPECT_EQ(handle, nullptr);
@@ -35,7 +35,7 @@ TEST_F(Statement, AStatementErrorIsLoggedWithItsExactLines) {
         << diagInfo;
 }
 
-TEST_F(Statement, PreparingNeedsTheChosenConnection) {
+TEST_F(OdbcStatement, PreparingNeedsTheChosenConnection) {
     SQLHSTMT handle = SQL_NULL_HSTMT;
     EXPECT_EQ(PrepareStatement(session_, OdbcSource::Library, "SELECT K FROM T", &handle), 0);
     EXPECT_EQ(session_.pendingDiagnostic, 2);
@@ -50,7 +50,7 @@ TEST_F(Statement, PreparingNeedsTheChosenConnection) {
     EXPECT_EQ(session_.pendingDiagnostic, 0);
 }
 
-TEST_F(Statement, BoundColumnsTellTextNullAndTruncation) {
+TEST_F(OdbcStatement, BoundColumnsTellTextNullAndTruncation) {
     SessionStatement statement(session_);
     ASSERT_TRUE(statement.prepare(OdbcSource::Catalogue, "SELECT K, V FROM T ORDER BY K"));
     BoundColumns columns;

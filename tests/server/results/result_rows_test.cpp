@@ -97,7 +97,7 @@ std::string combine(DblList* (*operation)(DblList*, DblList*), const char* left,
     return text;
 }
 
-TEST(Combinations, AndOrAndNotOverMixedKeys) {
+TEST(ResultCombinations, AndOrAndNotOverMixedKeys) {
     struct Case {
         const char* left;
         const char* right;
@@ -124,7 +124,7 @@ TEST(Combinations, AndOrAndNotOverMixedKeys) {
     }
 }
 
-TEST(Combinations, AMissingOperandGivesNothingAndFreesTheOther) {
+TEST(ResultCombinations, AMissingOperandGivesNothingAndFreesTheOther) {
     EXPECT_EQ(IntersectResults(rowList("1 2"), nullptr), nullptr);
     EXPECT_EQ(UnionResults(nullptr, rowList("1")), nullptr);
     EXPECT_EQ(SubtractResults(nullptr, nullptr), nullptr);

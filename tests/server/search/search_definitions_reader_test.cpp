@@ -95,11 +95,12 @@ TEST_F(SearchDefinitionsReader, ShippedFileIsReadWithoutProblems) {
 }
 
 TEST_F(SearchDefinitionsReader, KeyEntries) {
-    ASSERT_NE(load("DATABASES,\"cat1\",\"Cat2\";\nSETS,\"1.2.3\",\"1.2.4\";\nCOLLECTIVE;\nITEMS,7;\n"
-                   "KEYS,\"TITLES.TITLE_NO\",TRUE,IGNORED,\"AUTHORS\",ALPHA,\"SERIALS.NO\",PADLZ8,"
-                   "SUBKEY,\"I.T\",\"I.N\",\"XXNXX\",SECONDARY,\"S.F\",\"XXFXX\",SECONDARY,\"S.G\",\"XXGXX\";\n"
-                   "STOPWORDS;\nATTRIBUTES;\n"),
-              nullptr);
+    ASSERT_NE(
+        load("DATABASES,\"cat1\",\"Cat2\";\nSETS,\"1.2.3\",\"1.2.4\";\nCOLLECTIVE;\nITEMS,7;\n"
+             "KEYS,\"TITLES.TITLE_NO\",TRUE,IGNORED,\"AUTHORS\",ALPHA,\"SERIALS.NO\",PADLZ8,"
+             "SUBKEY,\"I.T\",\"I.N\",\"XXNXX\",SECONDARY,\"S.F\",\"XXFXX\",SECONDARY,\"S.G\",\"XXGXX\";\n"
+             "STOPWORDS;\nATTRIBUTES;\n"),
+        nullptr);
     const SearchDefinition& block = definition();
     EXPECT_EQ(block.databaseNames, (std::vector<std::string>{"CAT1", "CAT2"}));
     EXPECT_EQ(block.attributeSetIds, (std::vector<std::string>{"1.2.3", "1.2.4"}));
@@ -173,11 +174,12 @@ TEST_F(SearchDefinitionsReader, TermAndPhraseSplitWordsTable) {
 }
 
 TEST_F(SearchDefinitionsReader, AttributeRecordValues) {
-    ASSERT_NE(load(std::string(kBlockHead) +
-                   "\"21,0,0,1\",\"SUBJECT_INDEX||HEADING_KEY \",\"XXTERMXX\",TRUE,FALSEO,4,300,9,\"TERMNORM6\";\n"
-                   "1.5,\"skipped\";\n* ,\"skipped\";\n"
-                   "\"1016,102,0,0,0,0\",\"WORDS.STEM\",STEM,FALSE,0,0,0,\"NULL\",\"RELRANK1\";\n"),
-              nullptr);
+    ASSERT_NE(
+        load(std::string(kBlockHead) +
+             "\"21,0,0,1\",\"SUBJECT_INDEX||HEADING_KEY \",\"XXTERMXX\",TRUE,FALSEO,4,300,9,\"TERMNORM6\";\n"
+             "1.5,\"skipped\";\n* ,\"skipped\";\n"
+             "\"1016,102,0,0,0,0\",\"WORDS.STEM\",STEM,FALSE,0,0,0,\"NULL\",\"RELRANK1\";\n"),
+        nullptr);
     ASSERT_EQ(definition().mappings.size(), 2u);
     const AttributeMapping& subject = definition().mappings[0];
     EXPECT_EQ(subject.useValue, 21);
@@ -232,11 +234,14 @@ TEST_F(SearchDefinitionsReader, AnyOrTextPerBlock) {
                         "4,\"TITLES||TITLE XXTERMXX\",TRUE,FALSE,0,0,0;\n"
                         "1016,\"TITLES.*\",BOTH,FALSE,0,0,0;\n"
                         "63,\"TITLES.NOTE\",NONE,FALSE,0,0,0;\n";
-    std::string second = "DATABASES,\"OTHER\";\nSETS,\"1.2.3\";\nINDIVIDUAL;\nITEMS,1;\nKEYS,\"T.N\",NUMERIC;\n"
-                         "STOPWORDS;\nATTRIBUTES;\n";
-    for (int i = 1; i <= 21; ++i) second += std::to_string(i) + ",\"T.C" + std::to_string(i) + "\",LEFT,FALSE,0,0,0;\n";
-    std::string third = "DATABASES,\"THIRD\";\nSETS,\"1.2.3\";\nINDIVIDUAL;\nITEMS,1;\nKEYS,\"T.N\",NUMERIC;\n"
-                        "STOPWORDS;\nATTRIBUTES;\n7,\"T||C XXTERMXX\",NONE,FALSE,0,0,0;\n";
+    std::string second =
+        "DATABASES,\"OTHER\";\nSETS,\"1.2.3\";\nINDIVIDUAL;\nITEMS,1;\nKEYS,\"T.N\",NUMERIC;\n"
+        "STOPWORDS;\nATTRIBUTES;\n";
+    for (int i = 1; i <= 21; ++i)
+        second += std::to_string(i) + ",\"T.C" + std::to_string(i) + "\",LEFT,FALSE,0,0,0;\n";
+    std::string third =
+        "DATABASES,\"THIRD\";\nSETS,\"1.2.3\";\nINDIVIDUAL;\nITEMS,1;\nKEYS,\"T.N\",NUMERIC;\n"
+        "STOPWORDS;\nATTRIBUTES;\n7,\"T||C XXTERMXX\",NONE,FALSE,0,0,0;\n";
     ASSERT_NE(load(first + second + third), nullptr);
     EXPECT_EQ(definition(0).anyOrText, " TITLES.PLACE XXTERMXX OR TITLES.NOTE XXTERMXX");
     std::string expected = " T.C1 XXTERMXX";
@@ -271,13 +276,14 @@ TEST_F(SearchDefinitionsReader, FaultsTable) {
         {"invalid value", "1,\"T.C\",TRUE,FALSE,0,0,0;\n@;\n", true, "Error in search.tblx", true},
         {"record the file ends inside", "1,\"T.C\",TRUE,FALSE,0,0,0", true, "Error in search.tblx", true},
         {"no term word", "1,\"T.C\";\n", true, "Missing truncation specification in file search.tblx", true},
-        {"integer term word", "1,\"T.C\",5,FALSE,0,0,0;\n", true, "Wrong table field in file search.tblx", true},
+        {"integer term word", "1,\"T.C\",5,FALSE,0,0,0;\n", true, "Wrong table field in file search.tblx",
+         true},
         {"no SQL text", "1,TRUE,FALSE,0,0,0;\n", true, "Missing attributes in file search.tblx", false},
         {"no phrase split", "1,\"T.C\",TRUE;\n", true, "Missing phrase split definition in file search.tblx",
          false},
         {"no padding", "1,\"T.C\",TRUE,FALSE;\n", true, "Missing padding number in file search.tblx", false},
-        {"no term length", "1,\"T.C\",TRUE,FALSE,0;\n", true, "Missing maximum term length in file search.tblx",
-         false},
+        {"no term length", "1,\"T.C\",TRUE,FALSE,0;\n", true,
+         "Missing maximum term length in file search.tblx", false},
         {"no phrase terms", "1,\"T.C\",TRUE,FALSE,0,0;\n", true,
          "Missing Maximum Number Of Phrase Terms in file search.tblx", false},
         {"unquoted term routine", "1,\"T.C\",TRUE,FALSE,0,0,0,TERMNORM6;\n", true,
@@ -285,14 +291,14 @@ TEST_F(SearchDefinitionsReader, FaultsTable) {
         {"unquoted relevance reference", "1,\"T.C\",TRUE,FALSE,0,0,0,\"NULL\",RELRANK1;\n", true,
          "Missing relevance reference in file search.tblx", false},
         {"blank stop word",
-         "D,\"X\";\nS,\"1.2\";\nINDIVIDUAL;\nC,1;\nK,\"T.N\",NUMERIC;\nSTOPWORDS,\" A \",\"  \";\nATTRIBUTES;\n",
+         "D,\"X\";\nS,\"1.2\";\nINDIVIDUAL;\nC,1;\nK,\"T.N\",NUMERIC;\nSTOPWORDS,\" A \",\"  "
+         "\";\nATTRIBUTES;\n",
          false, "Blank stop word in file search.tblx", false},
         {"empty stop word",
          "D,\"X\";\nS,\"1.2\";\nINDIVIDUAL;\nC,1;\nK,\"T.N\",NUMERIC;\nSTOPWORDS,\"\";\nATTRIBUTES;\n", false,
          "Blank stop word in file search.tblx", false},
-        {"no decode word",
-         "D,\"X\";\nS,\"1.2\";\nINDIVIDUAL;\nC,1;\nK,\"T.N\";\nSTOPWORDS;\nATTRIBUTES;\n", false,
-         "Missing decode in file search.tblx", false},
+        {"no decode word", "D,\"X\";\nS,\"1.2\";\nINDIVIDUAL;\nC,1;\nK,\"T.N\";\nSTOPWORDS;\nATTRIBUTES;\n",
+         false, "Missing decode in file search.tblx", false},
         {"sub-key before the first key",
          "D,\"X\";\nS,\"1.2\";\nINDIVIDUAL;\nC,1;\nK,SUBKEY,\"A.B\",\"C.D\",\"XX\",\"T.N\",NUMERIC;\n"
          "STOPWORDS;\nATTRIBUTES;\n",
@@ -303,16 +309,20 @@ TEST_F(SearchDefinitionsReader, FaultsTable) {
         {"no key", "D,\"X\";\nS,\"1.2\";\nINDIVIDUAL;\nC,1;\nK;\nSTOPWORDS;\nATTRIBUTES;\n", false,
          "Missing key identifier in file search.tblx", false},
         {"incomplete secondary entry",
-         "D,\"X\";\nS,\"1.2\";\nINDIVIDUAL;\nC,1;\nK,\"T.N\",NUMERIC,SECONDARY,\"S.C\";\nSTOPWORDS;\nATTRIBUTES;\n",
+         "D,\"X\";\nS,\"1.2\";\nINDIVIDUAL;\nC,1;\nK,\"T.N\",NUMERIC,SECONDARY,\"S.C\";\nSTOPWORDS;"
+         "\nATTRIBUTES;\n",
          false, "Missing key substitution in file search.tblx", false},
-        {"no coded items", "D,\"X\";\nS,\"1.2\";\nINDIVIDUAL;\nC;\nK,\"T.N\",NUMERIC;\nSTOPWORDS;\nATTRIBUTES;\n",
-         false, "Missing maximum number of coded items in file search.tblx", false},
-        {"database names missing", "D;\nS,\"1.2\";\nINDIVIDUAL;\nC,1;\nK,\"T.N\",NUMERIC;\nSTOPWORDS;\nATTRIBUTES;\n",
-         false, "Missing database identifier in file search.tblx", false},
-        {"head ends early", "D,\"X\";\nS,\"1.2\";\n", false, "Missing collective/individual identifier in file search.tblx",
-         false},
-        {"attribute marker missing", "D,\"X\";\nS,\"1.2\";\nINDIVIDUAL;\nC,1;\nK,\"T.N\",NUMERIC;\nSTOPWORDS;\n",
-         false, "Missing attribute marker in file search.tblx", false},
+        {"no coded items",
+         "D,\"X\";\nS,\"1.2\";\nINDIVIDUAL;\nC;\nK,\"T.N\",NUMERIC;\nSTOPWORDS;\nATTRIBUTES;\n", false,
+         "Missing maximum number of coded items in file search.tblx", false},
+        {"database names missing",
+         "D;\nS,\"1.2\";\nINDIVIDUAL;\nC,1;\nK,\"T.N\",NUMERIC;\nSTOPWORDS;\nATTRIBUTES;\n", false,
+         "Missing database identifier in file search.tblx", false},
+        {"head ends early", "D,\"X\";\nS,\"1.2\";\n", false,
+         "Missing collective/individual identifier in file search.tblx", false},
+        {"attribute marker missing",
+         "D,\"X\";\nS,\"1.2\";\nINDIVIDUAL;\nC,1;\nK,\"T.N\",NUMERIC;\nSTOPWORDS;\n", false,
+         "Missing attribute marker in file search.tblx", false},
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -337,7 +347,8 @@ TEST_F(SearchDefinitionsReader, UnreadableFile) {
     ConfigProblemWatch watch;
     EXPECT_EQ(LoadSearchDefinitions(path("absent.tblx")), nullptr);
     EXPECT_TRUE(watch.found());
-    EXPECT_NE(readFile(kErrorLogName).find("\tCould not open file " + path("absent.tblx") + "\n"), std::string::npos);
+    EXPECT_NE(readFile(kErrorLogName).find("\tCould not open file " + path("absent.tblx") + "\n"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,104 @@
+#include "Quorvane/search/run_search.h"
+
+#include <memory>
+#include <string>
+
+#include "Quorvane/database/new_diag_log.h"
+#include "Quorvane/log/log_file_append.h"
+#include "Quorvane/log/operations_log.h"
+#include "Quorvane/records/marc_source_charset.h"
+#include "Quorvane/results/key_fetch.h"
+#include "Quorvane/results/relevance_sql.h"
+#include "Quorvane/results/result_combine.h"
+#include "Quorvane/results/result_row.h"
+#include "Quorvane/results/result_set_store.h"
+#include "Quorvane/results/sub_key_expansion.h"
+#include "Quorvane/search/rpn_to_sql.h"
+#include "Quorvane/search/search_conditions.h"
+#include "Quorvane/text/phrase_stop_words.h"
+
+namespace {
+
+struct ListDestroyer {
+    void operator()(DblList* list) const { ListDestroy(list); }
+};
+using RowList = std::unique_ptr<DblList, ListDestroyer>;
+
+RowList runOperand(SessionRecord& session, const OperandQuery& operand) {
+    std::string statement = operand.mapping->relevanceReference
+                                ? BuildRelevanceSql(session, *operand.mapping->relevanceReference, operand.term.text)
+                                : operand.statement;
+    AppendNewDiag(statement);
+    if (statement.empty()) return RowList(CreateRowList());
+    return RowList(RunOperandSearch(session, *operand.key, statement));
+}
+
+// The rows of the node: its operand's, or its two sides' combined.
+RowList runPlan(SessionRecord& session, const PlanNode& node) {
+    if (node.operand) return runOperand(session, *node.operand);
+    DblList* left = runPlan(session, *node.left).release();
+    DblList* right = runPlan(session, *node.right).release();
+    switch (node.combination) {
+        case PlanOperator::And:
+            return RowList(IntersectResults(left, right));
+        case PlanOperator::AndNot:
+            return RowList(SubtractResults(left, right));
+        case PlanOperator::Or:
+            break;
+    }
+    return RowList(UnionResults(left, right));
+}
+
+void logKeys(DblList* rows) {
+    std::string text = "Combined key list\n";
+    for (const DblNode* node = rows->first; node != nullptr; node = node->next) {
+        text += std::to_string(static_cast<const ResultRow*>(node->datum)->numericKey) + "\n";
+    }
+    text += "Number of items in list " + std::to_string(ListCount(rows));
+    appendLineToFile(kKeysLogName, text);
+}
+
+}  // namespace
+
+SearchSettings SearchSettingsFor(const SessionRecord& session) {
+    SearchSettings settings;
+    settings.dateLiteral = ReadDateLiteralStyle();
+    settings.defaultUse = ReadDefaultUseAttribute();
+    settings.charset = ReadMarcSourceCharset();
+    std::string directory = session.controlFilesDir;
+    if (!directory.empty() && directory.back() != '/') directory += '/';
+    settings.phraseStopWords =
+        &LoadPhraseStopWords(directory, [](const std::string& message) { LogMessage(message); });
+    return settings;
+}
+
+int RunSearch(SessionRecord& session, const KivRPNQuery& query, const std::string& databaseName,
+              int32_t& condition) {
+    SearchPlan plan = PlanSearch(session.searchDefinitions.get(), query, databaseName, SearchSettingsFor(session));
+    if (plan.currentDefinition != nullptr) session.currentSearchDefinition = plan.currentDefinition;
+    if (plan.condition != 0) {
+        condition = plan.condition;
+        return 1;
+    }
+    RowList rows = runPlan(session, *plan.root);
+    if (session.pendingDiagnostic != 0) {
+        condition = session.pendingDiagnostic;
+        session.pendingDiagnostic = 0;
+        return 1;
+    }
+    if (!rows) {
+        condition = kConditionUnspecified;
+        return 1;
+    }
+    if (rows->first != nullptr) {
+        const auto* first = static_cast<const ResultRow*>(rows->first->datum);
+        if (first->numericKey == 0 && !first->textKey) {
+            ListFirst(rows.get());
+            FreeResultRow(ListRemove(rows.get()));
+        }
+    }
+    logKeys(rows.get());
+    ExpandSubKeys(session, rows.get());
+    StoreResultSet(session, rows.release());
+    return 0;
+}

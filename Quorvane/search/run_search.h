@@ -1,0 +1,26 @@
+#pragma once
+// Running the type-1 query of a Search request: the query's plan (rpn_to_sql.h) is run one statement per
+// operand on the session's catalogue connection, the operands' key lists are combined, and the final list
+// becomes the session's result set.
+
+#include <cstdint>
+#include <string>
+
+#include "Quorvane/search/rpn_to_sql_settings.h"
+#include "Quorvane/session/session_record.h"
+#include "toolkit/api/kiv_query.h"
+
+inline constexpr const char* kKeysLogName = "keys.txt";
+
+// The settings of Quorvane.INI ([SQL] pcDateLiteral and ulDefaultUseAttribute, [Present]
+// pcSourceCharacterSet) and the phrase stop words of the session's control-files directory.
+SearchSettings SearchSettingsFor(const SessionRecord& session);
+
+// Searches the database (upper case) under the query's attribute set (bib-1 when it names none). The
+// session's current search definition becomes the one the look-up found. 0 when the session holds the
+// new result set: the key list (keys.txt gets "Combined key list", one line per key and "Number of items
+// in list <n>") with its sub-keys expanded; 1 when the search failed with the condition: the plan's, or
+// the pending diagnostic of the database layer (then cleared). A failed search leaves the previous result
+// set in place.
+int RunSearch(SessionRecord& session, const KivRPNQuery& query, const std::string& databaseName,
+              int32_t& condition);

@@ -1,0 +1,102 @@
+#pragma once
+// Fixtures of the MARC builder tests: records made of fields by hand, blocks made in code, a scratch
+// directory holding Quorvane.INI, the operations log captured, and records shown field by field.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Quorvane/database/record_field.h"
+#include "Quorvane/log/operations_log.h"
+#include "Quorvane/platform/trace_view.h"
+#include "Quorvane/records/marc_definitions.h"
+#include "Quorvane/records/marc_directory.h"
+#include "Quorvane/session/session_record.h"
+#include "tests/server/common/scratch_dir.h"
+
+struct FieldSpec {
+    std::string column;
+    std::optional<std::string> value;
+    std::int32_t row = 1;
+};
+
+inline PresentCacheEntry entryOf(std::initializer_list<FieldSpec> specs) {
+    PresentCacheEntry entry;
+    entry.fields.reset(CreateFieldList());
+    for (const FieldSpec& spec : specs) AppendRecordField(entry.fields.get(), spec.column, spec.value, spec.row);
+    return entry;
+}
+
+inline OwnedDblList marcBlocks(std::vector<MarcBlock> blocks) {
+    OwnedDblList list(ListCreate(FreeMarcBlock));
+    for (MarcBlock& block : blocks) {
+        ListLast(list.get());
+        ListInsert(list.get(), new MarcBlock(std::move(block)));
+    }
+    return list;
+}
+
+inline OwnedDblList rowBlocks(std::vector<MarcBlock2> blocks) {
+    OwnedDblList list(ListCreate(FreeMarcBlock2));
+    for (MarcBlock2& block : blocks) {
+        ListLast(list.get());
+        ListInsert(list.get(), new MarcBlock2(std::move(block)));
+    }
+    return list;
+}
+
+// The fields of a sound record as "<tag> <content>" with 0x1F shown as '$'; one entry "unsound record"
+// when the record's structure does not hold.
+inline std::vector<std::string> fieldsOf(const std::string& record) {
+    std::optional<MarcStructure> structure = ReadMarcStructure(record);
+    if (!structure) return {"unsound record"};
+    std::vector<std::string> fields;
+    for (const MarcDirectoryEntry& entry : structure->entries) {
+        std::string content = record.substr(structure->baseAddress + entry.start, entry.length - 1);
+        for (char& c : content) {
+            if (c == 0x1F) c = '$';
+        }
+        fields.push_back(std::string(entry.tag) + " " + content);
+    }
+    return fields;
+}
+
+// Runs in a scratch directory with a Quorvane.INI of the given [Present] source character set, and
+// captures the operations log.
+class MarcTest : public ScratchDirTest {
+  protected:
+    void SetUp() override {
+        ScratchDirTest::SetUp();
+        setOperationsTraceView(&view_);
+        useCharset("CP1252");
+        session_.currentDatabase = "BOOKS";
+        session_.cacheFormat = 1;
+    }
+    void TearDown() override {
+        setOperationsTraceView(nullptr);
+        ScratchDirTest::TearDown();
+    }
+
+    void useCharset(const std::string& name) {
+        writeFile("Quorvane.INI", "[Present]\npcSourceCharacterSet=" + name +
+                                      "\n[ImageFiles]\npcImageFilesLocation=img/%s.jpg\n");
+    }
+
+    // The log lines written since the last call.
+    std::string takeLog() {
+        std::string text = view_.text();
+        view_.clear();
+        return text;
+    }
+
+    SessionRecord session_;
+
+  private:
+    std::ostringstream out_;
+    platform::TraceView view_{out_};
+};

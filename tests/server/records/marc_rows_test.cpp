@@ -1,0 +1,79 @@
+#include "Quorvane/records/marc_rows.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/server/records/marc_fixture.h"
+
+namespace {
+
+// The fields of each row as "<column>=<value>".
+std::vector<std::vector<std::string>> shown(const FieldRows& rows) {
+    std::vector<std::vector<std::string>> out;
+    for (const OwnedDblList& row : rows) {
+        out.emplace_back();
+        for (const DblNode* node = row->first; node != nullptr; node = node->next) {
+            const auto* field = static_cast<const RecordField*>(node->datum);
+            out.back().push_back(field->columnName + "=" + field->value.value_or("-"));
+        }
+    }
+    return out;
+}
+
+TEST(MarcRows, GroupedByRowNumberThenHoldingsRows) {
+    PresentCacheEntry entry = entryOf({{"A", "1"},
+                                       {"B", "2", 2},
+                                       {"C", "3"},
+                                       {"D", "h1", 10000},
+                                       {"E", "h2", 10001},
+                                       {"F", "gap", 5},  // row 4 is missing, so row 5 is not reached
+                                       {"G", "4", 3},
+                                       {"H", "h4", 10003}});
+    using Rows = std::vector<std::vector<std::string>>;
+    EXPECT_EQ(shown(GroupRows(entry.fields.get(), true)),
+              (Rows{{"A=1", "C=3"}, {"B=2"}, {"G=4"}, {"D=h1"}, {"E=h2"}}));
+    EXPECT_EQ(shown(GroupRows(entry.fields.get(), false)),
+              (Rows{{"A=1", "B=2", "C=3", "D=h1", "E=h2", "F=gap", "G=4", "H=h4"}}));
+
+    PresentCacheEntry empty = entryOf({});
+    EXPECT_TRUE(GroupRows(empty.fields.get(), true).empty());
+    EXPECT_TRUE(GroupRows(empty.fields.get(), false).empty());
+    PresentCacheEntry holdingsOnly = entryOf({{"D", "h1", 10000}});
+    EXPECT_EQ(shown(GroupRows(holdingsOnly.fields.get(), true)), (Rows{{"D=h1"}}));
+}
+
+TEST(MarcRows, Conditions) {
+    PresentCacheEntry entry = entryOf({{"AUTHOR_SEQ", "1.0"},
+                                       {"AUTHOR_ROLE", "Author"},
+                                       {"NOTE", std::nullopt},
+                                       {"AUTHOR_SEQ", "2", 2},
+                                       {"AUTHOR_ROLE", "editor", 2}});
+    FieldRows rows = GroupRows(entry.fields.get(), true);
+    ASSERT_EQ(rows.size(), 2u);
+    struct Case {
+        std::vector<RowCondition> conditions;
+        int firstRow;  // 1 or 2 when rows[0] or rows[1] meets them first, 0 when none does
+    };
+    const Case cases[] = {
+        {{}, 1},
+        {{{"AUTHOR_SEQ", "1"}}, 1},                           // ".0" dropped from the value
+        {{{"author_seq", "1.0"}}, 1},                         // column names ignore case
+        {{{"AUTHOR_SEQ", "2.0"}}, 2},                         // ".0" dropped from the condition
+        {{{"AUTHOR_ROLE", "AUTHOR"}, {"AUTHOR_SEQ", "1"}}, 1},  // values ignore case
+        {{{"AUTHOR_ROLE", "editor"}, {"AUTHOR_SEQ", "1"}}, 0},  // every condition must hold
+        {{{"AUTHOR_SEQ", "3"}}, 0},
+        {{{"NOTE", ""}}, 0},                                  // a field without a value matches nothing
+        {{{"MISSING", "1"}}, 0},
+        {{{"AUTHOR_SEQ", "1.00"}}, 0},
+    };
+    for (const Case& c : cases) {
+        const DblList* found = FirstMatchingRow(rows, c.conditions);
+        const int index = found == rows[0].get() ? 1 : found == rows[1].get() ? 2 : 0;
+        EXPECT_EQ(index, c.firstRow) << (c.conditions.empty() ? "" : c.conditions[0].column + "=" +
+                                                                         c.conditions[0].value);
+        EXPECT_EQ(RowMatchesConditions(c.conditions, rows[0].get()), c.firstRow == 1 ? 1 : 0);
+    }
+    EXPECT_EQ(FindRowField(rows[1].get(), "AUTHOR_ROLE")->value, "editor");
+    EXPECT_EQ(FindRowField(rows[1].get(), "author_role"), nullptr);  // exact names
+}
+
+}  // namespace
