@@ -6,10 +6,3 @@ std::string ControlFilePath(const SessionRecord& session, std::string_view name)
     if (session.controlFilesDir.empty()) return std::string(name);
     return platform::joinPath(session.controlFilesDir, name);
 }
-
-bool TableReadToEnd(TblFile* file) {
-    TblToken* next = TblReadToken(file);
-    const bool ended = next->type == TblTokenEndOfFile;
-    TblFreeToken(next);
-    return ended;
-}

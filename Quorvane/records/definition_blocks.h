@@ -10,7 +10,6 @@
 #include "Quorvane/common/dbl_list.h"
 #include "Quorvane/records/marc_definitions.h"
 #include "Quorvane/session/session_record.h"
-#include "toolkit/util/table_file.h"
 
 // The block of the list (data of type Block, each with a `databases` vector of names) whose names hold the
 // database (exact comparison), else the block holding "DEFAULT"; nullptr when neither exists.
@@ -33,7 +32,3 @@ const Block* FindDatabaseBlock(const DblList* blocks, const std::optional<std::s
 // The path of a control file: the name in the session's control-files directory, or the bare name when no
 // directory is configured.
 std::string ControlFilePath(const SessionRecord& session, std::string_view name);
-
-// After TblReadRecord answered 0: true when the file has ended, false when reading stopped at an empty or
-// malformed record.
-bool TableReadToEnd(TblFile* file);

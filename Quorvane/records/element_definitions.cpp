@@ -1,24 +1,15 @@
 #include "Quorvane/records/element_definitions.h"
 
-#include <memory>
 #include <optional>
 
 #include "Quorvane/common/control_values.h"
-#include "Quorvane/config/config_error_state.h"
 #include "Quorvane/config/config_problems.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/records/definition_blocks.h"
+#include "Quorvane/records/marc_definition_file.h"
 #include "toolkit/util/str_case.h"
 #include "toolkit/util/table_file.h"
 
 namespace {
-
-constexpr const char* kHeaderLabel = "XXDATABASESXX";
-constexpr const char* kColumnWord = "TRUE";
-
-struct TableCloser {
-    void operator()(TblFile* table) const { TblClose(table); }
-};
 
 void freeElementBlock(void* datum) {
     delete static_cast<ElementBlock*>(datum);
@@ -48,7 +39,7 @@ ElementDefinition readElement(TblFile* file, std::string label, const ElementFil
     ElementDefinition element;
     element.label = std::move(label);
     element.field = *ReadControlToken(file, messages.missingField, true);
-    element.fromColumn = *ReadControlWord(file, messages.missingBool, true) == kColumnWord;
+    element.fromColumn = ReadMarcFlag(file, messages.missingBool);
     element.routine = *ReadControlToken(file, messages.missingField, true);
     while (std::optional<std::string> column = ReadControlToken(file, messages.missingValue, false)) {
         element.conditions.push_back(
@@ -60,16 +51,17 @@ ElementDefinition readElement(TblFile* file, std::string label, const ElementFil
 }  // namespace
 
 OwnedDblList ReadElementDefinitions(const std::string& path, const ElementFileMessages& messages) {
-    std::unique_ptr<TblFile, TableCloser> file(TblOpen(path.c_str(), TblRead));
+    OwnedTblFile file(TblOpen(path.c_str(), TblRead));
     if (file == nullptr) return nullptr;
     ConfigProblemWatch watch;
     OwnedDblList blocks(ListCreate(freeElementBlock));
     ElementBlock* block = nullptr;
     bool headerOpen = false;  // a header waits for its first element
-    while (TblReadRecord(file.get()) == 1) {
+    MarcRecordRead read;
+    while ((read = ReadMarcDefinitionRecord(file.get(), path)) == MarcRecordRead::Record) {
         const std::string first =
             *ReadControlToken(file.get(), headerOpen ? messages.firstLabel : messages.recordLabel, true);
-        if (first == kHeaderLabel) {
+        if (first == kDatabasesMarker) {
             if (headerOpen) reportFileError(path);
             block = new ElementBlock;
             ListInsert(blocks.get(), block);
@@ -84,8 +76,6 @@ OwnedDblList ReadElementDefinitions(const std::string& path, const ElementFileMe
         }
         TblClearRecord(file.get());
     }
-    if (headerOpen || !TableReadToEnd(file.get())) reportFileError(path);
-    if (watch.found()) setConfigError();
-    if (configErrorIsSet()) return nullptr;
-    return blocks;
+    if (headerOpen && read == MarcRecordRead::End) reportFileError(path);
+    return FinishMarcDefinitions(std::move(blocks), watch);
 }

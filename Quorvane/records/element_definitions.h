@@ -1,8 +1,8 @@
 #pragma once
 // The element files of the text record syntaxes, sutrsdef.tblx (SUTRS) and htmldef.tblx (HTML/XML): blocks
 // opened by a record "XXDATABASESXX", database names...; then one record per element: label or template,
-// field, TRUE (unquoted) when the field is a column name (another word: a literal), field routine ("NULL"
-// for none), then any number of pairs condition column, condition value.
+// field, TRUE (unquoted, any case) when the field is a column name (another word: a literal), field routine
+// ("NULL" for none), then any number of pairs condition column, condition value.
 
 #include <string>
 #include <vector>
@@ -37,9 +37,9 @@ struct ElementFileMessages {
     const char* missingValue;  // a condition
 };
 
-// Reads an element file into a list of ElementBlock (file order). A header that ends the file, or another
-// header right after it, logs "Error in file <path>", and so does an element before the first header.
-// Every problem is logged and sets the configuration-error state. nullptr when the file cannot be opened or
-// the configuration-error state is set after reading. Reading that stops before the end of the file (an
-// empty or malformed record) is an error in the file too.
+// Reads an element file into a list of ElementBlock (file order). "Error in file <path>" is logged for a
+// header that ends the file, another header right after it, an element before the first header, and an
+// empty or malformed record (which ends the reading). Every problem is logged and sets the
+// configuration-error state. nullptr when the file cannot be opened or the configuration-error state is set
+// after reading.
 OwnedDblList ReadElementDefinitions(const std::string& path, const ElementFileMessages& messages);

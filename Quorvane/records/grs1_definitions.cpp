@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "Quorvane/common/control_values.h"
-#include "Quorvane/config/config_error_state.h"
 #include "Quorvane/config/config_problems.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/records/definition_blocks.h"
 #include "Quorvane/records/grs1_values.h"
+#include "Quorvane/records/marc_definition_file.h"
 #include "Quorvane/records/marc_definitions.h"
 #include "toolkit/util/table_file.h"
 
@@ -19,10 +19,6 @@ constexpr std::size_t kLeastFields = 5;
 constexpr std::size_t kRoutineField = 5;  // 0-based
 constexpr std::size_t kVariantField = 6;  // 0-based, then three more
 constexpr std::string_view kRoutinePrefix = "ROUTINE";
-
-struct TableCloser {
-    void operator()(TblFile* table) const { TblClose(table); }
-};
 
 void freeGenericBlock(void* datum) {
     delete static_cast<GenericBlock*>(datum);
@@ -97,30 +93,30 @@ std::optional<GenericDefinition> ParseGenericDefinition(std::string_view text) {
 }
 
 void ReadGenericDefinitions(const std::string& path, SessionRecord& session) {
-    std::unique_ptr<TblFile, TableCloser> file(TblOpen(path.c_str(), TblRead));
+    OwnedTblFile file(TblOpen(path.c_str(), TblRead));
     if (file == nullptr) return;
     ConfigProblemWatch watch;
     OwnedDblList blocks(ListCreate(freeGenericBlock));
+    std::unique_ptr<GenericBlock> block;  // its database record read, its definitions not yet
     bool anyRecord = false;
-    bool fileError = false;
-    while (TblReadRecord(file.get()) == 1) {
+    MarcRecordRead read;
+    while ((read = ReadMarcDefinitionRecord(file.get(), path)) == MarcRecordRead::Record) {
         anyRecord = true;
-        auto block = std::make_unique<GenericBlock>();
-        block->databases = readTexts(file.get(), kNoDatabases);
-        if (block->databases.empty()) reportProblem(kNoDatabases);
-        if (TblReadRecord(file.get()) != 1) {
-            fileError = true;
-            break;
+        if (!block) {
+            block = std::make_unique<GenericBlock>();
+            block->databases = readTexts(file.get(), kNoDatabases);
+            if (block->databases.empty()) reportProblem(kNoDatabases);
+            continue;
         }
         const std::vector<std::string> texts = readTexts(file.get(), kNoDefinitions);
         if (texts.empty()) reportProblem(kNoDefinitions);
         block->definitions = parseDefinitions(texts);
         ListInsert(blocks.get(), block.release());
     }
-    if (!anyRecord || fileError || !TableReadToEnd(file.get())) reportProblem("Error in file " + path);
-    if (watch.found()) setConfigError();
-    if (configErrorIsSet()) return;
-    session.grs1Definitions = std::move(blocks);
+    if (read == MarcRecordRead::End && (!anyRecord || block)) reportProblem("Error in file " + path);
+    if (OwnedDblList definitions = FinishMarcDefinitions(std::move(blocks), watch)) {
+        session.grs1Definitions = std::move(definitions);
+    }
 }
 
 const GenericBlock* FindGenericBlock(SessionRecord& session) {

@@ -45,7 +45,8 @@ bool beginsWith(std::optional<std::string_view> value, char c) {
 KivCircRecord circulationOf(const HoldingsSubfields& s) {
     const auto at = [&](char code) { return s[kCodes.find(code)]; };
     KivCircRecord circulation;
-    circulation.fAvailableNow = beginsWith(at('g'), 'N') && beginsWith(at('j'), 'N') && beginsWith(at('i'), 'Y');
+    circulation.fAvailableNow =
+        beginsWith(at('g'), 'N') && beginsWith(at('j'), 'N') && beginsWith(at('i'), 'Y');
     circulation.psAvailabilityDate = text(at('h'));
     if (beginsWith(at('j'), 'Y')) {
         circulation.psRestrictions = text("ON ORDER");
@@ -68,7 +69,8 @@ std::unique_ptr<KivHoldingsRecord> holdingsOf(std::string_view field) {
     data.psLocalLocation = text(at('c'));
     data.psFormat = text(at('e'));
     constexpr std::string_view kCirculationCodes = "adfghij";
-    if (std::any_of(kCirculationCodes.begin(), kCirculationCodes.end(), [&](char code) { return at(code).has_value(); })) {
+    if (std::any_of(kCirculationCodes.begin(), kCirculationCodes.end(),
+                    [&](char code) { return at(code).has_value(); })) {
         data.ppsCircRecord.append(std::make_unique<KivCircRecord>(circulationOf(s)));
     }
     return holdings;
@@ -89,13 +91,15 @@ KivArray<KivHoldingsRecord> ExtractHoldings(std::string& record) {
     std::string directory;
     std::string data;
     for (const MarcDirectoryEntry& entry : structure->entries) {
-        std::string_view field = std::string_view(record).substr(structure->baseAddress + entry.start, entry.length);
+        std::string_view field =
+            std::string_view(record).substr(structure->baseAddress + entry.start, entry.length);
         if (entry.tag == kHoldingsTag) {
             holdings.append(holdingsOf(field.substr(0, field.size() - 1)));
             continue;
         }
         char entryText[16];
-        std::snprintf(entryText, sizeof entryText, "%.3s%.4zu%.5zu", entry.tag.data(), entry.length, data.size());
+        std::snprintf(entryText, sizeof entryText, "%.3s%.4zu%.5zu", entry.tag.data(), entry.length,
+                      data.size());
         directory += entryText;
         data += field;
     }

@@ -49,7 +49,8 @@ HoldingsColumns MarcHoldingsColumns(const MarcBlock2& block) {
     columns.subfield = block.subfield.value_or("");
     columns.data = block.data.value_or("");
     columns.sameField = block.sameField.value_or("");
-    for (std::size_t k = 0; k < kHoldingsKeywordCount; ++k) columns.holdings[k] = block.holdings[k].value_or("");
+    for (std::size_t k = 0; k < kHoldingsKeywordCount; ++k)
+        columns.holdings[k] = block.holdings[k].value_or("");
     return columns;
 }
 

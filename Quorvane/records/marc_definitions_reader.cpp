@@ -44,8 +44,8 @@ MarcRule readRule(TblFile* file, std::string tag) {
 
 // Reads one record into the blocks; block is the open block (none before the first header).
 void readRecord(TblFile* file, DblList* blocks, MarcBlock*& block) {
-    const bool blockJustOpened = block != nullptr && block->rules.empty() && !block->leader &&
-                                 block->kind == MarcBlockKind::TagRules;
+    const bool blockJustOpened =
+        block != nullptr && block->rules.empty() && !block->leader && block->kind == MarcBlockKind::TagRules;
     std::string first = ReadControlToken(file, missing(blockJustOpened ? "label" : "tag"), true).value_or("");
     if (first == kDatabasesMarker) {
         auto opened = std::make_unique<MarcBlock>();

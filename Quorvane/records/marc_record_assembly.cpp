@@ -46,6 +46,7 @@ std::optional<std::string> MarcTag(std::string_view text) {
 }
 
 void AddMarcField(MarcRecordParts& parts, std::string& fieldText, std::string_view tag) {
+    std::erase_if(fieldText, [](char c) { return c == kMarcFieldTerminator || c == kMarcRecordTerminator; });
     if (fieldText.empty()) return;
     if (fieldText.size() + 1 > kMarcFieldLimit) {
         LogMessage("MARC field " + std::string(tag) + " of " + std::to_string(fieldText.size() + 1) +
@@ -75,7 +76,6 @@ void AppendMarcSubfield(std::string& fieldText, std::optional<std::string_view> 
     }
     std::string converted;
     ConvertMarcText(converted, *value, 0, charset);
-    std::erase_if(converted, [](char c) { return c == kMarcFieldTerminator || c == kMarcRecordTerminator; });
     fieldText += converted;
 }
 

@@ -37,7 +37,8 @@ struct MarcRecordParts {
 // empty text or one of more than three characters.
 std::optional<std::string> MarcTag(std::string_view text);
 
-// Closes the field: nothing for an empty field text; otherwise the text, cut when it would exceed
+// Closes the field. Field and record terminators in the text (from database values, codes or indicators)
+// are dropped. Nothing happens for an empty field text; otherwise the text, cut when it would exceed
 // kMarcFieldLimit with its terminator (never inside a UTF-8 sequence or after a lone delimiter; the cut
 // is logged), gets 0x1E and goes to the data area with its directory entry. The field text is emptied.
 void AddMarcField(MarcRecordParts& parts, std::string& fieldText, std::string_view tag);
@@ -46,7 +47,7 @@ void AddMarcField(MarcRecordParts& parts, std::string& fieldText, std::string_vi
 // 1. newField: the field text is emptied.  2. No value: nothing more.
 // 3. Indicators given: the field text becomes them, fitted to two characters (blanks added, or cut).
 // 4. Subfield code given: 0x1F and the code.  5. No code, no indicators, not a new field: one blank.
-// 6. The value, converted to UTF-8 (ConvertMarcText), without field and record terminators.
+// 6. The value, converted to UTF-8 (ConvertMarcText).
 void AppendMarcSubfield(std::string& fieldText, std::optional<std::string_view> value,
                         std::optional<std::string_view> code, std::optional<std::string_view> indicators,
                         bool newField, SourceCharset charset);

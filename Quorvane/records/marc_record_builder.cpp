@@ -58,7 +58,8 @@ MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session
     }
 
     const MarcBlock2* block = FindMarcBlock2(session.marcHoldingsDefinitions.get(), database);
-    if (block == nullptr) return refused(kMarcNoRecordCondition, "No MARC definition for database " + database);
+    if (block == nullptr)
+        return refused(kMarcNoRecordCondition, "No MARC definition for database " + database);
     session.marcSyntaxOverride = block->marcOid ? block->marcOid->c_str() : nullptr;
     std::optional<SpillOverColumns> spillOver = MarcSpillOverColumns(*block);
     MarcBuildState state = newState();

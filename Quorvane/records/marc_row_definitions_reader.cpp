@@ -45,7 +45,8 @@ std::string missingLabel() {
 }
 
 void checkComplete(const MarcBlock2* block) {
-    if (block != nullptr && (!block->tagNo || !block->data)) LogMessage("Error in file " + std::string(kFile));
+    if (block != nullptr && (!block->tagNo || !block->data))
+        LogMessage("Error in file " + std::string(kFile));
 }
 
 // The column of a keyword record, as the keyword keeps it.
@@ -77,7 +78,8 @@ void readKeyword(TblFile* file, MarcBlock2& block, const std::string& keyword) {
 
 void readRecord(TblFile* file, DblList* blocks, MarcBlock2*& block) {
     std::string first =
-        ReadControlToken(file, block != nullptr ? missingLabel() : MissingMessage("tag", kFile), true).value_or("");
+        ReadControlToken(file, block != nullptr ? missingLabel() : MissingMessage("tag", kFile), true)
+            .value_or("");
     StrUpper(first);
     if (first == kDatabasesMarker) {
         checkComplete(block);

@@ -30,13 +30,15 @@ int tagNumber(std::string_view tag) {
     return number;
 }
 
-std::string indicatorsOf(const MarcBlock2& block, const DblList* row, const ImageLocationReader& imageLocation) {
+std::string indicatorsOf(const MarcBlock2& block, const DblList* row,
+                         const ImageLocationReader& imageLocation) {
     std::string indicators = "00";
     std::optional<std::string> first = columnValue(row, block.indice1);
     std::optional<std::string> second = columnValue(row, block.indice2);
     if (first && !first->empty()) indicators[0] = first->front();
     if (second && !second->empty()) indicators[1] = second->front();
-    std::optional<std::string> both = ApplyFieldRoutine(columnValue(row, block.indice), block.indiceRoutine, imageLocation);
+    std::optional<std::string> both =
+        ApplyFieldRoutine(columnValue(row, block.indice), block.indiceRoutine, imageLocation);
     if (both) indicators.replace(0, std::min<std::size_t>(both->size(), 2), both->substr(0, 2));
     return indicators;
 }
@@ -52,8 +54,8 @@ bool continuesField(const MarcBuildState& state, const MarcBlock2& block, const 
 
 }  // namespace
 
-void ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, DblList* row, const SpillOverColumns* spillOver,
-                  SessionRecord& session) {
+void ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, DblList* row,
+                  const SpillOverColumns* spillOver, SessionRecord& session) {
     std::optional<std::string> tagText = columnValue(row, block.tagNo);
     if (!tagText) return;
     const int number = tagNumber(*tagText);
@@ -69,7 +71,8 @@ void ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, DblList* row, 
         ApplyFieldRoutine(columnValue(row, block.data), block.dataRoutine, state.imageLocation);
     std::optional<std::string> code;
     if (block.subfield) {
-        code = ApplyFieldRoutine(columnValue(row, block.subfield), block.subfieldRoutine, state.imageLocation);
+        code =
+            ApplyFieldRoutine(columnValue(row, block.subfield), block.subfieldRoutine, state.imageLocation);
     }
     if (number == 0) {
         state.storedLeader = data;

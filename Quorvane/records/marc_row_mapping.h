@@ -20,5 +20,5 @@
 // - A new field of tag below 010 holds the data alone; any other new field the indicators ("00", then
 //   INDICE1, INDICE2, INDICE) and the code and data; a continued field gets the code and data (a blank
 //   and the data without a SUBFIELD column). Tag HLD (holdings) counts as 999.
-void ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, DblList* row, const SpillOverColumns* spillOver,
-                  SessionRecord& session);
+void ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, DblList* row,
+                  const SpillOverColumns* spillOver, SessionRecord& session);

@@ -16,7 +16,8 @@ bool meets(const RowCondition& condition, const DblList* row) {
     for (const DblNode* node = row->first; node != nullptr; node = node->next) {
         const auto* field = static_cast<const RecordField*>(node->datum);
         if (!field->value || StrCaseCompare(field->columnName, condition.column) != 0) continue;
-        if (StrCaseCompare(withoutPointZero(*field->value), withoutPointZero(condition.value)) == 0) return true;
+        if (StrCaseCompare(withoutPointZero(*field->value), withoutPointZero(condition.value)) == 0)
+            return true;
     }
     return false;
 }

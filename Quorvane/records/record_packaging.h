@@ -3,14 +3,20 @@
 // the requested record syntax, the running size check (CheckRecordSize), and the EXTERNAL of the syntax.
 //
 //   syntax                        builder   EXTERNAL
+//   1.2.840.10003.5.101 (SUTRS)   SUTRS     the same identifier; single ASN.1 type, unstructured text
 //   MARC family (IsMarcSyntax)    MARC      the marcdef2.tblx block's MARCOID, else the requested
 //                                           syntax; octet-aligned MARC record
-//   1.2.840.10003.5.102 (OPAC)    MARC      OPAC record: the MARC record without its HLD fields,
-//                                           octet-aligned without object identifier, and the holdings
+//   1.2.840.10003.5.102 (OPAC)    MARC      the same identifier; single ASN.1 type, OPAC record: the MARC
+//                                           record without its HLD fields, octet-aligned without object
+//                                           identifier, and the holdings
+//   1.2.840.10003.5.105 (GRS-1)   GRS-1     the same identifier; single ASN.1 type, generic record
+//   1.2.840.10003.5.109.3, .9, .10 HTML/XML the requested syntax; octet-aligned text
 //
-// A record refused by the size check leaves the response record untouched (all zero) with the session's
-// size diagnostic set; the Present handler decides what the client sees. A MARC record that cannot be
-// built (see BuildMarcRecord) makes the response record a surrogate diagnostic of its own instead.
+// The response record names the database. A record refused by the size check leaves the response record
+// untouched (all zero) with the session's size diagnostic set; the Present handler decides what the client
+// sees. A record that cannot be built makes the response record a bib-1 surrogate diagnostic of its own
+// instead: 227 when the syntax has no definition for the database, and for MARC the conditions of
+// BuildMarcRecord.
 
 #include <string_view>
 
@@ -21,6 +27,12 @@
 inline constexpr std::string_view kOpacRecordSyntax = "1.2.840.10003.5.102";
 
 // The database name is the association's current database; the syntax the one the client asked for.
+void PackageSutrsRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
+                        SessionRecord& session);
+void PackageGenericRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
+                          SessionRecord& session);
+void PackageHtmlRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
+                       SessionRecord& session, std::string_view syntax);
 // The session's MARC syntax override is cleared before the build.
 void PackageMarcRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
                        SessionRecord& session, std::string_view syntax);

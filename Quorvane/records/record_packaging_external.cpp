@@ -6,7 +6,8 @@
 #include "Quorvane/response/counted_texts.h"
 #include "Quorvane/response/diagnostics.h"
 
-KivExternal& SetRetrievalRecord(KivResponseRecord& record, std::string_view databaseName, std::string_view oid) {
+KivExternal& SetRetrievalRecord(KivResponseRecord& record, std::string_view databaseName,
+                                std::string_view oid) {
     record.psDatabaseName = NewInternationalString(databaseName);
     record.eDbRecordType = DRT_Retrieval;
     record.uDbRecord.psRetrievalRecord = std::make_unique<KivExternal>();

@@ -10,7 +10,8 @@
 
 // Makes the record a retrieval record (DRT_Retrieval) of the database, carrying a new EXTERNAL with the
 // object identifier; answers that EXTERNAL.
-KivExternal& SetRetrievalRecord(KivResponseRecord& record, std::string_view databaseName, std::string_view oid);
+KivExternal& SetRetrievalRecord(KivResponseRecord& record, std::string_view databaseName,
+                                std::string_view oid);
 
 // The EXTERNAL's value becomes the octets, octet-aligned (EVT_OctetAligned).
 void SetOctetAligned(KivExternal& external, std::string_view octets);

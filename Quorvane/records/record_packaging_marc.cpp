@@ -41,6 +41,6 @@ void PackageOpacRecord(KivResponseRecord& record, std::string_view databaseName,
     opac->ppsHoldingsData = ExtractHoldings(*marc);
     opac->psBibliographicRecord = std::make_unique<KivExternal>();
     SetOctetAligned(*opac->psBibliographicRecord, *marc);
-    SetSingleAsn1Type(SetRetrievalRecord(record, databaseName, kOpacRecordSyntax), AT_OpacRecord).uASN1.psOpacRecord =
-        std::move(opac);
+    SetSingleAsn1Type(SetRetrievalRecord(record, databaseName, kOpacRecordSyntax), AT_OpacRecord)
+        .uASN1.psOpacRecord = std::move(opac);
 }

@@ -25,9 +25,10 @@ struct ListDestroyer {
 using RowList = std::unique_ptr<DblList, ListDestroyer>;
 
 RowList runOperand(SessionRecord& session, const OperandQuery& operand) {
-    std::string statement = operand.mapping->relevanceReference
-                                ? BuildRelevanceSql(session, *operand.mapping->relevanceReference, operand.term.text)
-                                : operand.statement;
+    std::string statement =
+        operand.mapping->relevanceReference
+            ? BuildRelevanceSql(session, *operand.mapping->relevanceReference, operand.term.text)
+            : operand.statement;
     AppendNewDiag(statement);
     if (statement.empty()) return RowList(CreateRowList());
     return RowList(RunOperandSearch(session, *operand.key, statement));
@@ -74,7 +75,8 @@ SearchSettings SearchSettingsFor(const SessionRecord& session) {
 
 int RunSearch(SessionRecord& session, const KivRPNQuery& query, const std::string& databaseName,
               int32_t& condition) {
-    SearchPlan plan = PlanSearch(session.searchDefinitions.get(), query, databaseName, SearchSettingsFor(session));
+    SearchPlan plan =
+        PlanSearch(session.searchDefinitions.get(), query, databaseName, SearchSettingsFor(session));
     if (plan.currentDefinition != nullptr) session.currentSearchDefinition = plan.currentDefinition;
     if (plan.condition != 0) {
         condition = plan.condition;

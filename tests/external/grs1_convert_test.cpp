@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,7 +18,6 @@
 #include "toolkit/api/kiv_convert_external.h"
 #include "toolkit/api/kiv_register_codec_types.h"
 #include "toolkit/codec/records/records_d.h"
-#include "toolkit/codec/z3950/apdu_one.h"
 #include "toolkit/codec/z3950/external.h"
 #include "toolkit/external/kiv_carried_lists.h"
 #include "toolkit/external/kiv_convert_generic_record.h"

@@ -1,6 +1,7 @@
 #include "toolkit/api/kiv_check_external.h"
 
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 #include "toolkit/api/kiv_check_external_fields.h"
@@ -22,13 +23,15 @@ constexpr size_t kExplanationMaxChars = kKivMessageOctets - 3;
 std::string tooDeep(std::string_view path) {
     const std::string reason =
         " NESTS EXTERNAL VALUES DEEPER THAN " + std::to_string(kKivMaxExternalDepth) + " LEVELS";
-    while (!path.empty() && (path.back() == '.' || path.back() == '>' || path.back() == '-'))
+    while (!path.empty() && (path.back() == '.' || path.back() == '>' || path.back() == '-')) {
         path.remove_suffix(1);
+    }
     return std::string(path.substr(0, kExplanationMaxChars - reason.size())) + reason;
 }
 
 // True when the octets are exactly one whole BER element.
 bool isOneElement(const std::string& octets) {
+    if (octets.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max())) return false;
     int32_t total = 0;
     const auto count = static_cast<int32_t>(octets.size());
     return BerDirElementComplete(reinterpret_cast<const uint8_t*>(octets.data()), count, &total) ==
@@ -41,7 +44,7 @@ int checkRawContent(KivAssocId assoc, const KivSingleASN1Type* content, const st
     const std::string memberPath = kivFieldPath(path, "uASN1.psUnknownType");
     const KivOctets* raw = content->uASN1.psUnknownType.get();
     if (raw == nullptr) return KivReportMissingField(assoc, memberPath, out);
-    if (raw->pcValue.size() > static_cast<size_t>(INT32_MAX) || !isOneElement(raw->pcValue)) {
+    if (!isOneElement(raw->pcValue)) {
         return KivReportValidationText(assoc, memberPath + " MUST HOLD ONE WHOLE BER ELEMENT", out);
     }
     return 0;

@@ -1,6 +1,7 @@
 #pragma once
-// Field conversions that the core carried contents share: optional texts held by value in the codec, time
-// texts, enumerations with a range, optional records and arrays to and from codec lists.
+// Field conversions that the core carried contents and record composition share: optional texts held by
+// value in the codec, time texts, enumerations with a range, optional records and arrays to and from codec
+// lists.
 
 #include <cstdint>
 #include <memory>

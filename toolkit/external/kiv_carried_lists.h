@@ -6,14 +6,12 @@
 // the array, so that what a failure leaves behind is released with its holder. Failures as in
 // kiv_convert_basic.h: -27 towards the codec, -1 from it.
 
-#include <optional>
 #include <string>
 
 #include "toolkit/api/kiv_codec_alloc.h"
 #include "toolkit/api/kiv_conversion_error.h"
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/asn1/ber_list.h"
-#include "toolkit/asn1/ber_primitives.h"
 
 // An absent array leaves *dst absent; a present one gives a new list with one new Element per array
 // element, in order (only the terminator: a present, empty list).

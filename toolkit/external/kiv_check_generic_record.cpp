@@ -45,18 +45,15 @@ class RecordChecker {
     }
 
     int checkElement(const KivTaggedElement& element, const std::string& path) {
-        if (KivCheckStringOrNumeric(assoc_, &element.sTagValue, kivFieldPath(path, "sTagValue."), out_) !=
-                0 ||
-            checkContent(element.sContent, kivFieldPath(path, "sContent.")) != 0) {
-            return 1;
-        }
+        const std::string tagPath = kivFieldPath(path, "sTagValue.");
+        if (KivCheckStringOrNumeric(assoc_, &element.sTagValue, tagPath, out_) != 0) return 1;
+        if (checkContent(element.sContent, kivFieldPath(path, "sContent.")) != 0) return 1;
         if (element.psMetaData &&
             checkMetaData(*element.psMetaData, kivFieldPath(path, "psMetaData->")) != 0) {
             return 1;
         }
-        return element.psAppliedVariant
-                   ? checkVariant(*element.psAppliedVariant, kivFieldPath(path, "psAppliedVariant->"))
-                   : 0;
+        if (!element.psAppliedVariant) return 0;
+        return checkVariant(*element.psAppliedVariant, kivFieldPath(path, "psAppliedVariant->"));
     }
 
     // 64 on path + name unless the member is there.

@@ -1,5 +1,3 @@
-#include "Quorvane/records/grs1_record.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +6,7 @@
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/records/grs1_elements.h"
 #include "Quorvane/records/grs1_prepare.h"
+#include "Quorvane/records/grs1_record.h"
 #include "Quorvane/records/marc_rows.h"
 #include "tests/server/records/text_builders_fixture.h"
 #include "toolkit/api/kiv_single_asn1_type.h"
@@ -30,11 +29,12 @@ struct Built {
     std::uint32_t length = 0;
 };
 
-Built build(std::initializer_list<const char*> texts, std::initializer_list<FieldSpec> fields, bool full = true) {
+Built build(std::initializer_list<const char*> texts, std::initializer_list<FieldSpec> fields,
+            bool full = true) {
     const OwnedDblList list = makeFields(fields);
     const FieldRows rows = GroupRows(list.get(), true);
-    PreparedGenericDefinitions prepared =
-        PrepareGenericDefinitions(parse(texts), rows.empty() ? nullptr : rows.front().get(), full, utf8Conversion());
+    PreparedGenericDefinitions prepared = PrepareGenericDefinitions(
+        parse(texts), rows.empty() ? nullptr : rows.front().get(), full, utf8Conversion());
     Built built;
     built.length = prepared.length;
     if (!prepared.definitions.empty()) {
@@ -73,8 +73,8 @@ TEST(GenericRecord, TopLevelElementsFromColumns) {
 }
 
 TEST(GenericRecord, SubtreesHoldTheirLevelAndEmptyOnesArePruned) {
-    const auto texts = {"0|2|5|SUBTREE|9", "9|2|1|STRING|NOTE", "0|2|6|SUBTREE|1", "1|2|7|SUBTREE|2",
-                        "2|2|8|STRING|SERIES", "0|2|1|STRING|TITLE"};
+    const auto texts = {"0|2|5|SUBTREE|9", "9|2|1|STRING|NOTE",   "0|2|6|SUBTREE|1",
+                        "1|2|7|SUBTREE|2", "2|2|8|STRING|SERIES", "0|2|1|STRING|TITLE"};
     const Built all = build(texts, {{"TITLE", "Dune"}, {"NOTE", "Signed"}, {"SERIES", "Saga"}});
     ASSERT_EQ(all.elements.size(), 3u);
     const KivTaggedElement& note = *all.elements[0];
@@ -137,12 +137,10 @@ TEST(GenericRecord, ContentTypes) {
 
 TEST(GenericRecord, OnlyTheContentFieldTakesTheValue) {
     // Columns named like content types, and values holding '|', leave the other fields as written.
-    const Built built = build({"0|2|16|DATE|DATE", "0|2|1|STRING|STRING|NULL|1.2.840.10003.12.1|2|1|text/plain",
-                               "0|2|2|STRING|TITLE|ROUTINE1", "0|2|3|NUMERIC|YEAR"},
-                              {{"DATE", "20240131"},
-                               {"STRING", "0|3|x|OID|y"},
-                               {"TITLE", "a|b|SUBTREE|9"},
-                               {"YEAR", "1999"}});
+    const Built built = build(
+        {"0|2|16|DATE|DATE", "0|2|1|STRING|STRING|NULL|1.2.840.10003.12.1|2|1|text/plain",
+         "0|2|2|STRING|TITLE|ROUTINE1", "0|2|3|NUMERIC|YEAR"},
+        {{"DATE", "20240131"}, {"STRING", "0|3|x|OID|y"}, {"TITLE", "a|b|SUBTREE|9"}, {"YEAR", "1999"}});
     ASSERT_EQ(built.elements.size(), 4u);
     EXPECT_EQ(tagOf(*built.elements[0]), "2/16");
     ASSERT_EQ(built.elements[0]->sContent.eElementDataGType, EDT_Date);
@@ -156,9 +154,10 @@ TEST(GenericRecord, OnlyTheContentFieldTakesTheValue) {
 }
 
 TEST(GenericRecord, RoutinesAndVariants) {
-    const Built built = build({"0|2|1|STRING|STATUS|ROUTINE5", "0|2|2|STRING|TITLE|NULL|1.2.840.10003.12.1|2|1|text/plain",
-                               "0|2|3|STRING|TITLE|notaroutine|1.2.840.10003.12.1|3|4|NULL"},
-                              {{"STATUS", "F"}, {"TITLE", "AF"}});
+    const Built built =
+        build({"0|2|1|STRING|STATUS|ROUTINE5", "0|2|2|STRING|TITLE|NULL|1.2.840.10003.12.1|2|1|text/plain",
+               "0|2|3|STRING|TITLE|notaroutine|1.2.840.10003.12.1|3|4|NULL"},
+              {{"STATUS", "F"}, {"TITLE", "AF"}});
     ASSERT_EQ(built.elements.size(), 3u);
     EXPECT_EQ(stringOf(*built.elements[0]), "AVAILABLE");
     EXPECT_EQ(stringOf(*built.elements[2]), "AF");  // a sixth field without ROUTINE names no routine
@@ -197,7 +196,8 @@ TEST(GenericRecord, ColumnsWithoutValues) {
 }
 
 TEST(GenericRecord, SubtreeThatHoldsItselfIsNotThere) {
-    const Built built = build({"0|2|5|SUBTREE|1", "1|2|6|SUBTREE|0", "0|2|1|STRING|TITLE"}, {{"TITLE", "Dune"}});
+    const Built built =
+        build({"0|2|5|SUBTREE|1", "1|2|6|SUBTREE|0", "0|2|1|STRING|TITLE"}, {{"TITLE", "Dune"}});
     ASSERT_EQ(built.elements.size(), 2u);
     const auto& inner = built.elements[0]->sContent.uElementDataG.ppsSubTree;
     ASSERT_EQ(inner.size(), 1u);
@@ -228,8 +228,8 @@ TEST_F(GenericBuild, ShippedDefinitionsGiveAValidRecord) {
     std::vector<std::string> tags;
     for (const KivTaggedElement& element : record.ppsTaggedElement) tags.push_back(tagOf(element));
     // Full: the columns the record lacks stand as their names (PUB_PLACE ...).
-    EXPECT_EQ(tags, (std::vector<std::string>{"2/1", "2/2", "2/3", "2/31", "2/4", "2/28", "2/20", "2/21", "2/6",
-                                              "2/17", "2/12", "3/'status'", "1/14", "1/16"}));
+    EXPECT_EQ(tags, (std::vector<std::string>{"2/1", "2/2", "2/3", "2/31", "2/4", "2/28", "2/20", "2/21",
+                                              "2/6", "2/17", "2/12", "3/'status'", "1/14", "1/16"}));
     EXPECT_EQ(stringOf(*record.ppsTaggedElement[1]), "Smith, Ann");
     const auto& edition = record.ppsTaggedElement[9]->sContent.uElementDataG.ppsSubTree;
     ASSERT_EQ(edition.size(), 5u);
@@ -261,7 +261,8 @@ TEST_F(GenericBuild, RefusedBySizeCheck) {
 }
 
 TEST_F(GenericBuild, NoDefinitionLeft) {
-    writeControl("genericdef.tblx", "\"BOOKS\";\n\"0|2|1|STRING|TITLE\";\n\"DEFAULT\";\n\"0|2|5|SUBTREE|1\";\n");
+    writeControl("genericdef.tblx",
+                 "\"BOOKS\";\n\"0|2|1|STRING|TITLE\";\n\"DEFAULT\";\n\"0|2|5|SUBTREE|1\";\n");
     const PresentCacheEntry entry = makeEntry({{"TITLE", "Dune"}});
     KivGenericRecord record;
     ASSERT_EQ(BuildGenericRecord(entry, record, session_), 1);

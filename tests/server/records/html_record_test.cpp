@@ -21,8 +21,8 @@ HtmlElement literal(std::string pattern, std::string text) {
     return {std::move(pattern), std::move(text), false, "NULL", {}};
 }
 
-std::string build(std::vector<HtmlElement> elements, std::initializer_list<FieldSpec> fields, bool full = true,
-                  const FieldValueConversion& conversion = utf8Conversion()) {
+std::string build(std::vector<HtmlElement> elements, std::initializer_list<FieldSpec> fields,
+                  bool full = true, const FieldValueConversion& conversion = utf8Conversion()) {
     HtmlBlock block;
     block.databases = {"DEFAULT"};
     block.elements = std::move(elements);
@@ -30,36 +30,33 @@ std::string build(std::vector<HtmlElement> elements, std::initializer_list<Field
 }
 
 TEST(HtmlText, TemplatesAndConcatenations) {
-    const std::vector<HtmlElement> elements = {column("<title>%s</title>", "TITLE"),
-                                               column("XXCONCATENATEXX", "SUBTITLE"),
-                                               column("<creator>%s</creator>", "AUTHOR"),
-                                               column("<note>%s</note>", "NOTE"),
-                                               column("XXCONCATENATEXX", "YEAR"),
-                                               column("XXCONCATENATEXX", "EDITION")};
+    const std::vector<HtmlElement> elements = {
+        column("<title>%s</title>", "TITLE"),      column("XXCONCATENATEXX", "SUBTITLE"),
+        column("<creator>%s</creator>", "AUTHOR"), column("<note>%s</note>", "NOTE"),
+        column("XXCONCATENATEXX", "YEAR"),         column("XXCONCATENATEXX", "EDITION")};
     EXPECT_EQ(build(elements, {{"TITLE", "Dune"},
                                {"SUBTITLE", "a novel"},
                                {"AUTHOR", "Herbert"},
                                {"AUTHOR", "Anderson"},
                                {"YEAR", "1965"},
                                {"EDITION", "1st"}}),
-              "<title>Dune a novel</title>\n<creator>Herbert</creator>\n1965 1st\n"
-              "</creator>\n");
+              "<title>Dune a novel</title>\n<creator>Herbert 1965 1st</creator>\n");
 }
 
 TEST(HtmlText, MissingValuesAndLiterals) {
-    const std::vector<HtmlElement> elements = {column("<title>%s</title>", "TITLE"),
-                                               column("<note>%s</note>", "NOTE"),
-                                               column("XXCONCATENATEXX", "SUBTITLE"),
-                                               literal("<source>%s</source>", "<b>Sample</b> 100%%"),
-                                               column("XXCONCATENATEXX", "YEAR"),
-                                               literal("XXCONCATENATEXX", "(demo)")};
+    const std::vector<HtmlElement> elements = {
+        column("<title>%s</title>", "TITLE"),  column("<note>%s</note>", "NOTE"),
+        column("XXCONCATENATEXX", "SUBTITLE"), literal("<source>%s</source>", "<b>Sample</b> 100%%"),
+        column("XXCONCATENATEXX", "YEAR"),     literal("XXCONCATENATEXX", "(demo)")};
     // NOTE has no value: no line, and the concatenations extend the title, across the literal line.
-    EXPECT_EQ(build(elements, {{"TITLE", "Dune"}, {"NOTE", std::nullopt}, {"SUBTITLE", "a novel"}, {"YEAR", "1965"}}),
+    EXPECT_EQ(build(elements,
+                    {{"TITLE", "Dune"}, {"NOTE", std::nullopt}, {"SUBTITLE", "a novel"}, {"YEAR", "1965"}}),
               "<title>Dune a novel 1965 (demo)</title>\n<source><b>Sample</b> 100%%</source>\n");
-    EXPECT_EQ(build(elements, {{"TITLE", "Dune"}, {"SUBTITLE", "a novel"}}, false), "<title>Dune a novel</title>\n");
+    EXPECT_EQ(build(elements, {{"TITLE", "Dune"}, {"SUBTITLE", "a novel"}}, false),
+              "<title>Dune a novel</title>\n");
     // A concatenation before any value writes nothing; a template without "%s" is written as it stands.
-    EXPECT_EQ(build({column("XXCONCATENATEXX", "TITLE"), column("<hr/>", "TITLE"), column("XXCONCATENATEXX", "TITLE"),
-                     literal("<p>%s 100%% %s</p>", "x")},
+    EXPECT_EQ(build({column("XXCONCATENATEXX", "TITLE"), column("<hr/>", "TITLE"),
+                     column("XXCONCATENATEXX", "TITLE"), literal("<p>%s 100%% %s</p>", "x")},
                     {{"TITLE", "Dune"}}),
               "<hr/>\n<p>x 100% %s</p>\n");
 }
@@ -68,22 +65,23 @@ TEST(HtmlText, RowsFieldsAndRoutines) {
     const std::vector<HtmlElement> elements = {
         column("<creator>%s</creator>", "AUTHOR", "NULL", {{"AUTHOR_SEQ", "2"}}),
         column("<creator>%s</creator>", "AUTHOR", "NULL", {{"AUTHOR_SEQ", "3"}}),
-        column("<subject>%s</subject>", "SUBJECT"),
-        column("<status>%s</status>", "STATUS", "ROUTINE5"),
+        column("<subject>%s</subject>", "SUBJECT"), column("<status>%s</status>", "STATUS", "ROUTINE5"),
         column("<img src=\"%s\"/>", "ISBN", "ROUTINE6")};
-    EXPECT_EQ(build(elements, {{"AUTHOR", "First", 1},
-                               {"AUTHOR_SEQ", "1", 1},
-                               {"SUBJECT", "Sand", 1},
-                               {"SUBJECT", "Dunes", 1},
-                               {"STATUS", "D", 1},
-                               {"ISBN", "123", 1},
-                               {"AUTHOR", "Second", 2},
-                               {"AUTHOR_SEQ", "2.0", 2}}),
-              "<creator>Second</creator>\n<subject>Sand</subject>\n<img src=\"http://img.example/123.jpg\"/>\n");
+    EXPECT_EQ(
+        build(elements, {{"AUTHOR", "First", 1},
+                         {"AUTHOR_SEQ", "1", 1},
+                         {"SUBJECT", "Sand", 1},
+                         {"SUBJECT", "Dunes", 1},
+                         {"STATUS", "D", 1},
+                         {"ISBN", "123", 1},
+                         {"AUTHOR", "Second", 2},
+                         {"AUTHOR_SEQ", "2.0", 2}}),
+        "<creator>Second</creator>\n<subject>Sand</subject>\n<img src=\"http://img.example/123.jpg\"/>\n");
 }
 
 TEST(HtmlText, ValuesAreEscapedAndConverted) {
-    EXPECT_EQ(EscapeMarkup("a & b < c > d \"e\" 'f'\x01\tg\x1F"), "a &amp; b &lt; c &gt; d &quot;e&quot; &#39;f&#39;\tg");
+    EXPECT_EQ(EscapeMarkup("a & b < c > d \"e\" 'f'\x01\tg\x1F"),
+              "a &amp; b &lt; c &gt; d &quot;e&quot; &#39;f&#39;\tg");
     const FieldValueConversion windows1252{SourceCharset::Windows1252, [] { return std::string("unused"); }};
     EXPECT_EQ(build({column("<a title=\"%s\">%%</a>", "TITLE"), column("XXCONCATENATEXX", "NOTE")},
                     {{"TITLE", "Tom & \"Jerry\" <caf\xE9>"}, {"NOTE", "x<y"}}, true, windows1252),
@@ -96,15 +94,16 @@ class HtmlRecord : public TextBuilderTest {
     int parseXml(const std::string& text) {
         writeFile("record.xml", text);
         const std::string command =
-            "python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' " + path("record.xml") +
-            " 2>/dev/null";
+            "python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' " +
+            path("record.xml") + " 2>/dev/null";
         return std::system(command.c_str());
     }
 };
 
 TEST_F(HtmlRecord, ShippedDefinitionsGiveWellFormedXml) {
     writeFile(kIniFileName,
-              "[Present]\npcSourceCharacterSet=UTF-8\n[ImageFiles]\npcImageFilesLocation=http://img/%s.jpg?s=1&t=2\n");
+              "[Present]\npcSourceCharacterSet=UTF-8\n[ImageFiles]\npcImageFilesLocation=http://img/"
+              "%s.jpg?s=1&t=2\n");
     session_.controlFilesDir = kShippedControlDir;
     session_.currentDatabase = "SAMPLE";
     const PresentCacheEntry entry = makeEntry({{"TITLE_NO", "7"},

@@ -1,8 +1,7 @@
-#include "Quorvane/records/marc_record_assembly.h"
-
 #include <gtest/gtest.h>
 
 #include "Quorvane/records/marc_directory.h"
+#include "Quorvane/records/marc_record_assembly.h"
 #include "tests/server/records/marc_fixture.h"
 
 namespace {
@@ -29,10 +28,19 @@ TEST_F(Assembly, TwoFieldsGiveDirectoryBaseAddressAndTerminators) {
     EXPECT_TRUE(title.empty());
     std::string record = AssembleMarcRecord(parts, "nam", std::nullopt).value();
 
-    const std::string title245 = "10\x1F" "aTitle\x1F" "cBy someone\x1E";
-    const std::string subject650 = " 0\x1F" "aBirds\x1E";
-    const std::string expected = "00082nam a2200049   4500" "245002200000" "650001000022" "\x1E" + title245 +
-                                 subject650 + "\x1D";
+    const std::string title245 =
+        "10\x1F"
+        "aTitle\x1F"
+        "cBy someone\x1E";
+    const std::string subject650 =
+        " 0\x1F"
+        "aBirds\x1E";
+    const std::string expected =
+        "00082nam a2200049   4500"
+        "245002200000"
+        "650001000022"
+        "\x1E" +
+        title245 + subject650 + "\x1D";
     EXPECT_EQ(record, expected);
     EXPECT_EQ(record.size(), 82u);
     EXPECT_EQ(fieldsOf(record), (std::vector<std::string>{"245 10$aTitle$cBy someone", "650  0$aBirds"}));
@@ -63,16 +71,50 @@ TEST_F(Assembly, AppendingSubfields) {
     };
     const std::optional<std::string> none;
     const Case cases[] = {
-        {"10\x1F" "aA", "B", "b", none, false, "10\x1F" "aA\x1F" "bB"},
-        {"10\x1F" "aA", "B", none, none, false, "10\x1F" "aA B"},  // continued without a code: a blank
-        {"10\x1F" "aA", "B", "a", "01", false, "01\x1F" "aB"},     // indicators restart the field
-        {"10\x1F" "aA", "B", none, none, true, "B"},
-        {"10\x1F" "aA", none, "b", "01", true, ""},                // new field without a value: empty
-        {"10\x1F" "aA", none, "b", "01", false, "10\x1F" "aA"},    // no value: nothing
-        {"", "B", "a", "1", true, "1 \x1F" "aB"},                  // indicators fitted to two characters
-        {"", "B", "a", "123", true, "12\x1F" "aB"},
-        {"", "a\x1E" "b\x1D" "c\x1F" "d", none, none, true, "abc\x1F" "d"},  // terminators never in data
-        {"", "caf<d:aa>e \x80", none, none, true, "caf\xCC\x81" "e \xE2\x82\xAC"},
+        {"10\x1F"
+         "aA",
+         "B", "b", none, false,
+         "10\x1F"
+         "aA\x1F"
+         "bB"},
+        {"10\x1F"
+         "aA",
+         "B", none, none, false,
+         "10\x1F"
+         "aA B"},  // continued without a code: a blank
+        {"10\x1F"
+         "aA",
+         "B", "a", "01", false,
+         "01\x1F"
+         "aB"},  // indicators restart the field
+        {"10\x1F"
+         "aA",
+         "B", none, none, true, "B"},
+        {"10\x1F"
+         "aA",
+         none, "b", "01", true, ""},  // new field without a value: empty
+        {"10\x1F"
+         "aA",
+         none, "b", "01", false,
+         "10\x1F"
+         "aA"},  // no value: nothing
+        {"", "B", "a", "1", true,
+         "1 \x1F"
+         "aB"},  // indicators fitted to two characters
+        {"", "B", "a", "123", true,
+         "12\x1F"
+         "aB"},
+        {"",
+         "a\x1E"
+         "b\x1D"
+         "c\x1F"
+         "d",
+         none, none, true,
+         "abc\x1F"
+         "d"},  // terminators never in data
+        {"", "caf<d:aa>e \x80", none, none, true,
+         "caf\xCC\x81"
+         "e \xE2\x82\xAC"},
     };
     for (const Case& c : cases) {
         std::string field = c.before;
@@ -84,17 +126,29 @@ TEST_F(Assembly, AppendingSubfields) {
         EXPECT_EQ(field, c.after) << testing::PrintToString(c.before) << " + " << c.value.value_or("(none)");
     }
     std::string utf8;
-    AppendMarcSubfield(utf8, "ni\xC3\xB1" "a", "a", "10", true, SourceCharset::Utf8);
-    EXPECT_EQ(utf8, "10\x1F" "ani\xC3\xB1" "a");
+    AppendMarcSubfield(utf8,
+                       "ni\xC3\xB1"
+                       "a",
+                       "a", "10", true, SourceCharset::Utf8);
+    EXPECT_EQ(utf8,
+              "10\x1F"
+              "ani\xC3\xB1"
+              "a");
     std::string cp1252;
-    AppendMarcSubfield(cp1252, "ni\xC3\xB1" "a", "a", "10", true, SourceCharset::Windows1252);
-    EXPECT_EQ(cp1252, "10\x1F" "ani\xC3\x83\xC2\xB1" "a");
+    AppendMarcSubfield(cp1252,
+                       "ni\xC3\xB1"
+                       "a",
+                       "a", "10", true, SourceCharset::Windows1252);
+    EXPECT_EQ(cp1252,
+              "10\x1F"
+              "ani\xC3\x83\xC2\xB1"
+              "a");
 }
 
 TEST_F(Assembly, IndicatorTextAndTags) {
     const std::pair<std::string, std::string> indicators[] = {
-        {"1.0", "01"}, {"10", "10"}, {"1", "01"}, {"2.5", "02"}, {"12.0", "12"},
-        {" 1", " 1"},  {"ab", "ab"}, {"1 ", "1 "}, {"", ""},     {".", ""},
+        {"1.0", "01"}, {"10", "10"}, {"1", "01"},  {"2.5", "02"}, {"12.0", "12"},
+        {" 1", " 1"},  {"ab", "ab"}, {"1 ", "1 "}, {"", ""},      {".", ""},
     };
     for (const auto& [text, expected] : indicators) {
         std::string normalised = text;
@@ -117,11 +171,15 @@ TEST_F(Assembly, LongFieldsAreCutWithinTheFourDigitLength) {
     std::string euros;
     while (euros.size() < 12000) euros += euro;
     const Case cases[] = {
-        {std::string(9998, 'x'), 9999},                                  // fits exactly
-        {std::string(12000, 'x'), 9999},                                 // cut
-        {euros, 9997},                                                   // never inside a UTF-8 sequence
-        {std::string(9997, 'x') + "\x1F" "abc", 9998},                  // never after a lone delimiter
-        {std::string(9996, 'x') + "\x1F" "abc", 9999},                  // a code with an empty value stays
+        {std::string(9998, 'x'), 9999},   // fits exactly
+        {std::string(12000, 'x'), 9999},  // cut
+        {euros, 9997},                    // never inside a UTF-8 sequence
+        {std::string(9997, 'x') + "\x1F"
+                                  "abc",
+         9998},  // never after a lone delimiter
+        {std::string(9996, 'x') + "\x1F"
+                                  "abc",
+         9999},  // a code with an empty value stays
     };
     for (const Case& c : cases) {
         std::string text = c.text;
@@ -130,7 +188,8 @@ TEST_F(Assembly, LongFieldsAreCutWithinTheFourDigitLength) {
         ASSERT_TRUE(structure);
         ASSERT_EQ(structure->entries.size(), 1u);
         EXPECT_EQ(structure->entries[0].length, c.fieldLength) << c.text.size();
-        EXPECT_EQ(record.substr(structure->baseAddress, c.fieldLength - 1), c.text.substr(0, c.fieldLength - 1));
+        EXPECT_EQ(record.substr(structure->baseAddress, c.fieldLength - 1),
+                  c.text.substr(0, c.fieldLength - 1));
     }
     EXPECT_NE(takeLog().find("MARC field 520 of 12001 octets cut to 9999"), std::string::npos);
 }

@@ -9,7 +9,14 @@ namespace {
 
 // 001 "12", 245 "10$aTi": base address 49, data 10 octets, 60 octets in all.
 const std::string kSound =
-    "00060nam a2200049   4500" "001000300000" "245000700003" "\x1E" "12\x1E" "10\x1F" "aTi\x1E" "\x1D";
+    "00060nam a2200049   4500"
+    "001000300000"
+    "245000700003"
+    "\x1E"
+    "12\x1E"
+    "10\x1F"
+    "aTi\x1E"
+    "\x1D";
 
 std::string changed(std::size_t at, std::string_view octets) {
     std::string record = kSound;

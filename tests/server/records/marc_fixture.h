@@ -28,7 +28,8 @@ struct FieldSpec {
 inline PresentCacheEntry entryOf(std::initializer_list<FieldSpec> specs) {
     PresentCacheEntry entry;
     entry.fields.reset(CreateFieldList());
-    for (const FieldSpec& spec : specs) AppendRecordField(entry.fields.get(), spec.column, spec.value, spec.row);
+    for (const FieldSpec& spec : specs)
+        AppendRecordField(entry.fields.get(), spec.column, spec.value, spec.row);
     return entry;
 }
 

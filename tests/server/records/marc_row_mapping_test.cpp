@@ -62,12 +62,15 @@ using Fields = std::vector<std::string>;
 
 TEST_F(RowMapping, WithoutSameFieldColumnARepeatedCodeStartsAField) {
     const MarcBlock2 block = rowBlock(false);
-    EXPECT_EQ(fieldsOf(build(block, {{"100", "1", " ", "a", "Ann", none}, {"100", "1", " ", "a", "Bob", none}})),
-              (Fields{"100 1 $aAnn", "100 1 $aBob"}));
-    EXPECT_EQ(fieldsOf(build(block, {{"100", "1", " ", "a", "Ann", none}, {"100", "1", " ", "d", "1900-", none}})),
-              (Fields{"100 1 $aAnn$d1900-"}));
-    EXPECT_EQ(fieldsOf(build(block, {{"100", "1", " ", "a", "Ann", none}, {"700", "1", " ", "d", "1900-", none}})),
-              (Fields{"100 1 $aAnn", "700 1 $d1900-"}));
+    EXPECT_EQ(
+        fieldsOf(build(block, {{"100", "1", " ", "a", "Ann", none}, {"100", "1", " ", "a", "Bob", none}})),
+        (Fields{"100 1 $aAnn", "100 1 $aBob"}));
+    EXPECT_EQ(
+        fieldsOf(build(block, {{"100", "1", " ", "a", "Ann", none}, {"100", "1", " ", "d", "1900-", none}})),
+        (Fields{"100 1 $aAnn$d1900-"}));
+    EXPECT_EQ(
+        fieldsOf(build(block, {{"100", "1", " ", "a", "Ann", none}, {"700", "1", " ", "d", "1900-", none}})),
+        (Fields{"100 1 $aAnn", "700 1 $d1900-"}));
 }
 
 TEST_F(RowMapping, SameFieldKeysGroupRows) {
@@ -126,9 +129,15 @@ TEST_F(RowMapping, MarcOidBecomesTheSyntaxOverride) {
 }
 
 TEST_F(RowMapping, MarcdefBlockComesFirst) {
-    MarcBlock rules{.databases = {"DEFAULT"},
-                    .rules = {MarcRule{.tag = "001", .label = "C", .field = "TITLE_NO", .fieldFromColumn = true,
-                                       .routine = "NULL"}}};
+    MarcRule control;
+    control.tag = "001";
+    control.label = "C";
+    control.field = "TITLE_NO";
+    control.fieldFromColumn = true;
+    control.routine = "NULL";
+    MarcBlock rules;
+    rules.databases = {"DEFAULT"};
+    rules.rules = {control};
     session_.marcDefinitions = marcBlocks({rules});
     EXPECT_EQ(fieldsOf(build(rowBlock(true), {{"500", " ", " ", "a", "Note", "1"}})), (Fields{"001 9"}));
 }

@@ -55,21 +55,22 @@ TEST(MarcRows, Conditions) {
     };
     const Case cases[] = {
         {{}, 1},
-        {{{"AUTHOR_SEQ", "1"}}, 1},                           // ".0" dropped from the value
-        {{{"author_seq", "1.0"}}, 1},                         // column names ignore case
-        {{{"AUTHOR_SEQ", "2.0"}}, 2},                         // ".0" dropped from the condition
+        {{{"AUTHOR_SEQ", "1"}}, 1},                             // ".0" dropped from the value
+        {{{"author_seq", "1.0"}}, 1},                           // column names ignore case
+        {{{"AUTHOR_SEQ", "2.0"}}, 2},                           // ".0" dropped from the condition
         {{{"AUTHOR_ROLE", "AUTHOR"}, {"AUTHOR_SEQ", "1"}}, 1},  // values ignore case
         {{{"AUTHOR_ROLE", "editor"}, {"AUTHOR_SEQ", "1"}}, 0},  // every condition must hold
         {{{"AUTHOR_SEQ", "3"}}, 0},
-        {{{"NOTE", ""}}, 0},                                  // a field without a value matches nothing
+        {{{"NOTE", ""}}, 0},  // a field without a value matches nothing
         {{{"MISSING", "1"}}, 0},
         {{{"AUTHOR_SEQ", "1.00"}}, 0},
     };
     for (const Case& c : cases) {
         const DblList* found = FirstMatchingRow(rows, c.conditions);
         const int index = found == rows[0].get() ? 1 : found == rows[1].get() ? 2 : 0;
-        EXPECT_EQ(index, c.firstRow) << (c.conditions.empty() ? "" : c.conditions[0].column + "=" +
-                                                                         c.conditions[0].value);
+        EXPECT_EQ(index, c.firstRow) << (c.conditions.empty()
+                                             ? ""
+                                             : c.conditions[0].column + "=" + c.conditions[0].value);
         EXPECT_EQ(RowMatchesConditions(c.conditions, rows[0].get()), c.firstRow == 1 ? 1 : 0);
     }
     EXPECT_EQ(FindRowField(rows[1].get(), "AUTHOR_ROLE")->value, "editor");

@@ -25,22 +25,28 @@ class TagRules : public MarcTest {
 
 MarcRule column(std::string tag, std::optional<std::string> code, std::optional<std::string> indicator,
                 std::string label, std::string field, std::vector<RowCondition> conditions = {}) {
-    return MarcRule{.tag = std::move(tag), .subfieldCode = std::move(code), .indicator = std::move(indicator),
-                    .label = std::move(label), .field = std::move(field), .fieldFromColumn = true,
-                    .routine = "NULL", .conditions = std::move(conditions)};
+    return MarcRule{.tag = std::move(tag),
+                    .subfieldCode = std::move(code),
+                    .indicator = std::move(indicator),
+                    .label = std::move(label),
+                    .field = std::move(field),
+                    .fieldFromColumn = true,
+                    .routine = "NULL",
+                    .conditions = std::move(conditions)};
 }
 
 MarcRule continued(std::string tag, std::optional<std::string> code, std::string field) {
-    return column(std::move(tag), std::move(code), std::nullopt, std::string(kConcatenateLabel), std::move(field));
+    return column(std::move(tag), std::move(code), std::nullopt, std::string(kConcatenateLabel),
+                  std::move(field));
 }
 
 TEST_F(TagRules, FieldsSubfieldsAndConcatenation) {
-    PresentCacheEntry entry = entryOf({{"NO", "42"}, {"TITLE", "Birds"}, {"SUB", "of Europe"}, {"BY", "Ann"}});
+    PresentCacheEntry entry =
+        entryOf({{"NO", "42"}, {"TITLE", "Birds"}, {"SUB", "of Europe"}, {"BY", "Ann"}});
     std::string record = build({column("001", std::nullopt, std::nullopt, "Control", "NO"),
                                 column("245", "a", "10", "Title", "TITLE"),
                                 continued("245", std::nullopt, "SUB"),  // no code: joined with a blank
-                                continued("245", "c", "BY"),
-                                column("500", "a", "  ", "Note", "TITLE")},
+                                continued("245", "c", "BY"), column("500", "a", "  ", "Note", "TITLE")},
                                entry);
     EXPECT_EQ(fieldsOf(record),
               (std::vector<std::string>{"001 42", "245 10$aBirds of Europe$cAnn", "500   $aBirds"}));
@@ -75,7 +81,7 @@ TEST_F(TagRules, ConditionsPickTheRowAndIndicatorsFollowIt) {
          fromColumn(column("700", "a", std::nullopt, "Added", "AUTHOR", {{"AUTHOR_SEQ", "2"}}), "ROLE_IND"),
          fromColumn(column("700", "a", std::nullopt, "Added", "AUTHOR", {{"AUTHOR_SEQ", "3"}}), "NONE"),
          column("700", "a", "1 ", "Added", "AUTHOR", {{"AUTHOR_SEQ", "4"}}),  // no such row: skipped
-         column("710", "a", "2 ", "Body", "MISSING")},                       // no such column: skipped
+         column("710", "a", "2 ", "Body", "MISSING")},                        // no such column: skipped
         entry);
     // Indicators come from the first row, else the condition row, else "00".
     EXPECT_EQ(fieldsOf(record), (std::vector<std::string>{"100 01$aAnn", "700 02$aBob", "700 00$aCy"}));
@@ -83,8 +89,8 @@ TEST_F(TagRules, ConditionsPickTheRowAndIndicatorsFollowIt) {
 
 TEST_F(TagRules, LiteralsOnlyInFullRecordsAndRoutinesOnValues) {
     PresentCacheEntry entry = entryOf({{"LINK", "example.org/e"}, {"PRICE", "19"}});
-    MarcRule literal{.tag = "040", .subfieldCode = "a", .indicator = "  ", .label = "Source", .field = "QRV",
-                     .routine = "NULL"};
+    MarcRule literal = column("040", "a", "  ", "Source", "QRV");
+    literal.fieldFromColumn = false;
     MarcRule link = column("856", "u", "40", "Link", "LINK");
     link.routine = "ROUTINE7";
     MarcRule price = column("020", "c", "  ", "Price", "PRICE");
@@ -114,27 +120,40 @@ TEST_F(TagRules, LeaderTypeLetters) {
         {MarcLeaderDef{"njmx", false, "NULL"}, "njm"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(build(rules, entry, c.leader).substr(5, 3), c.letters) << c.leader.value_or(MarcLeaderDef{}).field;
+        EXPECT_EQ(build(rules, entry, c.leader).substr(5, 3), c.letters)
+            << c.leader.value_or(MarcLeaderDef{}).field;
     }
 }
 
 TEST_F(TagRules, TagsAndCharacterSet) {
-    PresentCacheEntry entry = entryOf({{"TITLE", "Ni\xC3\xB1" "a caf<d:aa>e"}});
+    PresentCacheEntry entry = entryOf({{"TITLE",
+                                        "Ni\xC3\xB1"
+                                        "a caf<d:aa>e"}});
     const std::vector<MarcRule> rules = {column("245", "a", "10", "Title", "TITLE"),
                                          column("2450", "a", "10", "Title", "TITLE"),
                                          column("50", "a", "  ", "Note", "TITLE")};
-    EXPECT_EQ(fieldsOf(build(rules, entry)),
-              (std::vector<std::string>{"245 10$aNi\xC3\x83\xC2\xB1" "a caf\xCC\x81" "e",
-                                        "050   $aNi\xC3\x83\xC2\xB1" "a caf\xCC\x81" "e"}));
+    EXPECT_EQ(fieldsOf(build(rules, entry)), (std::vector<std::string>{"245 10$aNi\xC3\x83\xC2\xB1"
+                                                                       "a caf\xCC\x81"
+                                                                       "e",
+                                                                       "050   $aNi\xC3\x83\xC2\xB1"
+                                                                       "a caf\xCC\x81"
+                                                                       "e"}));
     EXPECT_NE(takeLog().find("Error in MARC tag definition"), std::string::npos);
     useCharset("UTF-8");
-    EXPECT_EQ(fieldsOf(build(rules, entry))[0], "245 10$aNi\xC3\xB1" "a caf\xCC\x81" "e");
+    EXPECT_EQ(fieldsOf(build(rules, entry))[0],
+              "245 10$aNi\xC3\xB1"
+              "a caf\xCC\x81"
+              "e");
 }
 
 TEST_F(TagRules, BlockOfTheDatabaseElseDefault) {
     PresentCacheEntry entry = entryOf({{"NO", "7"}});
-    MarcBlock books{.databases = {"BOOKS"}, .rules = {column("001", std::nullopt, std::nullopt, "C", "NO")}};
-    MarcBlock fallback{.databases = {"DEFAULT"}, .rules = {column("003", std::nullopt, std::nullopt, "C", "NO")}};
+    MarcBlock books;
+    books.databases = {"BOOKS"};
+    books.rules = {column("001", std::nullopt, std::nullopt, "C", "NO")};
+    MarcBlock fallback;
+    fallback.databases = {"DEFAULT"};
+    fallback.rules = {column("003", std::nullopt, std::nullopt, "C", "NO")};
     session_.marcDefinitions = marcBlocks({fallback, books});
     session_.currentDatabase = "books";  // as a Scan leaves it
     EXPECT_EQ(fieldsOf(BuildMarcRecord(entry, session_).record), (std::vector<std::string>{"001 7"}));

@@ -49,15 +49,15 @@ TEST_F(ElementFile, ReadsBlocksElementsAndConditions) {
     EXPECT_TRUE(books.hasConditions);
     const SutrsBlock& other = blockAt(blocks.get(), 1);
     EXPECT_EQ(other.databases, (std::vector<std::string>{"DEFAULT"}));
-    EXPECT_FALSE(other.elements[0].fromColumn);  // only the word TRUE names a column
+    EXPECT_TRUE(other.elements[0].fromColumn);  // TRUE in any case names a column
     EXPECT_FALSE(other.hasConditions);
     EXPECT_EQ(logged(), "");
     EXPECT_EQ(ReadSutrsDefinitions(path("control/none.tblx")), nullptr);
 }
 
 TEST_F(ElementFile, BlockOfTheDatabaseElseDefaultReadOnce) {
-    writeControl("htmldef.tblx", "\"XXDATABASESXX\",\"books\";\n\"<b>%s</b>\",\"TITLE\",TRUE,\"NULL\";\n" + kHeader +
-                                     "\"<i>%s</i>\",\"TITLE\",TRUE,\"NULL\";\n");
+    writeControl("htmldef.tblx", "\"XXDATABASESXX\",\"books\";\n\"<b>%s</b>\",\"TITLE\",TRUE,\"NULL\";\n" +
+                                     kHeader + "\"<i>%s</i>\",\"TITLE\",TRUE,\"NULL\";\n");
     session_.currentDatabase = "BOOKS";
     const HtmlBlock* books = FindHtmlBlock(session_);
     ASSERT_NE(books, nullptr);
@@ -83,11 +83,14 @@ TEST_F(ElementFile, FaultsAreReportedAndYieldNothing) {
         {"a header that ends the file", kHeader, errorInFile},
         {"a header right after a header", kHeader + kHeader + kElement, errorInFile},
         {"an element before the first header", kElement + kHeader + kElement, errorInFile},
-        {"a header without databases", "\"XXDATABASESXX\";\n" + kElement, "Missing database in file sutrsdef.tblx"},
+        {"a header without databases", "\"XXDATABASESXX\";\n" + kElement,
+         "Missing database in file sutrsdef.tblx"},
         {"a first label that is no string", kHeader + "Title,\"TITLE\",TRUE,\"NULL\";\n",
          "Missing label in file sutrsdef.tblx"},
-        {"a later label that is no string", kHeader + kElement + "Title,\"TITLE\",TRUE,\"NULL\";\n", "Missing label"},
-        {"an unquoted field", kHeader + "\"Title\",TITLE,TRUE,\"NULL\";\n", "Missing field in file sutrsdef.tblx"},
+        {"a later label that is no string", kHeader + kElement + "Title,\"TITLE\",TRUE,\"NULL\";\n",
+         "Missing label"},
+        {"an unquoted field", kHeader + "\"Title\",TITLE,TRUE,\"NULL\";\n",
+         "Missing field in file sutrsdef.tblx"},
         {"no bool", kHeader + "\"Title\",\"TITLE\";\n", "Missing bool in file sutrsdef.tblx"},
         {"no routine", kHeader + "\"Title\",\"TITLE\",TRUE;\n", "Missing field in file sutrsdef.tblx"},
         {"a condition without its value", kHeader + "\"Title\",\"TITLE\",TRUE,\"NULL\",\"SEQ\";\n",

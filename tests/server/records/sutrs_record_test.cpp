@@ -45,9 +45,11 @@ TEST(SutrsText, LabelledLinesConcatenationsAndRepeatedValues) {
 }
 
 TEST(SutrsText, LiteralsOnlyInFullRecords) {
-    const SutrsBlock definitions = block({column("Title", "TITLE"), literal("Source", "Sample catalogue"),
-                                          literal(" ", "End of record"), literal("XXCONCATENATEXX", "(demo)")});
-    EXPECT_EQ(build(definitions, {{"TITLE", "Dune"}}, true), "Title: Dune\nSource: Sample catalogue\nEnd of record (demo)\n");
+    const SutrsBlock definitions =
+        block({column("Title", "TITLE"), literal("Source", "Sample catalogue"), literal(" ", "End of record"),
+               literal("XXCONCATENATEXX", "(demo)")});
+    EXPECT_EQ(build(definitions, {{"TITLE", "Dune"}}, true),
+              "Title: Dune\nSource: Sample catalogue\nEnd of record (demo)\n");
     EXPECT_EQ(build(definitions, {{"TITLE", "Dune"}}, false), "Title: Dune\n");
 }
 
@@ -69,8 +71,14 @@ TEST(SutrsText, ElementsThatStopOrWriteNothing) {
          column("Author", "AUTHOR"),
          {{"AUTHOR", "A"}, {"AUTHOR", std::nullopt}, {"AUTHOR", "C"}},
          "Author: A\n"},
-        {"a first field without a value writes nothing", column("Author", "AUTHOR"), {{"AUTHOR", std::nullopt}}, ""},
-        {"a routine outside 1 to 12 gives nothing", column("Title", "TITLE", "ROUTINE13"), {{"TITLE", "x"}}, ""},
+        {"a first field without a value writes nothing",
+         column("Author", "AUTHOR"),
+         {{"AUTHOR", std::nullopt}},
+         ""},
+        {"a routine outside 1 to 12 gives nothing",
+         column("Title", "TITLE", "ROUTINE13"),
+         {{"TITLE", "x"}},
+         ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(build(block({c.element}), c.fields), c.expected) << c.what;
@@ -93,8 +101,9 @@ TEST(SutrsText, ConditionsPickTheRowAndGroupTheFields) {
 TEST(SutrsText, ValuesGoThroughTheRoutineAndTheConversion) {
     const FieldValueConversion windows1252{SourceCharset::Windows1252, [] { return std::string("unused"); }};
     const SutrsBlock definitions = block({column("Title", "TITLE"), column("Online", "LINK", "ROUTINE7")});
-    EXPECT_EQ(build(definitions, {{"TITLE", "Caf\xE9 caf<d:aa>e \x80"}, {"LINK", "example.org/x"}}, true, windows1252),
-              "Title: Caf\u00e9 cafe\u0301 \u20ac\nOnline: http://example.org/x\n");
+    EXPECT_EQ(build(definitions, {{"TITLE", "Caf\xE9 caf<d:aa>e \x80"}, {"LINK", "example.org/x"}}, true,
+                    windows1252),
+              "Title: Caf\u00e9 caf\u0301e \u20ac\nOnline: http://example.org/x\n");
     EXPECT_EQ(build(definitions, {{"TITLE", "Caf\u00e9"}}), "Title: Caf\u00e9\n");
 }
 
@@ -118,7 +127,8 @@ TEST(SutrsWrapText, TidiesAndWrapsTheCurrentLine) {
         {"a continued line is joined", "", "Title: Dune\n a novel", "Title: Dune a novel\n"},
         {"long runs are cut every 79 characters", "", "Label: " + x200,
          "Label:\n" + x200.substr(0, 79) + "\n" + x200.substr(79, 79) + "\n" + x200.substr(158) + "\n"},
-        {"characters, not octets, are counted", "", e100, e100.substr(0, 158) + "\n" + e100.substr(158) + "\n"},
+        {"characters, not octets, are counted", "", e100,
+         e100.substr(0, 158) + "\n" + e100.substr(158) + "\n"},
     };
     for (const Case& c : cases) {
         std::string text = c.before + c.line;
@@ -167,7 +177,8 @@ TEST_F(SutrsRecord, ShippedDefinitions) {
                                                {"AUTHOR", "Smith, Ann", 1},
                                                {"AUTHOR", "Jones, Bo", 2}});
     const std::string body =
-        "Title: The \u00e9t\u00e9 book a story\nAuthor: Smith, Ann , Jones, Bo\nPublished: London Penguin 1999\n"
+        "Title: The \u00e9t\u00e9 book a story\nAuthor: Smith, Ann , Jones, Bo\nPublished: London Penguin "
+        "1999\n"
         "Category: CF\nStatus: AVAILABLE\nRecord: 7\n";
     std::string text;
     ASSERT_TRUE(BuildSutrsRecord(entry, text, session_));

@@ -58,7 +58,9 @@ class TextBuilderTest : public ScratchDirTest {
         ScratchDirTest::TearDown();
     }
 
-    void writeControl(const std::string& name, const std::string& content) { writeFile("control/" + name, content); }
+    void writeControl(const std::string& name, const std::string& content) {
+        writeFile("control/" + name, content);
+    }
     std::string logged() const { return out_.str(); }
 
     std::ostringstream out_;

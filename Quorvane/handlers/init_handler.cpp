@@ -1,0 +1,79 @@
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "Quorvane/handlers/request_handlers.h"
+#include "Quorvane/log/operations_log.h"
+#include "Quorvane/response/counted_texts.h"
+#include "Quorvane/session/authentication.h"
+#include "Quorvane/session/session_lock.h"
+#include "Quorvane/session/session_table.h"
+#include "toolkit/api/kiv_free.h"
+#include "toolkit/session/response_services.h"
+
+namespace {
+
+std::string textOrNull(const std::optional<std::string>& text) {
+    return text ? *text : std::string("NULL");
+}
+
+void logInitRequest(KivAssocId assocId, const KivInitializeReq& request) {
+    LogMessage("Received InitRequest PDU : Association " + std::to_string(assocId));
+    LogMessage("psReferenceId: " + PrintOctetsText(request.psReferenceId.get()));
+    LogMessage("pcProtocolVersion: " + textOrNull(request.pcProtocolVersion));
+}
+
+// The client's sizes lower the session's; the server never offers more than it is configured for.
+void logAndLowerMessageSizes(const KivInitializeReq& request, SessionRecord& session) {
+    LogMessage("ulPreferredMessageSize: " + std::to_string(request.ulPreferredMessageSize));
+    if (request.ulPreferredMessageSize < session.preferredMessageSize)
+        session.preferredMessageSize = request.ulPreferredMessageSize;
+    LogMessage("ulMaxmiumMessageSize: " + std::to_string(request.ulMaxmiumMessageSize));
+    if (request.ulMaxmiumMessageSize < session.maximumMessageSize)
+        session.maximumMessageSize = request.ulMaxmiumMessageSize;
+}
+
+void logImplementation(const KivInitializeReq& request) {
+    LogMessage("psImplementationId: " + PrintCountedText(request.psImplementationId.get()));
+    LogMessage("psImplementationName: " + PrintCountedText(request.psImplementationName.get()));
+    LogMessage("psImplementationVersion: " + PrintCountedText(request.psImplementationVersion.get()));
+}
+
+void SendInitResponse(KivAssocId assocId, const SessionRecord& session, const KivOctets* referenceId,
+                      int result) {
+    auto* response = new KivInitializeRsp{};
+    response->psReferenceId = CopyReferenceId(referenceId);
+    response->pcProtocolVersion = session.protocolVersion;
+    response->pcOptions = session.options;
+    response->ulPreferredMessageSize = session.preferredMessageSize;
+    response->ulMaxmiumMessageSize = session.maximumMessageSize;
+    response->fResult = result == 1 ? 1 : 0;
+    response->psImplementationId = NewInternationalString(session.implementationId);
+    response->psImplementationName = NewInternationalString(session.implementationName);
+    response->psImplementationVersion = NewInternationalString(session.implementationVersion);
+
+    SIError* error = nullptr;
+    const bool sent = KIVInitializeResponse(assocId, response, &error) == SI_OK;
+    SIFreeError(&error);
+    LogMessage((sent ? "Sent Initialize Response PDU : Association "
+                     : "Error in sending Initialize Response PDU : Association ") +
+               std::to_string(assocId));
+    KivFreeInitializeRsp(&response);
+}
+
+}  // namespace
+
+void HandleInitRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
+    if (LockSession(assocId) == 0) return;
+    const std::shared_ptr<SessionRecord> session = FindSession(assocId);
+    const KivInitializeReq* request = pdu.uPdu.psInitializeReq.get();
+    if (session != nullptr && request != nullptr) {
+        logInitRequest(assocId, *request);
+        session->clientProtocolVersion = request->pcProtocolVersion;
+        LogMessage("pcOptions: " + textOrNull(request->pcOptions));
+        logAndLowerMessageSizes(*request, *session);
+        logImplementation(*request);
+        SendInitResponse(assocId, *session, request->psReferenceId.get(), Authenticate(*request));
+    }
+    UnlockSession(assocId);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The request handlers that the association manager's workers run, one per received request type. Each
+// handler takes the association's session (LockSession) before it touches it and gives it back before it
+// returns; when the association has no session it does nothing. The received APDU stays the caller's.
+//
+//   HandleInitRequest, HandleCloseRequest, LogCloseResponse   init_handler.cpp, close_handler.cpp
+//   HandleSearchRequest, HandlePresentRequest, HandleScanRequest   the search, present and scan handlers
+
+#include "toolkit/api/kiv_owning.h"
+#include "toolkit/api/kiv_target_pdu.h"
+
+// InitializeRequest (type 0): logs the request, lowers the session's message sizes to the client's,
+// checks the user-id and password, and answers with an Init response that accepts or refuses.
+void HandleInitRequest(KivAssocId assocId, const KivTargetPdu& pdu);
+// SearchRequest (type 1).
+void HandleSearchRequest(KivAssocId assocId, const KivTargetPdu& pdu);
+// PresentRequest (type 2).
+void HandlePresentRequest(KivAssocId assocId, const KivTargetPdu& pdu);
+// ScanRequest (type 4).
+void HandleScanRequest(KivAssocId assocId, const KivTargetPdu& pdu);
+// Close request (type 8): logs it and answers with a Close of reason CR_Finished. The association stays.
+void HandleCloseRequest(KivAssocId assocId, const KivTargetPdu& pdu);
+// Close response (type 9): logs it; nothing is sent.
+void LogCloseResponse(KivAssocId assocId, const KivTargetPdu& pdu);

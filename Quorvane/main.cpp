@@ -1,0 +1,33 @@
+// quorvane: the Z39.50 server.
+//   quorvane [--config DIR]
+// reads Quorvane.INI from DIR (by default the directory of the executable) and serves until the console's
+// exit command, SIGTERM or SIGINT.
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "Quorvane/platform/program_dir.h"
+#include "Quorvane/shell/server_app.h"
+
+namespace {
+
+int usage() {
+    std::cerr << "usage: quorvane [--config DIR]\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--config" && i + 1 < argc) {
+            platform::setProgramDir(argv[++i]);
+        } else if (argument.rfind("--config=", 0) == 0) {
+            platform::setProgramDir(std::string(argument.substr(9)));
+        } else {
+            return usage();
+        }
+    }
+    return RunServer();
+}

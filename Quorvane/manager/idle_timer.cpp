@@ -1,0 +1,17 @@
+#include "Quorvane/config/ini_readers.h"
+#include "Quorvane/manager/association_manager.h"
+#include "Quorvane/manager/association_slots.h"
+#include "Quorvane/session/session_lock.h"
+#include "Quorvane/session/session_table.h"
+
+void IdleTimerProc(ConnectionHost& host) {
+    const int timeOut = GetIniInt("Start", "ulTimeOut");
+    for (KivAssocId assocId : SlotAssociations()) {
+        const std::shared_ptr<SessionRecord> session = FindSession(assocId);
+        if (session == nullptr) continue;
+        const std::int32_t idle = CountIdleMinute(*session);
+        if (idle < 0 || idle < timeOut) continue;
+        AssociationExit(assocId);
+        TimeoutClose(assocId, host);
+    }
+}
