@@ -42,7 +42,7 @@ enum KivASN1Type : int32_t {
 
 struct KivGenericRecord;
 
-// Holds the content that eASN1Type names; a content of a type without a member here arrives as raw content (8).
+// Holds the content that eASN1Type names; content of a type without a member here arrives raw (type 8).
 struct KivSingleASN1Type {
     int32_t eASN1Type{};
     struct {

@@ -104,14 +104,6 @@ TEST_F(Assembly, AppendingSubfields) {
         {"", "B", "a", "123", true,
          "12\x1F"
          "aB"},
-        {"",
-         "a\x1E"
-         "b\x1D"
-         "c\x1F"
-         "d",
-         none, none, true,
-         "abc\x1F"
-         "d"},  // terminators never in data
         {"", "caf<d:aa>e \x80", none, none, true,
          "caf\xCC\x81"
          "e \xE2\x82\xAC"},
@@ -143,6 +135,17 @@ TEST_F(Assembly, AppendingSubfields) {
               "10\x1F"
               "ani\xC3\x83\xC2\xB1"
               "a");
+}
+
+TEST_F(Assembly, TerminatorsInAFieldAreDropped) {
+    // A database value (or code, or indicator) holding terminators cannot break the record's structure.
+    EXPECT_EQ(fieldsOf(assembleFields({{"500",
+                                        "1\x1E"
+                                        "0\x1F"
+                                        "aA\x1D"
+                                        "B"},
+                                       {"501", "\x1E\x1D"}})),
+              (std::vector<std::string>{"500 10$aAB"}));
 }
 
 TEST_F(Assembly, IndicatorTextAndTags) {

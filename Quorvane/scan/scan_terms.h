@@ -1,0 +1,48 @@
+#pragma once
+// Collecting the index terms of a Scan: the statement of the scan mapping is run over a window of terms
+// (scan_window.h) that is widened until it holds enough terms on both sides of the scanned term, and the
+// list is cut to the number of terms asked for.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Quorvane/session/session_record.h"
+
+// A request for more terms than this is served with this many.
+inline constexpr std::uint32_t kMaxScanTerms = 1000;
+// Statements run for one Scan before it is given up with condition 240.
+inline constexpr int kMaxScanRounds = 700;
+
+inline constexpr std::int32_t kConditionScanResourcesExhausted = 240;
+
+// One row of a scan statement.
+struct ScanTerm {
+    std::uint32_t hits = 0;   // the hits column read as a decimal (0 when it is none)
+    std::string term;         // the term column
+    std::string displayTerm;  // the return-term column
+};
+
+struct ScanTermList {
+    std::vector<ScanTerm> terms;
+    // Where the scanned term stands in the list, counting from 1: 0 just before the first term, one
+    // beyond the last just after it.
+    std::uint32_t positionOfTerm = 0;
+};
+
+// The terms around the scanned term (upper case) from the session's current scan definition: the mapping
+// of the use value, its statement run over the window on the session's catalogue connection (the bounds'
+// quotes doubled). A round that finds no term widens both sides; otherwise the position p of the first
+// term not smaller than the scanned one decides: fewer than count - preferredPosition terms after it widen
+// the high side, p below preferredPosition widens the low side, and a side that is open already cannot
+// widen. When no side widens the list is final: it starts at p - preferredPosition + 1 (at least 1). A
+// window whose terms all lie below the scanned term gives its last count terms. count is served up to
+// kMaxScanTerms, preferredPosition up to count + 1. The window's terms and the chosen range are appended to
+// diaginfo.txt.
+//
+// Nothing, with the condition, on failure: 114 when no mapping has the use value; the database layer's
+// pending diagnostic (2, 109, 235; then cleared) when a statement fails; 240 after kMaxScanRounds rounds.
+std::optional<ScanTermList> CollectScanTerms(SessionRecord& session, std::int32_t useValue,
+                                             const std::string& term, std::uint32_t count,
+                                             std::uint32_t preferredPosition, std::int32_t& condition);

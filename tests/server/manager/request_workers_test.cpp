@@ -1,0 +1,78 @@
+#include "Quorvane/manager/request_workers.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+constexpr auto kDeadline = std::chrono::seconds(20);
+
+TEST(RequestWorkers, RequestsOfOneAssociationRunOneAfterAnotherInOrder) {
+    RequestWorkers workers;
+    std::mutex mutex;
+    std::vector<int> order;
+    std::atomic<int> running{0};
+    std::atomic<bool> overlapped{false};
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(workers.submit(5, [&, i] {
+            if (++running > 1) overlapped = true;
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                order.push_back(i);
+            }
+            --running;
+        }));
+    }
+    workers.waitIdle();
+    EXPECT_FALSE(overlapped);
+    std::vector<int> expected(20);
+    for (int i = 0; i < 20; ++i) expected[static_cast<std::size_t>(i)] = i;
+    EXPECT_EQ(order, expected);
+    EXPECT_FALSE(workers.active(5));
+}
+
+TEST(RequestWorkers, RequestsOfDifferentAssociationsRunAtTheSameTime) {
+    RequestWorkers workers;
+    std::promise<void> secondRan;
+    std::future<void> secondRanFuture = secondRan.get_future();
+    std::atomic<bool> firstSawSecond{false};
+    // The first request can only finish in time when the second runs while it waits.
+    ASSERT_TRUE(workers.submit(1, [&] {
+        firstSawSecond = secondRanFuture.wait_for(kDeadline) == std::future_status::ready;
+    }));
+    ASSERT_TRUE(workers.submit(2, [&] { secondRan.set_value(); }));
+    workers.waitIdle();
+    EXPECT_TRUE(firstSawSecond);
+}
+
+TEST(RequestWorkers, AnAssociationMayHaveOnlySoManyRequestsWaiting) {
+    RequestWorkers workers;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    std::promise<void> started;
+    ASSERT_TRUE(workers.submit(3, [&started, released] {
+        started.set_value();
+        released.wait_for(kDeadline);
+    }));
+    ASSERT_EQ(started.get_future().wait_for(kDeadline), std::future_status::ready);
+    std::atomic<int> ran{0};
+    for (std::size_t i = 0; i < RequestWorkers::kMaxWaiting; ++i) {
+        ASSERT_TRUE(workers.submit(3, [&ran] { ++ran; })) << i;
+    }
+    EXPECT_FALSE(workers.submit(3, [&ran] { ++ran; }));
+    EXPECT_TRUE(workers.submit(4, [&ran] { ++ran; })) << "other associations are not held up";
+    EXPECT_TRUE(workers.active(3));
+
+    release.set_value();
+    workers.waitIdle();
+    EXPECT_EQ(ran, static_cast<int>(RequestWorkers::kMaxWaiting) + 1);
+    EXPECT_FALSE(workers.active(3));
+    EXPECT_TRUE(workers.submit(3, [&ran] { ++ran; })) << "a new worker starts after the last one ended";
+}
+
+}  // namespace
