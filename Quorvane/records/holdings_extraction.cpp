@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "Quorvane/records/marc_directory.h"
 #include "Quorvane/records/marc_record_assembly.h"
@@ -33,6 +31,10 @@ HoldingsSubfields subfieldsOf(std::string_view field) {
     return subfields;
 }
 
+std::optional<std::string_view> subfield(const HoldingsSubfields& subfields, char code) {
+    return subfields[kCodes.find(code)];
+}
+
 std::unique_ptr<KivInternationalString> text(std::optional<std::string_view> value) {
     if (!value) return nullptr;
     return std::make_unique<KivInternationalString>(KivInternationalString{std::string(*value)});
@@ -43,7 +45,7 @@ bool beginsWith(std::optional<std::string_view> value, char c) {
 }
 
 KivCircRecord circulationOf(const HoldingsSubfields& s) {
-    const auto at = [&](char code) { return s[kCodes.find(code)]; };
+    const auto at = [&](char code) { return subfield(s, code); };
     KivCircRecord circulation;
     circulation.fAvailableNow =
         beginsWith(at('g'), 'N') && beginsWith(at('j'), 'N') && beginsWith(at('i'), 'Y');
@@ -61,7 +63,7 @@ KivCircRecord circulationOf(const HoldingsSubfields& s) {
 
 std::unique_ptr<KivHoldingsRecord> holdingsOf(std::string_view field) {
     HoldingsSubfields s = subfieldsOf(field);
-    const auto at = [&](char code) { return s[kCodes.find(code)]; };
+    const auto at = [&](char code) { return subfield(s, code); };
     auto holdings = std::make_unique<KivHoldingsRecord>();
     holdings->eHoldingsRecType = HRT_HoldingsAndCirc;
     KivHoldingsAndCirc& data = holdings->uMarcOrHoldAndCirc.sHoldingsAndCirc;
@@ -74,12 +76,6 @@ std::unique_ptr<KivHoldingsRecord> holdingsOf(std::string_view field) {
         data.ppsCircRecord.append(std::make_unique<KivCircRecord>(circulationOf(s)));
     }
     return holdings;
-}
-
-std::string fiveDigits(std::size_t value) {
-    char digits[24];
-    std::snprintf(digits, sizeof digits, "%05ld", static_cast<long>(value));
-    return digits;
 }
 
 }  // namespace
@@ -97,17 +93,14 @@ KivArray<KivHoldingsRecord> ExtractHoldings(std::string& record) {
             holdings.append(holdingsOf(field.substr(0, field.size() - 1)));
             continue;
         }
-        char entryText[16];
-        std::snprintf(entryText, sizeof entryText, "%.3s%.4zu%.5zu", entry.tag.data(), entry.length,
-                      data.size());
-        directory += entryText;
+        directory += std::string(entry.tag) + MarcNumber(entry.length, 4) + MarcNumber(data.size(), 5);
         data += field;
     }
     if (!holdings) return holdings;
     const std::size_t baseAddress = kMarcLeaderLength + directory.size() + 1;
-    std::string rewritten = fiveDigits(baseAddress + data.size() + 1);
+    std::string rewritten = MarcNumber(baseAddress + data.size() + 1, 5);
     rewritten += record.substr(5, 7);
-    rewritten += fiveDigits(baseAddress);
+    rewritten += MarcNumber(baseAddress, 5);
     rewritten += record.substr(17, 7);
     rewritten += directory;
     rewritten += kMarcFieldTerminator;

@@ -26,12 +26,6 @@ std::size_t cutLength(std::string_view text, std::size_t limit) {
     return length;
 }
 
-std::string digits(std::size_t value, int width) {
-    char text[24];
-    std::snprintf(text, sizeof text, "%.*zu", width, value);
-    return text;
-}
-
 std::string fittedToThree(std::string_view letters) {
     std::string fitted(letters.substr(0, 3));
     fitted.resize(3, ' ');
@@ -39,6 +33,12 @@ std::string fittedToThree(std::string_view letters) {
 }
 
 }  // namespace
+
+std::string MarcNumber(std::size_t value, int width) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%.*zu", width, value);
+    return text;
+}
 
 std::optional<std::string> MarcTag(std::string_view text) {
     if (text.empty() || text.size() > 3) return std::nullopt;
@@ -54,7 +54,7 @@ void AddMarcField(MarcRecordParts& parts, std::string& fieldText, std::string_vi
         fieldText.resize(cutLength(fieldText, kMarcFieldLimit - 1));
     }
     fieldText += kMarcFieldTerminator;
-    parts.directory += std::string(tag) + digits(fieldText.size(), 4) + digits(parts.data.size(), 5);
+    parts.directory += std::string(tag) + MarcNumber(fieldText.size(), 4) + MarcNumber(parts.data.size(), 5);
     parts.data += fieldText;
     fieldText.clear();
 }
@@ -94,15 +94,15 @@ std::optional<std::string> AssembleMarcRecord(const MarcRecordParts& parts, std:
         return std::nullopt;
     }
     const std::size_t baseAddress = kMarcLeaderLength + parts.directory.size() + 1;
-    std::string record = digits(length, 5);
+    std::string record = MarcNumber(length, 5);
     if (storedLeader && storedLeader->size() == kMarcLeaderLength) {
         record += storedLeader->substr(5, 7);
-        record += digits(baseAddress, 5);
+        record += MarcNumber(baseAddress, 5);
         record += storedLeader->substr(17, 7);
     } else {
         record += fittedToThree(typeLetters);
         record += "  22";
-        record += digits(baseAddress, 5);
+        record += MarcNumber(baseAddress, 5);
         record += "   4500";
     }
     record[9] = 'a';

@@ -33,6 +33,9 @@ struct MarcRecordParts {
     std::string directory;
 };
 
+// The value in decimal, with leading zeros up to the width.
+std::string MarcNumber(std::size_t value, int width);
+
 // The three-character tag of a tag text: one character gets "00" in front, two get "0"; none for an
 // empty text or one of more than three characters.
 std::optional<std::string> MarcTag(std::string_view text);

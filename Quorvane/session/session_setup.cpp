@@ -5,6 +5,9 @@
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/config/config_problems.h"
 #include "Quorvane/config/ini_readers.h"
+#include "Quorvane/platform/program_dir.h"
+#include "Quorvane/scan/scan_definitions_reader.h"
+#include "Quorvane/search/search_definitions_reader.h"
 #include "Quorvane/session/session_lock.h"
 #include "Quorvane/session/session_table.h"
 #include "Quorvane/session/session_tracing.h"
@@ -36,6 +39,9 @@ bool SessionSetUp(KivAssocId assocId, int socket) {
     ConfigProblemWatch watch;
     LoadInitResponseSettings(*record);
     record->socket = socket;
+    record->searchDefinitions.reset(
+        LoadSearchDefinitions(platform::joinPath(record->controlFilesDir, kSearchFileName)));
+    record->scanDefinitions.reset(LoadScanDefinitions(record->controlFilesDir));
     SetUpTracing(assocId, *record);
     if (watch.found()) setConfigError();
 

@@ -1,5 +1,7 @@
 #include "Quorvane/shell/server_document.h"
 
+#include <sys/socket.h>
+
 #include <array>
 #include <ctime>
 #include <limits>
@@ -56,7 +58,10 @@ void ServerDocument::startListening(unsigned port) {
         appendTraceLine(formatMessage(kCreatePortFailedFormat, static_cast<int>(port)));
         return;
     }
-    platform::ListenOutcome outcome = platform::ListeningSocket::open(static_cast<std::uint16_t>(port));
+    // The platform's largest backlog, as 5 was on the original platform: bursts of connections wait in
+    // the queue instead of being retried by their clients a second later.
+    platform::ListenOutcome outcome =
+        platform::ListeningSocket::open(static_cast<std::uint16_t>(port), "0.0.0.0", SOMAXCONN);
     if (outcome.failure == platform::ListenFailure::Create) {
         appendTraceLine(formatMessage(kCreatePortFailedFormat, static_cast<int>(port)));
         return;

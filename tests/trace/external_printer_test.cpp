@@ -120,7 +120,7 @@ TEST(TraceExternalPrinter, CarriedCoreRecordsMatchGolden) {
                                  taskPackageExternal(), updateRequestExternal()}) {
         all += printExternal(*external);
     }
-    EXPECT_EQ(all, trace_test::readFile("golden/carried_records.txt"));
+    EXPECT_EQ(all, trace_test::readFile(QUORVANE_TEST_SOURCE_DIR "/golden/carried_records.txt"));
 }
 
 TEST(TraceExternalPrinter, OpacUnderEitherArcPrintsAlike) {

@@ -59,7 +59,7 @@ TEST(GenericRecordPrinter, EveryFieldAsTheGoldenTrace) {
     addOddValues(record);
     const auto external = grsExternal(std::move(record));
     EXPECT_EQ(printed([&](std::FILE* f) { KivPrintExternal(f, external.get()); }),
-              readFile("golden/generic_record.txt"));
+              readFile(QUORVANE_TEST_SOURCE_DIR "/golden/generic_record.txt"));
 }
 
 TEST(GenericRecordPrinter, BothIdentifiersSelectThePrinter) {

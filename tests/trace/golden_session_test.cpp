@@ -20,7 +20,7 @@ using trace_test::readFile;
 using trace_test::text;
 
 std::string golden(const char* name) {
-    return readFile(std::string("golden/") + name);
+    return readFile(std::string(QUORVANE_TEST_SOURCE_DIR "/golden/") + name);
 }
 
 std::unique_ptr<KivRpnStructure> termNode(int32_t termType, const char* term,

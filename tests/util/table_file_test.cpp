@@ -99,11 +99,11 @@ TEST(TblReadRecord, ControlFileWithCommentsAndWordTraps) {
         "w[note /*kept*/]",    // inside a word a comment is text
         "w[multi] i[1] r[2]",
     };
-    EXPECT_EQ(readRecords("fixtures/word_traps.tblx"), expected);
+    EXPECT_EQ(readRecords(QUORVANE_TEST_SOURCE_DIR "/fixtures/word_traps.tblx"), expected);
 }
 
 TEST(TblReadRecord, MalformedRecordStopsTheRead) {
-    EXPECT_EQ(readRecords("fixtures/malformed_record.tblx"), std::vector<std::string>{"w[first] i[1]"});
+    EXPECT_EQ(readRecords(QUORVANE_TEST_SOURCE_DIR "/fixtures/malformed_record.tblx"), std::vector<std::string>{"w[first] i[1]"});
 }
 
 TEST(TblReadRecord, RecordGrammarAndTokens) {
@@ -182,7 +182,7 @@ TEST(TblGetField, GivesEachValueOnceAndANewRecordDropsTheRest) {
 
 TEST(TblOpen, MissingFileGivesNullAndABadModeIsFatal) {
     EXPECT_EQ(TblOpen(tempPath("missing/none.tblx").c_str(), TblRead), nullptr);
-    ChildResult result = runInChild([] { TblOpen("fixtures/word_traps.tblx", 3); });
+    ChildResult result = runInChild([] { TblOpen(QUORVANE_TEST_SOURCE_DIR "/fixtures/word_traps.tblx", 3); });
     EXPECT_EQ(result.exitCode, 255);
     EXPECT_EQ(result.output, "\aTBL:Invalid mode");
 }

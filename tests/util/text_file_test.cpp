@@ -12,7 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kCatalogue = "fixtures/str_files/catalogue.txt";
+const std::string kCatalogue = QUORVANE_TEST_SOURCE_DIR "/fixtures/str_files/catalogue.txt";
 
 class TextFile : public testing::Test {
   protected:
@@ -39,7 +39,7 @@ class TextFile : public testing::Test {
 
 TEST_F(TextFile, ReadFileStoresNulOctetsAsBlanks) {
     std::string out;
-    EXPECT_EQ(StrReadFile("fixtures/str_files/nul_octets.txt", out), 1);
+    EXPECT_EQ(StrReadFile(QUORVANE_TEST_SOURCE_DIR "/fixtures/str_files/nul_octets.txt", out), 1);
     EXPECT_EQ(out, "ab cd\nline two\n");
 }
 

@@ -9,10 +9,10 @@
 #include "toolkit/session/si_error.h"
 
 struct SIResponseSteps {
-    const char* name;                                 // the call's name in the entry and exit lines
-    std::function<int(SIError**)> check;              // 1 after reporting the record's first fault
-    std::function<int()> event;                       // the target event, asked only of a valid record
-    std::function<void()> trace;                      // the record's PDU block
+    const char* name;                     // the call's name in the entry and exit lines
+    std::function<int(SIError**)> check;  // 1 after reporting the record's first fault
+    std::function<int()> event;           // the target event: asked of a valid record, then applied
+    std::function<void()> trace;          // the record's PDU block
     std::function<void(codec::z3950::PDU*)> toCodec;  // the APDU's choice and a new alternative
 };
 

@@ -19,17 +19,17 @@
 #include "Quorvane/session/session_record.h"
 #include "tests/server/common/scratch_dir.h"
 
-struct FieldSpec {
+struct FieldCell {
     std::string column;
     std::optional<std::string> value;
     std::int32_t row = 1;
 };
 
-inline PresentCacheEntry entryOf(std::initializer_list<FieldSpec> specs) {
+inline PresentCacheEntry entryOf(std::initializer_list<FieldCell> cells) {
     PresentCacheEntry entry;
     entry.fields.reset(CreateFieldList());
-    for (const FieldSpec& spec : specs)
-        AppendRecordField(entry.fields.get(), spec.column, spec.value, spec.row);
+    for (const FieldCell& cell : cells)
+        AppendRecordField(entry.fields.get(), cell.column, cell.value, cell.row);
     return entry;
 }
 
