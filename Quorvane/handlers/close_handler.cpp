@@ -13,9 +13,9 @@ namespace {
 
 // The names of eCloseReason -1 (CR_Invalid) to 9; any other value has none.
 constexpr std::array<std::string_view, 11> kCloseReasonNames = {
-    "CR_Invalid",   "CR_Finished",          "CR_ShutDown",      "CR_SystemProblem",
-    "CR_CostLimit", "CR_Resources",         "CR_SecurityViolation", "CR_ProtocolError",
-    "CR_LackOfActivity", "CR_PeerAbort",    "CR_Unspecified",
+    "CR_Invalid",        "CR_Finished",  "CR_ShutDown",          "CR_SystemProblem",
+    "CR_CostLimit",      "CR_Resources", "CR_SecurityViolation", "CR_ProtocolError",
+    "CR_LackOfActivity", "CR_PeerAbort", "CR_Unspecified",
 };
 
 std::string_view closeReasonName(std::int32_t reason) {
@@ -41,7 +41,8 @@ void SendCloseResponse(KivAssocId assocId, const KivOctets* referenceId) {
     SIError* error = nullptr;
     const bool sent = KIVCloseResponse(assocId, response, &error) == SI_OK;
     SIFreeError(&error);
-    LogMessage((sent ? "Sent Close Response PDU : Association " : "Error in sending Close Response PDU : Association ") +
+    LogMessage((sent ? "Sent Close Response PDU : Association "
+                     : "Error in sending Close Response PDU : Association ") +
                std::to_string(assocId));
     KivFreeClose(&response);
 }

@@ -39,9 +39,12 @@ void DispatchPdu(KivAssocId assocId, const std::uint8_t* octets, std::size_t len
 // Closes the association's connection, and when it was listed logs "Forced connection close because PDU
 // received not allowed. Connections left = %5d" and ends the association.
 void ForcedClose(KivAssocId assocId, ConnectionHost& host);
-// Releases the association's session (once its request has finished, when one runs) and the toolkit's
-// association; answers the toolkit's result.
+// Releases the association's session and then the toolkit's association; while a request holds the
+// session both wait until it has finished. Answers the toolkit's result (SI_OK when the release waits).
 int AssociationExit(KivAssocId assocId);
+// The session table's freed hook (installed by the first SlotTake): frees the association's slot and
+// forgets the toolkit's association. Any thread.
+void AssociationSessionFreed(KivAssocId assocId);
 // Closes the connection of a timed-out association: "Forced connection close of association %d because of
 // timeout. Connections left = %5d".
 void TimeoutClose(KivAssocId assocId, ConnectionHost& host);

@@ -3,6 +3,7 @@
 #include <array>
 #include <mutex>
 
+#include "Quorvane/manager/association_manager.h"
 #include "Quorvane/session/session_table.h"
 
 namespace {
@@ -15,10 +16,6 @@ struct SlotTable {
 SlotTable& slotTable() {
     static SlotTable table;
     return table;
-}
-
-void freeSlotOfSession(KivAssocId assocId) {
-    SlotFree(assocId);
 }
 
 // Index of the id among slots 1 .. kAssociationSlots; 0 when absent. The table's mutex is held.
@@ -34,7 +31,7 @@ int find(const SlotTable& table, KivAssocId assocId) {
 int SlotTake(KivAssocId assocId) {
     // A slot lives as long as the association's session record: freeing the record frees the slot.
     static std::once_flag hookInstalled;
-    std::call_once(hookInstalled, [] { SetSessionFreedHook(freeSlotOfSession); });
+    std::call_once(hookInstalled, [] { SetSessionFreedHook(AssociationSessionFreed); });
 
     if (assocId == 0) return 0;
     SlotTable& table = slotTable();

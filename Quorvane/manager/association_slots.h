@@ -1,7 +1,8 @@
 #pragma once
 // The association table: kAssociationSlots slots, numbered from 1, each holding the id of one live
 // association or 0 when free. A slot is taken when an association is set up and freed when its session
-// record is freed. Safe from any thread.
+// record is freed (the first SlotTake installs AssociationSessionFreed as the session table's freed hook).
+// Safe from any thread.
 
 #include <vector>
 

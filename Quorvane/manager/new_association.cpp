@@ -40,8 +40,8 @@ NewAssociationResult NewAssociation(int socketHandle, KivAssocId connectionNumbe
     KivAssocId assocId = 0;
     std::string peerAddress;
     std::unique_ptr<KivProtocolAndSyntaxes> offered;
-    const SIResult registered =
-        KivReceiveAssociateRequestNT(connectionNumber, &assocId, CALL_BLOCKING, &peerAddress, &offered, &error);
+    const SIResult registered = KivReceiveAssociateRequestNT(connectionNumber, &assocId, CALL_BLOCKING,
+                                                             &peerAddress, &offered, &error);
     SIFreeError(&error);
     if (registered != SI_OK || assocId == 0) return {AssociationOutcome::NotRegistered, 0};
 
@@ -53,12 +53,14 @@ NewAssociationResult NewAssociation(int socketHandle, KivAssocId connectionNumbe
         return refuse(assocId);
     }
     if (configErrorIsSet()) {
-        // The session goes first, ending its trace while the toolkit still knows the association.
+        // The refusal closes the descriptor while the toolkit still knows the association; the session
+        // goes after it.
+        const NewAssociationResult refused = refuse(assocId);
         ReleaseSession(assocId);
-        return refuse(assocId);
+        return refused;
     }
     if (answerAssociation(assocId, Accepted) != SI_OK) {
-        AssociationExit(assocId);
+        ReleaseSession(assocId);
         return {AssociationOutcome::NotRegistered, 0};
     }
     return {AssociationOutcome::Accepted, assocId};

@@ -1,5 +1,6 @@
 #include "Quorvane/records/marc_row_mapping.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>

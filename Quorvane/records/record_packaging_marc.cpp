@@ -1,4 +1,5 @@
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Quorvane/records/holdings_extraction.h"

@@ -35,7 +35,8 @@ bool ScanDefinitionHoldsAttributeSet(const ScanDefinition& definition, std::stri
 }
 
 const ScanMapping* FindScanMapping(const ScanDefinition& definition, int32_t useValue) {
-    auto found = std::find_if(definition.mappings.begin(), definition.mappings.end(),
-                              [useValue](const ScanMapping& mapping) { return mapping.useValue == useValue; });
+    auto found =
+        std::find_if(definition.mappings.begin(), definition.mappings.end(),
+                     [useValue](const ScanMapping& mapping) { return mapping.useValue == useValue; });
     return found == definition.mappings.end() ? nullptr : &*found;
 }

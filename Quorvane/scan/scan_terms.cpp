@@ -41,7 +41,8 @@ std::optional<std::vector<ScanTerm>> runWindow(SessionRecord& session, const Sca
     terms.reserve(rows->size());
     for (const FetchedRow& row : *rows) {
         terms.push_back(ScanTerm{decimalValue(columnText(row, mapping.hitsColumn)),
-                                 columnText(row, mapping.termColumn), columnText(row, mapping.returnTermColumn)});
+                                 columnText(row, mapping.termColumn),
+                                 columnText(row, mapping.returnTermColumn)});
     }
     return terms;
 }
@@ -51,20 +52,29 @@ ScanTermList keepRange(std::vector<ScanTerm> terms, std::int64_t start, std::int
                        std::int64_t positionOfTerm) {
     DiagInfoBatch diagnostics;
     diagnostics.add("start " + std::to_string(start) + " : end " + std::to_string(end));
-    for (std::size_t i = 0; i < terms.size(); ++i) diagnostics.add(std::to_string(i + 1) + " : " + terms[i].term);
+    for (std::size_t i = 0; i < terms.size(); ++i)
+        diagnostics.add(std::to_string(i + 1) + " : " + terms[i].term);
 
     ScanTermList list;
     list.positionOfTerm = static_cast<std::uint32_t>(positionOfTerm);
     const auto total = static_cast<std::int64_t>(terms.size());
-    for (std::int64_t position = std::max<std::int64_t>(start, 1); position <= std::min(end, total); ++position) {
+    for (std::int64_t position = std::max<std::int64_t>(start, 1); position <= std::min(end, total);
+         ++position) {
         list.terms.push_back(std::move(terms[static_cast<std::size_t>(position - 1)]));
     }
     return list;
 }
 
-// The count terms from the one that puts the term at position p at the preferred position.
-ScanTermList keepAround(std::vector<ScanTerm> terms, std::int64_t p, std::int64_t count, std::int64_t preferred) {
-    const std::int64_t start = std::max<std::int64_t>(1, p - preferred + 1);
+// The position of the list's first term in the window when the term at position p is to stand at the
+// preferred position: at least 1.
+std::int64_t firstPosition(std::int64_t p, std::int64_t preferred) {
+    return std::max<std::int64_t>(1, p - preferred + 1);
+}
+
+// The count terms from firstPosition on.
+ScanTermList keepAround(std::vector<ScanTerm> terms, std::int64_t p, std::int64_t count,
+                        std::int64_t preferred) {
+    const std::int64_t start = firstPosition(p, preferred);
     return keepRange(std::move(terms), start, start + count - 1, p - start + 1);
 }
 
@@ -87,27 +97,31 @@ std::optional<ScanTermList> CollectScanTerms(SessionRecord& session, std::int32_
     for (int round = 0; round < kMaxScanRounds; ++round) {
         std::optional<std::vector<ScanTerm>> terms = runWindow(session, *mapping, window);
         if (!terms) {
-            condition = session.pendingDiagnostic != 0 ? session.pendingDiagnostic : kConditionTemporarySystemError;
+            condition =
+                session.pendingDiagnostic != 0 ? session.pendingDiagnostic : kConditionTemporarySystemError;
             session.pendingDiagnostic = 0;
             return std::nullopt;
         }
-        if (terms->empty()) {
-            if (window.openBelow() && window.openAbove()) return keepAround({}, 1, wanted, preferred);
-            window.widenDown();
-            window.widenUp();
-            continue;
-        }
         const auto total = static_cast<std::int64_t>(terms->size());
-        auto found = std::find_if(terms->begin(), terms->end(),
-                                  [&term](const ScanTerm& candidate) { return candidate.term.compare(term) >= 0; });
+        auto found = std::find_if(terms->begin(), terms->end(), [&term](const ScanTerm& candidate) {
+            return candidate.term.compare(term) >= 0;
+        });
+        bool widenHigh = false;
+        bool widenLow = false;
         if (found == terms->end()) {
-            const std::int64_t start = std::max<std::int64_t>(1, total - wanted + 1);
-            return keepRange(std::move(*terms), start, total, total - start + 2);
+            // No term at or after the scanned one: it lies beyond the index only once the high side is open.
+            widenHigh = !window.openAbove();
+            widenLow = total < wanted && !window.openBelow();
+            if (!widenHigh && !widenLow) {
+                const std::int64_t start = std::max<std::int64_t>(1, total - wanted + 1);
+                return keepRange(std::move(*terms), start, total, total - start + 2);
+            }
+        } else {
+            const std::int64_t p = found - terms->begin() + 1;
+            widenHigh = firstPosition(p, preferred) + wanted - 1 > total && !window.openAbove();
+            widenLow = p < preferred && !window.openBelow();
+            if (!widenHigh && !widenLow) return keepAround(std::move(*terms), p, wanted, preferred);
         }
-        const std::int64_t p = found - terms->begin() + 1;
-        const bool widenHigh = total - p < wanted - preferred && !window.openAbove();
-        const bool widenLow = p < preferred && !window.openBelow();
-        if (!widenHigh && !widenLow) return keepAround(std::move(*terms), p, wanted, preferred);
         if (widenHigh) window.widenUp();
         if (widenLow) window.widenDown();
     }

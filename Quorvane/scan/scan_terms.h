@@ -33,13 +33,14 @@ struct ScanTermList {
 
 // The terms around the scanned term (upper case) from the session's current scan definition: the mapping
 // of the use value, its statement run over the window on the session's catalogue connection (the bounds'
-// quotes doubled). A round that finds no term widens both sides; otherwise the position p of the first
-// term not smaller than the scanned one decides: fewer than count - preferredPosition terms after it widen
-// the high side, p below preferredPosition widens the low side, and a side that is open already cannot
-// widen. When no side widens the list is final: it starts at p - preferredPosition + 1 (at least 1). A
-// window whose terms all lie below the scanned term gives its last count terms. count is served up to
-// kMaxScanTerms, preferredPosition up to count + 1. The window's terms and the chosen range are appended to
-// diaginfo.txt.
+// quotes doubled), the window widened round by round until the list is settled. The position p of the
+// first term not smaller than the scanned one decides: the list is to start at p - preferredPosition + 1
+// (at least 1) and hold count terms; fewer terms up to its end widen the high side, p below
+// preferredPosition widens the low side. Without such a term the high side widens (the low side too while
+// the window holds fewer than count terms), and once the high side is open the scanned term lies beyond
+// the index: the list is the window's last count terms. A side that is open cannot widen, and when no side
+// widens the list is settled. count is served up to kMaxScanTerms, preferredPosition up to count + 1. The
+// window's terms and the chosen range are appended to diaginfo.txt.
 //
 // Nothing, with the condition, on failure: 114 when no mapping has the use value; the database layer's
 // pending diagnostic (2, 109, 235; then cleared) when a statement fails; 240 after kMaxScanRounds rounds.

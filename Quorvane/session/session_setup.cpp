@@ -6,6 +6,7 @@
 #include "Quorvane/config/config_problems.h"
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/platform/program_dir.h"
+#include "Quorvane/present/record_formats.h"
 #include "Quorvane/scan/scan_definitions_reader.h"
 #include "Quorvane/search/search_definitions_reader.h"
 #include "Quorvane/session/session_lock.h"
@@ -39,6 +40,7 @@ bool SessionSetUp(KivAssocId assocId, int socket) {
     ConfigProblemWatch watch;
     LoadInitResponseSettings(*record);
     record->socket = socket;
+    LoadPresentDefinitions(*record);
     record->searchDefinitions.reset(
         LoadSearchDefinitions(platform::joinPath(record->controlFilesDir, kSearchFileName)));
     record->scanDefinitions.reset(LoadScanDefinitions(record->controlFilesDir));

@@ -12,7 +12,8 @@ ApduAssembler::Step ApduAssembler::add(const std::uint8_t* octets, std::size_t c
         return Step::Refused;
     }
     std::int32_t missing = 0;
-    const int state = BerDirElementComplete(block_.data(), static_cast<std::int32_t>(block_.size()), &missing);
+    const int state =
+        BerDirElementComplete(block_.data(), static_cast<std::int32_t>(block_.size()), &missing);
     if (state == kBerElementComplete) return Step::Complete;
     if (state == kBerElementMalformed) return Step::Refused;
     const auto stillMissing = static_cast<std::size_t>(missing);

@@ -45,12 +45,12 @@ std::chrono::seconds idleTickPeriod() {
 int serve(platform::EventLoop& loop) {
     platform::TraceView view(std::cout);
     ServerDocument document(loop, view);
-    document.newDocument(kDefaultListenPort);
+    document.newDocument();
 
     std::optional<platform::Console> console;
     if (platform::consoleWanted(GetIniInt("Start", "ulWantWindow", 1))) {
         console.emplace(view, platform::ConsoleActions{
-                                  [&document](unsigned port) { document.newDocument(port); },
+                                  [&document](unsigned port) { document.newPort(port); },
                                   [&document] { return document.connectionCount(); },
                                   [&loop] { loop.stop(); },
                               });

@@ -19,8 +19,8 @@
 ServerDocument::ServerDocument(platform::EventLoop& loop, platform::TraceView& view)
     : loop_(loop),
       view_(view),
-      listenPort_(static_cast<unsigned>(
-          GetIniInt("Start", "ulPortNumber", static_cast<int>(kDefaultListenPort)))) {}
+      listenPort_(
+          static_cast<unsigned>(GetIniInt("Start", "ulPortNumber", static_cast<int>(kDefaultListenPort)))) {}
 
 ServerDocument::~ServerDocument() {
     deleteContents();
@@ -28,12 +28,12 @@ ServerDocument::~ServerDocument() {
     if (current_) setOperationsTraceView(nullptr);
 }
 
-void ServerDocument::newDocument(unsigned port) {
+void ServerDocument::newDocument() {
+    newPort(listenPort_);
+}
+
+void ServerDocument::newPort(unsigned port) {
     deleteContents();
-    if (firstDocument_) {
-        firstDocument_ = false;
-        port = listenPort_;
-    }
     startListening(port);
 }
 
@@ -58,8 +58,8 @@ void ServerDocument::startListening(unsigned port) {
         appendTraceLine(formatMessage(kCreatePortFailedFormat, static_cast<int>(port)));
         return;
     }
-    // The platform's largest backlog, as 5 was on the original platform: bursts of connections wait in
-    // the queue instead of being retried by their clients a second later.
+    // As long a backlog as the system allows: a burst of connections waits in the queue instead of being
+    // retried by its clients a second later.
     platform::ListenOutcome outcome =
         platform::ListeningSocket::open(static_cast<std::uint16_t>(port), "0.0.0.0", SOMAXCONN);
     if (outcome.failure == platform::ListenFailure::Create) {
@@ -75,10 +75,6 @@ void ServerDocument::startListening(unsigned port) {
     // The bound port: the one asked for, or the one the system chose for port 0.
     appendTraceLine(formatMessage(kListenPortSetFormat, static_cast<int>(listening_->port())));
     appendTraceLine(kListeningText);
-}
-
-std::uint16_t ServerDocument::listeningPort() const {
-    return listening_ != nullptr ? listening_->port() : 0;
 }
 
 void ServerDocument::appendTraceLine(std::string_view text) {
@@ -132,7 +128,8 @@ void ServerDocument::acceptConnection() {
 
 void ServerDocument::readPduOctets(const std::shared_ptr<ClientSocket>& client) {
     std::array<std::uint8_t, ApduAssembler::kMaxReadSize> buffer;
-    const platform::ReadResult read = client->connection->read(buffer.data(), client->assembler.nextReadSize());
+    const platform::ReadResult read =
+        client->connection->read(buffer.data(), client->assembler.nextReadSize());
     if (read.status == platform::ReadStatus::WouldBlock) return;
     if (read.status != platform::ReadStatus::Data) return closeConnection(client);
 

@@ -33,24 +33,22 @@ class ServerDocument : public ConnectionHost {
     ServerDocument(const ServerDocument&) = delete;
     ServerDocument& operator=(const ServerDocument&) = delete;
 
-    // The first time: listens on the configured port. Later (New Port): empties the document and listens on
-    // the port given.
-    void newDocument(unsigned port);
+    // Listens on the configured port.
+    void newDocument();
+    // New Port: empties the document and listens on the port.
+    void newPort(unsigned port);
     // Ends every association and shuts its connection down, and clears the kept trace.
     void deleteContents();
 
-    // Opens a new listening socket on the port; the outcome goes to the trace.
-    void startListening(unsigned port);
-    // The port being listened on; 0 when not listening.
-    std::uint16_t listeningPort() const;
     int connectionCount() const { return static_cast<int>(connections_.size()); }
-    // Appends one line to the operations trace.
-    void appendTraceLine(std::string_view text);
 
     int dropConnection(KivAssocId assocId) override;
     void makeCurrent() override;
 
   private:
+    // Opens a new listening socket on the port; the outcome goes to the trace.
+    void startListening(unsigned port);
+    void appendTraceLine(std::string_view text);
     void writeTraceBanner();
     void acceptConnection();
     void readPduOctets(const std::shared_ptr<ClientSocket>& client);
@@ -65,6 +63,5 @@ class ServerDocument : public ConnectionHost {
     std::list<std::shared_ptr<ClientSocket>> connections_;
     unsigned listenPort_;
     KivAssocId connectionCounter_ = 0;
-    bool firstDocument_ = true;
     bool current_ = false;
 };

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/api/carried_records_equality.h"
 #include "tests/api/kiv_codec_round_trip.h"
-#include "tests/api/kiv_equality.h"
 #include "tests/api/records_samples.h"
 #include "toolkit/api/kiv_convert_records.h"
 #include "toolkit/util/memory.h"

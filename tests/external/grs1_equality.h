@@ -1,174 +1,112 @@
 #pragma once
-// Deep equality of GRS-1 records and of every structure they hold, for round-trip tests: every member is
-// compared, unselected union members included (they must be absent on both sides), and an absent array
-// differs from an empty one. A nested EXTERNAL's single-ASN1-type content is compared when it is raw
-// content (type 8) or a GRS-1 record, by its type alone otherwise.
+// Deep equality of GRS-1 records and of every structure they hold, on the shared toolkit of
+// tests/api/kiv_equality.h. A term or element data may hold an EXTERNAL, whose content may be a GRS-1 record
+// again: that comparison is tests/api/carried_records_equality.h's, included at the end so that either header
+// brings both.
 
-#include <cstdint>
-#include <memory>
-#include <optional>
-#include <string>
-
+#include "tests/api/kiv_equality.h"
 #include "toolkit/api/kivproto.h"
 
-namespace grs1_test {
+// Declared ahead of the definitions below, which use one another; KivExternal's is defined with the carried
+// records.
+inline bool kivEqual(const KivTerm& a, const KivTerm& b);
+inline bool kivEqual(const KivVariantValue& a, const KivVariantValue& b);
+inline bool kivEqual(const KivTriples& a, const KivTriples& b);
+inline bool kivEqual(const KivVariant& a, const KivVariant& b);
+inline bool kivEqual(const KivSeriesOrder& a, const KivSeriesOrder& b);
+inline bool kivEqual(const KivUsageRight& a, const KivUsageRight& b);
+inline bool kivEqual(const KivHits& a, const KivHits& b);
+inline bool kivEqual(const KivTagPath& a, const KivTagPath& b);
+inline bool kivEqual(const KivMetaData& a, const KivMetaData& b);
+inline bool kivEqual(const KivElementDataG& a, const KivElementDataG& b);
+inline bool kivEqual(const KivTaggedElement& a, const KivTaggedElement& b);
+inline bool kivEqual(const KivGenericRecord& a, const KivGenericRecord& b);
+inline bool kivEqual(const KivExternal& a, const KivExternal& b);
 
-// Declared ahead of the templates below, which find the overloads by ordinary lookup only.
-inline bool same(const KivStringOrNumeric& a, const KivStringOrNumeric& b);
-inline bool same(const KivUnit& a, const KivUnit& b);
-inline bool same(const KivIntUnit& a, const KivIntUnit& b);
-inline bool same(const KivTerm& a, const KivTerm& b);
-inline bool same(const KivVariantValue& a, const KivVariantValue& b);
-inline bool same(const KivTriples& a, const KivTriples& b);
-inline bool same(const KivVariant& a, const KivVariant& b);
-inline bool same(const KivSeriesOrder& a, const KivSeriesOrder& b);
-inline bool same(const KivUsageRight& a, const KivUsageRight& b);
-inline bool same(const KivHits& a, const KivHits& b);
-inline bool same(const KivTagPath& a, const KivTagPath& b);
-inline bool same(const KivMetaData& a, const KivMetaData& b);
-inline bool same(const KivElementDataG& a, const KivElementDataG& b);
-inline bool same(const KivTaggedElement& a, const KivTaggedElement& b);
-inline bool same(const KivGenericRecord& a, const KivGenericRecord& b);
-inline bool same(const KivArbitrary& a, const KivArbitrary& b);
-inline bool same(const KivSingleASN1Type& a, const KivSingleASN1Type& b);
-inline bool same(const KivExternal& a, const KivExternal& b);
-
-inline bool same(uint32_t a, uint32_t b) {
-    return a == b;
-}
-inline bool same(const std::string& a, const std::string& b) {
-    return a == b;
-}
-inline bool same(const KivOctets& a, const KivOctets& b) {
-    return a.pcValue == b.pcValue;
-}
-inline bool same(const KivInternationalString& a, const KivInternationalString& b) {
-    return a.pcValue == b.pcValue;
-}
-
-template <typename T>
-inline bool same(const std::unique_ptr<T>& a, const std::unique_ptr<T>& b) {
-    return a && b ? same(*a, *b) : !a && !b;
-}
-
-template <typename T>
-inline bool same(const std::optional<T>& a, const std::optional<T>& b) {
-    return a && b ? same(*a, *b) : !a && !b;
-}
-
-template <typename T>
-inline bool same(const KivArray<T>& a, const KivArray<T>& b) {
-    if (a.present() != b.present() || a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (!same(*a[i], *b[i])) return false;
-    }
-    return true;
-}
-
-inline bool same(const KivStringOrNumeric& a, const KivStringOrNumeric& b) {
-    return a.eStringOrNumeric == b.eStringOrNumeric &&
-           same(a.uStringOrNumeric.psString, b.uStringOrNumeric.psString) &&
-           a.uStringOrNumeric.ulNumeric == b.uStringOrNumeric.ulNumeric;
-}
-
-inline bool same(const KivUnit& a, const KivUnit& b) {
-    return same(a.psUnitSystem, b.psUnitSystem) && same(a.psUnitType, b.psUnitType) &&
-           same(a.psUnit, b.psUnit) && same(a.pulScaleFactor, b.pulScaleFactor);
-}
-
-inline bool same(const KivIntUnit& a, const KivIntUnit& b) {
-    return a.ulValue == b.ulValue && same(a.sUnitUsed, b.sUnitUsed);
-}
-
-inline bool same(const KivTerm& a, const KivTerm& b) {
+inline bool kivEqual(const KivTerm& a, const KivTerm& b) {
     const auto& x = a.uTerm;
     const auto& y = b.uTerm;
-    return a.eTermType == b.eTermType && same(x.psGeneral, y.psGeneral) && x.ulInteger == y.ulInteger &&
-           same(x.psSimpleCharacter, y.psSimpleCharacter) &&
-           same(x.pcObjectIdentifier, y.pcObjectIdentifier) && same(x.pcDateTime, y.pcDateTime) &&
-           same(x.psExternal, y.psExternal) && same(x.psIntegerAndUnit, y.psIntegerAndUnit);
+    return a.eTermType == b.eTermType && kivEqual(x.psGeneral, y.psGeneral) && x.ulInteger == y.ulInteger &&
+           kivEqual(x.psSimpleCharacter, y.psSimpleCharacter) &&
+           kivEqual(x.pcObjectIdentifier, y.pcObjectIdentifier) && kivEqual(x.pcDateTime, y.pcDateTime) &&
+           kivEqual(x.psExternal, y.psExternal) && kivEqual(x.psIntegerAndUnit, y.psIntegerAndUnit);
 }
 
-inline bool same(const KivVariantValue& a, const KivVariantValue& b) {
+inline bool kivEqual(const KivVariantValue& a, const KivVariantValue& b) {
     const auto& x = a.uVariantValueType;
     const auto& y = b.uVariantValueType;
     return a.eVariantValueType == b.eVariantValueType && x.ulInt1 == y.ulInt1 &&
-           same(x.psInternationalString, y.psInternationalString) && same(x.psOcts, y.psOcts) &&
-           same(x.pcOid, y.pcOid) && x.fBool == y.fBool && same(x.psUnit, y.psUnit) &&
-           same(x.psValueAndUnit, y.psValueAndUnit);
+           kivEqual(x.psInternationalString, y.psInternationalString) && kivEqual(x.psOcts, y.psOcts) &&
+           kivEqual(x.pcOid, y.pcOid) && x.fBool == y.fBool && kivEqual(x.psUnit, y.psUnit) &&
+           kivEqual(x.psValueAndUnit, y.psValueAndUnit);
 }
 
-inline bool same(const KivTriples& a, const KivTriples& b) {
-    return same(a.pcVariantSetId, b.pcVariantSetId) && a.ulClass == b.ulClass && a.ulType == b.ulType &&
-           same(a.sValue, b.sValue);
+inline bool kivEqual(const KivTriples& a, const KivTriples& b) {
+    return kivEqual(a.pcVariantSetId, b.pcVariantSetId) && a.ulClass == b.ulClass && a.ulType == b.ulType &&
+           kivEqual(a.sValue, b.sValue);
 }
 
-inline bool same(const KivVariant& a, const KivVariant& b) {
-    return same(a.pcGlobalVariantSetId, b.pcGlobalVariantSetId) && same(a.ppsTriples, b.ppsTriples);
+inline bool kivEqual(const KivVariant& a, const KivVariant& b) {
+    return kivEqual(a.pcGlobalVariantSetId, b.pcGlobalVariantSetId) && kivEqual(a.ppsTriples, b.ppsTriples);
 }
 
-inline bool same(const KivSeriesOrder& a, const KivSeriesOrder& b) {
+inline bool kivEqual(const KivSeriesOrder& a, const KivSeriesOrder& b) {
     return a.fAscending == b.fAscending && a.ulOrder == b.ulOrder;
 }
 
-inline bool same(const KivUsageRight& a, const KivUsageRight& b) {
-    return a.eType == b.eType && same(a.psRestriction, b.psRestriction);
+inline bool kivEqual(const KivUsageRight& a, const KivUsageRight& b) {
+    return a.eType == b.eType && kivEqual(a.psRestriction, b.psRestriction);
 }
 
-inline bool same(const KivHits& a, const KivHits& b) {
-    return same(a.psSatisfier, b.psSatisfier) && same(a.psOffsetIntoElement, b.psOffsetIntoElement) &&
-           same(a.psLength, b.psLength) && same(a.pulHitRank, b.pulHitRank) &&
-           same(a.psTargetToken, b.psTargetToken);
+inline bool kivEqual(const KivHits& a, const KivHits& b) {
+    return kivEqual(a.psSatisfier, b.psSatisfier) && kivEqual(a.psOffsetIntoElement, b.psOffsetIntoElement) &&
+           kivEqual(a.psLength, b.psLength) && kivEqual(a.pulHitRank, b.pulHitRank) &&
+           kivEqual(a.psTargetToken, b.psTargetToken);
 }
 
-inline bool same(const KivTagPath& a, const KivTagPath& b) {
-    return same(a.pulTagType, b.pulTagType) && same(a.sTagValue, b.sTagValue) &&
-           same(a.pulTagOccurrence, b.pulTagOccurrence);
+inline bool kivEqual(const KivTagPath& a, const KivTagPath& b) {
+    return kivEqual(a.pulTagType, b.pulTagType) && kivEqual(a.sTagValue, b.sTagValue) &&
+           kivEqual(a.pulTagOccurrence, b.pulTagOccurrence);
 }
 
-inline bool same(const KivMetaData& a, const KivMetaData& b) {
-    return same(a.psSeriesOrder, b.psSeriesOrder) && same(a.psUsageRight, b.psUsageRight) &&
-           same(a.ppsHits, b.ppsHits) && same(a.psDisplayName, b.psDisplayName) &&
-           same(a.ppsSupportedVariants, b.ppsSupportedVariants) && same(a.psMessage, b.psMessage) &&
-           same(a.psElementDescriptor, b.psElementDescriptor) && same(a.ppsSurrogateFor, b.ppsSurrogateFor) &&
-           same(a.ppsSurrogateElement, b.ppsSurrogateElement) && same(a.psOther, b.psOther);
+inline bool kivEqual(const KivMetaData& a, const KivMetaData& b) {
+    return kivEqual(a.psSeriesOrder, b.psSeriesOrder) && kivEqual(a.psUsageRight, b.psUsageRight) &&
+           kivEqual(a.ppsHits, b.ppsHits) && kivEqual(a.psDisplayName, b.psDisplayName) &&
+           kivEqual(a.ppsSupportedVariants, b.ppsSupportedVariants) && kivEqual(a.psMessage, b.psMessage) &&
+           kivEqual(a.psElementDescriptor, b.psElementDescriptor) &&
+           kivEqual(a.ppsSurrogateFor, b.ppsSurrogateFor) &&
+           kivEqual(a.ppsSurrogateElement, b.ppsSurrogateElement) && kivEqual(a.psOther, b.psOther);
 }
 
-inline bool same(const KivElementDataG& a, const KivElementDataG& b) {
+inline bool kivEqual(const KivElementDataG& a, const KivElementDataG& b) {
     const auto& x = a.uElementDataG;
     const auto& y = b.uElementDataG;
-    return a.eElementDataGType == b.eElementDataGType && same(x.psOctets, y.psOctets) &&
-           x.ulNumeric == y.ulNumeric && same(x.pcDate, y.pcDate) && same(x.psExt, y.psExt) &&
-           same(x.psString, y.psString) && x.fTrueOrFalse == y.fTrueOrFalse && same(x.pcOid, y.pcOid) &&
-           same(x.psIntUnit, y.psIntUnit) && same(x.psDiagnostic, y.psDiagnostic) &&
-           same(x.ppsSubTree, y.ppsSubTree);
+    return a.eElementDataGType == b.eElementDataGType && kivEqual(x.psOctets, y.psOctets) &&
+           x.ulNumeric == y.ulNumeric && kivEqual(x.pcDate, y.pcDate) && kivEqual(x.psExt, y.psExt) &&
+           kivEqual(x.psString, y.psString) && x.fTrueOrFalse == y.fTrueOrFalse &&
+           kivEqual(x.pcOid, y.pcOid) && kivEqual(x.psIntUnit, y.psIntUnit) &&
+           kivEqual(x.psDiagnostic, y.psDiagnostic) && kivEqual(x.ppsSubTree, y.ppsSubTree);
 }
 
-inline bool same(const KivTaggedElement& a, const KivTaggedElement& b) {
-    return same(a.pulTagType, b.pulTagType) && same(a.sTagValue, b.sTagValue) &&
-           same(a.pulTagOccurrence, b.pulTagOccurrence) && same(a.sContent, b.sContent) &&
-           same(a.psMetaData, b.psMetaData) && same(a.psAppliedVariant, b.psAppliedVariant);
+inline bool kivEqual(const KivTaggedElement& a, const KivTaggedElement& b) {
+    return kivEqual(a.pulTagType, b.pulTagType) && kivEqual(a.sTagValue, b.sTagValue) &&
+           kivEqual(a.pulTagOccurrence, b.pulTagOccurrence) && kivEqual(a.sContent, b.sContent) &&
+           kivEqual(a.psMetaData, b.psMetaData) && kivEqual(a.psAppliedVariant, b.psAppliedVariant);
 }
 
-inline bool same(const KivGenericRecord& a, const KivGenericRecord& b) {
-    return same(a.ppsTaggedElement, b.ppsTaggedElement);
+inline bool kivEqual(const KivGenericRecord& a, const KivGenericRecord& b) {
+    return kivEqual(a.ppsTaggedElement, b.ppsTaggedElement);
 }
 
-inline bool same(const KivArbitrary& a, const KivArbitrary& b) {
-    return a.ulLength == b.ulLength && same(a.pcValue, b.pcValue);
-}
+namespace grs1_test {
 
-inline bool same(const KivSingleASN1Type& a, const KivSingleASN1Type& b) {
-    return a.eASN1Type == b.eASN1Type && same(a.uASN1.psUnknownType, b.uASN1.psUnknownType) &&
-           same(a.uASN1.psGenericRecord, b.uASN1.psGenericRecord);
-}
-
-inline bool same(const KivExternal& a, const KivExternal& b) {
-    const auto& x = a.uExternalValue;
-    const auto& y = b.uExternalValue;
-    return same(a.pcObjectIdentifier, b.pcObjectIdentifier) && a.eValueType == b.eValueType &&
-           same(x.psSingleASN1Type, y.psSingleASN1Type) && same(x.psOctetAligned, y.psOctetAligned) &&
-           same(x.psArbitrary, y.psArbitrary);
+// The name the GRS-1 round-trip tests compare with.
+template <typename T>
+bool same(const T& a, const T& b) {
+    return kivEqual(a, b);
 }
 
 }  // namespace grs1_test
+
+// Defines the EXTERNAL comparison declared above.
+#include "tests/api/carried_records_equality.h"

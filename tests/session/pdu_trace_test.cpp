@@ -226,4 +226,18 @@ TEST_F(PduTraceTest, AnUntracedAssociationPrintsNothing) {
     EXPECT_EQ(printedRecord, nullptr);
 }
 
+TEST_F(PduTraceTest, ANewLineGoesToTheFileGiven) {
+    FILE* file = openFile("lines.txt");
+    std::fputs("text", file);
+    EXPECT_TRUE(siTraceNewLine(file));
+    EXPECT_TRUE(siTraceNewLine(file));
+    std::fflush(file);
+    EXPECT_EQ(fileText("lines.txt"), "text\n\n");
+    EXPECT_FALSE(siTraceNewLine(nullptr));
+    FILE* readOnly = std::fopen("lines.txt", "r");
+    ASSERT_NE(readOnly, nullptr);
+    EXPECT_FALSE(siTraceNewLine(readOnly));
+    std::fclose(readOnly);
+}
+
 }  // namespace

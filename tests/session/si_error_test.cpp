@@ -1,6 +1,7 @@
 #include "toolkit/session/si_error.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -116,6 +117,25 @@ TEST_F(SIErrorTest, ReportWithoutOutPointerIsStillLogged) {
     SIReportError(0, SI_Interface_Error, 0, 103, "There is an error in the file", 0, Association_Closed,
                   nullptr);
     EXPECT_EQ(loggedDiagnostic(), "There is an error in the file");
+}
+
+TEST_F(SIErrorTest, MessagesAreAppendedVerbatimUnderTheirSender) {
+    SILogMessage("switched off");
+    EXPECT_FALSE(logExists());
+
+    const std::string earlier = "earlier contents that stay\n";
+    createLog(earlier);
+    SILogOriginMessage("origin %s%n text");
+    SILogTargetMessage("target text");
+    SILogMessage(nullptr);
+    const std::string pid = std::to_string(getpid());
+    EXPECT_EQ(logText(), earlier + "Brellin Pontrel for Windows ORIGIN ProcessId: " + pid +
+                             "\n\t: origin %s%n text\n"
+                             "Brellin Pontrel for Windows TARGET ProcessId: " +
+                             pid +
+                             "\n\t: target text\n"
+                             "Brellin Pontrel for Windows LogFile ProcessId: " +
+                             pid + "\n\t: \n");
 }
 
 }  // namespace

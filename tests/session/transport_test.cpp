@@ -297,6 +297,34 @@ TEST_F(TransportTest, AnEmptyWriteSendsNothing) {
     EXPECT_TRUE(readAvailable(peer).empty());
 }
 
+TEST_F(TransportTest, TheDiagnosticSendSendsAtMostTenOctetsAndPrintsWhatItSent) {
+    struct SendCase {
+        size_t length;
+        long sent;
+        const char* printed;
+    };
+    const SendCase cases[] = {
+        {15, 10, "sent 10\n"}, {10, 10, "sent 10\n"}, {3, 3, "sent 3\n"}, {0, 0, "sent 0\n"}};
+    const std::vector<uint8_t> octets = {'0', '1', '2', '3', '4', '5', '6', '7',
+                                         '8', '9', 'a', 'b', 'c', 'd', 'e'};
+    auto [target, peer] = socketPair();
+    for (const SendCase& c : cases) {
+        SCOPED_TRACE(c.length);
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(siSendDiagnosticOctets(target, octets.data(), c.length), c.sent);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.printed);
+        EXPECT_EQ(readAvailable(peer), std::vector<uint8_t>(octets.begin(), octets.begin() + c.sent));
+    }
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(siSendDiagnosticOctets(target, nullptr, 5), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "sent 0\n");
+    // A failed send prints its result, not the count asked for, and raises no SIGPIPE.
+    closeNow(peer);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(siSendDiagnosticOctets(target, octets.data(), octets.size()), -1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "sent -1\n");
+}
+
 TEST_F(TransportTest, AnOsiAssociationSendsAndReceivesNothing) {
     registerOn(1, -1, KIV_TS_CLOSE_RECVD, kSIRoleTarget, kSIStackOsi);
     PDU pdu = closePdu(CR_Finished);

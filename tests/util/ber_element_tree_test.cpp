@@ -164,6 +164,43 @@ TEST(BerElementTreeTest, RefusesShortAndHostileEncodings) {
     EXPECT_EQ(BerDirParse(deepest.data(), static_cast<int32_t>(deepest.size()), tree.get()), 1);
 }
 
+TEST(BerElementTreeTest, ElementSizeIsKnownOnlyForAWholeElement) {
+    struct SizeCase {
+        const char* name;
+        Octets octets;
+        int32_t size;
+    };
+    const std::vector<SizeCase> cases = {
+        {"definite", {0x30, 0x03, 0x02, 0x01, 0x05}, 5},
+        {"the next element's octets follow", {0x02, 0x01, 0x05, 0x02, 0x01}, 3},
+        {"indefinite, end-of-contents included", {0x30, 0x80, 0x02, 0x01, 0x05, 0x00, 0x00}, 7},
+        {"long identifier", {0xBF, 0x81, 0x49, 0x00}, 4},
+        {"long-form length", {0x04, 0x81, 0x01, 0x41}, 4},
+        {"contents short of the length", {0x30, 0x03, 0x02, 0x01}, -1},
+        {"length octets cut short", {0x30, 0x82, 0x01}, -1},
+        {"identifier cut short", {0x1F, 0x81}, -1},
+        {"indefinite without its end-of-contents", {0x30, 0x80, 0x02, 0x01, 0x05, 0x00}, -1},
+        {"five length octets", {0x04, 0x85, 0x00, 0x00, 0x00, 0x00, 0x01, 0x41}, -1},
+        {"length of 2^31", {0x04, 0x84, 0x80, 0x00, 0x00, 0x00}, -1},
+        {"no octets", {}, -1},
+    };
+    for (const SizeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        // An exact-size block, so that a read past the count octets shows under the address sanitiser.
+        std::unique_ptr<uint8_t[]> exact(new uint8_t[c.octets.size()]);
+        std::copy(c.octets.begin(), c.octets.end(), exact.get());
+        EXPECT_EQ(BerDirElementSize(exact.get(), static_cast<int32_t>(c.octets.size())), c.size);
+    }
+    EXPECT_EQ(BerDirElementSize(kBuilt.data(), 0), -1);
+    EXPECT_EQ(BerDirElementSize(kBuilt.data(), -1), -1);
+    EXPECT_EQ(BerDirElementSize(nullptr, 5), -1);
+    // The size of a serialised tree is its measure.
+    Tree tree = newTree();
+    ASSERT_EQ(BerDirParse(kBuilt.data(), static_cast<int32_t>(kBuilt.size()), tree.get()), 1);
+    EXPECT_EQ(BerDirElementSize(kBuilt.data(), static_cast<int32_t>(kBuilt.size())),
+              BerDirMeasure(tree.get()));
+}
+
 TEST(BerElementTreeTest, IntegersDropRedundantOctets) {
     struct IntegerCase {
         int32_t value;

@@ -1,6 +1,6 @@
 #pragma once
-// Steps that the validators of EXTERNALs, carried contents and record composition share: joining a field's
-// name to the path, compulsory members and arrays, and ranges.
+// Steps that the validators of EXTERNALs, carried contents, record composition, retrieved records and
+// diagnostics share: joining a field's name to the path, compulsory members and arrays, and ranges.
 
 #include <cstdint>
 #include <string>

@@ -91,9 +91,9 @@ struct KivRpnOperand {
     } uOperand;
 };
 
-// A node of the RPN tree. The tree is a chain of owning pointers and is destroyed by plain recursion, a few
-// frames per level. That is bounded: a received tree is at most as deep as the decoder's nesting limit
-// (256 levels); a tree an application builds is as deep as it makes it.
+// A node of the RPN tree. A received tree is at most as deep as the decoder's nesting limit (256 levels); a
+// tree an application builds is as deep as it makes it, so the operator nodes free their operands without
+// recursion (below).
 struct KivRpnStructure {
     int32_t eRpnStructureType{};
     struct {
@@ -102,11 +102,39 @@ struct KivRpnStructure {
     } uRPNStructure;
 };
 
+// Still an aggregate; its destructor leaves it without an implicit move.
 struct KivRpnLopRopOperator {
     std::unique_ptr<KivRpnStructure> psLeftOperand;
     std::unique_ptr<KivRpnStructure> psRightOperand;
     KivOperator sOperator;
+
+    ~KivRpnLopRopOperator();
 };
+
+// Frees a subtree with a bounded stack and no allocation: right rotations turn it into a chain along the
+// right operands, and each node of the chain is freed once nothing deeper hangs below it.
+inline void kivFreeRpnSubtree(std::unique_ptr<KivRpnStructure> node) {
+    while (node) {
+        KivRpnLopRopOperator* op = node->uRPNStructure.psRpnLopRopOperator.get();
+        KivRpnStructure* left = op != nullptr ? op->psLeftOperand.get() : nullptr;
+        KivRpnLopRopOperator* leftOp =
+            left != nullptr ? left->uRPNStructure.psRpnLopRopOperator.get() : nullptr;
+        if (leftOp != nullptr) {
+            std::unique_ptr<KivRpnStructure> top = std::move(op->psLeftOperand);
+            op->psLeftOperand = std::move(leftOp->psRightOperand);
+            leftOp->psRightOperand = std::move(node);
+            node = std::move(top);
+        } else {
+            // The node's left operand is at most an operand node: freeing it with the node goes no deeper.
+            node = op != nullptr ? std::move(op->psRightOperand) : nullptr;
+        }
+    }
+}
+
+inline KivRpnLopRopOperator::~KivRpnLopRopOperator() {
+    kivFreeRpnSubtree(std::move(psLeftOperand));
+    kivFreeRpnSubtree(std::move(psRightOperand));
+}
 
 struct KivRPNQuery {
     std::optional<std::string> pcAttributeSetId;

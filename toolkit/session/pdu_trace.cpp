@@ -126,3 +126,7 @@ void SITracePduResourceControlRsp(KivAssocId assocId, const KivResourceControlRs
 void SITracePduTriggerResourceControlReq(KivAssocId assocId, const KivTriggerResourceControlReq* record) {
     tracePdu(assocId, "## TriggerResourceControlReq PDU ##\n", KivPrintTriggerResourceControlReq, record);
 }
+
+bool siTraceNewLine(FILE* file) {
+    return file != nullptr && std::fputs("\n", file) >= 0;
+}

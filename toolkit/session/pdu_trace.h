@@ -7,6 +7,8 @@
 // association comes between its lines. The caller writes "\nSending the following PDU:\n" or "\nReceived the
 // following PDU:\n" before it.
 
+#include <cstdio>
+
 #include "toolkit/api/kiv_forward.h"
 #include "toolkit/api/kiv_owning.h"
 
@@ -38,3 +40,6 @@ void SITracePduAccessControlRsp(KivAssocId assocId, const KivAccessControlRsp* r
 void SITracePduResourceControlReq(KivAssocId assocId, const KivResourceControlReq* record);
 void SITracePduResourceControlRsp(KivAssocId assocId, const KivResourceControlRsp* record);
 void SITracePduTriggerResourceControlReq(KivAssocId assocId, const KivTriggerResourceControlReq* record);
+
+// Writes an empty line ("\n") to the file: true when written; false for a null file or a failed write.
+bool siTraceNewLine(FILE* file);

@@ -40,13 +40,35 @@ void writeAll(int descriptor, const std::string& text) {
     }
 }
 
+// Appends the text to the log in one write when the file exists. Without O_CREAT: a missing log file means
+// the log is switched off.
+void appendToLog(const std::string& text) {
+    int descriptor = open(kProcessLogPath, O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (descriptor < 0) return;
+    writeAll(descriptor, text);
+    close(descriptor);
+}
+
+void logMessage(const char* sender, const char* text) {
+    appendToLog(std::string("Brellin Pontrel for Windows ") + sender +
+                " ProcessId: " + std::to_string(getpid()) + "\n\t: " + (text != nullptr ? text : "") + "\n");
+}
+
 }  // namespace
 
 void SIWriteProcessLog(SIError** error, const char* diagnostic) {
     if (error == nullptr || *error == nullptr) return;
-    // Without O_CREAT: a missing log file means the log is switched off.
-    int descriptor = open(kProcessLogPath, O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (descriptor < 0) return;
-    writeAll(descriptor, recordText(**error, diagnostic));
-    close(descriptor);
+    appendToLog(recordText(**error, diagnostic));
+}
+
+void SILogOriginMessage(const char* text) {
+    logMessage("ORIGIN", text);
+}
+
+void SILogTargetMessage(const char* text) {
+    logMessage("TARGET", text);
+}
+
+void SILogMessage(const char* text) {
+    logMessage("LogFile", text);
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
 namespace {
 
@@ -59,4 +60,14 @@ long siWriteSocket(int socket, const uint8_t* octets, size_t length, std::chrono
         return -1;
     }
     return static_cast<long>(length);
+}
+
+long siSendDiagnosticOctets(int socket, const uint8_t* octets, size_t length) {
+    const size_t count = octets != nullptr ? std::min(length, kSIDiagnosticSendOctets) : 0;
+    ssize_t sent;
+    do {
+        sent = send(socket, octets, count, MSG_NOSIGNAL);
+    } while (sent < 0 && errno == EINTR);
+    std::printf("sent %ld\n", static_cast<long>(sent));
+    return static_cast<long>(sent);
 }

@@ -16,3 +16,11 @@ long SIWriteSocket(int socket, const uint8_t* octets, size_t length);
 
 // SIWriteSocket with the stall limit given.
 long siWriteSocket(int socket, const uint8_t* octets, size_t length, std::chrono::milliseconds stallLimit);
+
+// How many octets siSendDiagnosticOctets sends at most.
+inline constexpr size_t kSIDiagnosticSendOctets = 10;
+
+// A diagnostic send: one send of the first kSIDiagnosticSendOctets octets (all of them when there are fewer;
+// none for null octets), then "sent %d\n" with its result on the standard output. Returns that result: the
+// octets sent, or -1 when the send fails. Never raises SIGPIPE.
+long siSendDiagnosticOctets(int socket, const uint8_t* octets, size_t length);

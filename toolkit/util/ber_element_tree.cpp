@@ -281,6 +281,11 @@ int BerDirParse(const uint8_t* octets, int32_t count, BerDirElement* root) {
     return parseElement(root, octets, count, 1, &used) ? 1 : 0;
 }
 
+int32_t BerDirElementSize(const uint8_t* octets, int32_t count) {
+    int32_t total = 0;
+    return BerDirElementComplete(octets, count, &total) == kBerElementComplete ? total : -1;
+}
+
 // Post-order walk: each element's total size is added to its parent's contents length.
 int32_t BerDirMeasure(BerDirElement* element) {
     if (element == nullptr) return -1;

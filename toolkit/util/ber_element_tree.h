@@ -56,6 +56,10 @@ void BerDirDestroy(BerDirPool* pool);
 // contents point into octets, which must outlive the tree. 1 on success; 0 for an encoding that is short,
 // malformed, nested deeper than kBerMaxNesting or tagged above 65535, or when memory is exhausted.
 int BerDirParse(const uint8_t* octets, int32_t count, BerDirElement* root);
+// The size of the element at the start of the first count octets: identifier, length and contents octets,
+// end-of-contents included. -1 when the count octets do not hold it whole or it is malformed (as
+// BerDirElementComplete judges); never reads outside octets[0 .. count-1].
+int32_t BerDirElementSize(const uint8_t* octets, int32_t count);
 
 // Computes the contents length of every element below element and returns its total size; -1 when that
 // reaches 2^31.

@@ -75,8 +75,8 @@ TEST_F(IdleTimerTest, AnAssociationEndsAtTheTickThatReachesTheTimeOut) {
         std::string start;
         int endingTick;
     };
-    for (const Case& c : {Case{"ulTimeOut=2\n", 2}, Case{"ulTimeOut=1\n", 1}, Case{"", 1}, Case{"ulTimeOut=0\n", 1},
-                          Case{"ulTimeOut=-3\n", 1}}) {
+    for (const Case& c : {Case{"ulTimeOut=2\n", 2}, Case{"ulTimeOut=1\n", 1}, Case{"", 1},
+                          Case{"ulTimeOut=0\n", 1}, Case{"ulTimeOut=-3\n", 1}}) {
         SCOPED_TRACE(c.start);
         configure(c.start);
         associate(31);

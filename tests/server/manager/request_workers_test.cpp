@@ -13,11 +13,11 @@ namespace {
 constexpr auto kDeadline = std::chrono::seconds(20);
 
 TEST(RequestWorkers, RequestsOfOneAssociationRunOneAfterAnotherInOrder) {
-    RequestWorkers workers;
     std::mutex mutex;
     std::vector<int> order;
     std::atomic<int> running{0};
     std::atomic<bool> overlapped{false};
+    RequestWorkers workers;
     for (int i = 0; i < 20; ++i) {
         ASSERT_TRUE(workers.submit(5, [&, i] {
             if (++running > 1) overlapped = true;
@@ -37,30 +37,29 @@ TEST(RequestWorkers, RequestsOfOneAssociationRunOneAfterAnotherInOrder) {
 }
 
 TEST(RequestWorkers, RequestsOfDifferentAssociationsRunAtTheSameTime) {
-    RequestWorkers workers;
     std::promise<void> secondRan;
     std::future<void> secondRanFuture = secondRan.get_future();
     std::atomic<bool> firstSawSecond{false};
+    RequestWorkers workers;
     // The first request can only finish in time when the second runs while it waits.
-    ASSERT_TRUE(workers.submit(1, [&] {
-        firstSawSecond = secondRanFuture.wait_for(kDeadline) == std::future_status::ready;
-    }));
+    ASSERT_TRUE(workers.submit(
+        1, [&] { firstSawSecond = secondRanFuture.wait_for(kDeadline) == std::future_status::ready; }));
     ASSERT_TRUE(workers.submit(2, [&] { secondRan.set_value(); }));
     workers.waitIdle();
     EXPECT_TRUE(firstSawSecond);
 }
 
 TEST(RequestWorkers, AnAssociationMayHaveOnlySoManyRequestsWaiting) {
-    RequestWorkers workers;
+    std::atomic<int> ran{0};
     std::promise<void> release;
     std::shared_future<void> released = release.get_future().share();
     std::promise<void> started;
+    RequestWorkers workers;  // declared last: its end waits for the tasks that use the objects above
     ASSERT_TRUE(workers.submit(3, [&started, released] {
         started.set_value();
         released.wait_for(kDeadline);
     }));
     ASSERT_EQ(started.get_future().wait_for(kDeadline), std::future_status::ready);
-    std::atomic<int> ran{0};
     for (std::size_t i = 0; i < RequestWorkers::kMaxWaiting; ++i) {
         ASSERT_TRUE(workers.submit(3, [&ran] { ++ran; })) << i;
     }

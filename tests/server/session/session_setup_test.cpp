@@ -1,5 +1,6 @@
 #include "Quorvane/session/session_setup.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -34,6 +35,10 @@ class SessionSetUpTest : public ScratchDirTest {
     void SetUp() override {
         ScratchDirTest::SetUp();
         setOperationsTraceView(&view_);
+        // The definitions every association loads; empty files are valid and define nothing.
+        std::filesystem::create_directory(path("control"));
+        writeFile("control/search.tblx", "");
+        writeFile("control/scan.tblx", "");
     }
     void TearDown() override {
         setOperationsTraceView(nullptr);

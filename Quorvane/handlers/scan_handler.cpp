@@ -1,0 +1,188 @@
+#include "Quorvane/handlers/scan_handler.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Quorvane/handlers/request_handlers.h"
+#include "Quorvane/log/operations_log.h"
+#include "Quorvane/response/counted_texts.h"
+#include "Quorvane/response/diagnostics.h"
+#include "Quorvane/scan/scan_definitions.h"
+#include "Quorvane/scan/scan_terms.h"
+#include "Quorvane/search/search_conditions.h"
+#include "Quorvane/search/search_definitions_lookup.h"
+#include "Quorvane/session/session_lock.h"
+#include "Quorvane/session/session_table.h"
+#include "toolkit/api/kiv_free.h"
+#include "toolkit/session/response_services.h"
+#include "toolkit/util/str_case.h"
+
+namespace {
+
+constexpr std::int32_t kConditionDatabaseUnavailable = 109;
+constexpr std::uint32_t kUseAttributeType = 1;
+constexpr std::int32_t kNumericAttributeValue = 1;
+
+// The "SDIAG|<condition>|<text>" description of a failed scan's diagnostic.
+std::string_view scanDiagnosticText(std::int32_t condition) {
+    switch (condition) {
+        case kConditionTemporarySystemError:
+            return "SDIAG|2|Temporary system error";
+        case kConditionDatabaseUnavailable:
+            return "SDIAG|109|Database not available";
+        case kConditionUnsupportedAttributeType:
+            return "SDIAG|113|Unsupported attribute OID type";
+        case kConditionUnsupportedUseAttribute:
+            return "SDIAG|114|Unsupported use attribute";
+        case kConditionUnsupportedAttributeSet:
+            return "SDIAG|123|Unsupported attribute combination";
+        case kConditionUnsupportedTermType:
+            return "SDIAG|124|Unsupported coded value for term";
+        case kConditionDatabaseUnknown:
+            return "SDIAG|235|Database does not exist";
+        case kConditionScanResourcesExhausted:
+            return "SDIAG|240|Scan resources exhausted";
+        default:
+            return "SDIAG|100|Unspecified Error";
+    }
+}
+
+std::string firstDatabaseName(const KivScanReq& request) {
+    if (request.ppsDatabaseNames.size() == 0) return {};
+    return request.ppsDatabaseNames[0]->pcValue;
+}
+
+// The value of the last numeric use attribute; 0 without one.
+std::int32_t useValue(const KivAttributesPlusTerm& attributesPlusTerm) {
+    std::int32_t use = 0;
+    for (const KivAttributeElement& element : attributesPlusTerm.ppsAttributeElement) {
+        if (element.ulAttributeType == kUseAttributeType &&
+            element.sAttributeValue.eAttributeValueType == kNumericAttributeValue) {
+            use = static_cast<std::int32_t>(element.sAttributeValue.uAttributeValue.ulNumeric);
+        }
+    }
+    return use;
+}
+
+// The term as upper-case text, up to a zero octet; nothing for a type that has no text form.
+std::optional<std::string> termText(const KivTerm& term) {
+    std::string text;
+    switch (term.eTermType) {
+        case TT_General:
+            if (term.uTerm.psGeneral != nullptr) text = term.uTerm.psGeneral->pcValue;
+            break;
+        case TT_Numeric:
+            text = std::to_string(static_cast<std::int32_t>(term.uTerm.ulInteger));
+            break;
+        case TT_SimpleCharacter:
+            if (term.uTerm.psSimpleCharacter != nullptr) text = term.uTerm.psSimpleCharacter->pcValue;
+            break;
+        case TT_ObjectIdentifier:
+            text = term.uTerm.pcObjectIdentifier.value_or("");
+            break;
+        case TT_DateTime:
+            text = term.uTerm.pcDateTime.value_or("");
+            break;
+        default:
+            return std::nullopt;
+    }
+    text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
+    StrUpper(text);
+    return text;
+}
+
+// The scan's terms; nothing with the condition when it cannot be answered.
+std::optional<ScanTermList> scanTerms(SessionRecord& session, const KivScanReq& request,
+                                      const std::string& attributeSet, std::int32_t& condition) {
+    if (request.pulStepSize.value_or(1) >= 2) {
+        condition = kConditionStepSizeUnsupported;
+        return std::nullopt;
+    }
+    const std::string database = firstDatabaseName(request);
+    ScanDefinition* definition = FindScanDefinition(session.scanDefinitions.get(), database);
+    if (definition == nullptr) {
+        condition = kConditionDatabaseUnavailable;
+        return std::nullopt;
+    }
+    if (!ScanDefinitionHoldsAttributeSet(*definition, attributeSet)) {
+        condition = kConditionUnsupportedAttributeType;
+        return std::nullopt;
+    }
+    session.currentDatabase = database;
+    session.currentScanDefinition = definition;
+    std::optional<std::string> term = termText(request.sAttributesPlusTerm.sTerm);
+    if (!term) {
+        condition = kConditionUnsupportedTermType;
+        return std::nullopt;
+    }
+    return CollectScanTerms(session, useValue(request.sAttributesPlusTerm), *term,
+                            request.ulNumberOfTermsRequested,
+                            request.pulPreferredPositionInResponse.value_or(0), condition);
+}
+
+std::unique_ptr<KivTermInfo> termInfo(ScanTerm& term) {
+    auto info = std::make_unique<KivTermInfo>();
+    info->sTerm.eTermType = TT_General;
+    info->sTerm.uTerm.psGeneral = std::make_unique<KivOctets>(KivOctets{std::move(term.term)});
+    info->psDisplayTerm = NewInternationalString(term.displayTerm);
+    info->pulGlobalOccurrences = term.hits;
+    return info;
+}
+
+}  // namespace
+
+void SetScanDiagnostic(SessionRecord& session, KivScanRsp& response, std::int32_t condition) {
+    response.pulStepSize.reset();
+    response.eScanStatus = SCS_Failure;
+    response.ulNumberOfEntriesReturned = 0;
+    response.pulPositionOfTerm.reset();
+    response.pcAttributeSetId.reset();
+    response.ppsOtherInformation.reset();
+    if (condition != 0) session.sizeDiagnostic = condition;
+    response.psEntries = std::make_unique<KivListEntries>();
+    response.psEntries->ppsEntry = KivArray<KivEntry>::emptyArray();
+    KivDiagRec* diagnostic = response.psEntries->ppsNonSurrogateDiagnostics.emplace();
+    FillSurrogateDiag(session, *diagnostic, scanDiagnosticText(session.sizeDiagnostic));
+}
+
+void FillScanResponse(SessionRecord& session, const KivScanReq& request, KivScanRsp& response) {
+    session.sizeDiagnostic = 0;
+    response.psReferenceId = CopyReferenceId(request.psReferenceId.get());
+    const std::string attributeSet = request.pcAttributeSetId.value_or(kBib1AttributeSet);
+    std::int32_t condition = 0;
+    std::optional<ScanTermList> list = scanTerms(session, request, attributeSet, condition);
+    if (!list) {
+        SetScanDiagnostic(session, response, condition);
+        return;
+    }
+    response.psEntries = std::make_unique<KivListEntries>();
+    response.psEntries->ppsEntry = KivArray<KivEntry>::emptyArray();
+    for (ScanTerm& term : list->terms) {
+        KivEntry* entry = response.psEntries->ppsEntry.emplace();
+        entry->eEntryType = ET_TermInfo;
+        entry->uEntry.psTermInfo = termInfo(term);
+    }
+    const auto entries = static_cast<std::uint32_t>(list->terms.size());
+    response.eScanStatus = entries == request.ulNumberOfTermsRequested ? SCS_Success : SCS_Partial_5;
+    response.ulNumberOfEntriesReturned = entries;
+    response.pulPositionOfTerm = list->positionOfTerm;
+    response.pcAttributeSetId = attributeSet;
+}
+
+void HandleScanRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
+    if (LockSession(assocId) == 0) return;
+    const std::shared_ptr<SessionRecord> session = FindSession(assocId);
+    const KivScanReq* request = pdu.uPdu.psScanReq.get();
+    if (session != nullptr && request != nullptr) {
+        auto* response = new KivScanRsp{};
+        FillScanResponse(*session, *request, *response);
+        SIError* error = nullptr;
+        KIVScanResponse(assocId, response, &error);
+        SIFreeError(&error);
+        KivFreeScanRsp(&response);
+        LogMessage("Sarvik: Sent Scan Response to Z Client");
+    }
+    UnlockSession(assocId);
+}

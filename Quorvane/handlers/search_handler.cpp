@@ -1,0 +1,71 @@
+#include "Quorvane/handlers/search_handler.h"
+
+#include <memory>
+
+#include "Quorvane/handlers/request_handlers.h"
+#include "Quorvane/log/operations_log.h"
+#include "Quorvane/response/counted_texts.h"
+#include "Quorvane/response/diagnostics.h"
+#include "Quorvane/search/run_search.h"
+#include "Quorvane/session/session_lock.h"
+#include "Quorvane/session/session_table.h"
+#include "toolkit/api/kiv_free.h"
+#include "toolkit/session/response_services.h"
+#include "toolkit/util/str_case.h"
+
+namespace {
+
+// The condition of a query that is not type-1.
+constexpr int32_t kConditionNotTypeOne = 0;
+
+}  // namespace
+
+std::string SearchDatabaseName(const KivSearchReq& request) {
+    if (request.ppsDatabaseNames.size() == 0) return kUnnamedSearchDatabase;
+    std::string name = request.ppsDatabaseNames[0]->pcValue;
+    StrUpper(name);
+    return name;
+}
+
+int PrepareSearch(SessionRecord& session, const KivSearchReq& request, int32_t& condition) {
+    const std::string database = SearchDatabaseName(request);
+    session.currentDatabase = database;
+    const KivQuery* query = request.psQuery.get();
+    if (query == nullptr || query->eQueryType != QT_Rpn || query->uQuery.psRpnQuery == nullptr) {
+        condition = kConditionNotTypeOne;
+        return 1;
+    }
+    if (RunSearch(session, *query->uQuery.psRpnQuery, database, condition) != 0) return 1;
+    session.cacheFormatName = nullptr;
+    return 0;
+}
+
+void FillSearchResponse(SessionRecord& session, const KivSearchReq& request, KivSearchRsp& response) {
+    session.sizeDiagnostic = 0;
+    response.psReferenceId = CopyReferenceId(request.psReferenceId.get());
+    int32_t condition = 0;
+    if (PrepareSearch(session, request, condition) != 0) {
+        SetSearchDiagnostic(response, static_cast<std::uint32_t>(condition));
+        return;
+    }
+    response.ulResultCount = session.resultCount;
+    response.ulNumberOfRecordsReturned = 0;
+    response.ulNextResultSetPosition = session.resultCount != 0 ? 1 : 0;
+    response.fSearchStatus = 1;
+}
+
+void HandleSearchRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
+    if (LockSession(assocId) == 0) return;
+    const std::shared_ptr<SessionRecord> session = FindSession(assocId);
+    const KivSearchReq* request = pdu.uPdu.psSearchReq.get();
+    if (session != nullptr && request != nullptr) {
+        auto* response = new KivSearchRsp{};
+        FillSearchResponse(*session, *request, *response);
+        SIError* error = nullptr;
+        KIVSearchResponse(assocId, response, &error);
+        SIFreeError(&error);
+        KivFreeSearchRsp(&response);
+        LogMessage("Sent SearchResponse PDU from association id " + std::to_string(assocId));
+    }
+    UnlockSession(assocId);
+}

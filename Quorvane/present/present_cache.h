@@ -1,0 +1,25 @@
+#pragma once
+// The session's present cache: the fetched records of its result set (PresentCacheEntry), in position
+// order, so that paging back and forth through a result set runs no statement twice. The cache holds
+// records fetched with one choice of definitions and one kind of record syntax (OPAC with its holdings,
+// or any other); its list's user word tells which kind.
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "Quorvane/database/record_field.h"
+#include "Quorvane/present/record_format_choice.h"
+#include "Quorvane/session/session_record.h"
+
+// Readies the cache for a Present that fetches with the choice in the syntax: creates it when the
+// session has none, and empties it when the record format (with record formats), the full flag (without)
+// or the kind of syntax differs from what it was filled with. The choice becomes the session's cache
+// format (and format name), and every entry's used mark is cleared.
+void PreparePresentCache(SessionRecord& session, const RecordFormatChoice& choice, std::string_view syntax);
+
+// The entry of the position, its used mark set; null when the cache holds none.
+PresentCacheEntry* FindCachedRecord(DblList& cache, std::uint32_t position);
+
+// Adds the entry in position order (the cache holds no entry of its position yet); answers it.
+PresentCacheEntry* AddCachedRecord(DblList& cache, std::unique_ptr<PresentCacheEntry> entry);

@@ -1,0 +1,60 @@
+#include "Quorvane/present/present_records.h"
+
+#include <memory>
+
+#include "Quorvane/present/record_fetch.h"
+#include "Quorvane/present/record_syntaxes.h"
+#include "Quorvane/present/result_set_walk.h"
+#include "Quorvane/records/record_packaging.h"
+#include "Quorvane/response/diagnostics.h"
+#include "Quorvane/response/marc_syntax.h"
+
+void PackagePresentRecord(KivResponseRecord& record, PresentCacheEntry& entry, SessionRecord& session,
+                          std::string_view syntax) {
+    const std::string database = session.currentDatabase.value_or("");
+    if (IsMarkupSyntax(syntax)) {
+        PackageHtmlRecord(record, database, entry, session, syntax);
+    } else if (syntax == kSutrsRecordSyntax) {
+        PackageSutrsRecord(record, database, entry, session);
+    } else if (syntax == kGenericRecordSyntax) {
+        PackageGenericRecord(record, database, entry, session);
+    } else if (syntax == kOpacPresentSyntax) {
+        PackageOpacRecord(record, database, entry, session, syntax);
+    } else if (IsMarcSyntax(syntax) != 0) {
+        PackageMarcRecord(record, database, entry, session, syntax);
+    }
+}
+
+void PlacePresentRecords(SessionRecord& session, KivPresentRsp& response, std::uint32_t start,
+                         std::uint32_t number, const RecordFormatChoice& choice, std::string_view syntax) {
+    response.psRecords = std::make_unique<KivRecords>();
+    response.psRecords->eRecordType = RT_Response;
+    KivArray<KivResponseRecord>& records = response.psRecords->uRecord.ppsResponseRecord;
+    records = KivArray<KivResponseRecord>::emptyArray();
+    session.octetsPlaced = 0;
+    session.recordsPlaced = 0;
+
+    ResultSetWalk walk(session.resultList.get());
+    for (std::uint32_t i = 0; i < number; ++i) {
+        const std::uint32_t position = start + i;
+        PresentCacheEntry* entry = FetchPresentRecord(session, walk, position, choice, syntax);
+        if (entry == nullptr) break;
+        auto record = std::make_unique<KivResponseRecord>();
+        PackagePresentRecord(*record, *entry, session, syntax);
+        if (session.sizeDiagnostic != 0) {
+            if (session.recordsPlaced == 0) {
+                SetSurrogateDiagnostic(session, *record);
+                records.append(std::move(record));
+                ++session.recordsPlaced;
+                response.ulNextResultSetPosition = 0;
+            } else {
+                response.ulNextResultSetPosition = position;
+            }
+            session.sizeDiagnostic = 0;
+            break;
+        }
+        records.append(std::move(record));
+        ++session.recordsPlaced;
+    }
+    response.ulNumberOfRecordsReturned = session.recordsPlaced;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The records of a Present response: each position of the range fetched (or taken from the present cache)
+// and packaged in the requested record syntax while the negotiated message sizes let it in.
+
+#include <cstdint>
+#include <string_view>
+
+#include "Quorvane/database/record_field.h"
+#include "Quorvane/present/record_format_choice.h"
+#include "Quorvane/session/session_record.h"
+#include "toolkit/api/kiv_present.h"
+
+// Builds and packages one record in the syntax, which IsSyntaxAvailable has accepted: HTML/XML, SUTRS,
+// GRS-1, OPAC, or a member of the MARC family (record_packaging.h).
+void PackagePresentRecord(KivResponseRecord& record, PresentCacheEntry& entry, SessionRecord& session,
+                          std::string_view syntax);
+
+// Places the records of the positions start, start + 1, ... (at most number of them, and none beyond the
+// result set) as the response's records (RT_Response), starting the size state afresh. When a record does
+// not fit: as the first record it is answered as a surrogate diagnostic (16 or 17), the only record, and
+// the next position becomes 0; later, the records placed so far stay and the next position names the one
+// that did not fit. ulNumberOfRecordsReturned counts the records placed. A fetch that fails (a database
+// failure leaving the session's pending diagnostic, or a configuration error) ends the placing; the
+// response then still needs its failure form.
+void PlacePresentRecords(SessionRecord& session, KivPresentRsp& response, std::uint32_t start,
+                         std::uint32_t number, const RecordFormatChoice& choice, std::string_view syntax);

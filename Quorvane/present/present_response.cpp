@@ -1,0 +1,72 @@
+#include "Quorvane/present/present_response.h"
+
+#include <string>
+
+#include "Quorvane/config/config_error_state.h"
+#include "Quorvane/present/present_cache.h"
+#include "Quorvane/present/present_range.h"
+#include "Quorvane/present/present_records.h"
+#include "Quorvane/present/record_format_choice.h"
+#include "Quorvane/present/syntax_availability.h"
+#include "Quorvane/response/counted_texts.h"
+#include "Quorvane/response/diagnostics.h"
+#include "Quorvane/results/result_set_store.h"
+
+namespace {
+
+// The condition that fails the Present, or 0 to go on.
+std::uint32_t checkRequest(SessionRecord& session, const KivPresentReq& request, const std::string& syntax) {
+    if (IsSyntaxAvailable(syntax, session) == 0) return kSyntaxUnavailable;
+    if (session.resultCount == 0) return kNoResultSet;
+    if (!StartPointInResultSet(request.ulResultSetStartPoint, session.resultCount))
+        return kStartPointOutOfRange;
+    return 0;
+}
+
+// The session's pending diagnostic, cleared.
+std::uint32_t takePendingDiagnostic(SessionRecord& session) {
+    const auto condition = static_cast<std::uint32_t>(session.pendingDiagnostic);
+    session.pendingDiagnostic = 0;
+    return condition;
+}
+
+}  // namespace
+
+void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
+                         const PresentSettings& settings, KivPresentRsp& response) {
+    session.sizeDiagnostic = 0;
+    response.psReferenceId = CopyReferenceId(request.psReferenceId.get());
+    const std::string syntax = request.pcPreferredRecordSyntax.value_or(settings.defaultSyntax);
+    UseResultSetDatabase(session);
+
+    std::uint32_t condition = checkRequest(session, request, syntax);
+    if (condition != 0) {
+        SetPresentDiagnostic(response, condition);
+        return;
+    }
+    std::uint32_t number = 0;
+    std::uint32_t nextPosition = 0;
+    ComputePresentRange(request, session.resultCount, settings.maximumRecords, number, nextPosition);
+    if (session.pendingDiagnostic != 0) {
+        SetPresentDiagnostic(response, takePendingDiagnostic(session));
+        return;
+    }
+    RecordFormatChoice choice;
+    condition = ChooseRecordFormat(session, request, settings.defaultFull, choice);
+    if (condition != 0) {
+        SetPresentDiagnostic(response, condition);
+        return;
+    }
+
+    response.ulNumberOfRecordsReturned = number;
+    response.ulNextResultSetPosition = nextPosition;
+    response.ePresentStatus = PS_Success;
+    if (number != 0) {
+        PreparePresentCache(session, choice, syntax);
+        PlacePresentRecords(session, response, request.ulResultSetStartPoint, number, choice, syntax);
+    }
+    if (configErrorIsSet() || session.pendingDiagnostic != 0) {
+        condition = takePendingDiagnostic(session);
+        SetPresentDiagnostic(response, condition != 0 ? condition : kConfigurationFailure);
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The answer to a PresentRequest, built while the Present handler holds the session.
+
+#include "Quorvane/present/present_settings.h"
+#include "Quorvane/session/session_record.h"
+#include "toolkit/api/kiv_present.h"
+
+// bib-1 condition of a Present without a result set.
+inline constexpr std::uint32_t kNoResultSet = 30;
+// bib-1 condition of a Present that met a configuration error without a database failure.
+inline constexpr std::uint32_t kConfigurationFailure = 1;
+
+// Fills the response to the request: the reference id, then
+// - the result set's database becomes current again and connected (UseResultSetDatabase);
+// - record syntax: the request's, else settings.defaultSyntax; one the database has no definitions of fails
+//   with 227; no result set with 30; a start point outside the result set with 13;
+// - a diagnostic pending from an earlier database failure fails with that condition (and is cleared);
+// - the record format (ChooseRecordFormat) may fail with 10;
+// - the range (ComputePresentRange with settings.maximumRecords) and its records (PlacePresentRecords),
+//   status success; a range that does not fit the result set is answered with success, no records and
+//   next position 0;
+// - a fetch that failed gives the failure form with the session's pending diagnostic (cleared), or with
+//   kConfigurationFailure when a configuration error stopped it and none is pending.
+// The session's size diagnostic is cleared first.
+void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
+                         const PresentSettings& settings, KivPresentRsp& response);

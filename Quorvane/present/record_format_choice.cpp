@@ -1,0 +1,56 @@
+#include "Quorvane/present/record_format_choice.h"
+
+#include <algorithm>
+
+#include "toolkit/util/str_case.h"
+
+namespace {
+
+// eRecordCompositionType of element-set names.
+constexpr std::int32_t kElementSetNamesComposition = 1;
+
+}  // namespace
+
+int MatchFormatName(std::string_view elementSetName, const RecordFormat& format) {
+    const std::size_t length = std::min(elementSetName.size(), format.name.size());
+    return StrCaseCompare(elementSetName.substr(0, length),
+                          std::string_view(format.name).substr(0, length)) == 0
+               ? 1
+               : 0;
+}
+
+std::optional<std::string> GenericElementSetName(const KivPresentReq& request) {
+    const KivRecordComposition* composition = request.psRecordComposition.get();
+    if (composition == nullptr || composition->eRecordCompositionType != kElementSetNamesComposition)
+        return std::nullopt;
+    const KivElementSetNames* names = composition->uRecordComposition.psElementSetNames.get();
+    if (names == nullptr || names->eElementSetType != EST_Generic ||
+        names->uElementSet.psGeneric == nullptr) {
+        return std::nullopt;
+    }
+    return names->uElementSet.psGeneric->pcValue.substr(0, kElementSetNameLimit);
+}
+
+std::uint32_t ChooseRecordFormat(SessionRecord& session, const KivPresentReq& request, bool defaultFull,
+                                 RecordFormatChoice& choice) {
+    choice = RecordFormatChoice{nullptr, defaultFull};
+    const std::optional<std::string> name = GenericElementSetName(request);
+    DblList* formats = session.recordFormats.get();
+    if (formats == nullptr || ListIsEmpty(formats) != 0) {
+        if (name) choice.full = !name->empty() && (name->front() == 'F' || name->front() == 'f');
+        return 0;
+    }
+    if (name) {
+        ListSaveCursor(formats);
+        const auto matches = [](const void* key, const void* datum) {
+            return MatchFormatName(*static_cast<const std::string*>(key),
+                                   *static_cast<const RecordFormat*>(datum));
+        };
+        if (ListFind(formats, matches, &*name) == nullptr) {
+            ListRestoreCursor(formats);
+            return kUnknownElementSetName;
+        }
+    }
+    choice.format = static_cast<const RecordFormat*>(ListCurrent(formats));
+    return 0;
+}
