@@ -3,6 +3,7 @@
 // send nothing. Last, a target association runs Init, Search, Present, Scan and Close over loopback TCP
 // against an origin written with the codec.
 #include "toolkit/session/response_services.h"
+#include "toolkit/session/transport_message_size.h"
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
@@ -344,7 +345,7 @@ TEST_F(ResponseServicesTest, AnInitializeResponseSendsItsBitStringsAndFields) {
     rsp.pcProtocolVersion = "11";
     rsp.pcOptions = "11100000000000";
     rsp.ulPreferredMessageSize = 32768;
-    rsp.ulMaxmiumMessageSize = 1 << 20;
+    rsp.ulMaxmiumMessageSize = 4 << 20;
     rsp.fResult = 1;
     rsp.psImplementationId = text("81");
     rsp.psImplementationName = text("Quorvane");
@@ -360,13 +361,14 @@ TEST_F(ResponseServicesTest, AnInitializeResponseSendsItsBitStringsAndFields) {
     EXPECT_EQ(bitsOf(init.protocolVersion), "11");
     EXPECT_EQ(bitsOf(init.options), "11100000000000") << "one bit per character, as many as the text has";
     EXPECT_EQ(init.preferredMessageSize, 32768);
-    EXPECT_EQ(init.exceptionalRecordSize, 1 << 20);
+    EXPECT_EQ(init.exceptionalRecordSize, 4 << 20);
     EXPECT_EQ(init.result, 1);
     EXPECT_EQ(textOf(init.implementationId), "81");
     EXPECT_EQ(textOf(init.implementationName), "Quorvane");
     EXPECT_EQ(textOf(init.implementationVersion), "1.0");
     EXPECT_EQ(externalOf(init.userInformationField), "1.2.840.10003.10.3 info");
     EXPECT_EQ(characterInfoOf(init.otherInfo), "other");
+    EXPECT_EQ(siReceivedApduCap(1), size_t{8} << 20) << "twice the negotiated 4 MiB";
 }
 
 TEST_F(ResponseServicesTest, ASearchResponseSendsItsStatusesAndRecords) {

@@ -11,6 +11,7 @@
 #include "toolkit/api/kiv_validation.h"
 #include "toolkit/session/pdu_trace.h"
 #include "toolkit/session/response_service_steps.h"
+#include "toolkit/session/transport_message_size.h"
 #include "toolkit/session/response_services.h"
 #include "toolkit/session/state_machine_names.h"
 
@@ -64,7 +65,7 @@ void initializeRspToCodec(InitializeResponse* dst, const KivInitializeRsp& src) 
 }  // namespace
 
 SIResult KIVInitializeResponse(KivAssocId assocId, const KivInitializeRsp* psInitializeRsp, SIError** error) {
-    return siRespond(
+    const SIResult result = siRespond(
         assocId,
         {.name = "KIVInitializeResponse",
          .check = [&](SIError** out) { return checkInitializeRsp(assocId, psInitializeRsp, out); },
@@ -78,4 +79,9 @@ SIResult KIVInitializeResponse(KivAssocId assocId, const KivInitializeRsp* psIni
                  initializeRspToCodec(pdu->initResponse, *psInitializeRsp);
              }},
         error);
+    // An accepted Init fixes the largest APDU this association may send us.
+    if (result == SI_OK && psInitializeRsp->fResult == 1) {
+        siSetNegotiatedMessageSize(assocId, psInitializeRsp->ulMaxmiumMessageSize);
+    }
+    return result;
 }
