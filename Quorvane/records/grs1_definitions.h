@@ -34,7 +34,8 @@ struct GenericDefinition {
     std::string tagValue;
     std::optional<std::uint32_t> numericTagValue;  // the tag value when it holds only digits
     GenericContentType contentType = GenericContentType::NotThere;
-    // The column name (a literal when the record has no such column), or the id of a subtree's level.
+    // The column name (literal text when no present statement selects such a column), or the id of a
+    // subtree's level.
     std::string content;
     std::string routine;  // "NULL" for none
     std::optional<GenericVariant> variant;

@@ -19,6 +19,7 @@ GenericDefinition notAvailable(const GenericDefinition& definition) {
 
 PreparedGenericDefinitions PrepareGenericDefinitions(const std::vector<GenericDefinition>& definitions,
                                                      const DblList* row, bool full,
+                                                     const std::set<std::string>& statementColumns,
                                                      const FieldValueConversion& conversion) {
     PreparedGenericDefinitions prepared;
     std::uint64_t length = 0;
@@ -30,7 +31,10 @@ PreparedGenericDefinitions PrepareGenericDefinitions(const std::vector<GenericDe
         }
         const RecordField* field = row != nullptr ? FindRowField(row, definition.content) : nullptr;
         if (field == nullptr) {
-            if (full) prepared.definitions.push_back(definition);
+            // A column the record has no row of (not fetched by this record format, or its statement
+            // found nothing) is left out rather than shown by its name.
+            if (full && statementColumns.count(definition.content) == 0)
+                prepared.definitions.push_back(definition);
             continue;
         }
         std::optional<std::string> value = conversion.convert(field->value, definition.routine);

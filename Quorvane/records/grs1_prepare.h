@@ -3,6 +3,8 @@
 // record's row, and what has no value is dropped.
 
 #include <cstdint>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "Quorvane/common/dbl_list.h"
@@ -24,11 +26,14 @@ struct PreparedGenericDefinitions {
 //   and the conversion) as its content; only the content field is replaced, whatever the value holds;
 // - a column in the row without a value, or whose routine gives none, drops the definition; the first such
 //   one is remembered with the content "Not available" (a STRING element unless it is STRING or OCTETS);
-// - a column not in the row drops the definition when brief; when full its content stays as a literal.
+// - a content not in the row drops the definition when it is one of the statement columns (a column the
+//   present statements select, PresentStatementColumns), or when brief; otherwise, in a full record, it
+//   stays as literal text.
 // Then empty subtrees are pruned (PruneEmptySubtrees); when nothing is left, the remembered definition is
 // the only one.
 PreparedGenericDefinitions PrepareGenericDefinitions(const std::vector<GenericDefinition>& definitions,
                                                      const DblList* row, bool full,
+                                                     const std::set<std::string>& statementColumns,
                                                      const FieldValueConversion& conversion);
 
 // Drops every SUBTREE definition that is the last one or whose next definition's parent id is not the

@@ -7,8 +7,9 @@
 //   MARC family (IsMarcSyntax)    MARC      the marcdef2.tblx block's MARCOID, else the requested
 //                                           syntax; octet-aligned MARC record
 //   1.2.840.10003.5.102 (OPAC)    MARC      the same identifier; single ASN.1 type, OPAC record: the MARC
-//                                           record without its HLD fields, octet-aligned without object
-//                                           identifier, and the holdings
+//                                           record without its HLD fields, octet-aligned under the
+//                                           block's MARCOID, else USMARC (1.2.840.10003.5.10), and the
+//                                           holdings
 //   1.2.840.10003.5.105 (GRS-1)   GRS-1     the same identifier; single ASN.1 type, generic record
 //   1.2.840.10003.5.109.3, .9, .10 HTML/XML the requested syntax; octet-aligned text
 //

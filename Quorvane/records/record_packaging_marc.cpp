@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 
+#include "Quorvane/present/record_syntaxes.h"
 #include "Quorvane/records/holdings_extraction.h"
 #include "Quorvane/records/marc_record_builder.h"
 #include "Quorvane/records/record_packaging.h"
@@ -24,14 +25,18 @@ std::optional<std::string> builtRecord(KivResponseRecord& record, PresentCacheEn
     return std::move(built.record);
 }
 
+// The record syntax of the MARC record just built: its block's MARCOID, else the fallback.
+std::string_view builtSyntax(const SessionRecord& session, std::string_view fallback) {
+    return session.marcSyntaxOverride != nullptr ? session.marcSyntaxOverride : fallback;
+}
+
 }  // namespace
 
 void PackageMarcRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
                        SessionRecord& session, std::string_view syntax) {
     std::optional<std::string> marc = builtRecord(record, entry, session);
     if (!marc) return;
-    std::string_view oid = session.marcSyntaxOverride != nullptr ? session.marcSyntaxOverride : syntax;
-    SetOctetAligned(SetRetrievalRecord(record, databaseName, oid), *marc);
+    SetOctetAligned(SetRetrievalRecord(record, databaseName, builtSyntax(session, syntax)), *marc);
 }
 
 void PackageOpacRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
@@ -40,7 +45,9 @@ void PackageOpacRecord(KivResponseRecord& record, std::string_view databaseName,
     if (!marc) return;
     auto opac = std::make_unique<KivOpacRecord>();
     opac->ppsHoldingsData = ExtractHoldings(*marc);
+    // Clients decode the bibliographic record by the syntax its EXTERNAL names.
     opac->psBibliographicRecord = std::make_unique<KivExternal>();
+    opac->psBibliographicRecord->pcObjectIdentifier = std::string(builtSyntax(session, kUsMarcSyntax));
     SetOctetAligned(*opac->psBibliographicRecord, *marc);
     SetSingleAsn1Type(SetRetrievalRecord(record, databaseName, kOpacRecordSyntax), AT_OpacRecord)
         .uASN1.psOpacRecord = std::move(opac);

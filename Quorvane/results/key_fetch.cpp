@@ -10,7 +10,7 @@
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/database/session_statement.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/results/result_insert.h"
+#include "Quorvane/results/result_row_collector.h"
 
 namespace {
 
@@ -35,10 +35,10 @@ bool bindColumns(SessionRecord& session, SQLHSTMT statement, const KeyDefinition
     return true;
 }
 
-void keepRow(DblList* rows, const KeyDefinition& key, const BoundColumns& columns) {
+void keepRow(ResultRowCollector& rows, const KeyDefinition& key, const BoundColumns& columns) {
     std::optional<std::string_view> keyText = columns.text(0);
     if (!keyText || columns.truncated(0)) return;
-    ResultRow* row = InsertResultRow(rows, *keyText, key);
+    ResultRow* row = rows.add(*keyText);
     if (row == nullptr) return;
     for (std::size_t i = 0; i < key.secondaryColumns.size(); ++i) {
         row->secondaryValues.push_back(
@@ -49,22 +49,22 @@ void keepRow(DblList* rows, const KeyDefinition& key, const BoundColumns& column
 }  // namespace
 
 DblList* RunOperandSearch(SessionRecord& session, const KeyDefinition& key, std::string_view statement) {
-    DblList* rows = CreateRowList();
-    if (ConnectDatabase(session) != 1) return rows;
+    if (ConnectDatabase(session) != 1) return CreateRowList();
     SessionStatement prepared(session);
-    if (!prepared.prepare(OdbcSource::Catalogue, statement)) return rows;
+    if (!prepared.prepare(OdbcSource::Catalogue, statement)) return CreateRowList();
     BoundColumns columns;
-    if (!bindColumns(session, prepared.handle(), key, columns)) return rows;
+    if (!bindColumns(session, prepared.handle(), key, columns)) return CreateRowList();
     if (!SQL_SUCCEEDED(SQLExecute(prepared.handle()))) {
         fail(session, "Sarvik Error: Failed to do SQL Execute (8)", prepared.handle());
-        return rows;
+        return CreateRowList();
     }
 
+    ResultRowCollector collector(key);
     std::uint32_t fetched = 0;
     SQLRETURN result = SQL_NO_DATA;
     while (FetchNextRow(prepared.handle(), &result)) {
         columns.reportTruncation();
-        if (!key.decode) keepRow(rows, key, columns);
+        if (!key.decode) keepRow(collector, key, columns);
         LogMessage("Records retrieved " + std::to_string(fetched));
         ++fetched;
     }
@@ -73,7 +73,7 @@ DblList* RunOperandSearch(SessionRecord& session, const KeyDefinition& key, std:
             NoRowsDiagnosticLine(result, FirstDiagnostic(SQL_HANDLE_STMT, prepared.handle()).message));
     }
     CheckFetchEnd(session, prepared.handle(), result);
-    return rows;
+    return collector.finish();
 }
 
 std::string NoRowsDiagnosticLine(std::int32_t fetchResult, std::string_view message) {

@@ -15,7 +15,7 @@ inline constexpr std::size_t kKeyColumnSize = 20000;
 inline constexpr std::size_t kSecondaryColumnSize = 500;
 
 // Connects for the session's current database, runs the statement on the catalogue connection and
-// answers its rows as a row list (InsertResultRow), empty when nothing could be run; the caller owns it.
+// answers its rows as a row list (ResultRowCollector), empty when nothing could be run; the caller owns it.
 // - Every row that the driver delivers counts, also with "success with information" (a truncation).
 // - Rows of a decode key are dropped; so are rows whose key is NULL or longer than the key area (the
 //   truncation is logged). A row that is added gets its secondary values from the other columns.

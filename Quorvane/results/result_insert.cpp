@@ -1,23 +1,9 @@
 #include "Quorvane/results/result_insert.h"
 
-#include <memory>
-
 namespace {
 
 const ResultRow& rowOf(const DblNode* node) {
     return *static_cast<const ResultRow*>(node->datum);
-}
-
-std::unique_ptr<ResultRow> buildRow(std::string_view keyText, const KeyDefinition& key) {
-    auto row = std::make_unique<ResultRow>();
-    if (key.textKey) {
-        row->textKey = std::string(keyText);
-    } else {
-        row->numericKey = ParseNumericKey(keyText);
-    }
-    row->subKey = key.subKey ? &*key.subKey : nullptr;
-    row->key = &key;
-    return row;
 }
 
 ResultRow* insertBefore(DblList* rows, DblNode* node, std::unique_ptr<ResultRow> row) {
@@ -36,8 +22,20 @@ ResultRow* insertAfter(DblList* rows, DblNode* node, std::unique_ptr<ResultRow> 
 
 }  // namespace
 
+std::unique_ptr<ResultRow> BuildResultRow(std::string_view keyText, const KeyDefinition& key) {
+    auto row = std::make_unique<ResultRow>();
+    if (key.textKey) {
+        row->textKey = std::string(keyText);
+    } else {
+        row->numericKey = ParseNumericKey(keyText);
+    }
+    row->subKey = key.subKey ? &*key.subKey : nullptr;
+    row->key = &key;
+    return row;
+}
+
 ResultRow* InsertResultRow(DblList* rows, std::string_view keyText, const KeyDefinition& key) {
-    std::unique_ptr<ResultRow> row = buildRow(keyText, key);
+    std::unique_ptr<ResultRow> row = BuildResultRow(keyText, key);
     DblNode* cursor = rows->cursor != nullptr ? rows->cursor : rows->last;
     if (cursor == nullptr) {
         if (!row->textKey && row->numericKey == 0) return nullptr;

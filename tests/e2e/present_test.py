@@ -67,6 +67,13 @@ class Present(e2e.ServerTestCase):
         sutrs_full, sutrs_brief = output.split("Sent presentRequest")[1:3]
         self.assertIn("Summary:", sutrs_full)
         self.assertNotIn("Summary:", sutrs_brief)
+        # GRS-1 leaves out the columns a record lacks, never showing their names: in brief the summary and
+        # language, which only the full statements fetch.
+        grs1_full, grs1_brief = output.split("Sent presentRequest")[3:5]
+        self.assertRegex(grs1_full, r"(?m)^\(2,6\) \w")
+        self.assertNotRegex(grs1_brief, r"(?m)^\(2,(6|20)\) ")
+        column_names = "LANGUAGE_CODE|SUBJECT|SUMMARY|EDITION|PAGES|DIMENSIONS|SERIES|ELECTRONIC_LINK"
+        self.assertNotRegex(output, rf"(?m)^ *\(\d+,\w+\) ({column_names})$")
         self.assertIn('<div class="record"', output)
 
     def test_start_points_outside_the_result_set_are_refused(self):
@@ -83,6 +90,22 @@ class Present(e2e.ServerTestCase):
         self.assertIn("<callNumber>", output)
         self.assertIn("<circulation>", output)
         self.assertRegex(output, r'<availableNow value="[01]"/>')
+
+    def test_yaz_client_decodes_opac_records_by_their_marc_syntax(self):
+        # yaz-client decodes the bibliographic record by the syntax its EXTERNAL names, and crashes on one
+        # that names none.
+        commands = ["base SAMPLE", EVERY_RECORD, "format opac", "elements F", "show 1+3", "elements B",
+                    "show 4+2", "quit"]
+        done = subprocess.run(["yaz-client", f"tcp:127.0.0.1:{self.server.port}"],
+                              input="".join(c + "\n" for c in commands), text=True, capture_output=True,
+                              timeout=e2e.DEADLINE)
+        output = done.stdout + done.stderr
+        self.assertEqual(done.returncode, 0, output)
+        self.assertEqual(presents(output), [(["OPAC"] * 3, 4), (["OPAC"] * 2, 6)], output)
+        self.assertEqual(len(re.findall(r"^Record type: USmarc$", output, re.M)), 5, output)
+        self.assertEqual(len(re.findall(r"^245 \d\d \$a ", output, re.M)), 5, output)
+        self.assertIn("Data holdings 0", output)
+        self.assertRegex(output, r"(?m)^callNumber: \S")
 
     def test_message_sizes_give_diagnostics_and_partial_results(self):
         output = self.zoomsh("search @attr 1=12 @attr 2=5 0", "show 0 1",

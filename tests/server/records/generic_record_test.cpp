@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
 #include "Quorvane/config/ini_readers.h"
+#include "Quorvane/present/record_formats.h"
 #include "Quorvane/records/grs1_elements.h"
 #include "Quorvane/records/grs1_prepare.h"
 #include "Quorvane/records/grs1_record.h"
+#include "Quorvane/records/grs1_statement_columns.h"
 #include "Quorvane/records/marc_rows.h"
 #include "tests/server/records/text_builders_fixture.h"
 #include "toolkit/api/kiv_single_asn1_type.h"
@@ -29,12 +32,14 @@ struct Built {
     std::uint32_t length = 0;
 };
 
+// Built from the definitions and the fields, full or brief; the statement columns are those the present
+// statements select.
 Built build(std::initializer_list<const char*> texts, std::initializer_list<FieldSpec> fields,
-            bool full = true) {
+            bool full = true, const std::set<std::string>& statementColumns = {}) {
     const OwnedDblList list = makeFields(fields);
     const FieldRows rows = GroupRows(list.get(), true);
     PreparedGenericDefinitions prepared = PrepareGenericDefinitions(
-        parse(texts), rows.empty() ? nullptr : rows.front().get(), full, utf8Conversion());
+        parse(texts), rows.empty() ? nullptr : rows.front().get(), full, statementColumns, utf8Conversion());
     Built built;
     built.length = prepared.length;
     if (!prepared.definitions.empty()) {
@@ -185,12 +190,17 @@ TEST(GenericRecord, ColumnsWithoutValues) {
     const Built routine = build({"0|2|1|STRING|STATUS|ROUTINE5"}, {{"STATUS", "D"}}, false);
     ASSERT_EQ(routine.elements.size(), 1u);
     EXPECT_EQ(stringOf(*routine.elements[0]), "Not available");
-    // A column the record lacks stands as literal content when full and is dropped when brief.
-    const Built full = build(texts, {{"TITLE", "Dune"}}, true);
-    ASSERT_EQ(full.elements.size(), 3u);
-    EXPECT_EQ(full.elements[0]->sContent.eElementDataGType, EDT_ElementNotThere);  // "PUB_YEAR" is no number
-    EXPECT_EQ(stringOf(*full.elements[2]), "Sample catalogue");
-    EXPECT_EQ(build(texts, {{"TITLE", "Dune"}}, false).elements.size(), 1u);
+    // A content the record lacks: a column a present statement selects is dropped; any other content is
+    // literal text, which stands when full and is dropped when brief.
+    const Built full = build(texts, {{"TITLE", "Dune"}}, true, {"TITLE", "PUB_YEAR"});
+    ASSERT_EQ(full.elements.size(), 2u);
+    EXPECT_EQ(stringOf(*full.elements[0]), "Dune");
+    EXPECT_EQ(stringOf(*full.elements[1]), "Sample catalogue");
+    EXPECT_EQ(build(texts, {{"TITLE", "Dune"}}, false, {"TITLE", "PUB_YEAR"}).elements.size(), 1u);
+    // Without present statements every content the record lacks is literal text.
+    const Built literal = build(texts, {{"TITLE", "Dune"}}, true);
+    ASSERT_EQ(literal.elements.size(), 3u);
+    EXPECT_EQ(literal.elements[0]->sContent.eElementDataGType, EDT_ElementNotThere);  // "PUB_YEAR": no number
     // Some value present: no stand-in.
     EXPECT_EQ(build(texts, {{"TITLE", "Dune"}, {"PUB_YEAR", std::nullopt}}, false).elements.size(), 1u);
 }
@@ -210,6 +220,7 @@ TEST_F(GenericBuild, ShippedDefinitionsGiveAValidRecord) {
     writeFile(kIniFileName, "[Present]\npcSourceCharacterSet=UTF-8\n");
     session_.controlFilesDir = kShippedControlDir;
     session_.currentDatabase = "SAMPLE";
+    LoadPresentDefinitions(session_);
     const PresentCacheEntry entry = makeEntry({{"TITLE_NO", "7"},
                                                {"TITLE", "The \u00e9t\u00e9 book"},
                                                {"PUB_YEAR", "1999"},
@@ -227,13 +238,14 @@ TEST_F(GenericBuild, ShippedDefinitionsGiveAValidRecord) {
     EXPECT_EQ(session_.octetsPlaced, 65u);  // the values put in
     std::vector<std::string> tags;
     for (const KivTaggedElement& element : record.ppsTaggedElement) tags.push_back(tagOf(element));
-    // Full: the columns the record lacks stand as their names (PUB_PLACE ...).
-    EXPECT_EQ(tags, (std::vector<std::string>{"2/1", "2/2", "2/3", "2/31", "2/4", "2/28", "2/20", "2/21",
-                                              "2/6", "2/17", "2/12", "3/'status'", "1/14", "1/16"}));
+    // Every content of the shipped layout is a column of the present statements: what the record lacks
+    // (PUB_PLACE, the DIMENSIONS of the subtree ...) is left out.
+    EXPECT_EQ(tags, (std::vector<std::string>{"2/1", "2/2", "2/4", "2/17", "3/'status'", "1/14", "1/16"}));
     EXPECT_EQ(stringOf(*record.ppsTaggedElement[1]), "Smith, Ann");
-    const auto& edition = record.ppsTaggedElement[9]->sContent.uElementDataG.ppsSubTree;
-    ASSERT_EQ(edition.size(), 5u);
-    EXPECT_EQ(edition[3]->sContent.uElementDataG.fTrueOrFalse, 1u);
+    const auto& edition = record.ppsTaggedElement[3]->sContent.uElementDataG.ppsSubTree;
+    ASSERT_EQ(edition.size(), 2u);
+    EXPECT_EQ(edition[0]->sContent.uElementDataG.psString->pcValue, "2nd ed.");
+    EXPECT_EQ(edition[1]->sContent.uElementDataG.fTrueOrFalse, 1u);
     SIError* error = nullptr;
     EXPECT_EQ(KivCheckGenericRecord(1, single.get(), "psSingleASN1Type->", &error), 0);
     SIFreeError(&error);
@@ -244,6 +256,42 @@ TEST_F(GenericBuild, ShippedDefinitionsGiveAValidRecord) {
     ASSERT_EQ(BuildGenericRecord(entry, brief, session_), 1);
     EXPECT_EQ(brief.ppsTaggedElement.size(), 7u);
     EXPECT_EQ(logged(), "");
+}
+
+// With record formats the full/brief choice stays full, so a brief format's records leave out the columns
+// only the full format fetches because they are columns, while literal text stands.
+TEST_F(GenericBuild, ColumnsOfAnyRecordFormatAreNeverShownByTheirNames) {
+    writeControl("recordformats.tblx", "\"BRIEF\",\"present.brief\";\n\"FULL\",\"present.full\";\n");
+    writeControl("present.brief", "#DEFAULT#\nSELECT TITLE_NO, TITLE FROM TITLES WHERE TITLE_NO = XXXXX;\n");
+    writeControl("present.full",
+                 "#DEFAULT#\nSELECT TITLE_NO, TITLE, Language_Code FROM TITLES WHERE TITLE_NO = XXXXX;\n"
+                 "SELECT AUTHOR FROM AUTHORS WHERE TITLE_NO = XXXXX;\n");
+    writeControl(
+        "genericdef.tblx",
+        "\"DEFAULT\";\n\"0|2|1|STRING|TITLE\",\"0|2|2|STRING|AUTHOR\",\"0|2|20|STRING|LANGUAGE_CODE\","
+        "\"0|3|source|STRING|Sample catalogue\";\n");
+    LoadPresentDefinitions(session_);
+    ASSERT_TRUE(session_.recordFormats);
+    EXPECT_EQ(PresentStatementColumns(session_),
+              (std::set<std::string>{"TITLE_NO", "TITLE", "LANGUAGE_CODE", "AUTHOR"}));
+
+    // A brief record, and a full one whose author statement found nothing.
+    const PresentCacheEntry brief = makeEntry({{"TITLE_NO", "7"}, {"TITLE", "Dune"}});
+    const PresentCacheEntry full =
+        makeEntry({{"TITLE_NO", "7"}, {"TITLE", "Dune"}, {"LANGUAGE_CODE", "eng"}});
+    for (const auto& [entry, texts] :
+         {std::pair{&brief, std::vector<std::string>{"Dune", "Sample catalogue"}},
+          std::pair{&full, std::vector<std::string>{"Dune", "eng", "Sample catalogue"}}}) {
+        KivGenericRecord record;
+        ASSERT_EQ(BuildGenericRecord(*entry, record, session_), 1);
+        std::vector<std::string> values;
+        for (const KivTaggedElement& element : record.ppsTaggedElement) values.push_back(stringOf(element));
+        EXPECT_EQ(values, texts);
+    }
+    session_.cacheFormat = 0;
+    KivGenericRecord record;
+    ASSERT_EQ(BuildGenericRecord(brief, record, session_), 1);
+    EXPECT_EQ(record.ppsTaggedElement.size(), 1u) << "literal text only in full records";
 }
 
 TEST_F(GenericBuild, RefusedBySizeCheck) {

@@ -7,6 +7,9 @@
 #include "Quorvane/records/holdings_extraction.h"
 #include "Quorvane/records/marc_record_assembly.h"
 #include "tests/server/records/marc_fixture.h"
+#include "toolkit/api/kiv_check_external.h"
+#include "toolkit/api/kiv_convert_external.h"
+#include "toolkit/api/kiv_register_codec_types.h"
 
 namespace {
 
@@ -102,7 +105,7 @@ TEST_F(Packaging, OpacRecordCarriesHoldingsAndCirculation) {
     const KivOpacRecord& opac = *external.uExternalValue.psSingleASN1Type->uASN1.psOpacRecord;
 
     const KivExternal& bibliographic = *opac.psBibliographicRecord;
-    EXPECT_FALSE(bibliographic.pcObjectIdentifier);
+    EXPECT_EQ(bibliographic.pcObjectIdentifier, std::string(kUsMarc));
     ASSERT_EQ(bibliographic.eValueType, EVT_OctetAligned);
     const std::string& marc = bibliographic.uExternalValue.psOctetAligned->pcValue;
     EXPECT_EQ(fieldsOf(marc), (std::vector<std::string>{"245 10$aBirds$cAnn", "650  0$aOwls"}));
@@ -142,6 +145,45 @@ TEST_F(Packaging, OpacRecordCarriesHoldingsAndCirculation) {
 
     // The size check saw the record with its holdings fields.
     EXPECT_GT(session_.octetsPlaced, marc.size());
+}
+
+// The OPAC record's bibliographic record names its MARC syntax (the block's MARCOID, else USMARC), which
+// clients need to decode it; validation and conversion of the response record take it.
+TEST_F(Packaging, OpacBibliographicRecordNamesItsMarcSyntax) {
+    KivRegisterCodecTypes();
+    PresentCacheEntry entry = entryOf({});
+    addRecordRows(entry);
+    std::int32_t row = 10000;
+    addItem(entry, row, {{'a', "B001"}, {'b', "598 ANN"}, {'i', "Y"}});
+    MarcBlock2 withOid = holdingsBlock();
+    withOid.marcOid = std::string(kUkMarc);
+    for (const auto& [block, oid] : {std::pair{holdingsBlock(), kUsMarc}, std::pair{withOid, kUkMarc}}) {
+        SCOPED_TRACE(oid);
+        session_.marcHoldingsDefinitions = rowBlocks({block});
+        KivResponseRecord record;
+        PackageOpacRecord(record, "BOOKS", entry, session_, kOpacRecordSyntax);
+        ASSERT_EQ(record.eDbRecordType, DRT_Retrieval);
+        const KivExternal& external = *record.uDbRecord.psRetrievalRecord;
+        const auto bibliographicOf = [](const KivExternal& opac) -> const KivExternal& {
+            return *opac.uExternalValue.psSingleASN1Type->uASN1.psOpacRecord->psBibliographicRecord;
+        };
+        EXPECT_EQ(bibliographicOf(external).pcObjectIdentifier, std::string(oid));
+
+        SIError* error = nullptr;
+        EXPECT_EQ(KivCheckExternal(1, &external, "psRetrievalRecord->", &error), 0);
+        SIFreeError(&error);
+        codec::z3950::EXTERNAL codec{};
+        KivExternalToCodec(&codec, &external);
+        KivExternal back;
+        KivExternalFromCodec(&back, &codec);
+        codec::z3950::FreeEXTERNAL(&codec);
+        ASSERT_EQ(back.eValueType, EVT_SingleASN1Type);
+        const KivExternal& received = bibliographicOf(back);
+        EXPECT_EQ(received.pcObjectIdentifier, std::string(oid));
+        ASSERT_EQ(received.eValueType, EVT_OctetAligned);
+        EXPECT_EQ(received.uExternalValue.psOctetAligned->pcValue,
+                  bibliographicOf(external).uExternalValue.psOctetAligned->pcValue);
+    }
 }
 
 TEST_F(Packaging, ExtractionKeepsEveryOtherFieldAndLeavesUnsoundRecordsAlone) {
