@@ -110,7 +110,7 @@ class CatalogueWriter:
         }
         rows, stems = [], set()
         for code, parts in texts.items():
-            words = set(n.fold(" ".join(parts)).split()) - self.index_stops
+            words = set(n.split_white(n.fold(" ".join(parts)))) - self.index_stops
             for word in sorted(words):
                 stem = n.stem_word(word)
                 rows.append((word, code, rec.number, stem))

@@ -18,6 +18,21 @@ PUNCTUATION = "!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~"
 ASCII_ALNUM = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"
 
 
+def split_white(text):
+    """The words of a text, split at ASCII white space only (the server keeps NBSP and the like in words)."""
+    words, word = [], []
+    for c in text:
+        if c in WHITE:
+            if word:
+                words.append("".join(word))
+                word = []
+        else:
+            word.append(c)
+    if word:
+        words.append("".join(word))
+    return words
+
+
 def upper_ascii(text):
     """Upper-cases a to z only, as the server upper-cases a term."""
     return "".join(chr(ord(c) - 32) if "a" <= c <= "z" else c for c in text)
@@ -114,7 +129,7 @@ def _step_past(w):
         return w
     if any(_ends(w, s) for s in ("AT", "BL", "IZ", "IS")):
         return w + "E"
-    if len(w) >= 2 and w[-1] == w[-2]:
+    if len(w) >= 2 and w[-1] == w[-2] and "A" <= w[-1] <= "Z":
         return w if w[-1] in "LSZ" else w[:-1]
     n = len(w)
     if (
@@ -221,4 +236,4 @@ def stem_word(word):
 
 def stem_phrase(text):
     """Stems every white-space separated word and joins the stems with one blank."""
-    return " ".join(stem_word(piece) for piece in text.split())
+    return " ".join(stem_word(piece) for piece in split_white(text))
