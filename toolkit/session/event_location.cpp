@@ -3,13 +3,13 @@
 #include <poll.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <climits>
 #include <cstdio>
 #include <vector>
 
 #include "toolkit/session/association_registry.h"
+#include "toolkit/session/poll_wait.h"
 #include "toolkit/session/transport_errors.h"
 
 namespace {
@@ -26,28 +26,15 @@ struct Watched {
 enum class WaitOutcome { Readable, TimedOut, Failed };
 
 WaitOutcome waitReadable(std::vector<pollfd>& entries, KivSecs secs) {
-    const bool unlimited = secs == CALL_BLOCKING;
-    // Capped so that the deadline cannot overflow the clock.
-    const std::chrono::milliseconds limit =
-        secs > 0 ? std::chrono::seconds(std::min<KivSecs>(secs, INT_MAX)) : kSinglePass;
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        int timeout = -1;
-        if (!unlimited) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            timeout = static_cast<int>(std::clamp<long long>(left.count(), 0, INT_MAX));
-        }
-        const int ready = poll(entries.data(), entries.size(), timeout);
-        if (ready > 0) {
-            const bool invalid = std::any_of(entries.begin(), entries.end(), [](const pollfd& entry) {
-                return (entry.revents & POLLNVAL) != 0;
-            });
-            return invalid ? WaitOutcome::Failed : WaitOutcome::Readable;
-        }
-        if (ready == 0) return WaitOutcome::TimedOut;
-        if (errno != EINTR) return WaitOutcome::Failed;
-    }
+    const std::chrono::milliseconds limit = secs == CALL_BLOCKING ? std::chrono::milliseconds(-1)
+                                            : secs > 0            ? siWaitSeconds(secs)
+                                                                  : kSinglePass;
+    const int ready = siPollWithin(entries.data(), entries.size(), limit);
+    if (ready < 0) return WaitOutcome::Failed;
+    if (ready == 0) return WaitOutcome::TimedOut;
+    const bool invalid = std::any_of(entries.begin(), entries.end(),
+                                     [](const pollfd& entry) { return (entry.revents & POLLNVAL) != 0; });
+    return invalid ? WaitOutcome::Failed : WaitOutcome::Readable;
 }
 
 SIResult reportWaitFailed(SIError** error) {

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "toolkit/session/association_registry.h"
+#include "toolkit/session/poll_wait.h"
 #include "toolkit/session/send_socket.h"
 #include "toolkit/session/state_machine_names.h"
 #include "toolkit/session/transport_codec.h"
@@ -24,25 +25,14 @@ enum class Readiness { Readable, TimedOut, Failed };
 
 // Waits for the socket to become readable; a negative limit waits without one.
 Readiness waitReadable(int socket, std::chrono::milliseconds limit) {
-    const bool unlimited = limit.count() < 0;
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        int timeout = -1;
-        if (!unlimited) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            timeout = static_cast<int>(std::clamp<long long>(left.count(), 0, 1'000'000'000));
-        }
-        pollfd entry{socket, POLLIN, 0};
-        const int ready = poll(&entry, 1, timeout);
-        if (ready > 0) return Readiness::Readable;
-        if (ready == 0) return Readiness::TimedOut;
-        if (errno != EINTR) return Readiness::Failed;
-    }
+    pollfd entry{socket, POLLIN, 0};
+    const int ready = siPollWithin(&entry, 1, limit);
+    if (ready > 0) return Readiness::Readable;
+    return ready == 0 ? Readiness::TimedOut : Readiness::Failed;
 }
 
 std::chrono::milliseconds firstWait(KivSecs secs) {
-    if (secs > 0) return std::chrono::seconds(secs);
+    if (secs > 0) return siWaitSeconds(secs);
     if (secs == 0) return std::chrono::milliseconds(1);
     return std::chrono::milliseconds(-1);
 }
