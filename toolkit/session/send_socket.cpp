@@ -3,25 +3,19 @@
 #include <poll.h>
 #include <sys/socket.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+
+#include "toolkit/session/poll_wait.h"
 
 namespace {
 
 // Waits until the socket is ready for one of the events or the limit has passed; the events that came,
 // 0 on time-out, -1 when poll fails.
 int waitFor(int socket, short events, std::chrono::milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        pollfd entry{socket, events, 0};
-        const int ready = poll(&entry, 1, static_cast<int>(std::max<long long>(left.count(), 0)));
-        if (ready > 0) return entry.revents;
-        if (ready == 0) return 0;
-        if (errno != EINTR) return -1;
-    }
+    pollfd entry{socket, events, 0};
+    const int ready = siPollWithin(&entry, 1, limit);
+    return ready > 0 ? entry.revents : ready;
 }
 
 // Whether the peer has closed the connection: a readable socket whose next read would give 0 octets.
