@@ -1,6 +1,7 @@
 // The runtime's stand-alone EXTERNAL codec.
 #include "toolkit/asn1/ber_external.h"
 
+#include "toolkit/asn1/ber_external_members.h"
 #include "toolkit/asn1/ber_tag_length.h"
 #include "toolkit/util/memory.h"
 
@@ -16,21 +17,15 @@ constexpr BerTag kSingleTag = 0xA0000000;
 constexpr BerTag kOctetAlignedTag = 0x81000000;
 constexpr BerTag kArbitraryTag = 0x82000000;
 
-// Writes length and identifier in front of contents octets already written; returns the total.
-uint32_t wrap(BerBuffer& buf, uint32_t contents, uint8_t identifier) {
-    uint32_t total = contents + ASN_EncodeLength(buf, contents) + 1;
-    ASN_PutOctet(buf, identifier);
-    return total;
-}
-
 uint32_t encodeEncoding(BerBuffer& buf, const BerExternalEncoding& encoding) {
     switch (encoding.which) {
         case BerExternalEncodingKind::kSingleAsn1Type:
-            return wrap(buf, ASN_EncodeOctetString(buf, &encoding.singleAsn1Type), 0xA0);
+            return ASN_WrapExternalMember(buf, ASN_EncodeOctetString(buf, &encoding.singleAsn1Type), 0xA0);
         case BerExternalEncodingKind::kOctetAligned:
-            return wrap(buf, ASN_EncodeOctetStringContent(buf, &encoding.octetAligned), 0x81);
+            return ASN_WrapExternalMember(buf, ASN_EncodeOctetStringContent(buf, &encoding.octetAligned),
+                                          0x81);
         case BerExternalEncodingKind::kArbitrary:
-            return wrap(buf, ASN_EncodeBitStringContent(buf, &encoding.arbitrary), 0x82);
+            return ASN_WrapExternalMember(buf, ASN_EncodeBitStringContent(buf, &encoding.arbitrary), 0x82);
         case BerExternalEncodingKind::kNone:
             break;
     }
@@ -93,28 +88,13 @@ void decodeEncoding(BerBuffer& buf, BerTag tag, BerExternalEncoding& encoding, u
     }
 }
 
-// Writes ",\n" between members and the indentation and label of the next one.
-void printLabel(std::FILE* out, bool& first, uint16_t indent, const char* label) {
-    if (!first) std::fputs(",\n", out);
-    first = false;
-    ASN_PrintIndent(out, static_cast<uint16_t>(indent + kBerIndentStep));
-    std::fputs(label, out);
-}
-
 }  // namespace
 
 uint32_t ASN_EncodeExternal(BerBuffer& buf, const BerExternal* value) {
     uint32_t contents = encodeEncoding(buf, value->encoding);
-    if (value->dataValueDescriptor.octets != nullptr) {
-        contents += wrap(buf, ASN_EncodeOctetStringContent(buf, &value->dataValueDescriptor), 0x07);
-    }
-    if (value->indirectReference != nullptr) {
-        contents += wrap(buf, ASN_EncodeIntegerContent(buf, *value->indirectReference), 0x02);
-    }
-    if (value->directReference.octets != nullptr) {
-        contents += wrap(buf, ASN_EncodeOidContent(buf, &value->directReference), 0x06);
-    }
-    return wrap(buf, contents, kExternalId);
+    contents += ASN_EncodeExternalReferences(buf, &value->directReference, value->indirectReference,
+                                             &value->dataValueDescriptor);
+    return ASN_WrapExternalMember(buf, contents, kExternalId);
 }
 
 void ASN_DecodeExternal(BerBuffer& buf, BerExternal* value, uint32_t& counter, BerDecodeContext& ctx) {
@@ -157,30 +137,20 @@ void ASN_DecodeExternal(BerBuffer& buf, BerExternal* value, uint32_t& counter, B
 void ASN_PrintExternal(std::FILE* out, const BerExternal* value, uint16_t indent) {
     std::fputs("{ -- SEQUENCE --\n", out);
     bool first = true;
-    if (value->directReference.octets != nullptr) {
-        printLabel(out, first, indent, "direct-reference ");
-        ASN_PrintOid(out, &value->directReference);
-    }
-    if (value->indirectReference != nullptr) {
-        printLabel(out, first, indent, "indirect-reference ");
-        ASN_PrintInteger(out, *value->indirectReference);
-    }
-    if (value->dataValueDescriptor.octets != nullptr) {
-        printLabel(out, first, indent, "data-value-descriptor ");
-        ASN_PrintOctetString(out, &value->dataValueDescriptor);
-    }
+    ASN_PrintExternalReferences(out, first, indent, &value->directReference, value->indirectReference,
+                                &value->dataValueDescriptor);
     const BerExternalEncoding& encoding = value->encoding;
     switch (encoding.which) {
         case BerExternalEncodingKind::kSingleAsn1Type:
-            printLabel(out, first, indent, "encoding single-ASN1-type ");
+            ASN_PrintExternalLabel(out, first, indent, "encoding single-ASN1-type ");
             ASN_PrintOctetString(out, &encoding.singleAsn1Type);
             break;
         case BerExternalEncodingKind::kOctetAligned:
-            printLabel(out, first, indent, "encoding octet-aligned ");
+            ASN_PrintExternalLabel(out, first, indent, "encoding octet-aligned ");
             ASN_PrintOctetString(out, &encoding.octetAligned);
             break;
         case BerExternalEncodingKind::kArbitrary:
-            printLabel(out, first, indent, "encoding arbitrary ");
+            ASN_PrintExternalLabel(out, first, indent, "encoding arbitrary ");
             ASN_PrintBitString(out, &encoding.arbitrary);
             break;
         case BerExternalEncodingKind::kNone:

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "toolkit/api/known_oids.h"
+#include "toolkit/asn1/ber_external_members.h"
 #include "toolkit/asn1/ber_tag_length.h"
 #include "toolkit/asn1/oid_text.h"
 #include "toolkit/util/memory.h"
@@ -20,13 +21,6 @@ constexpr BerTag kTagOctetAligned = 0x81000000;
 constexpr BerTag kTagOctetAlignedConstructed = 0xA1000000;
 constexpr BerTag kTagArbitrary = 0x82000000;
 constexpr BerTag kTagArbitraryConstructed = 0xA2000000;
-
-// Writes the length and the one-octet identifier in front of contents already written; returns the total.
-uint32_t encodeHeader(BerBuffer& buf, uint32_t contents, uint8_t identifier) {
-    uint32_t total = contents + ASN_EncodeLength(buf, contents);
-    ASN_PutOctet(buf, identifier);
-    return total + 1;
-}
 
 // Walks the members of one EXTERNAL's contents, keeping the local count.
 class ExternalReader {
@@ -97,36 +91,21 @@ void decodeSingle(BerBuffer& buf, ExternalReader& reader, EXTERNAL* value, BerDe
     }
 }
 
-// Starts a member's line: the separator after the previous member, the indentation and the label.
-void printLabel(std::FILE* out, bool& first, uint16_t indent, const char* label) {
-    if (!first) std::fputs(",\n", out);
-    first = false;
-    ASN_PrintIndent(out, static_cast<uint16_t>(indent + kBerIndentStep));
-    std::fputs(label, out);
-}
-
 }  // namespace
 
 uint32_t EncodeEXTERNALContent(BerBuffer& buf, EXTERNAL* value) {
     uint32_t total = 0;
     if (value->arbitrary.octets != nullptr) {
-        total += encodeHeader(buf, ASN_EncodeBitStringContent(buf, &value->arbitrary), 0x82);
+        total += ASN_WrapExternalMember(buf, ASN_EncodeBitStringContent(buf, &value->arbitrary), 0x82);
     }
     if (value->octetAligned.octets != nullptr) {
-        total += encodeHeader(buf, ASN_EncodeOctetStringContent(buf, &value->octetAligned), 0x81);
+        total += ASN_WrapExternalMember(buf, ASN_EncodeOctetStringContent(buf, &value->octetAligned), 0x81);
     }
     if (value->singleASN1Type.value != nullptr) {
-        total += encodeHeader(buf, ASN_EncodeAny(buf, &value->singleASN1Type), 0xA0);
+        total += ASN_WrapExternalMember(buf, ASN_EncodeAny(buf, &value->singleASN1Type), 0xA0);
     }
-    if (value->dataValueDescriptor.octets != nullptr) {
-        total += encodeHeader(buf, ASN_EncodeOctetStringContent(buf, &value->dataValueDescriptor), 0x07);
-    }
-    if (value->indirectReference != nullptr) {
-        total += encodeHeader(buf, ASN_EncodeIntegerContent(buf, *value->indirectReference), 0x02);
-    }
-    if (value->directReference.octets != nullptr) {
-        total += encodeHeader(buf, ASN_EncodeOidContent(buf, &value->directReference), 0x06);
-    }
+    total += ASN_EncodeExternalReferences(buf, &value->directReference, value->indirectReference,
+                                          &value->dataValueDescriptor);
     return total;
 }
 
@@ -177,28 +156,18 @@ void PrintEXTERNAL(std::FILE* out, EXTERNAL* value, uint16_t indent) {
     if (value == nullptr) return;
     std::fputs("{ -- SEQUENCE --\n", out);
     bool first = true;
-    if (value->directReference.octets != nullptr) {
-        printLabel(out, first, indent, "direct-reference ");
-        ASN_PrintOid(out, &value->directReference);
-    }
-    if (value->indirectReference != nullptr) {
-        printLabel(out, first, indent, "indirect-reference ");
-        ASN_PrintInteger(out, *value->indirectReference);
-    }
-    if (value->dataValueDescriptor.octets != nullptr) {
-        printLabel(out, first, indent, "data-value-descriptor ");
-        ASN_PrintOctetString(out, &value->dataValueDescriptor);
-    }
+    ASN_PrintExternalReferences(out, first, indent, &value->directReference, value->indirectReference,
+                                &value->dataValueDescriptor);
     if (value->singleASN1Type.value != nullptr) {
-        printLabel(out, first, indent, "single-ASN1-type ");
+        ASN_PrintExternalLabel(out, first, indent, "single-ASN1-type ");
         ASN_PrintAny(out, &value->singleASN1Type, static_cast<uint16_t>(indent + kBerIndentStep));
     }
     if (value->octetAligned.octets != nullptr) {
-        printLabel(out, first, indent, "octet-aligned ");
+        ASN_PrintExternalLabel(out, first, indent, "octet-aligned ");
         ASN_PrintOctetString(out, &value->octetAligned);
     }
     if (value->arbitrary.octets != nullptr) {
-        printLabel(out, first, indent, "arbitrary ");
+        ASN_PrintExternalLabel(out, first, indent, "arbitrary ");
         ASN_PrintBitString(out, &value->arbitrary);
     }
     std::fputs("\n", out);
