@@ -309,6 +309,13 @@ SEEDS = {
         "close_apdu": CLOSE,
         "external": external(UNKNOWN, tlv(0xA0, INNER)),
     },
+    # Two control octets (cap choice, small cap) and then a stream of APDUs.
+    "fuzz_apdu_assembler": {
+        "stream": b"\x00\x00" + bytes.fromhex("3003020105") + indefinite(0xB6, indefinite(0x30, tlv(0x04, b"AB")))
+        + CLOSE,
+        "small_cap": b"\x01\x10" + indefinite(0xB6, tlv(0x04, b"q" * 20)) + tlv(0x04, b"q" * 8),
+        "deep": b"\x00\x00" + nested(0x30, tlv(0x05), 250),
+    },
     "fuzz_ber_primitives": {
         "boolean_true": tlv(0x01, b"\xff"),
         "boolean_false": tlv(0x01, b"\x00"),

@@ -2,7 +2,6 @@
 
 #include <sys/socket.h>
 
-#include <array>
 #include <ctime>
 #include <limits>
 #include <string>
@@ -127,19 +126,20 @@ void ServerDocument::acceptConnection() {
 }
 
 void ServerDocument::readPduOctets(const std::shared_ptr<ClientSocket>& client) {
-    std::array<std::uint8_t, ApduAssembler::kMaxReadSize> buffer;
-    const platform::ReadResult read =
-        client->connection->read(buffer.data(), client->assembler.nextReadSize());
-    if (read.status == platform::ReadStatus::WouldBlock) return;
-    if (read.status != platform::ReadStatus::Data) return closeConnection(client);
-
-    const ApduAssembler::Step step =
-        client->assembler.add(buffer.data(), read.count, siReceivedApduCap(client->assocId));
-    if (step == ApduAssembler::Step::Refused) {
-        LogMessage(formatMessage("Association %d exited", static_cast<int>(client->assocId)));
-        return ForcedClose(client->assocId, *this);
+    const ApduAssembler::Receive read =
+        client->assembler.receive(client->connection->fd(), siReceivedApduCap(client->assocId));
+    switch (read) {
+        case ApduAssembler::Receive::Pending:
+            return;
+        case ApduAssembler::Receive::PeerClosed:
+        case ApduAssembler::Receive::Failed:
+            return closeConnection(client);
+        case ApduAssembler::Receive::Refused:
+            LogMessage(formatMessage("Association %d exited", static_cast<int>(client->assocId)));
+            return ForcedClose(client->assocId, *this);
+        case ApduAssembler::Receive::Complete:
+            break;
     }
-    if (step != ApduAssembler::Step::Complete) return;
     const std::vector<std::uint8_t>& apdu = client->assembler.apdu();
     DispatchPdu(client->assocId, apdu.data(), apdu.size(), *this, client->connection);
     client->assembler.reset();

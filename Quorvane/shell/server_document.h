@@ -12,8 +12,8 @@
 #include "Quorvane/platform/event_loop.h"
 #include "Quorvane/platform/socket.h"
 #include "Quorvane/platform/trace_view.h"
-#include "Quorvane/shell/apdu_assembler.h"
 #include "toolkit/api/kiv_owning.h"
+#include "toolkit/session/apdu_assembler.h"
 
 // [Start] ulPortNumber when the configuration names none.
 inline constexpr unsigned kDefaultListenPort = 210;

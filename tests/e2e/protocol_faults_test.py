@@ -2,6 +2,8 @@
 """Clients that break the rules: APDUs without a handler, undecodable or oversized ones, requests out of
 turn, and a configuration error met while an association is set up. Each ends only its own association."""
 
+import socket
+
 import e2e_support as e2e
 
 FORCED_CLOSE = "Forced connection close because PDU received not allowed. Connections left = "
@@ -32,6 +34,25 @@ class ProtocolFaults(e2e.ServerTestCase):
                 self.wait_for_lines(server, [f"Association {assoc_id} exited", FORCED_CLOSE + "    1"])
         bystander.send(e2e.close_request())
         self.assertEqual(bystander.read_apdu()[:1], bytes([e2e.CLOSE]), "the first association was undisturbed")
+
+    def test_a_2_mib_indefinite_length_apdu_in_4_octet_sends_is_answered_or_refused(self):
+        server = self.start("indefinite_dribble")
+        # An InitializeRequest of indefinite length whose reference id is a constructed OCTET STRING of
+        # indefinite length made of four-octet segments: 2 MiB in all, the cap before an Init.
+        tail = bytes.fromhex("830205E0840206C0850240008602400000" "00")
+        head = bytes.fromhex("B480A280")
+        segments = (2 * 1024 * 1024 - len(head) - 2 - len(tail)) // 4
+        apdu = head + b"\x04\x02qv" * segments + b"\x00\x00" + tail
+        client = self.connect(server)
+        client.sock.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+        for at in range(0, len(apdu), 4):
+            client.sock.sendall(apdu[at:at + 4])
+        answer = client.read_apdu()
+        self.assertTrue(answer == b"" or e2e.init_result(answer) is not None, answer[:16].hex())
+
+        bystander = self.connect(server)
+        bystander.send(e2e.init_request())
+        self.assertIs(e2e.init_result(bystander.read_apdu()), True, "the server still serves")
 
     def test_a_configuration_error_at_set_up_stops_new_associations_and_requests(self):
         server = self.start("configuration_error")

@@ -1,13 +1,11 @@
 #include "toolkit/session/receive_pdu.h"
 
 #include <poll.h>
-#include <sys/socket.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <optional>
 
+#include "toolkit/session/apdu_assembler.h"
 #include "toolkit/session/association_registry.h"
 #include "toolkit/session/poll_wait.h"
 #include "toolkit/session/send_socket.h"
@@ -15,11 +13,8 @@
 #include "toolkit/session/transport_codec.h"
 #include "toolkit/session/transport_errors.h"
 #include "toolkit/session/transport_message_size.h"
-#include "toolkit/util/ber_element_check.h"
 
 namespace {
-
-constexpr size_t kLargestRead = 4096;
 
 enum class Readiness { Readable, TimedOut, Failed };
 
@@ -51,34 +46,28 @@ int SIReceivePdu(KivAssocId assocId, codec::z3950::PDU* pdu, int socket, KivSecs
             siReportSystemCallFailed(0, SI_Communication_Error, "poll()", Association_Unknown_State, error);
             return kSIReceiveFailed;
     }
+    ApduAssembler assembler;
     const size_t cap = siReceivedApduCap(assocId);
-    size_t wanted = 1;
     for (;;) {
-        const size_t held = octets->size();
-        octets->resize(held + wanted);
-        const ssize_t got = recv(socket, octets->data() + held, wanted, 0);
-        octets->resize(held + static_cast<size_t>(std::max<ssize_t>(got, 0)));
-        if (got == 0) return SIPeerClosed(assocId, error);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            if ((errno == EAGAIN || errno == EWOULDBLOCK) &&
-                waitReadable(socket, kSISendStallLimit) == Readiness::Readable) {
-                continue;
-            }
-            siReportAssociationLost(assocId, error);
-            return kSIReceiveFailed;
+        switch (assembler.receive(socket, cap)) {
+            case ApduAssembler::Receive::Complete:
+                break;
+            case ApduAssembler::Receive::Pending:
+                if (waitReadable(socket, kSISendStallLimit) == Readiness::Readable) continue;
+                siReportAssociationLost(assocId, error);
+                return kSIReceiveFailed;
+            case ApduAssembler::Receive::PeerClosed:
+                return SIPeerClosed(assocId, error);
+            case ApduAssembler::Receive::Failed:
+                siReportAssociationLost(assocId, error);
+                return kSIReceiveFailed;
+            case ApduAssembler::Receive::Refused:
+                siReportUndecodable(assocId, error);
+                return kSIReceiveFailed;
         }
-        int32_t missing = 0;
-        const int whole =
-            BerDirElementComplete(octets->data(), static_cast<int32_t>(octets->size()), &missing);
-        if (whole == kBerElementComplete) break;
-        const size_t declared = octets->size() + static_cast<size_t>(missing);
-        if (whole == kBerElementMalformed || declared > cap || octets->size() >= cap) {
-            siReportUndecodable(assocId, error);
-            return kSIReceiveFailed;
-        }
-        wanted = missing > 0 ? std::min(static_cast<size_t>(missing), kLargestRead) : 1;
+        break;
     }
+    *octets = assembler.apdu();
     return SIDecodePdu(assocId, octets->data(), octets->size(), pdu, error) == 0 ? kSIReceiveDecoded
                                                                                  : kSIReceiveFailed;
 }

@@ -16,8 +16,8 @@ inline constexpr int kSIReceiveTimedOut = 5;
 inline constexpr int kSIReceivePeerReleased = 10;
 
 // Waits for the socket to become readable (secs above 0: that many seconds; 0: one millisecond; below 0:
-// without limit), then reads one whole BER element, each read sized by the element check so that no read
-// takes octets of the next APDU (at most 4096 octets at a time), and decodes it into *pdu (SIDecodePdu).
+// without limit), then reads one whole BER element with an ApduAssembler (reads of blocks, none taking octets
+// of the next APDU) and decodes it into *pdu (SIDecodePdu).
 //   kSIReceiveDecoded: *octets holds a copy of the element and *pdu the decoded APDU, which the caller frees.
 //   kSIReceiveTimedOut: nothing was readable in time.
 //   kSIReceivePeerReleased / kSIReceiveFailed: the peer closed the connection (SIPeerClosed).

@@ -27,12 +27,13 @@ Header readHeader(const uint8_t* octets, int32_t count) {
     return {tagOctets + lengthOctets, constructed, length};
 }
 
-int malformed(int32_t* missing) {
+}  // namespace
+
+int BerElementScan::refuse(int32_t* missing) {
+    malformed_ = true;
     *missing = 0;
     return kBerElementMalformed;
 }
-
-}  // namespace
 
 int BerDirTagOctets(int32_t* tag, const uint8_t* octets, int32_t count) {
     *tag = -1;
@@ -74,46 +75,49 @@ int BerDirLengthOctets(int32_t* length, const uint8_t* octets, int32_t count) {
     return following + 1;
 }
 
+int BerDirElementComplete(const uint8_t* octets, int32_t count, int32_t* missing) {
+    return BerElementScan().resume(octets, count, missing);
+}
+
 // Indefinite lengths are followed without recursion: elements lie end to end, so the walk needs only the
 // position and the number of indefinite elements still open; definite elements are stepped over whole.
-int BerDirElementComplete(const uint8_t* octets, int32_t count, int32_t* missing) {
+int BerElementScan::resume(const uint8_t* octets, int32_t count, int32_t* missing) {
     *missing = 0;
+    if (malformed_) return kBerElementMalformed;
     if (octets == nullptr || count <= 0) return kBerElementIncomplete;
-
-    const Header top = readHeader(octets, count);
-    if (top.result <= 0) return top.result < 0 ? malformed(missing) : kBerElementIncomplete;
-    if (top.length >= 0) {
-        const int64_t total = int64_t{top.result} + top.length;
-        if (total > kMaxTotal) return malformed(missing);
-        if (total > count) {
-            *missing = static_cast<int32_t>(total - count);
-            return kBerElementIncomplete;
+    if (total_ < 0 && open_ == 0) {
+        const Header top = readHeader(octets, count);
+        if (top.result == 0) return kBerElementIncomplete;
+        if (top.result < 0) return refuse(missing);
+        if (top.length >= 0) {
+            total_ = int64_t{top.result} + top.length;
+            if (total_ > kMaxTotal) return refuse(missing);
+        } else {
+            open_ = 1;
+            position_ = top.result;
         }
-        *missing = static_cast<int32_t>(total);
-        return kBerElementComplete;
     }
-
-    int open = 1;
-    int64_t position = top.result;
-    while (count - position >= 2) {
-        if (octets[position] == 0 && octets[position + 1] == 0) {
-            position += 2;
-            if (--open == 0) {
-                *missing = static_cast<int32_t>(position);
-                return kBerElementComplete;
-            }
+    while (total_ < 0 && count - position_ >= 2) {
+        if (octets[position_] == 0 && octets[position_ + 1] == 0) {
+            position_ += 2;
+            if (--open_ == 0) total_ = position_;
             continue;
         }
-        const Header nested = readHeader(octets + position, static_cast<int32_t>(count - position));
-        if (nested.result < 0) return malformed(missing);
+        const Header nested = readHeader(octets + position_, static_cast<int32_t>(count - position_));
         if (nested.result == 0) return kBerElementIncomplete;
-        position += nested.result;
-        if (nested.length < 0) {
-            if (++open > kBerMaxNesting) return malformed(missing);
-        } else {
-            position += nested.length;
-            if (position > count) return kBerElementIncomplete;
+        if (nested.result < 0) return refuse(missing);
+        position_ += nested.result;
+        if (nested.length >= 0) {
+            position_ += nested.length;
+        } else if (++open_ > kBerMaxNesting) {
+            return refuse(missing);
         }
     }
-    return kBerElementIncomplete;
+    if (total_ < 0) return kBerElementIncomplete;
+    if (total_ > count) {
+        *missing = static_cast<int32_t>(total_ - count);
+        return kBerElementIncomplete;
+    }
+    *missing = static_cast<int32_t>(total_);
+    return kBerElementComplete;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Whether a buffer of received octets already holds one whole BER element, judged from identifier and
-// length octets alone. Pure functions of their arguments; safe on any thread.
+// length octets alone. The functions are pure and safe on any thread; a BerElementScan belongs to one
+// element being received.
 
 #include <cstdint>
 
@@ -19,6 +20,25 @@ inline constexpr int kBerElementMalformed = -1;
 //     nested deeper than kBerMaxNesting, or a total beyond 2^31 - 1. *missing is 0.
 // Never reads outside octets[0 .. count-1]; a null octets pointer is treated as count 0.
 int BerDirElementComplete(const uint8_t* octets, int32_t count, int32_t* missing);
+
+// The same check for an element whose octets arrive in pieces: each call examines only what arrived since
+// the previous one (and at most the few octets of a header that was cut short), so receiving an element of
+// n octets costs O(n) whatever the pieces.
+class BerElementScan {
+  public:
+    // octets[0 .. count-1] are the element's octets received so far: the octets of earlier calls, unchanged,
+    // and possibly more (the block may have moved). Answers as BerDirElementComplete on the same octets;
+    // once complete or malformed the answer stays.
+    int resume(const uint8_t* octets, int32_t count, int32_t* missing);
+
+  private:
+    int refuse(int32_t* missing);
+
+    int64_t position_ = 0;  // where the next header starts; past the end while a definite element arrives
+    int64_t total_ = -1;    // the element's length once known (definite, or its end-of-contents reached)
+    int open_ = 0;          // indefinite elements not yet ended; 0 until the outermost header is read
+    bool malformed_ = false;
+};
 
 // Identifier octets at the start of octets: their number, with the tag number in *tag; 0 (tag -1) when
 // they are not all within count, -1 (tag -1) when the tag number does not fit 31 bits or the first
