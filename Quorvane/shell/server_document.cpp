@@ -2,27 +2,48 @@
 
 #include <sys/socket.h>
 
+#include <algorithm>
+#include <array>
 #include <ctime>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/manager/association_manager.h"
+#include "Quorvane/manager/association_slots.h"
 #include "Quorvane/manager/message_format.h"
 #include "Quorvane/platform/trace_time.h"
 #include "Quorvane/shell/connection_number.h"
 #include "Quorvane/shell/shell_texts.h"
 #include "toolkit/session/transport_message_size.h"
 
+namespace {
+
+// Reads what the peer has sent already, then closes: with nothing unread the close ends the stream in good
+// order instead of resetting it.
+void refuseInGoodOrder(platform::Connection& connection) {
+    std::array<std::uint8_t, 4096> discarded;
+    for (int reads = 0; reads < 16; ++reads) {
+        if (connection.read(discarded.data(), discarded.size()).status != platform::ReadStatus::Data) break;
+    }
+    connection.close();
+}
+
+}  // namespace
+
 ServerDocument::ServerDocument(platform::EventLoop& loop, platform::TraceView& view)
     : loop_(loop),
       view_(view),
       listenPort_(
-          static_cast<unsigned>(GetIniInt("Start", "ulPortNumber", static_cast<int>(kDefaultListenPort)))) {}
+          static_cast<unsigned>(GetIniInt("Start", "ulPortNumber", static_cast<int>(kDefaultListenPort)))) {
+    loop_.watch(initDeadlineTimer_.fd(), [this] { expireInitDeadlines(); }, {});
+}
 
 ServerDocument::~ServerDocument() {
     deleteContents();
+    loop_.unwatch(initDeadlineTimer_.fd());
     if (listening_ != nullptr) loop_.unwatch(listening_->fd());
     if (current_) setOperationsTraceView(nullptr);
 }
@@ -92,6 +113,12 @@ void ServerDocument::acceptConnection() {
     if (listening_ == nullptr) return;
     std::shared_ptr<platform::Connection> connection = listening_->accept();
     if (connection == nullptr) return;
+    std::string address;
+    std::uint16_t port = 0;
+    connection->peerAddress(address, port);
+    appendTraceLine(formatMessage(kAcceptedFormat, address.c_str(), connectionCount() + 1));
+    if (!admit(address)) return refuseInGoodOrder(*connection);
+
     const KivAssocId number = NextConnectionNumber(
         connectionCounter_, [this](KivAssocId id) { return listedWithId(id) || AssociationIdInUse(id); });
     if (number == 0) return;  // cannot happen with at most a few thousand descriptors
@@ -99,11 +126,8 @@ void ServerDocument::acceptConnection() {
 
     auto client = std::make_shared<ClientSocket>();
     client->connection = connection;
+    client->address = address;
     connections_.push_back(client);
-    std::string address;
-    std::uint16_t port = 0;
-    connection->peerAddress(address, port);
-    appendTraceLine(formatMessage(kAcceptedFormat, address.c_str(), connectionCount()));
 
     const NewAssociationResult result = NewAssociation(connection->fd(), number);
     if (result.outcome != AssociationOutcome::Accepted) {
@@ -114,6 +138,11 @@ void ServerDocument::acceptConnection() {
         return;
     }
     client->assocId = result.assocId;
+    const int initSeconds = GetIniInt("Start", "ulInitTimeOutSeconds", kDefaultInitTimeOutSeconds);
+    if (initSeconds > 0) {
+        client->initDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(initSeconds);
+        armInitDeadline();
+    }
     std::weak_ptr<ClientSocket> weak = client;
     loop_.watch(
         connection->fd(),
@@ -123,6 +152,67 @@ void ServerDocument::acceptConnection() {
         [this, weak] {
             if (std::shared_ptr<ClientSocket> lost = weak.lock()) closeConnection(lost);
         });
+}
+
+bool ServerDocument::admit(const std::string& address) {
+    const int perAddress =
+        GetIniInt("Start", "ulMaxConnectionsPerAddress", kDefaultMaxConnectionsPerAddress);
+    const auto fromAddress = std::count_if(connections_.begin(), connections_.end(),
+                                           [&address](const auto& client) { return client->address == address; });
+    if (perAddress > 0 && fromAddress >= perAddress) {
+        appendTraceLine(formatMessage("Refused a connection from address %s: it holds %d connections already",
+                                      address.c_str(), perAddress));
+        return false;
+    }
+    if (SlotAssociations().size() < static_cast<std::size_t>(kAssociationSlots) || makeRoom()) return true;
+    appendTraceLine(formatMessage("Refused a connection from address %s: every association slot is taken",
+                                  address.c_str()));
+    return false;
+}
+
+bool ServerDocument::makeRoom() {
+    for (const std::shared_ptr<ClientSocket>& listed : connections_) {
+        if (listed->apduReceived) continue;
+        const std::shared_ptr<ClientSocket> client = listed;
+        const int left = endConnection(client);
+        appendTraceLine(formatMessage(
+            "Closed the connection of association %d, which sent no Init, to make room for a new one. "
+            "Connections left = %5d",
+            static_cast<int>(client->assocId), left));
+        return true;
+    }
+    return false;
+}
+
+void ServerDocument::armInitDeadline() {
+    std::optional<std::chrono::steady_clock::time_point> earliest;
+    for (const std::shared_ptr<ClientSocket>& client : connections_) {
+        if (client->apduReceived || !client->initDeadline) continue;
+        if (!earliest || *client->initDeadline < *earliest) earliest = client->initDeadline;
+    }
+    if (earliest) {
+        initDeadlineTimer_.armAt(*earliest);
+    } else {
+        initDeadlineTimer_.disarm();
+    }
+}
+
+void ServerDocument::expireInitDeadlines() {
+    initDeadlineTimer_.acknowledge();
+    const auto now = std::chrono::steady_clock::now();
+    std::vector<std::shared_ptr<ClientSocket>> expired;
+    for (const std::shared_ptr<ClientSocket>& client : connections_) {
+        if (!client->apduReceived && client->initDeadline && *client->initDeadline <= now) {
+            expired.push_back(client);
+        }
+    }
+    for (const std::shared_ptr<ClientSocket>& client : expired) {
+        const int left = endConnection(client);
+        appendTraceLine(formatMessage(
+            "Forced connection close of association %d because no Init arrived in time. Connections left = %5d",
+            static_cast<int>(client->assocId), left));
+    }
+    armInitDeadline();
 }
 
 void ServerDocument::readPduOctets(const std::shared_ptr<ClientSocket>& client) {
@@ -140,6 +230,7 @@ void ServerDocument::readPduOctets(const std::shared_ptr<ClientSocket>& client) 
         case ApduAssembler::Receive::Complete:
             break;
     }
+    client->apduReceived = true;
     const std::vector<std::uint8_t>& apdu = client->assembler.apdu();
     DispatchPdu(client->assocId, apdu.data(), apdu.size(), *this, client->connection);
     client->assembler.reset();
@@ -150,6 +241,13 @@ void ServerDocument::closeConnection(const std::shared_ptr<ClientSocket>& client
     if (!removeFromList(*client)) return;
     appendTraceLine(formatMessage(kConnectionLostFormat, connectionCount()));
     AssociationExit(client->assocId);
+}
+
+int ServerDocument::endConnection(const std::shared_ptr<ClientSocket>& client) {
+    client->connection->close();
+    removeFromList(*client);
+    AssociationExit(client->assocId);
+    return connectionCount();
 }
 
 int ServerDocument::dropConnection(KivAssocId assocId) {

@@ -145,8 +145,8 @@ class Server:
                               capture_output=True, timeout=DEADLINE)
         return done.stdout + done.stderr
 
-    def connect(self):
-        return Client(self.port)
+    def connect(self, source="127.0.0.1"):
+        return Client(self.port, source)
 
 
 class ServerTestCase(unittest.TestCase):
@@ -157,9 +157,9 @@ class ServerTestCase(unittest.TestCase):
         self.addCleanup(self.assert_clean_end, server)
         return server
 
-    def connect(self, server):
-        """A raw connection to the server, closed after the test."""
-        client = server.connect()
+    def connect(self, server, source="127.0.0.1"):
+        """A raw connection to the server from the loopback source address, closed after the test."""
+        client = server.connect(source)
         self.addCleanup(client.close)
         return client
 
@@ -235,8 +235,8 @@ CLOSE = 0xBF
 class Client:
     """One raw connection to the server."""
 
-    def __init__(self, port):
-        self.sock = socket.create_connection(("127.0.0.1", port), timeout=DEADLINE)
+    def __init__(self, port, source="127.0.0.1"):
+        self.sock = socket.create_connection(("127.0.0.1", port), timeout=DEADLINE, source_address=(source, 0))
 
     def send(self, octets):
         self.sock.sendall(octets)
@@ -269,6 +269,13 @@ class Client:
             return self.sock.recv(1) == b""
         except ConnectionResetError:
             return True
+
+    def ended_in_good_order(self):
+        """Whether the server ended the stream with an end of stream rather than a reset (waiting for it)."""
+        try:
+            return self.sock.recv(1) == b""
+        except ConnectionResetError:
+            return False
 
     def closed_by_server_now(self):
         """Whether the server has closed the connection already, without waiting."""

@@ -15,6 +15,7 @@ class IdleTimeout(e2e.ServerTestCase):
         server = self.start("idle_timeout", {
             ("Start", "ulTimeOut"): TIME_OUT_TICKS,
             ("Start", "ulIdleTickSeconds"): TICK_SECONDS,
+            ("Start", "ulInitTimeOutSeconds"): 0,  # the silent connection is left to the idle timeout
         })
         silent = self.connect(server)  # never sends an Init
         idle = self.connect(server)
