@@ -41,8 +41,8 @@ struct Options {
 // An InitializeRequest of indefinite length, size octets in all: its reference id is a constructed OCTET
 // STRING of indefinite length made of four-octet segments.
 Octets indefiniteInit(std::size_t size) {
-    const Octets tail = {0x83, 0x02, 0x05, 0xE0, 0x84, 0x02, 0x06, 0xC0, 0x85, 0x02, 0x40, 0x00,
-                         0x86, 0x02, 0x40, 0x00, 0x00, 0x00};
+    const Octets tail = {0x83, 0x02, 0x05, 0xE0, 0x84, 0x02, 0x06, 0xC0, 0x85,
+                         0x02, 0x40, 0x00, 0x86, 0x02, 0x40, 0x00, 0x00, 0x00};
     Octets apdu = {0xB4, 0x80, 0xA2, 0x80};
     while (apdu.size() + 4 + 2 + tail.size() <= size) apdu.insert(apdu.end(), {0x04, 0x02, 'q', 'v'});
     apdu.insert(apdu.end(), {0x00, 0x00});
@@ -142,10 +142,14 @@ Options parse(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
         const long value = std::strtol(argv[i + 1], nullptr, 10);
-        if (name == "--size") options.size = static_cast<std::size_t>(value);
-        else if (name == "--piece") options.piece = static_cast<std::size_t>(std::max(1L, value));
-        else if (name == "--port") options.port = static_cast<int>(value);
-        else if (name == "--pid") options.pid = value;
+        if (name == "--size")
+            options.size = static_cast<std::size_t>(value);
+        else if (name == "--piece")
+            options.piece = static_cast<std::size_t>(std::max(1L, value));
+        else if (name == "--port")
+            options.port = static_cast<int>(value);
+        else if (name == "--pid")
+            options.pid = value;
     }
     return options;
 }

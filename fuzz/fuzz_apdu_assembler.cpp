@@ -56,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 apduStart = at + taken;
                 break;
             case ApduAssembler::Step::Refused:
-                fuzzCheck(expected == kBerElementMalformed, "refuses where the one-shot check finds it malformed");
+                fuzzCheck(expected == kBerElementMalformed,
+                          "refuses where the one-shot check finds it malformed");
                 return 0;
             case ApduAssembler::Step::Incomplete:
                 fuzzCheck(expected == kBerElementIncomplete && taken == count,

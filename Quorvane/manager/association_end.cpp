@@ -23,6 +23,7 @@ void AssociationSessionFreed(KivAssocId assocId) {
 }
 
 int AssociationExit(KivAssocId assocId) {
+    DropRequests(assocId);
     // Only this thread releases sessions, so a session found here is released now, or by the request that
     // holds it; either way AssociationSessionFreed then forgets the toolkit's association. Until then a
     // running request can still answer and end the association's trace.

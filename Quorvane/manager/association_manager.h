@@ -39,8 +39,9 @@ void DispatchPdu(KivAssocId assocId, const std::uint8_t* octets, std::size_t len
 // Closes the association's connection, and when it was listed logs "Forced connection close because PDU
 // received not allowed. Connections left = %5d" and ends the association.
 void ForcedClose(KivAssocId assocId, ConnectionHost& host);
-// Releases the association's session and then the toolkit's association; while a request holds the
-// session both wait until it has finished. Answers the toolkit's result (SI_OK when the release waits).
+// Drops the association's waiting requests, releases its session and then the toolkit's association;
+// while a request holds the session both wait until it has finished. Answers the toolkit's result (SI_OK
+// when the release waits).
 int AssociationExit(KivAssocId assocId);
 // The session table's freed hook (installed by the first SlotTake): frees the association's slot and
 // forgets the toolkit's association. Any thread.
@@ -57,6 +58,9 @@ void IdleTimerProc(ConnectionHost& host);
 // Whether the id belongs to a live association: it holds a slot or a session, or requests of it are still
 // waiting or running. A new connection must not be given such an id.
 bool AssociationIdInUse(KivAssocId assocId);
+
+// Forgets the association's requests that wait behind the running one: they are never handled.
+void DropRequests(KivAssocId assocId);
 
 // Waits until every request taken so far has been handled. Any thread but a worker.
 void WaitForRequests();

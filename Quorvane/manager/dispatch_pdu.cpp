@@ -99,6 +99,10 @@ bool AssociationIdInUse(KivAssocId assocId) {
     return SlotLookup(assocId) != 0 || FindSession(assocId) != nullptr || requestWorkers().active(assocId);
 }
 
+void DropRequests(KivAssocId assocId) {
+    requestWorkers().drop(assocId);
+}
+
 void WaitForRequests() {
     requestWorkers().waitIdle();
 }

@@ -21,7 +21,8 @@ OneShotTimer::~OneShotTimer() {
 void OneShotTimer::armAt(std::chrono::steady_clock::time_point when) {
     using namespace std::chrono;
     // A zero it_value would disarm: a time that has passed expires after one nanosecond instead.
-    const long long left = std::max<long long>(1, duration_cast<nanoseconds>(when - steady_clock::now()).count());
+    const long long left =
+        std::max<long long>(1, duration_cast<nanoseconds>(when - steady_clock::now()).count());
     itimerspec spec{};
     spec.it_value.tv_sec = static_cast<time_t>(left / 1000000000LL);
     spec.it_value.tv_nsec = static_cast<long>(left % 1000000000LL);

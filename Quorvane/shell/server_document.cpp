@@ -155,10 +155,10 @@ void ServerDocument::acceptConnection() {
 }
 
 bool ServerDocument::admit(const std::string& address) {
-    const int perAddress =
-        GetIniInt("Start", "ulMaxConnectionsPerAddress", kDefaultMaxConnectionsPerAddress);
-    const auto fromAddress = std::count_if(connections_.begin(), connections_.end(),
-                                           [&address](const auto& client) { return client->address == address; });
+    const int perAddress = GetIniInt("Start", "ulMaxConnectionsPerAddress", kDefaultMaxConnectionsPerAddress);
+    const auto fromAddress =
+        std::count_if(connections_.begin(), connections_.end(),
+                      [&address](const auto& client) { return client->address == address; });
     if (perAddress > 0 && fromAddress >= perAddress) {
         appendTraceLine(formatMessage("Refused a connection from address %s: it holds %d connections already",
                                       address.c_str(), perAddress));
@@ -208,9 +208,10 @@ void ServerDocument::expireInitDeadlines() {
     }
     for (const std::shared_ptr<ClientSocket>& client : expired) {
         const int left = endConnection(client);
-        appendTraceLine(formatMessage(
-            "Forced connection close of association %d because no Init arrived in time. Connections left = %5d",
-            static_cast<int>(client->assocId), left));
+        appendTraceLine(
+            formatMessage("Forced connection close of association %d because no Init arrived in time. "
+                          "Connections left = %5d",
+                          static_cast<int>(client->assocId), left));
     }
     armInitDeadline();
 }

@@ -1,9 +1,8 @@
 #include "toolkit/session/apdu_assembler.h"
 
+#include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -105,7 +104,8 @@ TEST(ApduAssembler, MalformedOrOversizedApdusAreRefusedBeforeTheirContentsArrive
             EXPECT_TRUE(gathered.apdus.empty()) << piece;
         }
     }
-    EXPECT_EQ(gather(element(0xB4, 100), 4096, 102).apdus.size(), 1u) << "an APDU of exactly the cap is taken";
+    EXPECT_EQ(gather(element(0xB4, 100), 4096, 102).apdus.size(), 1u)
+        << "an APDU of exactly the cap is taken";
     EXPECT_EQ(gather(indefinite(0xB6, 4), 3, 20).apdus.size(), 1u);
 }
 
@@ -168,7 +168,8 @@ TEST_F(ApduAssemblerSocket, TheEndOfTheStreamAndOversizedApdusAreReported) {
     EXPECT_EQ(receiveWhole(), ApduAssembler::Receive::Pending);
     close(ends_[1]);
     ends_[1] = -1;
-    EXPECT_EQ(receiveWhole(), ApduAssembler::Receive::PeerClosed) << "a partial APDU of a closed peer is dropped";
+    EXPECT_EQ(receiveWhole(), ApduAssembler::Receive::PeerClosed)
+        << "a partial APDU of a closed peer is dropped";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <chrono>
 #include <future>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -49,6 +50,61 @@ TEST(RequestWorkers, RequestsOfDifferentAssociationsRunAtTheSameTime) {
     EXPECT_TRUE(firstSawSecond);
 }
 
+// A request that holds its thread until released, and says when it has started.
+struct Blocker {
+    std::promise<void> started;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+
+    std::function<void()> task() {
+        return [this, released = released] {
+            started.set_value();
+            released.wait_for(kDeadline);
+        };
+    }
+    bool waitStarted() { return started.get_future().wait_for(kDeadline) == std::future_status::ready; }
+};
+
+TEST(RequestWorkers, AThreadIsNeverHeldByTheRequestsWaitingBehindABusyAssociation) {
+    Blocker blocker;
+    std::atomic<int> ran{0};
+    std::promise<void> allRan;
+    constexpr int kOthers = 10;
+    RequestWorkers workers(2);
+    ASSERT_TRUE(workers.submit(1, blocker.task()));
+    ASSERT_TRUE(blocker.waitStarted());
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(workers.submit(1, [&ran] { ++ran; }));
+    // With one thread held by association 1, the other serves every other association.
+    for (int i = 0; i < kOthers; ++i) {
+        ASSERT_TRUE(workers.submit(static_cast<KivAssocId>(2 + i % 3), [&] {
+            if (++ran == kOthers) allRan.set_value();
+        }));
+    }
+    EXPECT_EQ(allRan.get_future().wait_for(kDeadline), std::future_status::ready);
+    blocker.release.set_value();
+    workers.waitIdle();
+    EXPECT_EQ(ran, kOthers + 5);
+}
+
+TEST(RequestWorkers, DroppedRequestsAreDestroyedUnrunAndTheEndRunsEveryOtherRequest) {
+    Blocker blocker;
+    std::atomic<int> ran{0};
+    auto held = std::make_shared<int>(0);
+    {
+        RequestWorkers workers(3);
+        ASSERT_TRUE(workers.submit(7, blocker.task()));
+        ASSERT_TRUE(blocker.waitStarted());
+        for (int i = 0; i < 4; ++i) ASSERT_TRUE(workers.submit(7, [&ran, held] { ++ran; }));
+        workers.drop(7);
+        EXPECT_EQ(held.use_count(), 1) << "what the dropped requests held is let go at once";
+        EXPECT_TRUE(workers.active(7)) << "the running request goes on";
+        for (int i = 0; i < 20; ++i)
+            ASSERT_TRUE(workers.submit(static_cast<KivAssocId>(8 + i % 4), [&ran] { ++ran; }));
+        blocker.release.set_value();
+    }
+    EXPECT_EQ(ran, 20) << "the end waited for every request taken and not dropped";
+}
+
 TEST(RequestWorkers, AnAssociationMayHaveOnlySoManyRequestsWaiting) {
     std::atomic<int> ran{0};
     std::promise<void> release;
@@ -71,7 +127,7 @@ TEST(RequestWorkers, AnAssociationMayHaveOnlySoManyRequestsWaiting) {
     workers.waitIdle();
     EXPECT_EQ(ran, static_cast<int>(RequestWorkers::kMaxWaiting) + 1);
     EXPECT_FALSE(workers.active(3));
-    EXPECT_TRUE(workers.submit(3, [&ran] { ++ran; })) << "a new worker starts after the last one ended";
+    EXPECT_TRUE(workers.submit(3, [&ran] { ++ran; })) << "the association may queue again";
 }
 
 }  // namespace
