@@ -27,19 +27,16 @@ void OneShotTimer::armAt(std::chrono::steady_clock::time_point when) {
     spec.it_value.tv_sec = static_cast<time_t>(left / 1000000000LL);
     spec.it_value.tv_nsec = static_cast<long>(left % 1000000000LL);
     ::timerfd_settime(fd_, 0, &spec, nullptr);
-    armed_ = true;
 }
 
 void OneShotTimer::disarm() {
     const itimerspec none{};
     ::timerfd_settime(fd_, 0, &none, nullptr);
-    armed_ = false;
 }
 
 void OneShotTimer::acknowledge() {
     std::uint64_t expirations = 0;
     [[maybe_unused]] const ssize_t got = ::read(fd_, &expirations, sizeof expirations);
-    armed_ = false;
 }
 
 }  // namespace platform

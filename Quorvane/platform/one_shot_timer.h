@@ -18,13 +18,11 @@ class OneShotTimer {
     // Expires at the time (at once when it has passed), replacing any earlier setting.
     void armAt(std::chrono::steady_clock::time_point when);
     void disarm();
-    bool armed() const { return armed_; }
-    // Clears the expiry so the descriptor is no longer readable; the timer is then disarmed.
+    // Clears the expiry, so the descriptor is no longer readable.
     void acknowledge();
 
   private:
     int fd_;
-    bool armed_ = false;
 };
 
 }  // namespace platform
