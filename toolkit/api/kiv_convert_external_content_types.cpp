@@ -4,7 +4,11 @@
 
 #include "toolkit/api/kiv_check_core_records.h"
 #include "toolkit/api/kiv_convert_core_records.h"
+#include "toolkit/external/kiv_check_cip_item_order.h"
+#include "toolkit/external/kiv_check_cip_specific_info.h"
 #include "toolkit/external/kiv_check_generic_record.h"
+#include "toolkit/external/kiv_convert_cip_item_order.h"
+#include "toolkit/external/kiv_convert_cip_specific_info.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
 
 namespace {
@@ -28,6 +32,11 @@ constexpr std::array kContentTypes = {
                            KivCheckUpdateExtendedService},
     KivExternalContentType{AT_GenericRecord, "1.2.840.10003.5.105", "1.0.10163.5.105",
                            KivGenericRecordToCodec, KivGenericRecordFromCodec, KivCheckGenericRecord},
+    KivExternalContentType{AT_CipBItemOrderExtendedService, "1.2.840.10003.9.1000.99.1", nullptr,
+                           KivCipBItemOrderExtendedServiceToCodec, KivCipBItemOrderExtendedServiceFromCodec,
+                           KivCheckCipBItemOrderExtendedService},
+    KivExternalContentType{AT_CIPSpecificInfo, "1.2.840.10003.2.1000.99.1", nullptr, KivCIPSpecificInfoToCodec,
+                           KivCIPSpecificInfoFromCodec, KivCheckCIPSpecificInfo},
 };
 
 }  // namespace

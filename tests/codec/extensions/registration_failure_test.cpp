@@ -1,0 +1,34 @@
+// A failed identifier conversion while the CIP and private packages are registered. A program of its own:
+// the registry keeps the first entry of every key for the life of the process.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "toolkit/asn1/ber_any.h"
+#include "toolkit/codec/extensions/oid_overwrites_ciporder.h"
+
+namespace {
+
+void outOfMemory(const char*, BerOid*, BerDecodeContext&) {
+    BerDecodeContext::raise(kBerNoMemory);
+}
+
+const BerAnyEntry* boundPlaceholder() {
+    uint8_t octets[] = {0xFF, 0x37};
+    BerOid oid{2, octets};
+    BerAny any{};
+    ASN_BindAnyByOid(&any, &oid);
+    return any.entry;
+}
+
+TEST(ExtensionsRegistrationFailure, TheItemOrderStaysUnderItsPlaceholderAndSaysSoOnStandardOutput) {
+    testing::internal::CaptureStdout();
+    codec::records::registerCarriedTypes(codec::extensions::kCiporderTypeTable, outOfMemory);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Fatal event: ASN_MakeOid failed for oid_overwrites_ciporder\n");
+    const BerAnyEntry* entry = boundPlaceholder();
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->anyId, 44);
+}
+
+}  // namespace
