@@ -10,8 +10,8 @@
 
 #include "tests/api/external_round_trip.h"
 #include "tests/codec/z3950/generated_codec_harness.h"
-#include "tests/external/cip_item_order_samples.h"
 #include "tests/external/carried_check_fixture.h"
+#include "tests/external/cip_item_order_samples.h"
 #include "tests/trace/trace_capture.h"
 #include "toolkit/trace/external_printer.h"
 
@@ -56,7 +56,8 @@ TEST(CipItemOrderConvert, ASmallRequestEncodesAsThePackageDefinesIt) {
     const std::string octets = hex(externalRoundTrip(*sent, &received));
     const std::string package = "A1 0B A1 05 30 03 81 01 07 A2 02 30 00";
     EXPECT_EQ(octets.substr(octets.size() - package.size()), package);
-    const KivCipBOriginPartNotToKeep& notToKeep = *packageOf(received).uItemOrderReqOrRsp.psItemOrderRequest->psNotToKeep;
+    const KivCipBOriginPartNotToKeep& notToKeep =
+        *packageOf(received).uItemOrderReqOrRsp.psItemOrderRequest->psNotToKeep;
     EXPECT_EQ(notToKeep.sOrderId.ulLength(), 0u);
     EXPECT_EQ(notToKeep.psOrderSpecification, nullptr);
     EXPECT_FALSE(notToKeep.ppsOtherInfo.present());
@@ -68,7 +69,9 @@ TEST(CipItemOrderConvert, ValueRules) {
     auto& response = *sample.uItemOrderReqOrRsp.psItemOrderResponse;
     response.sTargetPart->sOrderId = KivInternationalString{};
     auto& unit = *response.psOriginPart->psOrderSpecification->ppsDeliveryUnits[0];
-    auto& options = *unit.ppsPackages[0]->psPackage->uPackage.psPredefinedPackage->ppsOrderItems[0]->psProductDeliveryOptions;
+    auto& options = *unit.ppsPackages[0]
+                         ->psPackage->uPackage.psPredefinedPackage->ppsOrderItems[0]
+                         ->psProductDeliveryOptions;
     options.ulProductByteSize = 0;
     unit.psDeliveryMethod->uDeliveryMethod.psFtp->eTransferDirection = 5;
     auto& second = *response.psOriginPart->psOrderSpecification->ppsDeliveryUnits[1];
@@ -83,7 +86,8 @@ TEST(CipItemOrderConvert, ValueRules) {
     EXPECT_EQ(back.sTargetPart->sOrderId.ulLength(), 0u);
     EXPECT_NE(octets.find("A1 02 1B 00"), std::string::npos) << "an empty orderId is sent";
     const auto& backUnit = *back.psOriginPart->psOrderSpecification->ppsDeliveryUnits[0];
-    EXPECT_EQ(backUnit.ppsPackages[0]->psPackage->uPackage.psPredefinedPackage->ppsOrderItems[0]
+    EXPECT_EQ(backUnit.ppsPackages[0]
+                  ->psPackage->uPackage.psPredefinedPackage->ppsOrderItems[0]
                   ->psProductDeliveryOptions->ulProductByteSize,
               0u);
     EXPECT_EQ(backUnit.psDeliveryMethod->uDeliveryMethod.psFtp->eTransferDirection, CIP_FTP_PUSH);
@@ -134,7 +138,6 @@ std::string outOfRange(const std::string& field) {
     return kPath + field + " contains a value which is out of its range";
 }
 
-
 TEST_F(CipItemOrderCheckTest, ValidPackagesPass) {
     for (auto make : {fullRequest, fullResponse, smallRequest}) {
         expectValid(*cipOrderExternal(make()));
@@ -143,16 +146,16 @@ TEST_F(CipItemOrderCheckTest, ValidPackagesPass) {
 
 TEST_F(CipItemOrderCheckTest, EachFaultIsReportedWithItsPath) {
     const std::vector<FaultCase> cases = {
-        {"no package", smallRequest,
-         [](auto& p) { p = KivCipBItemOrderExtendedService{}; }, 66, outOfRange(kPackage + "eItemOrderReqRsp")},
+        {"no package", smallRequest, [](auto& p) { p = KivCipBItemOrderExtendedService{}; }, 66,
+         outOfRange(kPackage + "eItemOrderReqRsp")},
         {"selector 3", smallRequest, [](auto& p) { p.eItemOrderReqRsp = 3; }, 66,
          outOfRange(kPackage + "eItemOrderReqRsp")},
         {"selector -1", smallRequest, [](auto& p) { p.eItemOrderReqRsp = -1; }, 66,
          outOfRange(kPackage + "eItemOrderReqRsp")},
-        {"request missing", smallRequest, [](auto& p) { p.uItemOrderReqOrRsp.psItemOrderRequest.reset(); }, 64,
-         missing(kPackage + "uItemOrderReqOrRsp.psItemOrderRequest")},
-        {"response missing", fullResponse, [](auto& p) { p.uItemOrderReqOrRsp.psItemOrderResponse.reset(); }, 64,
-         missing(kPackage + "uItemOrderReqOrRsp.psItemOrderResponse")},
+        {"request missing", smallRequest, [](auto& p) { p.uItemOrderReqOrRsp.psItemOrderRequest.reset(); },
+         64, missing(kPackage + "uItemOrderReqOrRsp.psItemOrderRequest")},
+        {"response missing", fullResponse, [](auto& p) { p.uItemOrderReqOrRsp.psItemOrderResponse.reset(); },
+         64, missing(kPackage + "uItemOrderReqOrRsp.psItemOrderResponse")},
         {"toKeep missing", smallRequest, [](auto& p) { request(p).psToKeep.reset(); }, 64,
          missing(kRequest + "psToKeep")},
         {"notToKeep missing", smallRequest, [](auto& p) { request(p).psNotToKeep.reset(); }, 64,
@@ -165,8 +168,8 @@ TEST_F(CipItemOrderCheckTest, EachFaultIsReportedWithItsPath) {
          missing(kResponse + "sTargetPart")},
         {"order state 3", fullResponse,
          [](auto& p) {
-             p.uItemOrderReqOrRsp.psItemOrderResponse->sTargetPart->psOrderStatusInfo->sOrderState.eOrderStateType =
-                 3;
+             p.uItemOrderReqOrRsp.psItemOrderResponse->sTargetPart->psOrderStatusInfo->sOrderState
+                 .eOrderStateType = 3;
          },
          66, outOfRange(kResponse + "sTargetPart->psOrderStatusInfo->sOrderState.eOrderStateType")},
         {"delivery units missing", fullRequest,
@@ -177,36 +180,37 @@ TEST_F(CipItemOrderCheckTest, EachFaultIsReportedWithItsPath) {
          missing(kSpec + "psOrderPrice->psPrice")},
         {"price of unit selector 3", fullRequest,
          [](auto& p) {
-             request(p).psToKeep->psOrderSpecification->psOrderPrice->psPrice->sUnitUsed.psUnit->eStringOrNumeric = 3;
+             request(p)
+                 .psToKeep->psOrderSpecification->psOrderPrice->psPrice->sUnitUsed.psUnit->eStringOrNumeric =
+                 3;
          },
          66, outOfRange(kSpec + "psOrderPrice->psPrice->sUnitUsed.psUnit->eStringOrNumeric")},
-        {"delivery method 4", fullRequest, [](auto& p) { unit(p).psDeliveryMethod->eDeliveryMethodType = 4; }, 66,
-         outOfRange(kUnit + "psDeliveryMethod->eDeliveryMethodType")},
-        {"ftp missing", fullRequest,
-         [](auto& p) { unit(p).psDeliveryMethod->uDeliveryMethod.psFtp.reset(); }, 64,
-         missing(kUnit + "psDeliveryMethod->uDeliveryMethod.psFtp")},
+        {"delivery method 4", fullRequest, [](auto& p) { unit(p).psDeliveryMethod->eDeliveryMethodType = 4; },
+         66, outOfRange(kUnit + "psDeliveryMethod->eDeliveryMethodType")},
+        {"ftp missing", fullRequest, [](auto& p) { unit(p).psDeliveryMethod->uDeliveryMethod.psFtp.reset(); },
+         64, missing(kUnit + "psDeliveryMethod->uDeliveryMethod.psFtp")},
         {"transfer direction 2", fullRequest,
          [](auto& p) { unit(p).psDeliveryMethod->uDeliveryMethod.psFtp->eTransferDirection = 2; }, 66,
          outOfRange(kUnit + "psDeliveryMethod->uDeliveryMethod.psFtp->eTransferDirection")},
         {"mail missing", fullRequest,
-         [](auto& p) {
-             unit(p).psDeliveryMethod->eDeliveryMethodType = CIP_DM_MAIL;
-         },
-         64, missing(kUnit + "psDeliveryMethod->uDeliveryMethod.psMail")},
+         [](auto& p) { unit(p).psDeliveryMethod->eDeliveryMethodType = CIP_DM_MAIL; }, 64,
+         missing(kUnit + "psDeliveryMethod->uDeliveryMethod.psMail")},
         {"other information missing", fullRequest,
          [](auto& p) { unit(p).psDeliveryMethod->eDeliveryMethodType = CIP_DM_OTHERINFO; }, 64,
          missing(kUnit + "psDeliveryMethod->uDeliveryMethod.ppsOtherInfo")},
-        {"payment method 8", fullRequest, [](auto& p) { unit(p).psBilling->sPaymentMethod.ePaymentMethodType = 8; },
-         66, outOfRange(kUnit + "psBilling->sPaymentMethod.ePaymentMethodType")},
+        {"payment method 8", fullRequest,
+         [](auto& p) { unit(p).psBilling->sPaymentMethod.ePaymentMethodType = 8; }, 66,
+         outOfRange(kUnit + "psBilling->sPaymentMethod.ePaymentMethodType")},
         {"private payment without its EXTERNAL", fullRequest,
          [](auto& p) { unit(p).psBilling->sPaymentMethod.uPaymentMethod.psPrivateNotKnown.reset(); }, 64,
          missing(kUnit + "psBilling->sPaymentMethod.uPaymentMethod.psPrivateNotKnown")},
         {"private payment of no encoding", fullRequest,
-         [](auto& p) { unit(p).psBilling->sPaymentMethod.uPaymentMethod.psPrivateNotKnown->eValueType = 0; }, 66,
-         outOfRange(kUnit + "psBilling->sPaymentMethod.uPaymentMethod.psPrivateNotKnown->eValueType")},
+         [](auto& p) { unit(p).psBilling->sPaymentMethod.uPaymentMethod.psPrivateNotKnown->eValueType = 0; },
+         66, outOfRange(kUnit + "psBilling->sPaymentMethod.uPaymentMethod.psPrivateNotKnown->eValueType")},
         {"credit card missing", fullRequest,
          [](auto& p) {
-             request(p).psToKeep->psUserInformation->psBilling->sPaymentMethod.uPaymentMethod.psCreditCard.reset();
+             request(p)
+                 .psToKeep->psUserInformation->psBilling->sPaymentMethod.uPaymentMethod.psCreditCard.reset();
          },
          64, missing(kUser + "psBilling->sPaymentMethod.uPaymentMethod.psCreditCard")},
         {"packages missing", fullRequest, [](auto& p) { unit(p).ppsPackages.reset(); }, 64,
@@ -221,16 +225,20 @@ TEST_F(CipItemOrderCheckTest, EachFaultIsReportedWithItsPath) {
         {"order items missing", fullRequest,
          [](auto& p) { packageSpec(p).psPackage->uPackage.psPredefinedPackage->ppsOrderItems.reset(); }, 64,
          missing(kPackageSpec + "psPackage->uPackage.psPredefinedPackage->ppsOrderItems")},
-        {"ad hoc package missing", fullRequest, [](auto& p) { packageSpec(p).psPackage->ePackageType = CIP_PKG_ADHOC; },
-         64, missing(kPackageSpec + "psPackage->uPackage.ppsAdHocPackage")},
+        {"ad hoc package missing", fullRequest,
+         [](auto& p) { packageSpec(p).psPackage->ePackageType = CIP_PKG_ADHOC; }, 64,
+         missing(kPackageSpec + "psPackage->uPackage.ppsAdHocPackage")},
         {"product's other information of type 5", fullRequest,
          [](auto& p) {
-             packageSpec(p).psPackage->uPackage.psPredefinedPackage->ppsOrderItems[1]->ppsOtherInfo[0]->eInformationType =
-                 5;
+             packageSpec(p)
+                 .psPackage->uPackage.psPredefinedPackage->ppsOrderItems[1]
+                 ->ppsOtherInfo[0]
+                 ->eInformationType = 5;
          },
          66,
-         outOfRange(kPackageSpec +
-                    "psPackage->uPackage.psPredefinedPackage->ppsOrderItems[1]->ppsOtherInfo[0]->eInformationType")},
+         outOfRange(
+             kPackageSpec +
+             "psPackage->uPackage.psPredefinedPackage->ppsOrderItems[1]->ppsOtherInfo[0]->eInformationType")},
         {"status update option 2", fullRequest,
          [](auto& p) { request(p).psToKeep->psStatusUpdateOption->eStatusUpdateOptionType = 2; }, 66,
          outOfRange(kRequest + "psToKeep->psStatusUpdateOption->eStatusUpdateOptionType")},

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "tests/api/external_round_trip.h"
-#include "tests/external/cip_specific_info_samples.h"
 #include "tests/external/carried_check_fixture.h"
+#include "tests/external/cip_specific_info_samples.h"
 #include "tests/trace/trace_capture.h"
 #include "toolkit/trace/external_printer.h"
 
@@ -47,14 +47,17 @@ TEST(CipSpecificInfoConvert, ValuesTheRulesSendOtherwise) {
     const auto product = cipExternal(searchControl(SCI_ProductDescriptorSearch, SCI1_WideSearch));
     EXPECT_EQ(externalRoundTrip(*product, &received), hexOctets("28 16 06 0A 2A 86 48 CE 13 02 87 68 63 01 "
                                                                 "A0 08 A1 06 81 01 03 82 01 02"));
-    EXPECT_EQ(infoOf(received).uCIPSpecificInfo.psSearchControl->eItemDescriptorType, SCI_ProductDescriptorSearch);
+    EXPECT_EQ(infoOf(received).uCIPSpecificInfo.psSearchControl->eItemDescriptorType,
+              SCI_ProductDescriptorSearch);
 
     auto withoutFrames = term(CTT_Wrsgrs);
-    withoutFrames.uCIPSpecificInfo.psTerm->uCIPTermType.psWrsgrs->ppsFrames = KivArray<uint32_t>::emptyArray();
+    withoutFrames.uCIPSpecificInfo.psTerm->uCIPTermType.psWrsgrs->ppsFrames =
+        KivArray<uint32_t>::emptyArray();
     KivExternal framesBack;
     const auto octets = externalRoundTrip(*cipExternal(std::move(withoutFrames)), &framesBack);
     EXPECT_EQ(std::vector<uint8_t>(octets.end() - 4, octets.end()), hexOctets("A2 02 30 00"));
-    const KivArray<uint32_t>& frames = infoOf(framesBack).uCIPSpecificInfo.psTerm->uCIPTermType.psWrsgrs->ppsFrames;
+    const KivArray<uint32_t>& frames =
+        infoOf(framesBack).uCIPSpecificInfo.psTerm->uCIPTermType.psWrsgrs->ppsFrames;
     EXPECT_TRUE(frames.present());
     EXPECT_EQ(frames.size(), 0u);
 
@@ -92,10 +95,10 @@ std::string outOfRange(const std::string& field) {
     return kPath + field + " contains a value which is out of its range";
 }
 
-
 TEST_F(CipSpecificInfoCheckTest, ValidValuesPass) {
     auto withoutFrames = term(CTT_Wrsgrs);
-    withoutFrames.uCIPSpecificInfo.psTerm->uCIPTermType.psWrsgrs->ppsFrames = KivArray<uint32_t>::emptyArray();
+    withoutFrames.uCIPSpecificInfo.psTerm->uCIPTermType.psWrsgrs->ppsFrames =
+        KivArray<uint32_t>::emptyArray();
     auto emptyVersion = explainInfo();
     emptyVersion.uCIPSpecificInfo.psExplainInfo->sVersion = KivInternationalString{};
     std::vector<KivCIPSpecificInfo> samples;
@@ -121,9 +124,10 @@ TEST_F(CipSpecificInfoCheckTest, EachFaultIsReportedWithItsPath) {
          outOfRange(kInfo + "uCIPSpecificInfo.psSearchControl->eItemDescriptorType")},
         {"search scope 3", [] { return searchControl(1, 3); }, none, 66,
          outOfRange(kInfo + "uCIPSpecificInfo.psSearchControl->eSearchScope")},
-        {"term missing", [] { return term(CTT_Wrsgrs); }, [](auto& i) { i.uCIPSpecificInfo.psTerm.reset(); }, 64,
-         missing(kInfo + "uCIPSpecificInfo.psTerm")},
-        {"explain information missing", explainInfo, [](auto& i) { i.uCIPSpecificInfo.psExplainInfo.reset(); }, 64,
+        {"term missing", [] { return term(CTT_Wrsgrs); }, [](auto& i) { i.uCIPSpecificInfo.psTerm.reset(); },
+         64, missing(kInfo + "uCIPSpecificInfo.psTerm")},
+        {"explain information missing", explainInfo,
+         [](auto& i) { i.uCIPSpecificInfo.psExplainInfo.reset(); }, 64,
          missing(kInfo + "uCIPSpecificInfo.psExplainInfo")},
         {"term type 0", [] { return term(0); }, none, 66, outOfRange(kTerm + "eCIPTermType")},
         {"WRS/GRS missing", [] { return term(CTT_Circle); },
@@ -145,11 +149,12 @@ TEST_F(CipSpecificInfoCheckTest, EachFaultIsReportedWithItsPath) {
          missing(kTerm + "uCIPTermType.psTemporalPeriod")},
         {"cycle unit without its string", [] { return term(CTT_TemporalPeriod); },
          [](auto& i) {
-             i.uCIPSpecificInfo.psTerm->uCIPTermType.psTemporalPeriod->sPeriodCycle.sUnitUsed.psUnit->uStringOrNumeric
-                 .psString.reset();
+             i.uCIPSpecificInfo.psTerm->uCIPTermType.psTemporalPeriod->sPeriodCycle.sUnitUsed.psUnit
+                 ->uStringOrNumeric.psString.reset();
          },
          64,
-         missing(kTerm + "uCIPTermType.psTemporalPeriod->sPeriodCycle.sUnitUsed.psUnit->uStringOrNumeric.psString")},
+         missing(kTerm +
+                 "uCIPTermType.psTemporalPeriod->sPeriodCycle.sUnitUsed.psUnit->uStringOrNumeric.psString")},
         {"explain unit type of selector 0", explainInfo,
          [](auto& i) {
              i.uCIPSpecificInfo.psExplainInfo->psUnit->psUnitType = std::make_unique<KivStringOrNumeric>();

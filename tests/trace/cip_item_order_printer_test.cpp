@@ -1,6 +1,8 @@
 // The CIP item-order printer: full packages against golden trace text byte for byte, and the lines of
 // absent parts and of values outside the printer's tables.
 
+#include "toolkit/trace/cip_item_order_printer.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,7 +12,6 @@
 #include "tests/external/cip_item_order_samples.h"
 #include "tests/trace/trace_capture.h"
 #include "toolkit/api/kivproto.h"
-#include "toolkit/trace/cip_item_order_printer.h"
 #include "toolkit/trace/external_printer.h"
 
 namespace {
@@ -61,7 +62,8 @@ TEST(CipItemOrderPrinter, OpenLinesOfSelectors) {
     const std::string text = content(std::move(sample));
     EXPECT_NE(text.find("statusUpdateOption: ABT_MANUAL\nuserInformation: "), std::string::npos);
     EXPECT_NE(text.find("transferDirection: ftpAddress: ftp.example.org\n"), std::string::npos);
-    EXPECT_NE(text.find("billing: sPaymentMethod:\nPMT_PREPAY: customerReference: NULL\n"), std::string::npos);
+    EXPECT_NE(text.find("billing: sPaymentMethod:\nPMT_PREPAY: customerReference: NULL\n"),
+              std::string::npos);
     EXPECT_NE(text.find("PMT_CREDITCARD: psCreditCard: psCreditCard:\nsNameOnCard: A Reader\n"),
               std::string::npos);
 }

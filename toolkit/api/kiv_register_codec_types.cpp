@@ -4,6 +4,7 @@
 
 #include "toolkit/codec/extensions/oid_overwrites_ciporder.h"
 #include "toolkit/codec/extensions/oid_overwrites_cipspecific.h"
+#include "toolkit/codec/extensions/oid_overwrites_sil.h"
 #include "toolkit/codec/records/oid_overwrites_d.h"
 #include "toolkit/codec/records/oid_overwrites_e.h"
 #include "toolkit/codec/records/oid_overwrites_f.h"
@@ -18,6 +19,7 @@ void KivRegisterCodecTypes() {
         codec::records::RegisterETypes();
         codec::records::RegisterFTypes();
         codec::records::RegisterIsoTypes();
+        codec::extensions::RegisterSilTypes();
         codec::extensions::RegisterCiporderTypes();
         codec::extensions::RegisterCipspecificTypes();
     });

@@ -10,6 +10,7 @@
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_generic_record.h"
 #include "toolkit/api/kiv_opac_record.h"
+#include "toolkit/api/kiv_private_services.h"
 #include "toolkit/api/kiv_resource_report_formats.h"
 #include "toolkit/api/kiv_summary_record.h"
 #include "toolkit/api/kiv_task_package.h"
@@ -45,6 +46,9 @@ enum KivASN1Type : int32_t {
 struct KivGenericRecord;
 struct KivCipBItemOrderExtendedService;
 struct KivCIPSpecificInfo;
+struct KivPrintExtendedService;
+struct KivAlertExtendedService;
+struct KivCOrder;
 
 // Holds the content that eASN1Type names; content of a type without a member here arrives raw (type 8).
 struct KivSingleASN1Type {
@@ -59,6 +63,9 @@ struct KivSingleASN1Type {
         std::unique_ptr<KivUpdateExtendedService> psUpdateExtendedService;
         std::unique_ptr<KivOctets> psUnknownType;
         std::unique_ptr<KivGenericRecord> psGenericRecord;
+        std::unique_ptr<KivPrintExtendedService> psPrintExtendedService;
+        std::unique_ptr<KivAlertExtendedService> psAlertExtendedService;
+        std::unique_ptr<KivCOrder> psCOrder;
         std::unique_ptr<KivCipBItemOrderExtendedService> psCipBItemOrderExtendedService;
         std::unique_ptr<KivCIPSpecificInfo> psCIPSpecificInfo;
     } uASN1;

@@ -29,7 +29,6 @@ class PackageChecker {
     }
 
   private:
-
     // A compulsory member reached through a pointer: 64 on path + name, else its check on name + "->".
     template <typename T>
     int member(const T* value, const std::string& path, std::string_view name,
@@ -51,9 +50,8 @@ class PackageChecker {
     int array(const KivArray<T>& items, const std::string& path, std::string_view name,
               int (PackageChecker::*check)(const T&, const std::string&)) {
         return kivCheckArray(assoc_, items, path, name, out_,
-                             [this, check](KivAssocId, const T* item, const std::string& itemPath, SIError**) {
-                                 return (this->*check)(*item, itemPath);
-                             });
+                             [this, check](KivAssocId, const T* item, const std::string& itemPath,
+                                           SIError**) { return (this->*check)(*item, itemPath); });
     }
 
     // 64 on path + name unless the member is there.
@@ -112,8 +110,8 @@ class PackageChecker {
     }
 
     int checkDeliveryUnit(const KivCipBDeliveryUnit& unit, const std::string& path) {
-        if (optional(unit.psDeliveryUnitPrice.get(), path, "psDeliveryUnitPrice", &PackageChecker::checkPrice) !=
-                0 ||
+        if (optional(unit.psDeliveryUnitPrice.get(), path, "psDeliveryUnitPrice",
+                     &PackageChecker::checkPrice) != 0 ||
             optional(unit.psDeliveryMethod.get(), path, "psDeliveryMethod",
                      &PackageChecker::checkDeliveryMethod) != 0 ||
             optional(unit.psBilling.get(), path, "psBilling", &PackageChecker::checkBilling) != 0 ||
@@ -134,7 +132,8 @@ class PackageChecker {
             case CIP_DM_MAIL:
                 return present(chosen.psMail != nullptr, path, "uDeliveryMethod.psMail");
             case CIP_DM_OTHERINFO:
-                if (present(chosen.ppsOtherInfo.present(), path, "uDeliveryMethod.ppsOtherInfo") != 0) return 1;
+                if (present(chosen.ppsOtherInfo.present(), path, "uDeliveryMethod.ppsOtherInfo") != 0)
+                    return 1;
                 return KivCheckOtherInformation(assoc_, &chosen.ppsOtherInfo,
                                                 kivFieldPath(path, "uDeliveryMethod.ppsOtherInfo"), out_);
             default:
@@ -169,7 +168,8 @@ class PackageChecker {
     }
 
     int checkPredefinedPackage(const KivCipBPredefinedPackage& package, const std::string& path) {
-        if (array(package.ppsOrderItems, path, "ppsOrderItems", &PackageChecker::checkProductSpec) != 0) return 1;
+        if (array(package.ppsOrderItems, path, "ppsOrderItems", &PackageChecker::checkProductSpec) != 0)
+            return 1;
         return otherInfo(package.ppsOtherInfo, path);
     }
 
@@ -191,7 +191,8 @@ class PackageChecker {
     }
 
     int checkStatusUpdateOption(const KivCipBStatusUpdateOption& option, const std::string& path) {
-        return range(option.eStatusUpdateOptionType, ABT_MANUAL, ABT_AUTOMATIC, path, "eStatusUpdateOptionType");
+        return range(option.eStatusUpdateOptionType, ABT_MANUAL, ABT_AUTOMATIC, path,
+                     "eStatusUpdateOptionType");
     }
 
     int checkOrderStatusInfo(const KivCipBOrderStatusInfo& info, const std::string& path) {
@@ -239,17 +240,17 @@ int KivCheckCipBItemOrderExtendedService(KivAssocId assoc, const KivSingleASN1Ty
     PackageChecker checker(assoc, out);
     switch (package->eItemOrderReqRsp) {
         case IOROR_CipBRequest:
-            return kivCheckMember(assoc, part.psItemOrderRequest.get(), fieldsPath,
-                                  "uItemOrderReqOrRsp.psItemOrderRequest", "->", out,
-                                  [&](KivAssocId, const KivCipBItemOrderRequest* request,
-                                      const std::string& requestPath,
-                                      SIError**) { return checker.checkRequest(*request, requestPath); });
+            return kivCheckMember(
+                assoc, part.psItemOrderRequest.get(), fieldsPath, "uItemOrderReqOrRsp.psItemOrderRequest",
+                "->", out,
+                [&](KivAssocId, const KivCipBItemOrderRequest* request, const std::string& requestPath,
+                    SIError**) { return checker.checkRequest(*request, requestPath); });
         case IOROR_CipBResponse:
-            return kivCheckMember(assoc, part.psItemOrderResponse.get(), fieldsPath,
-                                  "uItemOrderReqOrRsp.psItemOrderResponse", "->", out,
-                                  [&](KivAssocId, const KivCipBItemOrderResponse* response,
-                                      const std::string& responsePath,
-                                      SIError**) { return checker.checkResponse(*response, responsePath); });
+            return kivCheckMember(
+                assoc, part.psItemOrderResponse.get(), fieldsPath, "uItemOrderReqOrRsp.psItemOrderResponse",
+                "->", out,
+                [&](KivAssocId, const KivCipBItemOrderResponse* response, const std::string& responsePath,
+                    SIError**) { return checker.checkResponse(*response, responsePath); });
         default:
             return KivReportValueOutOfRange(assoc, kivFieldPath(fieldsPath, "eItemOrderReqRsp"), out);
     }

@@ -13,8 +13,8 @@ int checkSearchControl(KivAssocId assoc, const KivSearchControl* control, const 
                       SCI_ProductDescriptorSearch, path, "eItemDescriptorType", out) != 0) {
         return 1;
     }
-    return kivCheckRange(assoc, control->eSearchScope, SCI1_LocalSearch, SCI1_WideSearch, path, "eSearchScope",
-                         out);
+    return kivCheckRange(assoc, control->eSearchScope, SCI1_LocalSearch, SCI1_WideSearch, path,
+                         "eSearchScope", out);
 }
 
 int checkWrsgrs(KivAssocId assoc, const KivWrsgrs* wrsgrs, const std::string& path, SIError** out) {
@@ -51,7 +51,8 @@ int checkTerm(KivAssocId assoc, const KivCIPTerm* term, const std::string& path,
     }
 }
 
-int checkExplainInfo(KivAssocId assoc, const KivExplainInfo* explain, const std::string& path, SIError** out) {
+int checkExplainInfo(KivAssocId assoc, const KivExplainInfo* explain, const std::string& path,
+                     SIError** out) {
     return KivCheckUnit(assoc, explain->psUnit.get(), kivFieldPath(path, "psUnit->"), out);
 }
 
@@ -69,11 +70,11 @@ int KivCheckCIPSpecificInfo(KivAssocId assoc, const KivSingleASN1Type* single, c
             return kivCheckMember(assoc, chosen.psSearchControl.get(), fieldsPath,
                                   "uCIPSpecificInfo.psSearchControl", "->", out, checkSearchControl);
         case CSIT_Term:
-            return kivCheckMember(assoc, chosen.psTerm.get(), fieldsPath, "uCIPSpecificInfo.psTerm", "->", out,
-                                  checkTerm);
+            return kivCheckMember(assoc, chosen.psTerm.get(), fieldsPath, "uCIPSpecificInfo.psTerm", "->",
+                                  out, checkTerm);
         case CSIT_ExplainInfo:
-            return kivCheckMember(assoc, chosen.psExplainInfo.get(), fieldsPath, "uCIPSpecificInfo.psExplainInfo",
-                                  "->", out, checkExplainInfo);
+            return kivCheckMember(assoc, chosen.psExplainInfo.get(), fieldsPath,
+                                  "uCIPSpecificInfo.psExplainInfo", "->", out, checkExplainInfo);
         default:
             return KivReportValueOutOfRange(assoc, kivFieldPath(fieldsPath, "eCIPSpecificInfoType"), out);
     }

@@ -11,20 +11,13 @@
 #include "toolkit/api/kiv_convert_other_information.h"
 #include "toolkit/codec/extensions/ciporder.h"
 #include "toolkit/external/kiv_carried_lists.h"
+#include "toolkit/external/kiv_carried_members.h"
 
 namespace ext = codec::extensions;
 
 namespace {
 
 // ---- Towards the codec ----
-
-// A new codec record in *dst converted from *src when src is set; otherwise the member stays absent.
-template <typename Codec, typename Kiv, typename Convert>
-void optionalToCodec(Codec** dst, const Kiv* src, Convert&& convert) {
-    if (src == nullptr) return;
-    *dst = kivNewCodecRecord<Codec>();
-    convert(*dst, *src);
-}
 
 void priceToCodec(ext::CipBPrice* dst, const KivCipBPrice& src) {
     if (src.psPrice) {
@@ -55,12 +48,13 @@ void paymentMethodToCodec(ext::CipBPaymentMethod* dst, const KivCipBPaymentMetho
             break;
         case PMT_CREDITCARD:
             dst->choiceId = ext::CipBPaymentMethod::kCreditCard;
-            optionalToCodec(&dst->creditCard, method.psCreditCard.get(),
-                            [](ext::CipBCreditCardInfo* card, const KivCipBCreditCardInfo& info) {
-                                KivInternationalStringToCodec(&card->nameOnCard, &info.sNameOnCard);
-                                KivInternationalStringToCodec(&card->expirationDate, &info.sExpirationDate);
-                                KivInternationalStringToCodec(&card->cardNumber, &info.sCardNumber);
-                            });
+            kivOptionalRecordToCodec(&dst->creditCard, method.psCreditCard.get(),
+                                     [](ext::CipBCreditCardInfo* card, const KivCipBCreditCardInfo& info) {
+                                         KivInternationalStringToCodec(&card->nameOnCard, &info.sNameOnCard);
+                                         KivInternationalStringToCodec(&card->expirationDate,
+                                                                       &info.sExpirationDate);
+                                         KivInternationalStringToCodec(&card->cardNumber, &info.sCardNumber);
+                                     });
             break;
         case ABT_PRIVATENOTKNOWN:
             dst->choiceId = ext::CipBPaymentMethod::kPrivateNotKnown;
@@ -82,28 +76,29 @@ void billingToCodec(ext::CipBBilling* dst, const KivCipBBilling& src) {
 void userInformationToCodec(ext::CipBUserInformation* dst, const KivCipBUserInformation& src) {
     KivInternationalStringToCodec(&dst->userId, &src.sUserId);
     KivInternationalStringToCodec(&dst->userName, &src.sUserName);
-    optionalToCodec(&dst->userAddress, src.psUserAddress.get(), addressToCodec);
+    kivOptionalRecordToCodec(&dst->userAddress, src.psUserAddress.get(), addressToCodec);
     KivInternationalStringToCodec(&dst->telNumber, &src.sTelNumber);
     KivInternationalStringToCodec(&dst->faxNumber, &src.sFaxNumber);
     KivInternationalStringToCodec(&dst->emailAddress, &src.sEmailAddress);
     KivInternationalStringToCodec(&dst->networkAddress, &src.sNetworkAddress);
     KivInternationalStringToCodec(&dst->account, &src.sAccount);
-    optionalToCodec(&dst->billing, src.psBilling.get(), billingToCodec);
+    kivOptionalRecordToCodec(&dst->billing, src.psBilling.get(), billingToCodec);
 }
 
 void productSpecToCodec(ext::CipBProductSpec* dst, const KivCipBProductSpec& src) {
     KivInternationalStringToCodec(&dst->productId, &src.sProductId);
-    optionalToCodec(&dst->productPrice, src.psProductPrice.get(), priceToCodec);
-    optionalToCodec(&dst->productDeliveryOptions, src.psProductDeliveryOptions.get(),
-                    [](ext::CipBProductDeliveryOptions* options, const KivCipBProductDeliveryOptions& from) {
-                        if (from.ulProductByteSize != 0) {
-                            options->productByteSize = kivNewCodecRecord<BerInteger>();
-                            *options->productByteSize = static_cast<BerInteger>(from.ulProductByteSize);
-                        }
-                        KivInternationalStringToCodec(&options->productFormat, &from.sProductFormat);
-                        KivInternationalStringToCodec(&options->productCompression, &from.sProductCompression);
-                        KivOptionalOtherInformationToCodec(&options->otherInfo, &from.ppsOtherInfo);
-                    });
+    kivOptionalRecordToCodec(&dst->productPrice, src.psProductPrice.get(), priceToCodec);
+    kivOptionalRecordToCodec(
+        &dst->productDeliveryOptions, src.psProductDeliveryOptions.get(),
+        [](ext::CipBProductDeliveryOptions* options, const KivCipBProductDeliveryOptions& from) {
+            if (from.ulProductByteSize != 0) {
+                options->productByteSize = kivNewCodecRecord<BerInteger>();
+                *options->productByteSize = static_cast<BerInteger>(from.ulProductByteSize);
+            }
+            KivInternationalStringToCodec(&options->productFormat, &from.sProductFormat);
+            KivInternationalStringToCodec(&options->productCompression, &from.sProductCompression);
+            KivOptionalOtherInformationToCodec(&options->otherInfo, &from.ppsOtherInfo);
+        });
     KivInternationalStringToCodec(&dst->processingType, &src.sProcessingType);
     KivInternationalStringToCodec(&dst->processingOptions, &src.sProcessingOptions);
     KivInternationalStringToCodec(&dst->sceneSelectionOptions, &src.sSceneSelectionOptions);
@@ -115,13 +110,14 @@ void packageToCodec(ext::CipBPackage* dst, const KivCipBPackage& src) {
     switch (src.ePackageType) {
         case CIP_PKG_PREDEFINED:
             dst->choiceId = ext::CipBPackage::kPredefinedPackage;
-            optionalToCodec(&dst->predefinedPackage, src.uPackage.psPredefinedPackage.get(),
-                            [](ext::CipBPredefinedPackage* package, const KivCipBPredefinedPackage& from) {
-                                KivInternationalStringToCodec(&package->collectionId, &from.sCollectionId);
-                                kivCodecListFrom<ext::CipBProductSpec>(&package->orderItems,
-                                                                       from.ppsOrderItems, productSpecToCodec);
-                                KivOptionalOtherInformationToCodec(&package->otherInfo, &from.ppsOtherInfo);
-                            });
+            kivOptionalRecordToCodec(
+                &dst->predefinedPackage, src.uPackage.psPredefinedPackage.get(),
+                [](ext::CipBPredefinedPackage* package, const KivCipBPredefinedPackage& from) {
+                    KivInternationalStringToCodec(&package->collectionId, &from.sCollectionId);
+                    kivCodecListFrom<ext::CipBProductSpec>(&package->orderItems, from.ppsOrderItems,
+                                                           productSpecToCodec);
+                    KivOptionalOtherInformationToCodec(&package->otherInfo, &from.ppsOtherInfo);
+                });
             break;
         case CIP_PKG_ADHOC:
             dst->choiceId = ext::CipBPackage::kAdHocPackage;
@@ -136,8 +132,8 @@ void packageToCodec(ext::CipBPackage* dst, const KivCipBPackage& src) {
 
 void packageSpecToCodec(ext::CipBPackageSpec* dst, const KivCipBPackageSpec& src) {
     KivInternationalStringToCodec(&dst->packageId, &src.sPackageId);
-    optionalToCodec(&dst->packagePrice, src.psPackagePrice.get(), priceToCodec);
-    optionalToCodec(&dst->package, src.psPackage.get(), packageToCodec);
+    kivOptionalRecordToCodec(&dst->packagePrice, src.psPackagePrice.get(), priceToCodec);
+    kivOptionalRecordToCodec(&dst->package, src.psPackage.get(), packageToCodec);
     KivInternationalStringToCodec(&dst->packageMedium, &src.sPackageMedium);
     dst->packageKByteSize = static_cast<BerInteger>(src.ulPackageKByteSize);
     KivOptionalOtherInformationToCodec(&dst->otherInfo, &src.ppsOtherInfo);
@@ -158,15 +154,16 @@ void deliveryMethodToCodec(ext::CipBDeliveryMethod** dst, const KivCipBDeliveryM
             KivNewInternationalStringToCodec(&method->eMail, member.psEMail.get());
             break;
         case CIP_DM_FTP:
-            optionalToCodec(&method->ftp, member.psFtp.get(),
-                            [](ext::CipBFtpDelivery* ftp, const KivCipBFtpDelivery& from) {
-                                ftp->transferDirection = from.eTransferDirection == CIP_FTP_PULL ? CIP_FTP_PULL
-                                                                                                 : CIP_FTP_PUSH;
-                                KivInternationalStringToCodec(&ftp->ftpAddress, &from.sFtpAddress);
-                            });
+            kivOptionalRecordToCodec(&method->ftp, member.psFtp.get(),
+                                     [](ext::CipBFtpDelivery* ftp, const KivCipBFtpDelivery& from) {
+                                         ftp->transferDirection = from.eTransferDirection == CIP_FTP_PULL
+                                                                      ? CIP_FTP_PULL
+                                                                      : CIP_FTP_PUSH;
+                                         KivInternationalStringToCodec(&ftp->ftpAddress, &from.sFtpAddress);
+                                     });
             break;
         case CIP_DM_MAIL:
-            optionalToCodec(&method->mail, member.psMail.get(), addressToCodec);
+            kivOptionalRecordToCodec(&method->mail, member.psMail.get(), addressToCodec);
             break;
         default:
             method->otherInfo = kivNewCodecList();
@@ -177,16 +174,16 @@ void deliveryMethodToCodec(ext::CipBDeliveryMethod** dst, const KivCipBDeliveryM
 
 void deliveryUnitToCodec(ext::CipBDeliveryUnit* dst, const KivCipBDeliveryUnit& src) {
     KivInternationalStringToCodec(&dst->deliveryUnitId, &src.sDeliveryUnitId);
-    optionalToCodec(&dst->deliveryUnitPrice, src.psDeliveryUnitPrice.get(), priceToCodec);
+    kivOptionalRecordToCodec(&dst->deliveryUnitPrice, src.psDeliveryUnitPrice.get(), priceToCodec);
     deliveryMethodToCodec(&dst->deliveryMethod, src.psDeliveryMethod.get());
-    optionalToCodec(&dst->billing, src.psBilling.get(), billingToCodec);
+    kivOptionalRecordToCodec(&dst->billing, src.psBilling.get(), billingToCodec);
     kivCodecListFrom<ext::CipBPackageSpec>(&dst->packages, src.ppsPackages, packageSpecToCodec);
     KivOptionalOtherInformationToCodec(&dst->otherInfo, &src.ppsOtherInfo);
 }
 
 void orderSpecificationToCodec(ext::CipBOrderSpecification* dst, const KivCipBOrderSpecification& src) {
     KivInternationalStringToCodec(&dst->orderingCentreId, &src.sOrderingCentreId);
-    optionalToCodec(&dst->orderPrice, src.psOrderPrice.get(), priceToCodec);
+    kivOptionalRecordToCodec(&dst->orderPrice, src.psOrderPrice.get(), priceToCodec);
     KivInternationalStringToCodec(&dst->orderDeliveryDate, &src.sOrderDeliveryDate);
     KivInternationalStringToCodec(&dst->orderCancellationDate, &src.sOrderCancellationDate);
     kivCodecListFrom<ext::CipBDeliveryUnit>(&dst->deliveryUnits, src.ppsDeliveryUnits, deliveryUnitToCodec);
@@ -222,24 +219,28 @@ void orderStatusInfoToCodec(ext::CipBOrderStatusInfo* dst, const KivCipBOrderSta
 void originPartToKeepToCodec(ext::CipBOriginPartToKeep* dst, const KivCipBOriginPartToKeep& src) {
     dst->action = static_cast<BerInteger>(src.ulAction);
     KivInternationalStringToCodec(&dst->orderId, &src.sOrderId);
-    optionalToCodec(&dst->orderSpecification, src.psOrderSpecification.get(), orderSpecificationToCodec);
-    optionalToCodec(&dst->statusUpdateOption, src.psStatusUpdateOption.get(), statusUpdateOptionToCodec);
-    optionalToCodec(&dst->userInformation, src.psUserInformation.get(), userInformationToCodec);
+    kivOptionalRecordToCodec(&dst->orderSpecification, src.psOrderSpecification.get(),
+                             orderSpecificationToCodec);
+    kivOptionalRecordToCodec(&dst->statusUpdateOption, src.psStatusUpdateOption.get(),
+                             statusUpdateOptionToCodec);
+    kivOptionalRecordToCodec(&dst->userInformation, src.psUserInformation.get(), userInformationToCodec);
     KivOptionalOtherInformationToCodec(&dst->otherInfo, &src.ppsOtherInfo);
 }
 
 void originPartNotToKeepToCodec(ext::CipBOriginPartNotToKeep* dst, const KivCipBOriginPartNotToKeep& src) {
     KivInternationalStringToCodec(&dst->orderId, &src.sOrderId);
-    optionalToCodec(&dst->orderSpecification, src.psOrderSpecification.get(), orderSpecificationToCodec);
-    optionalToCodec(&dst->userInformation, src.psUserInformation.get(), userInformationToCodec);
+    kivOptionalRecordToCodec(&dst->orderSpecification, src.psOrderSpecification.get(),
+                             orderSpecificationToCodec);
+    kivOptionalRecordToCodec(&dst->userInformation, src.psUserInformation.get(), userInformationToCodec);
     KivOptionalOtherInformationToCodec(&dst->otherInfo, &src.ppsOtherInfo);
 }
 
 void targetPartToCodec(ext::CipBTargetPart* dst, const KivCipBTargetPart& src) {
     KivInternationalStringToCodec(&dst->orderId, &src.sOrderId);
-    optionalToCodec(&dst->orderSpecification, src.psOrderSpecification.get(), orderSpecificationToCodec);
-    optionalToCodec(&dst->orderStatusInfo, src.psOrderStatusInfo.get(), orderStatusInfoToCodec);
-    optionalToCodec(&dst->userInformation, src.psUserInformation.get(), userInformationToCodec);
+    kivOptionalRecordToCodec(&dst->orderSpecification, src.psOrderSpecification.get(),
+                             orderSpecificationToCodec);
+    kivOptionalRecordToCodec(&dst->orderStatusInfo, src.psOrderStatusInfo.get(), orderStatusInfoToCodec);
+    kivOptionalRecordToCodec(&dst->userInformation, src.psUserInformation.get(), userInformationToCodec);
     KivOptionalOtherInformationToCodec(&dst->otherInfo, &src.ppsOtherInfo);
 }
 
@@ -253,14 +254,6 @@ void optionalTextFromCodec(KivInternationalString* dst, const BerOctets& src) {
 // A new string only when the codec string is not empty.
 void optionalNewTextFromCodec(std::unique_ptr<KivInternationalString>* dst, const BerOctets* src) {
     if (src != nullptr && src->length != 0) KivNewInternationalStringFromCodec(dst, src);
-}
-
-// A new structure in *dst converted from *src when the codec member is present.
-template <typename Kiv, typename Codec, typename Convert>
-void optionalFromCodec(std::unique_ptr<Kiv>* dst, const Codec* src, Convert&& convert) {
-    if (src == nullptr) return;
-    kivFromCodec([&] { *dst = std::make_unique<Kiv>(); });
-    convert(dst->get(), *src);
 }
 
 void priceFromCodec(KivCipBPrice* dst, const ext::CipBPrice& src) {
@@ -281,12 +274,13 @@ void addressFromCodec(KivCipBAddress* dst, const ext::CipBAddress& src) {
 void paymentMethodFromCodec(KivCipBPaymentMethod* dst, const ext::CipBPaymentMethod& src) {
     dst->ePaymentMethodType = src.choiceId + 1;
     if (src.choiceId == ext::CipBPaymentMethod::kCreditCard) {
-        optionalFromCodec(&dst->uPaymentMethod.psCreditCard, src.creditCard,
-                          [](KivCipBCreditCardInfo* card, const ext::CipBCreditCardInfo& from) {
-                              KivInternationalStringFromCodec(&card->sNameOnCard, &from.nameOnCard);
-                              KivInternationalStringFromCodec(&card->sExpirationDate, &from.expirationDate);
-                              KivInternationalStringFromCodec(&card->sCardNumber, &from.cardNumber);
-                          });
+        kivOptionalRecordFromCodec(&dst->uPaymentMethod.psCreditCard, src.creditCard,
+                                   [](KivCipBCreditCardInfo* card, const ext::CipBCreditCardInfo& from) {
+                                       KivInternationalStringFromCodec(&card->sNameOnCard, &from.nameOnCard);
+                                       KivInternationalStringFromCodec(&card->sExpirationDate,
+                                                                       &from.expirationDate);
+                                       KivInternationalStringFromCodec(&card->sCardNumber, &from.cardNumber);
+                                   });
     } else if (src.choiceId == ext::CipBPaymentMethod::kPrivateNotKnown) {
         KivOptionalExternalFromCodec(&dst->uPaymentMethod.psPrivateNotKnown, src.privateNotKnown);
     }
@@ -301,27 +295,28 @@ void billingFromCodec(KivCipBBilling* dst, const ext::CipBBilling& src) {
 void userInformationFromCodec(KivCipBUserInformation* dst, const ext::CipBUserInformation& src) {
     KivInternationalStringFromCodec(&dst->sUserId, &src.userId);
     optionalTextFromCodec(&dst->sUserName, src.userName);
-    optionalFromCodec(&dst->psUserAddress, src.userAddress, addressFromCodec);
+    kivOptionalRecordFromCodec(&dst->psUserAddress, src.userAddress, addressFromCodec);
     optionalTextFromCodec(&dst->sTelNumber, src.telNumber);
     optionalTextFromCodec(&dst->sFaxNumber, src.faxNumber);
     optionalTextFromCodec(&dst->sEmailAddress, src.emailAddress);
     optionalTextFromCodec(&dst->sNetworkAddress, src.networkAddress);
     optionalTextFromCodec(&dst->sAccount, src.account);
-    optionalFromCodec(&dst->psBilling, src.billing, billingFromCodec);
+    kivOptionalRecordFromCodec(&dst->psBilling, src.billing, billingFromCodec);
 }
 
 void productSpecFromCodec(KivCipBProductSpec* dst, const ext::CipBProductSpec& src) {
     KivInternationalStringFromCodec(&dst->sProductId, &src.productId);
-    optionalFromCodec(&dst->psProductPrice, src.productPrice, priceFromCodec);
-    optionalFromCodec(&dst->psProductDeliveryOptions, src.productDeliveryOptions,
-                      [](KivCipBProductDeliveryOptions* options, const ext::CipBProductDeliveryOptions& from) {
-                          if (from.productByteSize != nullptr) {
-                              options->ulProductByteSize = static_cast<uint32_t>(*from.productByteSize);
-                          }
-                          optionalTextFromCodec(&options->sProductFormat, from.productFormat);
-                          optionalTextFromCodec(&options->sProductCompression, from.productCompression);
-                          KivOptionalOtherInformationFromCodec(&options->ppsOtherInfo, from.otherInfo);
-                      });
+    kivOptionalRecordFromCodec(&dst->psProductPrice, src.productPrice, priceFromCodec);
+    kivOptionalRecordFromCodec(
+        &dst->psProductDeliveryOptions, src.productDeliveryOptions,
+        [](KivCipBProductDeliveryOptions* options, const ext::CipBProductDeliveryOptions& from) {
+            if (from.productByteSize != nullptr) {
+                options->ulProductByteSize = static_cast<uint32_t>(*from.productByteSize);
+            }
+            optionalTextFromCodec(&options->sProductFormat, from.productFormat);
+            optionalTextFromCodec(&options->sProductCompression, from.productCompression);
+            KivOptionalOtherInformationFromCodec(&options->ppsOtherInfo, from.otherInfo);
+        });
     KivInternationalStringFromCodec(&dst->sProcessingType, &src.processingType);
     optionalTextFromCodec(&dst->sProcessingOptions, src.processingOptions);
     optionalTextFromCodec(&dst->sSceneSelectionOptions, src.sceneSelectionOptions);
@@ -331,13 +326,14 @@ void productSpecFromCodec(KivCipBProductSpec* dst, const ext::CipBProductSpec& s
 void packageFromCodec(KivCipBPackage* dst, const ext::CipBPackage& src) {
     dst->ePackageType = src.choiceId;
     if (src.choiceId == ext::CipBPackage::kPredefinedPackage) {
-        optionalFromCodec(&dst->uPackage.psPredefinedPackage, src.predefinedPackage,
-                          [](KivCipBPredefinedPackage* package, const ext::CipBPredefinedPackage& from) {
-                              KivInternationalStringFromCodec(&package->sCollectionId, &from.collectionId);
-                              KivArrayFromCodec<ext::CipBProductSpec>(&package->ppsOrderItems, from.orderItems,
-                                                                      productSpecFromCodec);
-                              KivOptionalOtherInformationFromCodec(&package->ppsOtherInfo, from.otherInfo);
-                          });
+        kivOptionalRecordFromCodec(
+            &dst->uPackage.psPredefinedPackage, src.predefinedPackage,
+            [](KivCipBPredefinedPackage* package, const ext::CipBPredefinedPackage& from) {
+                KivInternationalStringFromCodec(&package->sCollectionId, &from.collectionId);
+                KivArrayFromCodec<ext::CipBProductSpec>(&package->ppsOrderItems, from.orderItems,
+                                                        productSpecFromCodec);
+                KivOptionalOtherInformationFromCodec(&package->ppsOtherInfo, from.otherInfo);
+            });
     } else if (src.choiceId == ext::CipBPackage::kAdHocPackage) {
         KivArrayFromCodec<ext::CipBProductSpec>(&dst->uPackage.ppsAdHocPackage, src.adHocPackage,
                                                 productSpecFromCodec);
@@ -346,8 +342,8 @@ void packageFromCodec(KivCipBPackage* dst, const ext::CipBPackage& src) {
 
 void packageSpecFromCodec(KivCipBPackageSpec* dst, const ext::CipBPackageSpec& src) {
     optionalTextFromCodec(&dst->sPackageId, src.packageId);
-    optionalFromCodec(&dst->psPackagePrice, src.packagePrice, priceFromCodec);
-    optionalFromCodec(&dst->psPackage, src.package, packageFromCodec);
+    kivOptionalRecordFromCodec(&dst->psPackagePrice, src.packagePrice, priceFromCodec);
+    kivOptionalRecordFromCodec(&dst->psPackage, src.package, packageFromCodec);
     KivInternationalStringFromCodec(&dst->sPackageMedium, &src.packageMedium);
     dst->ulPackageKByteSize = static_cast<uint32_t>(src.packageKByteSize);
     KivOptionalOtherInformationFromCodec(&dst->ppsOtherInfo, src.otherInfo);
@@ -361,13 +357,15 @@ void deliveryMethodFromCodec(KivCipBDeliveryMethod* dst, const ext::CipBDelivery
             optionalNewTextFromCodec(&member.psEMail, src.eMail);
             break;
         case ext::CipBDeliveryMethod::kFtp:
-            optionalFromCodec(&member.psFtp, src.ftp, [](KivCipBFtpDelivery* ftp, const ext::CipBFtpDelivery& from) {
-                ftp->eTransferDirection = from.transferDirection == CIP_FTP_PULL ? CIP_FTP_PULL : CIP_FTP_PUSH;
-                KivInternationalStringFromCodec(&ftp->sFtpAddress, &from.ftpAddress);
-            });
+            kivOptionalRecordFromCodec(
+                &member.psFtp, src.ftp, [](KivCipBFtpDelivery* ftp, const ext::CipBFtpDelivery& from) {
+                    ftp->eTransferDirection =
+                        from.transferDirection == CIP_FTP_PULL ? CIP_FTP_PULL : CIP_FTP_PUSH;
+                    KivInternationalStringFromCodec(&ftp->sFtpAddress, &from.ftpAddress);
+                });
             break;
         case ext::CipBDeliveryMethod::kMail:
-            optionalFromCodec(&member.psMail, src.mail, addressFromCodec);
+            kivOptionalRecordFromCodec(&member.psMail, src.mail, addressFromCodec);
             break;
         case ext::CipBDeliveryMethod::kOtherInfo:
             KivOptionalOtherInformationFromCodec(&member.ppsOtherInfo, src.otherInfo);
@@ -379,19 +377,20 @@ void deliveryMethodFromCodec(KivCipBDeliveryMethod* dst, const ext::CipBDelivery
 
 void deliveryUnitFromCodec(KivCipBDeliveryUnit* dst, const ext::CipBDeliveryUnit& src) {
     optionalTextFromCodec(&dst->sDeliveryUnitId, src.deliveryUnitId);
-    optionalFromCodec(&dst->psDeliveryUnitPrice, src.deliveryUnitPrice, priceFromCodec);
-    optionalFromCodec(&dst->psDeliveryMethod, src.deliveryMethod, deliveryMethodFromCodec);
-    optionalFromCodec(&dst->psBilling, src.billing, billingFromCodec);
+    kivOptionalRecordFromCodec(&dst->psDeliveryUnitPrice, src.deliveryUnitPrice, priceFromCodec);
+    kivOptionalRecordFromCodec(&dst->psDeliveryMethod, src.deliveryMethod, deliveryMethodFromCodec);
+    kivOptionalRecordFromCodec(&dst->psBilling, src.billing, billingFromCodec);
     KivArrayFromCodec<ext::CipBPackageSpec>(&dst->ppsPackages, src.packages, packageSpecFromCodec);
     KivOptionalOtherInformationFromCodec(&dst->ppsOtherInfo, src.otherInfo);
 }
 
 void orderSpecificationFromCodec(KivCipBOrderSpecification* dst, const ext::CipBOrderSpecification& src) {
     KivInternationalStringFromCodec(&dst->sOrderingCentreId, &src.orderingCentreId);
-    optionalFromCodec(&dst->psOrderPrice, src.orderPrice, priceFromCodec);
+    kivOptionalRecordFromCodec(&dst->psOrderPrice, src.orderPrice, priceFromCodec);
     optionalTextFromCodec(&dst->sOrderDeliveryDate, src.orderDeliveryDate);
     optionalTextFromCodec(&dst->sOrderCancellationDate, src.orderCancellationDate);
-    KivArrayFromCodec<ext::CipBDeliveryUnit>(&dst->ppsDeliveryUnits, src.deliveryUnits, deliveryUnitFromCodec);
+    KivArrayFromCodec<ext::CipBDeliveryUnit>(&dst->ppsDeliveryUnits, src.deliveryUnits,
+                                             deliveryUnitFromCodec);
     KivOptionalOtherInformationFromCodec(&dst->ppsOtherInfo, src.otherInfo);
 }
 
@@ -418,24 +417,28 @@ void orderStatusInfoFromCodec(KivCipBOrderStatusInfo* dst, const ext::CipBOrderS
 void originPartToKeepFromCodec(KivCipBOriginPartToKeep* dst, const ext::CipBOriginPartToKeep& src) {
     dst->ulAction = static_cast<uint32_t>(src.action);
     optionalTextFromCodec(&dst->sOrderId, src.orderId);
-    optionalFromCodec(&dst->psOrderSpecification, src.orderSpecification, orderSpecificationFromCodec);
-    optionalFromCodec(&dst->psStatusUpdateOption, src.statusUpdateOption, statusUpdateOptionFromCodec);
-    optionalFromCodec(&dst->psUserInformation, src.userInformation, userInformationFromCodec);
+    kivOptionalRecordFromCodec(&dst->psOrderSpecification, src.orderSpecification,
+                               orderSpecificationFromCodec);
+    kivOptionalRecordFromCodec(&dst->psStatusUpdateOption, src.statusUpdateOption,
+                               statusUpdateOptionFromCodec);
+    kivOptionalRecordFromCodec(&dst->psUserInformation, src.userInformation, userInformationFromCodec);
     KivOptionalOtherInformationFromCodec(&dst->ppsOtherInfo, src.otherInfo);
 }
 
 void originPartNotToKeepFromCodec(KivCipBOriginPartNotToKeep* dst, const ext::CipBOriginPartNotToKeep& src) {
     optionalTextFromCodec(&dst->sOrderId, src.orderId);
-    optionalFromCodec(&dst->psOrderSpecification, src.orderSpecification, orderSpecificationFromCodec);
-    optionalFromCodec(&dst->psUserInformation, src.userInformation, userInformationFromCodec);
+    kivOptionalRecordFromCodec(&dst->psOrderSpecification, src.orderSpecification,
+                               orderSpecificationFromCodec);
+    kivOptionalRecordFromCodec(&dst->psUserInformation, src.userInformation, userInformationFromCodec);
     KivOptionalOtherInformationFromCodec(&dst->ppsOtherInfo, src.otherInfo);
 }
 
 void targetPartFromCodec(KivCipBTargetPart* dst, const ext::CipBTargetPart& src) {
     optionalTextFromCodec(&dst->sOrderId, src.orderId);
-    optionalFromCodec(&dst->psOrderSpecification, src.orderSpecification, orderSpecificationFromCodec);
-    optionalFromCodec(&dst->psOrderStatusInfo, src.orderStatusInfo, orderStatusInfoFromCodec);
-    optionalFromCodec(&dst->psUserInformation, src.userInformation, userInformationFromCodec);
+    kivOptionalRecordFromCodec(&dst->psOrderSpecification, src.orderSpecification,
+                               orderSpecificationFromCodec);
+    kivOptionalRecordFromCodec(&dst->psOrderStatusInfo, src.orderStatusInfo, orderStatusInfoFromCodec);
+    kivOptionalRecordFromCodec(&dst->psUserInformation, src.userInformation, userInformationFromCodec);
     KivOptionalOtherInformationFromCodec(&dst->ppsOtherInfo, src.otherInfo);
 }
 
@@ -448,21 +451,23 @@ void KivCipBItemOrderExtendedServiceToCodec(BerAny* dst, const KivSingleASN1Type
     if (package->eItemOrderReqRsp == IOROR_CipBRequest) {
         auto* holder = kivNewContentValue<ext::CipBItemOrder>(dst);
         holder->choiceId = ext::CipBItemOrder::kEsRequest;
-        optionalToCodec(&holder->esRequest, part.psItemOrderRequest.get(),
-                        [](ext::CipBEsRequest* request, const KivCipBItemOrderRequest& from) {
-                            optionalToCodec(&request->toKeep, from.psToKeep.get(), originPartToKeepToCodec);
-                            optionalToCodec(&request->notToKeep, from.psNotToKeep.get(),
-                                            originPartNotToKeepToCodec);
-                        });
+        kivOptionalRecordToCodec(&holder->esRequest, part.psItemOrderRequest.get(),
+                                 [](ext::CipBEsRequest* request, const KivCipBItemOrderRequest& from) {
+                                     kivOptionalRecordToCodec(&request->toKeep, from.psToKeep.get(),
+                                                              originPartToKeepToCodec);
+                                     kivOptionalRecordToCodec(&request->notToKeep, from.psNotToKeep.get(),
+                                                              originPartNotToKeepToCodec);
+                                 });
     } else if (package->eItemOrderReqRsp == IOROR_CipBResponse) {
         auto* holder = kivNewContentValue<ext::CipBItemOrder>(dst);
         holder->choiceId = ext::CipBItemOrder::kTaskPackage;
-        optionalToCodec(&holder->taskPackage, part.psItemOrderResponse.get(),
-                        [](ext::CipBTaskPackage* response, const KivCipBItemOrderResponse& from) {
-                            optionalToCodec(&response->originPart, from.psOriginPart.get(),
-                                            originPartToKeepToCodec);
-                            optionalToCodec(&response->targetPart, from.sTargetPart.get(), targetPartToCodec);
-                        });
+        kivOptionalRecordToCodec(&holder->taskPackage, part.psItemOrderResponse.get(),
+                                 [](ext::CipBTaskPackage* response, const KivCipBItemOrderResponse& from) {
+                                     kivOptionalRecordToCodec(&response->originPart, from.psOriginPart.get(),
+                                                              originPartToKeepToCodec);
+                                     kivOptionalRecordToCodec(&response->targetPart, from.sTargetPart.get(),
+                                                              targetPartToCodec);
+                                 });
     }
 }
 
@@ -477,18 +482,20 @@ void KivCipBItemOrderExtendedServiceFromCodec(KivSingleASN1Type* dst, const BerA
     auto& part = package->uItemOrderReqOrRsp;
     package->eItemOrderReqRsp = holder->choiceId + 1;
     if (holder->choiceId == ext::CipBItemOrder::kEsRequest) {
-        optionalFromCodec(&part.psItemOrderRequest, holder->esRequest,
-                          [](KivCipBItemOrderRequest* request, const ext::CipBEsRequest& from) {
-                              optionalFromCodec(&request->psToKeep, from.toKeep, originPartToKeepFromCodec);
-                              optionalFromCodec(&request->psNotToKeep, from.notToKeep,
-                                                originPartNotToKeepFromCodec);
-                          });
+        kivOptionalRecordFromCodec(&part.psItemOrderRequest, holder->esRequest,
+                                   [](KivCipBItemOrderRequest* request, const ext::CipBEsRequest& from) {
+                                       kivOptionalRecordFromCodec(&request->psToKeep, from.toKeep,
+                                                                  originPartToKeepFromCodec);
+                                       kivOptionalRecordFromCodec(&request->psNotToKeep, from.notToKeep,
+                                                                  originPartNotToKeepFromCodec);
+                                   });
     } else if (holder->choiceId == ext::CipBItemOrder::kTaskPackage) {
-        optionalFromCodec(&part.psItemOrderResponse, holder->taskPackage,
-                          [](KivCipBItemOrderResponse* response, const ext::CipBTaskPackage& from) {
-                              optionalFromCodec(&response->psOriginPart, from.originPart,
-                                                originPartToKeepFromCodec);
-                              optionalFromCodec(&response->sTargetPart, from.targetPart, targetPartFromCodec);
-                          });
+        kivOptionalRecordFromCodec(&part.psItemOrderResponse, holder->taskPackage,
+                                   [](KivCipBItemOrderResponse* response, const ext::CipBTaskPackage& from) {
+                                       kivOptionalRecordFromCodec(&response->psOriginPart, from.originPart,
+                                                                  originPartToKeepFromCodec);
+                                       kivOptionalRecordFromCodec(&response->sTargetPart, from.targetPart,
+                                                                  targetPartFromCodec);
+                                   });
     }
 }

@@ -139,7 +139,8 @@ void KivCIPSpecificInfoToCodec(BerAny* dst, const KivSingleASN1Type* src) {
             holder->choiceId = ext::CIPSpecificInfo::kSearchControl;
             if (const KivSearchControl* control = chosen.psSearchControl.get(); control != nullptr) {
                 holder->searchControl = kivNewCodecRecord<ext::CIPSearchControl>();
-                holder->searchControl->itemDescriptorType = itemDescriptorToCodec(control->eItemDescriptorType);
+                holder->searchControl->itemDescriptorType =
+                    itemDescriptorToCodec(control->eItemDescriptorType);
                 holder->searchControl->searchScope = searchScope(control->eSearchScope);
             }
             break;
@@ -177,7 +178,8 @@ void KivCIPSpecificInfoFromCodec(KivSingleASN1Type* dst, const BerAny* src) {
     info.eCIPSpecificInfoType = holder->choiceId + 1;
     if (holder->choiceId == ext::CIPSpecificInfo::kSearchControl && holder->searchControl != nullptr) {
         kivFromCodec([&] { chosen.psSearchControl = std::make_unique<KivSearchControl>(); });
-        chosen.psSearchControl->eItemDescriptorType = itemDescriptorFromCodec(holder->searchControl->itemDescriptorType);
+        chosen.psSearchControl->eItemDescriptorType =
+            itemDescriptorFromCodec(holder->searchControl->itemDescriptorType);
         chosen.psSearchControl->eSearchScope = searchScope(holder->searchControl->searchScope);
     } else if (holder->choiceId == ext::CIPSpecificInfo::kTerm && holder->term != nullptr) {
         kivFromCodec([&] { chosen.psTerm = std::make_unique<KivCIPTerm>(); });

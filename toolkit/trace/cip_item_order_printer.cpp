@@ -26,7 +26,8 @@ void printPart(std::FILE* file, const char* label, const T* part, void (*print)(
 
 // label, then "NULL\n" for an absent array, else a line end, each element's block and a line end.
 template <typename T>
-void printArray(std::FILE* file, const char* label, const KivArray<T>& items, void (*print)(std::FILE*, const T&)) {
+void printArray(std::FILE* file, const char* label, const KivArray<T>& items,
+                void (*print)(std::FILE*, const T&)) {
     std::fputs(label, file);
     if (!items) {
         std::fputs("NULL\n", file);

@@ -32,7 +32,8 @@ constexpr trace::EnumName kTermTypes[] = {
 };
 
 // The label, then the constant's name; a value outside the table prints an empty name.
-void printSelector(std::FILE* file, const char* label, int32_t value, std::span<const trace::EnumName> names) {
+void printSelector(std::FILE* file, const char* label, int32_t value,
+                   std::span<const trace::EnumName> names) {
     std::fputs(label, file);
     trace::printEnumName(file, value, names, "");
 }

@@ -1,8 +1,9 @@
 // Byte-exact cases of the CIP item-order package.
+#include "toolkit/codec/extensions/ciporder.h"
+
 #include <gtest/gtest.h>
 
 #include "tests/codec/z3950/generated_codec_harness.h"
-#include "toolkit/codec/extensions/ciporder.h"
 
 namespace ext = codec::extensions;
 
@@ -11,24 +12,24 @@ namespace {
 constexpr BerTag kSequence = 0x30000000u;
 
 TEST(CipOrderPackage, RequestAndTaskPackage) {
-    expectCases(GENERATED_TYPE(ext, CipBItemOrder, 0),
-                {
-                    {"esRequest with an action only and an empty notToKeep",
-                     "A1 0B A1 05 30 03 81 01 07 A2 02 30 00", 0},
-                    {"esRequest, its parts and their sequences of indefinite length",
-                     "A1 80 A1 80 30 80 81 01 07 00 00 00 00 A2 80 30 80 00 00 00 00 00 00", 0,
-                     "A1 0B A1 05 30 03 81 01 07 A2 02 30 00"},
-                    {"taskPackage with an empty orderId", "A2 10 A1 05 30 03 81 01 01 A2 07 30 05 A1 03 1B 01 61",
-                     0},
-                    {"taskPackage with automatic updates and a static order state",
-                     "A2 20 A1 0A 30 08 81 01 0B A4 03 82 01 1E A2 12 30 10 A1 03 1B 01 61 A3 09 30 07 A1 05 A1 03 "
-                     "81 01 05",
-                     0},
-                    {"[3]", "A3 00", -251},
-                    {"esRequest without toKeep", "A1 04 A2 02 30 00", -246},
-                    {"toKeep wrapping a SET", "A1 04 A1 02 31 00", -245},
-                    {"taskPackage with [3] in place of targetPart", "A2 0B A1 05 30 03 81 01 01 A3 02 30 00", -243},
-                });
+    expectCases(
+        GENERATED_TYPE(ext, CipBItemOrder, 0),
+        {
+            {"esRequest with an action only and an empty notToKeep", "A1 0B A1 05 30 03 81 01 07 A2 02 30 00",
+             0},
+            {"esRequest, its parts and their sequences of indefinite length",
+             "A1 80 A1 80 30 80 81 01 07 00 00 00 00 A2 80 30 80 00 00 00 00 00 00", 0,
+             "A1 0B A1 05 30 03 81 01 07 A2 02 30 00"},
+            {"taskPackage with an empty orderId", "A2 10 A1 05 30 03 81 01 01 A2 07 30 05 A1 03 1B 01 61", 0},
+            {"taskPackage with automatic updates and a static order state",
+             "A2 20 A1 0A 30 08 81 01 0B A4 03 82 01 1E A2 12 30 10 A1 03 1B 01 61 A3 09 30 07 A1 05 A1 03 "
+             "81 01 05",
+             0},
+            {"[3]", "A3 00", -251},
+            {"esRequest without toKeep", "A1 04 A2 02 30 00", -246},
+            {"toKeep wrapping a SET", "A1 04 A1 02 31 00", -245},
+            {"taskPackage with [3] in place of targetPart", "A2 0B A1 05 30 03 81 01 01 A3 02 30 00", -243},
+        });
 }
 
 TEST(CipOrderPackage, OriginPartHoldingOnlyItsActionPrintsOnlyThatLine) {
@@ -46,7 +47,8 @@ TEST(CipOrderPackage, OriginPartHoldingOnlyItsActionPrintsOnlyThatLine) {
 }
 
 TEST(CipOrderPackage, EmptySequencesAndLists) {
-    expectCases(GENERATED_TYPE(ext, CipBProductDeliveryOptions, kSequence), {{"every part absent", "30 00", 0}});
+    expectCases(GENERATED_TYPE(ext, CipBProductDeliveryOptions, kSequence),
+                {{"every part absent", "30 00", 0}});
     for (const GeneratedType& list :
          {GENERATED_TYPE(ext, CipBDeliveryUnits, kSequence), GENERATED_TYPE(ext, CipBPackages, kSequence),
           GENERATED_TYPE(ext, CipBOrderItems, kSequence), GENERATED_TYPE(ext, CipBAdHocPackage, kSequence)}) {
@@ -89,19 +91,18 @@ TEST(CipOrderPackage, ChoicesUnderTheirOwnTags) {
                     {"ftp pull to a", "A2 0A 30 08 81 01 01 A2 03 1B 01 61", 0},
                     {"[5]", "A5 00", -161},
                 });
-    expectCases(GENERATED_TYPE(ext, CipBPackage, 0),
-                {
-                    {"an empty ad hoc package", "A2 02 30 00", 0},
-                    {"ad hoc package around a SET", "A2 02 31 00", -174},
-                    {"[3]", "A3 00", -175},
-                });
+    expectCases(GENERATED_TYPE(ext, CipBPackage, 0), {
+                                                         {"an empty ad hoc package", "A2 02 30 00", 0},
+                                                         {"ad hoc package around a SET", "A2 02 31 00", -174},
+                                                         {"[3]", "A3 00", -175},
+                                                     });
 }
 
 TEST(CipOrderPackage, MandatoryMembersAreRequired) {
     expectCases(GENERATED_TYPE(ext, CipBAddress, kSequence),
                 {
-                    {"every member", "30 19 A1 03 1B 01 61 A2 03 1B 01 62 A3 03 1B 01 63 A4 03 1B 01 64 A5 03 1B 01 65",
-                     0},
+                    {"every member",
+                     "30 19 A1 03 1B 01 61 A2 03 1B 01 62 A3 03 1B 01 63 A4 03 1B 01 64 A5 03 1B 01 65", 0},
                     {"city missing", "30 0A A1 03 1B 01 61 A3 03 1B 01 63", -108},
                     {"street address in primitive form", "30 03 81 01 61", -106},
                 });

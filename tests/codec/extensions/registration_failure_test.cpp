@@ -6,6 +6,7 @@
 
 #include "toolkit/asn1/ber_any.h"
 #include "toolkit/codec/extensions/oid_overwrites_ciporder.h"
+#include "toolkit/codec/extensions/oid_overwrites_sil.h"
 
 namespace {
 
@@ -29,6 +30,14 @@ TEST(ExtensionsRegistrationFailure, TheItemOrderStaysUnderItsPlaceholderAndSaysS
     const BerAnyEntry* entry = boundPlaceholder();
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->anyId, 44);
+}
+
+// The private packages report on standard error, without the "Fatal event" prefix; a later run of the
+// registration keeps the placeholder's first entry.
+TEST(ExtensionsRegistrationFailure, ThePrivatePackagesSaySoOnStandardError) {
+    testing::internal::CaptureStderr();
+    codec::records::registerCarriedTypes(codec::extensions::kSilTypeTable, outOfMemory);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "ASN_MakeOid failed for oid_overwrites_sil\n");
 }
 
 }  // namespace

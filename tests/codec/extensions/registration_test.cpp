@@ -30,6 +30,9 @@ TEST(ExtensionsRegistration, EachPackageIsFoundUnderItsIdentifier) {
     for (const Entry& entry : std::vector<Entry>{
              {"1.2.840.10003.9.1000.99.1", 44},
              {"1.2.840.10003.2.1000.99.1", 45},
+             {"1.2.840.10003.9.1000.70.1", 38},
+             {"1.2.840.10003.9.1000.70.2", 36},
+             {"1.2.840.10003.9.4.1000.70.1", 37},
          }) {
         const BerAnyEntry* found = bound(entry.oid);
         ASSERT_NE(found, nullptr) << entry.oid;
