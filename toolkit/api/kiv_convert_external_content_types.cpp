@@ -4,8 +4,14 @@
 
 #include "toolkit/api/kiv_check_core_records.h"
 #include "toolkit/api/kiv_convert_core_records.h"
+#include "toolkit/external/kiv_check_cip_item_order.h"
+#include "toolkit/external/kiv_check_cip_specific_info.h"
 #include "toolkit/external/kiv_check_generic_record.h"
+#include "toolkit/external/kiv_check_private_services.h"
+#include "toolkit/external/kiv_convert_cip_item_order.h"
+#include "toolkit/external/kiv_convert_cip_specific_info.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
+#include "toolkit/external/kiv_convert_private_services.h"
 
 namespace {
 
@@ -28,6 +34,17 @@ constexpr std::array kContentTypes = {
                            KivCheckUpdateExtendedService},
     KivExternalContentType{AT_GenericRecord, "1.2.840.10003.5.105", "1.0.10163.5.105",
                            KivGenericRecordToCodec, KivGenericRecordFromCodec, KivCheckGenericRecord},
+    KivExternalContentType{AT_Print, "1.2.840.10003.9.1000.70.1", nullptr, KivPrintExtendedServiceToCodec,
+                           KivPrintExtendedServiceFromCodec, KivCheckPrintExtendedService},
+    KivExternalContentType{AT_Alert, "1.2.840.10003.9.1000.70.2", nullptr, KivAlertExtendedServiceToCodec,
+                           KivAlertExtendedServiceFromCodec, KivCheckAlertExtendedService},
+    KivExternalContentType{AT_Corder, "1.2.840.10003.9.4.1000.70.1", nullptr, KivCOrderToCodec,
+                           KivCOrderFromCodec, KivCheckCOrder},
+    KivExternalContentType{AT_CipBItemOrderExtendedService, "1.2.840.10003.9.1000.99.1", nullptr,
+                           KivCipBItemOrderExtendedServiceToCodec, KivCipBItemOrderExtendedServiceFromCodec,
+                           KivCheckCipBItemOrderExtendedService},
+    KivExternalContentType{AT_CIPSpecificInfo, "1.2.840.10003.2.1000.99.1", nullptr,
+                           KivCIPSpecificInfoToCodec, KivCIPSpecificInfoFromCodec, KivCheckCIPSpecificInfo},
 };
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <mutex>
 
+#include "toolkit/codec/extensions/oid_overwrites_ciporder.h"
+#include "toolkit/codec/extensions/oid_overwrites_cipspecific.h"
+#include "toolkit/codec/extensions/oid_overwrites_sil.h"
 #include "toolkit/codec/records/oid_overwrites_d.h"
 #include "toolkit/codec/records/oid_overwrites_e.h"
 #include "toolkit/codec/records/oid_overwrites_f.h"
@@ -16,5 +19,8 @@ void KivRegisterCodecTypes() {
         codec::records::RegisterETypes();
         codec::records::RegisterFTypes();
         codec::records::RegisterIsoTypes();
+        codec::extensions::RegisterSilTypes();
+        codec::extensions::RegisterCiporderTypes();
+        codec::extensions::RegisterCipspecificTypes();
     });
 }

@@ -5,9 +5,12 @@
 #include <memory>
 
 #include "toolkit/api/kiv_basic_types.h"
+#include "toolkit/api/kiv_cip_item_order.h"
+#include "toolkit/api/kiv_cip_specific_info.h"
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_generic_record.h"
 #include "toolkit/api/kiv_opac_record.h"
+#include "toolkit/api/kiv_private_services.h"
 #include "toolkit/api/kiv_resource_report_formats.h"
 #include "toolkit/api/kiv_summary_record.h"
 #include "toolkit/api/kiv_task_package.h"
@@ -41,6 +44,11 @@ enum KivASN1Type : int32_t {
 };
 
 struct KivGenericRecord;
+struct KivCipBItemOrderExtendedService;
+struct KivCIPSpecificInfo;
+struct KivPrintExtendedService;
+struct KivAlertExtendedService;
+struct KivCOrder;
 
 // Holds the content that eASN1Type names; content of a type without a member here arrives raw (type 8).
 struct KivSingleASN1Type {
@@ -55,5 +63,10 @@ struct KivSingleASN1Type {
         std::unique_ptr<KivUpdateExtendedService> psUpdateExtendedService;
         std::unique_ptr<KivOctets> psUnknownType;
         std::unique_ptr<KivGenericRecord> psGenericRecord;
+        std::unique_ptr<KivPrintExtendedService> psPrintExtendedService;
+        std::unique_ptr<KivAlertExtendedService> psAlertExtendedService;
+        std::unique_ptr<KivCOrder> psCOrder;
+        std::unique_ptr<KivCipBItemOrderExtendedService> psCipBItemOrderExtendedService;
+        std::unique_ptr<KivCIPSpecificInfo> psCIPSpecificInfo;
     } uASN1;
 };

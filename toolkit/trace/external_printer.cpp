@@ -4,11 +4,14 @@
 #include <string>
 
 #include "toolkit/api/kiv_external.h"
+#include "toolkit/trace/cip_item_order_printer.h"
+#include "toolkit/trace/cip_specific_info_printer.h"
 #include "toolkit/trace/core_record_printers.h"
 #include "toolkit/trace/enum_names.h"
 #include "toolkit/trace/es_package_printers.h"
 #include "toolkit/trace/generic_record_printer.h"
 #include "toolkit/trace/print_depth.h"
+#include "toolkit/trace/private_services_printers.h"
 #include "toolkit/trace/value_printers.h"
 
 namespace {
@@ -65,6 +68,12 @@ constexpr ContentRow kContentRows[] = {
     {"1.2.840.10003.5.106", "1.0.10163.5.106", AT_EsTaskPackage, KivPrintEsTaskPackageContent},
     {"1.2.840.10003.9.5", "1.0.10163.9.5", AT_UpdateExtendedService, KivPrintUpdateExtendedServiceContent},
     {"1.2.840.10003.5.105", "1.0.10163.5.105", AT_GenericRecord, KivPrintGenericRecordContent},
+    {"1.2.840.10003.9.1000.99.1", nullptr, AT_CipBItemOrderExtendedService,
+     KivPrintCipBItemOrderExtendedService},
+    {"1.2.840.10003.2.1000.99.1", nullptr, AT_CIPSpecificInfo, KivPrintCIPSpecificInfoContent},
+    {"1.2.840.10003.9.1000.70.1", nullptr, AT_Print, KivPrintPrintExtendedServiceContent},
+    {"1.2.840.10003.9.1000.70.2", nullptr, AT_Alert, KivPrintAlertExtendedServiceContent},
+    {"1.2.840.10003.9.4.1000.70.1", nullptr, AT_Corder, KivPrintCOrderContent},
 };
 
 bool rowMatches(const ContentRow& row, const std::string& oid, int32_t eASN1Type) {

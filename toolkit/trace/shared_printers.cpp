@@ -55,28 +55,7 @@ void KivPrintOtherInformation(std::FILE* file, const KivOtherInformation* psOthe
         std::fputs("\tulCategoryValue: ", file);
         trace::printSignedLine(file, item.psInfoCategory->ulCategoryValue);
     }
-    std::fputs("\teInformationType: ", file);
-    trace::printEnumName(file, item.eInformationType, kInformationTypes, "Unknown");
-    switch (item.eInformationType) {
-        case IT_CharacterInfo:
-            std::fputs("\tpsCharacterInfo: ", file);
-            KivPrintInternationalString(file, item.uInformation.psCharacterInfo.get());
-            break;
-        case IT_BinaryInfo:
-            std::fputs("\tpsBinaryInfo: ", file);
-            KivPrintOctets(file, item.uInformation.psBinaryInfo.get());
-            break;
-        case IT_ExternalInfo:
-            std::fputs("\tpsExternallyDefinedInfo:\n", file);
-            KivPrintExternal(file, item.uInformation.psExternallyDefinedInfo.get());
-            break;
-        case IT_ObjectIdentifier:
-            std::fputs("\tpcObjectIdentifier:", file);
-            trace::printTextLine(file, item.uInformation.pcObjectIdentifier);
-            break;
-        default:
-            break;
-    }
+    trace::printInformationMember(file, item);
 }
 
 void KivPrintDiagRec(std::FILE* file, const KivDiagRec* psDiagRec) {
@@ -131,6 +110,31 @@ void KivPrintDiagRecList(std::FILE* file, const KivArray<KivDiagRec>& ppsDiagRec
 }
 
 namespace trace {
+
+void printInformationMember(std::FILE* file, const KivOtherInformation& item) {
+    std::fputs("\teInformationType: ", file);
+    trace::printEnumName(file, item.eInformationType, kInformationTypes, "Unknown");
+    switch (item.eInformationType) {
+        case IT_CharacterInfo:
+            std::fputs("\tpsCharacterInfo: ", file);
+            KivPrintInternationalString(file, item.uInformation.psCharacterInfo.get());
+            break;
+        case IT_BinaryInfo:
+            std::fputs("\tpsBinaryInfo: ", file);
+            KivPrintOctets(file, item.uInformation.psBinaryInfo.get());
+            break;
+        case IT_ExternalInfo:
+            std::fputs("\tpsExternallyDefinedInfo:\n", file);
+            KivPrintExternal(file, item.uInformation.psExternallyDefinedInfo.get());
+            break;
+        case IT_ObjectIdentifier:
+            std::fputs("\tpcObjectIdentifier:", file);
+            trace::printTextLine(file, item.uInformation.pcObjectIdentifier);
+            break;
+        default:
+            break;
+    }
+}
 
 void printDiagRecListOrNull(std::FILE* file, const KivArray<KivDiagRec>& ppsDiagRecs) {
     if (ppsDiagRecs) {

@@ -33,6 +33,9 @@ void KivPrintPermissionsList(std::FILE* file, const KivArray<KivPermissions>& pp
 
 namespace trace {
 
+// The tabbed eInformationType line of an OtherInformation item and the line of the member it selects.
+void printInformationMember(std::FILE* file, const KivOtherInformation& item);
+
 // The diagnostic list, or "NULL\n" when it is absent.
 void printDiagRecListOrNull(std::FILE* file, const KivArray<KivDiagRec>& ppsDiagRecs);
 

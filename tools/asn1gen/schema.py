@@ -487,8 +487,6 @@ class Schema:
             field.cname = lower_camel(use.base_name or use.record.cname)
         if use.kind == "any":
             self._check_any(record, field)
-        if use.kind == "null" and record.kind == "CHOICE" and use.explicit is not None:
-            raise SchemaError(field.where, "an EXPLICIT tag around NULL is not supported")
 
     def _check_any(self, record, field):
         use = field.use

@@ -15,7 +15,8 @@ void registerCarriedTypes(const CarriedTypeTable& table, OidConversion convert) 
                 convert(type.oidText, &converted, ctx);
                 oid = converted;
             } catch (const BerDecodeError&) {
-                std::fputs(table.failureMessage, stderr);
+                std::fputs(table.failureMessage,
+                           table.failureStream == FailureStream::StandardOutput ? stdout : stderr);
                 converting = false;
             }
         }

@@ -34,10 +34,14 @@ struct CarriedType {
     BerAnyPrint print;
 };
 
+// Where a routine writes its failure message.
+enum class FailureStream { StandardError, StandardOutput };
+
 // The registrations of one routine, in the order it converts their texts.
 struct CarriedTypeTable {
     std::span<const CarriedType> types;
-    const char* failureMessage;  // written to standard error when a conversion fails
+    const char* failureMessage;  // written when a conversion fails
+    FailureStream failureStream = FailureStream::StandardError;
 };
 
 // Converts the texts in table order and registers each type as its turn comes. The first failed conversion
