@@ -4,7 +4,9 @@
 
 #include "toolkit/api/kiv_check_core_records.h"
 #include "toolkit/api/kiv_convert_core_records.h"
+#include "toolkit/external/kiv_check_explain_record.h"
 #include "toolkit/external/kiv_check_generic_record.h"
+#include "toolkit/external/kiv_convert_explain_record.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
 
 namespace {
@@ -26,6 +28,8 @@ constexpr std::array kContentTypes = {
     KivExternalContentType{AT_UpdateExtendedService, "1.2.840.10003.9.5", "1.0.10163.9.5",
                            KivUpdateExtendedServiceToCodec, KivUpdateExtendedServiceFromCodec,
                            KivCheckUpdateExtendedService},
+    KivExternalContentType{AT_ExplainRecord, "1.2.840.10003.5.100", "1.0.10163.5.100",
+                           KivExplainRecordToCodec, KivExplainRecordFromCodec, KivCheckExplainRecord},
     KivExternalContentType{AT_GenericRecord, "1.2.840.10003.5.105", "1.0.10163.5.105",
                            KivGenericRecordToCodec, KivGenericRecordFromCodec, KivCheckGenericRecord},
 };

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "toolkit/api/kiv_basic_types.h"
+#include "toolkit/api/kiv_explain_record.h"
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_generic_record.h"
 #include "toolkit/api/kiv_opac_record.h"
@@ -40,6 +41,7 @@ enum KivASN1Type : int32_t {
     AT_CIPSpecificInfo = 24,
 };
 
+struct KivExplainRecord;
 struct KivGenericRecord;
 
 // Holds the content that eASN1Type names; content of a type without a member here arrives raw (type 8).
@@ -54,6 +56,7 @@ struct KivSingleASN1Type {
         std::unique_ptr<KivEsTaskPackage> psEsTaskPackage;
         std::unique_ptr<KivUpdateExtendedService> psUpdateExtendedService;
         std::unique_ptr<KivOctets> psUnknownType;
+        std::unique_ptr<KivExplainRecord> psExplainRecord;
         std::unique_ptr<KivGenericRecord> psGenericRecord;
     } uASN1;
 };
