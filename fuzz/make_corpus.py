@@ -123,6 +123,30 @@ def carried_seeds():
     }
 
 
+def explain_seeds():
+    """EXTERNALs carrying Explain records of several categories, on both identifier arcs."""
+    def t(identifier, *contents):
+        return tlv(bytes.fromhex(identifier), b"".join(contents))
+
+    bib1 = tlv(0x80, oid_contents("1.2.840.10003.3.1"))
+    access = t("B3", t("A0", t("A1", t("81", b"\xff"), t("82", b"\x00"))), t("AB", t("1B", b"metric")))
+    records = {
+        "target": t("A0", t("81", b"target"), t("84", b"\xff"), t("85", b"\x00"), access),
+        "database": t("A1", t("81", b"db"), t("82"), t("85", b"\x00"), t("86", b"\xff"), t("AE", t("81", b"\x05"))),
+        "schema": t("A2", t("81", oid_contents("1.2.840.10003.13.1")), t("82", b"gils"),
+                    t("A5", t("30", t("81", b"title"), t("A2", t("30", t("81", b"\x02"), t("A2", t("82", b"\x04")))),
+                                  t("A3", t("A1", t("30", t("81", b"sub"), t("A2"), t("84", b"\x00"), t("85", b"\x00")))),
+                                  t("84", b"\x00"), t("85", b"\xff")))),
+        "attribute_details": t("A8", t("81", b"db"), t("A3", bib1, t("A1", t("30", t("30", t("81", b"\x01"), t("83")))))),
+        "category_list": t("BF64", t("A1", t("30", t("81", b"TargetInfo")))),
+    }
+    seeds = {}
+    for arc, suffix in (("1.2.840.10003.5.100", ""), ("1.0.10163.5.100", "_iso")):
+        for name, record in records.items():
+            seeds[f"explain_{name}{suffix}"] = external(tlv(0x06, oid_contents(arc)), tlv(0xA0, record))
+    return seeds
+
+
 def apdu_seeds():
     """Valid APDUs of every type, some with indefinite lengths, constructed strings and carried records."""
 
@@ -395,6 +419,7 @@ SEEDS = {
         ),
         "empty": external(),
         **carried_seeds(),
+        **explain_seeds(),
     },
 }
 

@@ -30,16 +30,23 @@ BerList* kivNewCodecList();
 // nothing yet) is released before the error is thrown.
 void kivCodecListAppend(BerList* list, void* value);
 
+// One new element per item of the range appended to the list, filled by convert(element, item) after the
+// node is linked. An element list of a list of lists is a zero-filled head: ASN_ListInit it first.
+template <typename Element, typename Range, typename Convert>
+void kivCodecListFill(BerList* list, const Range& items, Convert&& convert) {
+    for (const auto& item : items) {
+        auto* element = kivNewCodecRecord<Element>();
+        kivCodecListAppend(list, element);
+        convert(element, item);
+    }
+}
+
 // A new list in *dst and one new element per item of the range, filled by convert(element, item) after the
 // node is linked, so that what a failure leaves behind stays reachable.
 template <typename Element, typename Range, typename Convert>
 void kivCodecListFrom(BerList** dst, const Range& items, Convert&& convert) {
     *dst = kivNewCodecList();
-    for (const auto& item : items) {
-        auto* element = kivNewCodecRecord<Element>();
-        kivCodecListAppend(*dst, element);
-        convert(element, item);
-    }
+    kivCodecListFill<Element>(*dst, items, convert);
 }
 
 // Calls visit(value) for the value of each node in order, up to the first node without one; a null list

@@ -6,10 +6,12 @@
 #include "toolkit/api/kiv_convert_core_records.h"
 #include "toolkit/external/kiv_check_cip_item_order.h"
 #include "toolkit/external/kiv_check_cip_specific_info.h"
+#include "toolkit/external/kiv_check_explain_record.h"
 #include "toolkit/external/kiv_check_generic_record.h"
 #include "toolkit/external/kiv_check_private_services.h"
 #include "toolkit/external/kiv_convert_cip_item_order.h"
 #include "toolkit/external/kiv_convert_cip_specific_info.h"
+#include "toolkit/external/kiv_convert_explain_record.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
 #include "toolkit/external/kiv_convert_private_services.h"
 
@@ -32,6 +34,8 @@ constexpr std::array kContentTypes = {
     KivExternalContentType{AT_UpdateExtendedService, "1.2.840.10003.9.5", "1.0.10163.9.5",
                            KivUpdateExtendedServiceToCodec, KivUpdateExtendedServiceFromCodec,
                            KivCheckUpdateExtendedService},
+    KivExternalContentType{AT_ExplainRecord, "1.2.840.10003.5.100", "1.0.10163.5.100",
+                           KivExplainRecordToCodec, KivExplainRecordFromCodec, KivCheckExplainRecord},
     KivExternalContentType{AT_GenericRecord, "1.2.840.10003.5.105", "1.0.10163.5.105",
                            KivGenericRecordToCodec, KivGenericRecordFromCodec, KivCheckGenericRecord},
     KivExternalContentType{AT_Print, "1.2.840.10003.9.1000.70.1", nullptr, KivPrintExtendedServiceToCodec,

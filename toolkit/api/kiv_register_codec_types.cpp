@@ -5,6 +5,7 @@
 #include "toolkit/codec/extensions/oid_overwrites_ciporder.h"
 #include "toolkit/codec/extensions/oid_overwrites_cipspecific.h"
 #include "toolkit/codec/extensions/oid_overwrites_sil.h"
+#include "toolkit/codec/explain/oid_overwrites_b.h"
 #include "toolkit/codec/records/oid_overwrites_d.h"
 #include "toolkit/codec/records/oid_overwrites_e.h"
 #include "toolkit/codec/records/oid_overwrites_f.h"
@@ -15,6 +16,7 @@ void KivRegisterCodecTypes() {
     static std::once_flag once;
     std::call_once(once, [] {
         codec::z3950::RegisterDiag1Types();
+        codec::explain::RegisterBTypes();
         codec::records::RegisterDTypes();
         codec::records::RegisterETypes();
         codec::records::RegisterFTypes();

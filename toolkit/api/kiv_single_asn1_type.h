@@ -7,6 +7,7 @@
 #include "toolkit/api/kiv_basic_types.h"
 #include "toolkit/api/kiv_cip_item_order.h"
 #include "toolkit/api/kiv_cip_specific_info.h"
+#include "toolkit/api/kiv_explain_record.h"
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_generic_record.h"
 #include "toolkit/api/kiv_opac_record.h"
@@ -43,6 +44,7 @@ enum KivASN1Type : int32_t {
     AT_CIPSpecificInfo = 24,
 };
 
+struct KivExplainRecord;
 struct KivGenericRecord;
 struct KivCipBItemOrderExtendedService;
 struct KivCIPSpecificInfo;
@@ -62,6 +64,7 @@ struct KivSingleASN1Type {
         std::unique_ptr<KivEsTaskPackage> psEsTaskPackage;
         std::unique_ptr<KivUpdateExtendedService> psUpdateExtendedService;
         std::unique_ptr<KivOctets> psUnknownType;
+        std::unique_ptr<KivExplainRecord> psExplainRecord;
         std::unique_ptr<KivGenericRecord> psGenericRecord;
         std::unique_ptr<KivPrintExtendedService> psPrintExtendedService;
         std::unique_ptr<KivAlertExtendedService> psAlertExtendedService;

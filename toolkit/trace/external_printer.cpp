@@ -9,6 +9,7 @@
 #include "toolkit/trace/core_record_printers.h"
 #include "toolkit/trace/enum_names.h"
 #include "toolkit/trace/es_package_printers.h"
+#include "toolkit/trace/explain_record_printer.h"
 #include "toolkit/trace/generic_record_printer.h"
 #include "toolkit/trace/print_depth.h"
 #include "toolkit/trace/private_services_printers.h"
@@ -74,6 +75,7 @@ constexpr ContentRow kContentRows[] = {
     {"1.2.840.10003.9.1000.70.1", nullptr, AT_Print, KivPrintPrintExtendedServiceContent},
     {"1.2.840.10003.9.1000.70.2", nullptr, AT_Alert, KivPrintAlertExtendedServiceContent},
     {"1.2.840.10003.9.4.1000.70.1", nullptr, AT_Corder, KivPrintCOrderContent},
+    {"1.2.840.10003.5.100", "1.0.10163.5.100", AT_ExplainRecord, KivPrintExplainRecordContent},
 };
 
 bool rowMatches(const ContentRow& row, const std::string& oid, int32_t eASN1Type) {
