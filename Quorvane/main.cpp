@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "Quorvane/log/log_files.h"
+#include "Quorvane/log/log_flusher.h"
 #include "Quorvane/platform/program_dir.h"
 #include "Quorvane/shell/server_app.h"
 
@@ -29,5 +31,7 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
+    applyLogSettings(ReadLogSettings());
+    LogFlusher flusher;
     return RunServer();
 }
