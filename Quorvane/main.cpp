@@ -8,8 +8,10 @@
 
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/log_flusher.h"
+#include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/program_dir.h"
 #include "Quorvane/shell/server_app.h"
+#include "toolkit/util/err_report.h"
 
 namespace {
 
@@ -32,6 +34,7 @@ int main(int argc, char** argv) {
         }
     }
     applyLogSettings(ReadLogSettings());
+    ErrSetFatalSink(LogFatalReport);
     LogFlusher flusher;
     return RunServer();
 }

@@ -75,6 +75,14 @@ void LogConfigError(std::string_view text) {
     flushLogFiles();
 }
 
+void LogFatalReport(const char* line) {
+    {
+        std::lock_guard<std::mutex> lock(sinkMutex);
+        appendErrorLog(logLineText(line));
+    }
+    flushLogFiles();
+}
+
 std::string errorLogStamp(const std::tm& time) {
     char buffer[128];
     std::size_t length = std::strftime(buffer, sizeof buffer, "%B %d, %Y %H:%M:%S --> ", &time);

@@ -34,6 +34,10 @@ void AppendDetailDiagInfo(std::string_view text);
 // is appended there even when the message went to the trace view.
 void LogConfigError(std::string_view text);
 
+// A fatal report of a programming error (ErrSetFatalSink): a line of the error log, written at once with
+// every other log, since the process ends next.
+void LogFatalReport(const char* line);
+
 // The error log's time stamp: the time formatted "%B %d, %Y %H:%M:%S --> ".
 std::string errorLogStamp(const std::tm& time);
 // The text as one log line: escaped, then cut.
