@@ -23,14 +23,17 @@ void logInitRequest(KivAssocId assocId, const KivInitializeReq& request) {
     LogMessage("pcProtocolVersion: " + textOrNull(request.pcProtocolVersion));
 }
 
-// The client's sizes lower the session's; the server never offers more than it is configured for.
+// The client's sizes lower the session's; the server never offers more than it is configured for. A size
+// of 0 names no size and leaves the configured one.
+void lowerMessageSize(std::uint32_t clientSize, std::uint32_t& sessionSize) {
+    if (clientSize != 0 && clientSize < sessionSize) sessionSize = clientSize;
+}
+
 void logAndLowerMessageSizes(const KivInitializeReq& request, SessionRecord& session) {
     LogMessage("ulPreferredMessageSize: " + std::to_string(request.ulPreferredMessageSize));
-    if (request.ulPreferredMessageSize < session.preferredMessageSize)
-        session.preferredMessageSize = request.ulPreferredMessageSize;
+    lowerMessageSize(request.ulPreferredMessageSize, session.preferredMessageSize);
     LogMessage("ulMaxmiumMessageSize: " + std::to_string(request.ulMaxmiumMessageSize));
-    if (request.ulMaxmiumMessageSize < session.maximumMessageSize)
-        session.maximumMessageSize = request.ulMaxmiumMessageSize;
+    lowerMessageSize(request.ulMaxmiumMessageSize, session.maximumMessageSize);
 }
 
 void logImplementation(const KivInitializeReq& request) {

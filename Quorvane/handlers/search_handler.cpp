@@ -20,8 +20,8 @@ void sendSearchResponse(KivAssocId assocId, const KivSearchRsp& response, bool& 
     LogMessage("Sent SearchResponse PDU from association id " + std::to_string(assocId));
 }
 
-// The condition of a query that is not type-1.
-constexpr int32_t kConditionNotTypeOne = 0;
+// bib-1 "Query type not supported": the condition of a query that is not type-1.
+constexpr int32_t kConditionNotTypeOne = 107;
 
 }  // namespace
 
