@@ -6,8 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "Quorvane/log/log_files.h"
+#include "Quorvane/log/log_flusher.h"
+#include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/program_dir.h"
 #include "Quorvane/shell/server_app.h"
+#include "toolkit/util/err_report.h"
 
 namespace {
 
@@ -29,5 +33,8 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
+    applyLogSettings(ReadLogSettings());
+    ErrSetFatalSink(LogFatalReport);
+    LogFlusher flusher;
     return RunServer();
 }

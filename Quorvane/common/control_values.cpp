@@ -43,7 +43,7 @@ std::optional<std::string> readText(TblFile* file, std::string_view message, boo
         reportProblem(message);
         return std::string(" ");
     }
-    appendLineToFile(kInputDiagName, field.text);
+    appendDetailLineToFile(kInputDiagName, field.text);
     return field.text;
 }
 
@@ -64,6 +64,6 @@ int32_t ReadControlInteger(TblFile* file, std::string_view message, bool require
         reportProblem(message);
         return 0;
     }
-    appendLineToFile(kInputDiagName, std::to_string(field.integer));
+    appendDetailLineToFile(kInputDiagName, std::to_string(field.integer));
     return field.integer;
 }

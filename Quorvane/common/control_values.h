@@ -1,7 +1,8 @@
 #pragma once
 // Typed reads of the values of a control file's current record (table-file syntax, see
 // toolkit/util/table_file.h): each read takes the next value of the record read last with TblReadRecord.
-// Every value read is also appended as one line to "inputdiag.txt" in the working directory.
+// Every value read is also appended as one line to "inputdiag.txt" in the working directory (a detail
+// line: only when detail is logged).
 // A missing required value, or a value of another type, logs the caller's message (as plain text), notes
 // a configuration problem (Quorvane/config/config_problems.h) and answers a stand-in: " " for the text
 // readers, 0 for the integer reader. A missing optional value answers nothing and reports nothing.

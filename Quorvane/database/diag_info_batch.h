@@ -1,21 +1,23 @@
 #pragma once
-// Lines for diaginfo.txt gathered while rows are fetched and appended in one write.
+// Detail lines for diaginfo.txt (fetched columns, scan terms) gathered while rows are fetched and
+// appended in one write; nothing is gathered while detail lines are not logged.
 
 #include <string>
 #include <string_view>
 
 class DiagInfoBatch {
   public:
-    DiagInfoBatch() = default;
+    DiagInfoBatch();
     ~DiagInfoBatch() { flush(); }
     DiagInfoBatch(const DiagInfoBatch&) = delete;
     DiagInfoBatch& operator=(const DiagInfoBatch&) = delete;
 
-    // Adds one line (cut like every log text).
+    // Adds one line (escaped and cut like every log text).
     void add(std::string_view line);
     // Appends the lines gathered so far to diaginfo.txt.
     void flush();
 
   private:
+    bool enabled_;
     std::string lines_;
 };

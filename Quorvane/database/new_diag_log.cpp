@@ -5,5 +5,5 @@
 
 void AppendNewDiag(std::string_view text) {
     if (text.empty()) return;
-    appendLineToFile(kNewDiagName, cutLogText(text));
+    appendDetailLineToFile(kNewDiagName, cutLogText(text));
 }

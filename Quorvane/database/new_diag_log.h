@@ -1,6 +1,6 @@
 #pragma once
 // The search-statement log "newdiag.txt" in the working directory: every operand statement of a search
-// and the outcome of a key fetch that found no row.
+// and the outcome of a key fetch that found no row. Detail lines: written only when detail is logged.
 
 #include <string_view>
 

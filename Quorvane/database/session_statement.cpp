@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Quorvane/database/odbc_diagnostic.h"
+#include "Quorvane/log/log_files.h"
 #include "Quorvane/log/operations_log.h"
 
 namespace {
@@ -30,7 +31,7 @@ int PrepareStatement(SessionRecord& session, OdbcSource source, std::string_view
         report(session, "Sarvik Error: Failed to do SQLAllocHandle on DBC", SQL_HANDLE_DBC, connection);
         return 0;
     }
-    AppendDiagInfo(text);
+    AppendDetailDiagInfo(text);
     std::string owned(text);
     if (!SQL_SUCCEEDED(SQLPrepare(handle, reinterpret_cast<SQLCHAR*>(owned.data()),
                                   static_cast<SQLINTEGER>(owned.size())))) {
@@ -38,7 +39,7 @@ int PrepareStatement(SessionRecord& session, OdbcSource source, std::string_view
         SQLFreeHandle(SQL_HANDLE_STMT, handle);
         return 0;
     }
-    LogAndDiagnose("SUCCESS: ODBCPrepareStmt");
+    if (logDetailEnabled()) LogAndDiagnose("SUCCESS: ODBCPrepareStmt");
     *statement = handle;
     return 1;
 }

@@ -2,10 +2,11 @@
 #include <string>
 #include <string_view>
 
+#include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/response/counted_texts.h"
-#include "Quorvane/session/session_lock.h"
+#include "Quorvane/session/session_lease.h"
 #include "toolkit/api/kiv_free.h"
 #include "toolkit/session/close_service.h"
 
@@ -33,28 +34,33 @@ void logClose(KivAssocId assocId, const KivClose& close) {
                (close.pcResourceReportFormat ? *close.pcResourceReportFormat : std::string("NULL")));
 }
 
-void SendCloseResponse(KivAssocId assocId, const KivOctets* referenceId) {
-    auto* response = new KivClose{};
+void SendCloseResponse(KivAssocId assocId, const KivOctets* referenceId, bool& answered) {
+    auto response = std::make_unique<KivClose>();
     response->psReferenceId = CopyReferenceId(referenceId);
     response->eCloseReason = CR_Finished;
 
     SIError* error = nullptr;
-    const bool sent = KIVCloseResponse(assocId, response, &error) == SI_OK;
-    SIFreeError(&error);
-    LogMessage((sent ? "Sent Close Response PDU : Association "
+    answered = ResponseSent(KIVCloseResponse(assocId, response.get(), &error), error);
+    LogMessage((answered ? "Sent Close Response PDU : Association "
                      : "Error in sending Close Response PDU : Association ") +
                std::to_string(assocId));
-    KivFreeClose(&response);
 }
 
 // Logs the received Close and, for a request, answers it.
 void handleClose(KivAssocId assocId, const KivClose* close, bool answer) {
-    if (LockSession(assocId) == 0) return;
-    if (close != nullptr) {
-        logClose(assocId, *close);
-        if (answer) SendCloseResponse(assocId, close->psReferenceId.get());
-    }
-    UnlockSession(assocId);
+    SessionLease session(assocId);
+    if (!session || close == nullptr) return;
+    AnswerRequest(
+        assocId,
+        [&](bool& answered) {
+            answered = !answer;
+            logClose(assocId, *close);
+            if (answer) SendCloseResponse(assocId, close->psReferenceId.get(), answered);
+        },
+        [&](bool& answered) {
+            answered = !answer;
+            if (answer) SendCloseResponse(assocId, close->psReferenceId.get(), answered);
+        });
 }
 
 }  // namespace

@@ -2,12 +2,12 @@
 #include <optional>
 #include <string>
 
+#include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/response/counted_texts.h"
 #include "Quorvane/session/authentication.h"
-#include "Quorvane/session/session_lock.h"
-#include "Quorvane/session/session_table.h"
+#include "Quorvane/session/session_lease.h"
 #include "toolkit/api/kiv_free.h"
 #include "toolkit/session/response_services.h"
 
@@ -23,14 +23,17 @@ void logInitRequest(KivAssocId assocId, const KivInitializeReq& request) {
     LogMessage("pcProtocolVersion: " + textOrNull(request.pcProtocolVersion));
 }
 
-// The client's sizes lower the session's; the server never offers more than it is configured for.
+// The client's sizes lower the session's; the server never offers more than it is configured for. A size
+// of 0 names no size and leaves the configured one.
+void lowerMessageSize(std::uint32_t clientSize, std::uint32_t& sessionSize) {
+    if (clientSize != 0 && clientSize < sessionSize) sessionSize = clientSize;
+}
+
 void logAndLowerMessageSizes(const KivInitializeReq& request, SessionRecord& session) {
     LogMessage("ulPreferredMessageSize: " + std::to_string(request.ulPreferredMessageSize));
-    if (request.ulPreferredMessageSize < session.preferredMessageSize)
-        session.preferredMessageSize = request.ulPreferredMessageSize;
+    lowerMessageSize(request.ulPreferredMessageSize, session.preferredMessageSize);
     LogMessage("ulMaxmiumMessageSize: " + std::to_string(request.ulMaxmiumMessageSize));
-    if (request.ulMaxmiumMessageSize < session.maximumMessageSize)
-        session.maximumMessageSize = request.ulMaxmiumMessageSize;
+    lowerMessageSize(request.ulMaxmiumMessageSize, session.maximumMessageSize);
 }
 
 void logImplementation(const KivInitializeReq& request) {
@@ -40,8 +43,8 @@ void logImplementation(const KivInitializeReq& request) {
 }
 
 void SendInitResponse(KivAssocId assocId, const SessionRecord& session, const KivOctets* referenceId,
-                      int result) {
-    auto* response = new KivInitializeRsp{};
+                      int result, bool& answered) {
+    auto response = std::make_unique<KivInitializeRsp>();
     response->psReferenceId = CopyReferenceId(referenceId);
     response->pcProtocolVersion = session.protocolVersion;
     response->pcOptions = session.options;
@@ -53,27 +56,27 @@ void SendInitResponse(KivAssocId assocId, const SessionRecord& session, const Ki
     response->psImplementationVersion = NewInternationalString(session.implementationVersion);
 
     SIError* error = nullptr;
-    const bool sent = KIVInitializeResponse(assocId, response, &error) == SI_OK;
-    SIFreeError(&error);
-    LogMessage((sent ? "Sent Initialize Response PDU : Association "
+    answered = ResponseSent(KIVInitializeResponse(assocId, response.get(), &error), error);
+    LogMessage((answered ? "Sent Initialize Response PDU : Association "
                      : "Error in sending Initialize Response PDU : Association ") +
                std::to_string(assocId));
-    KivFreeInitializeRsp(&response);
 }
 
 }  // namespace
 
 void HandleInitRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
-    if (LockSession(assocId) == 0) return;
-    const std::shared_ptr<SessionRecord> session = FindSession(assocId);
+    SessionLease session(assocId);
     const KivInitializeReq* request = pdu.uPdu.psInitializeReq.get();
-    if (session != nullptr && request != nullptr) {
-        logInitRequest(assocId, *request);
-        session->clientProtocolVersion = request->pcProtocolVersion;
-        LogMessage("pcOptions: " + textOrNull(request->pcOptions));
-        logAndLowerMessageSizes(*request, *session);
-        logImplementation(*request);
-        SendInitResponse(assocId, *session, request->psReferenceId.get(), Authenticate(*request));
-    }
-    UnlockSession(assocId);
+    if (!session || request == nullptr) return;
+    AnswerRequest(
+        assocId,
+        [&](bool& answered) {
+            logInitRequest(assocId, *request);
+            session->clientProtocolVersion = request->pcProtocolVersion;
+            LogMessage("pcOptions: " + textOrNull(request->pcOptions));
+            logAndLowerMessageSizes(*request, *session);
+            logImplementation(*request);
+            SendInitResponse(assocId, *session, request->psReferenceId.get(), Authenticate(*request), answered);
+        },
+        [&](bool& answered) { SendInitResponse(assocId, *session, request->psReferenceId.get(), 0, answered); });
 }

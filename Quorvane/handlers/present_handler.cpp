@@ -1,27 +1,41 @@
 #include <memory>
 #include <string>
 
+#include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/present/present_response.h"
 #include "Quorvane/present/present_settings.h"
-#include "Quorvane/session/session_lock.h"
-#include "Quorvane/session/session_table.h"
-#include "toolkit/api/kiv_free.h"
+#include "Quorvane/response/counted_texts.h"
+#include "Quorvane/response/diagnostics.h"
+#include "Quorvane/session/session_lease.h"
 #include "toolkit/session/response_services.h"
 
+namespace {
+
+void sendPresentResponse(KivAssocId assocId, const KivPresentRsp& response, bool& answered) {
+    SIError* error = nullptr;
+    answered = ResponseSent(KIVPresentResponse(assocId, &response, &error), error);
+    LogMessage("Sent PresentResponse PDU from association id " + std::to_string(assocId));
+}
+
+}  // namespace
+
 void HandlePresentRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
-    if (LockSession(assocId) == 0) return;
-    const std::shared_ptr<SessionRecord> session = FindSession(assocId);
+    SessionLease session(assocId);
     const KivPresentReq* request = pdu.uPdu.psPresentReq.get();
-    if (session != nullptr && request != nullptr) {
-        auto* response = new KivPresentRsp{};
-        FillPresentResponse(*session, *request, ReadPresentSettings(), *response);
-        SIError* error = nullptr;
-        KIVPresentResponse(assocId, response, &error);
-        SIFreeError(&error);
-        KivFreePresentRsp(&response);
-        LogMessage("Sent PresentResponse PDU from association id " + std::to_string(assocId));
-    }
-    UnlockSession(assocId);
+    if (!session || request == nullptr) return;
+    AnswerRequest(
+        assocId,
+        [&](bool& answered) {
+            auto response = std::make_unique<KivPresentRsp>();
+            FillPresentResponse(*session, *request, ReadPresentSettings(), *response);
+            sendPresentResponse(assocId, *response, answered);
+        },
+        [&](bool& answered) {
+            auto response = std::make_unique<KivPresentRsp>();
+            response->psReferenceId = CopyReferenceId(request->psReferenceId.get());
+            SetPresentDiagnostic(*response, kTemporarySystemError);
+            sendPresentResponse(assocId, *response, answered);
+        });
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The request handlers that the association manager's workers run, one per received request type. Each
-// handler takes the association's session (LockSession) before it touches it and gives it back before it
-// returns; when the association has no session it does nothing. The received APDU stays the caller's.
+// handler holds the association's session through a SessionLease while it works; when the association has
+// no session it does nothing. A request that throws is answered all the same (request_failure.h): Search,
+// Present and Scan with bib-1 diagnostic 2, Init with a refusal, Close with its Close response. The
+// received APDU stays the caller's.
 //
 //   HandleInitRequest, HandleCloseRequest, LogCloseResponse   init_handler.cpp, close_handler.cpp
 //   HandleSearchRequest, HandlePresentRequest, HandleScanRequest   the search, present and scan handlers

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/response/counted_texts.h"
@@ -13,9 +14,7 @@
 #include "Quorvane/scan/scan_terms.h"
 #include "Quorvane/search/search_conditions.h"
 #include "Quorvane/search/search_definitions_lookup.h"
-#include "Quorvane/session/session_lock.h"
-#include "Quorvane/session/session_table.h"
-#include "toolkit/api/kiv_free.h"
+#include "Quorvane/session/session_lease.h"
 #include "toolkit/session/response_services.h"
 #include "toolkit/util/str_case.h"
 
@@ -133,6 +132,16 @@ std::unique_ptr<KivTermInfo> termInfo(ScanTerm& term) {
 
 }  // namespace
 
+namespace {
+
+void sendScanResponse(KivAssocId assocId, const KivScanRsp& response, bool& answered) {
+    SIError* error = nullptr;
+    answered = ResponseSent(KIVScanResponse(assocId, &response, &error), error);
+    LogMessage("Sarvik: Sent Scan Response to Z Client");
+}
+
+}  // namespace
+
 void SetScanDiagnostic(SessionRecord& session, KivScanRsp& response, std::int32_t condition) {
     response.pulStepSize.reset();
     response.eScanStatus = SCS_Failure;
@@ -172,17 +181,20 @@ void FillScanResponse(SessionRecord& session, const KivScanReq& request, KivScan
 }
 
 void HandleScanRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
-    if (LockSession(assocId) == 0) return;
-    const std::shared_ptr<SessionRecord> session = FindSession(assocId);
+    SessionLease session(assocId);
     const KivScanReq* request = pdu.uPdu.psScanReq.get();
-    if (session != nullptr && request != nullptr) {
-        auto* response = new KivScanRsp{};
-        FillScanResponse(*session, *request, *response);
-        SIError* error = nullptr;
-        KIVScanResponse(assocId, response, &error);
-        SIFreeError(&error);
-        KivFreeScanRsp(&response);
-        LogMessage("Sarvik: Sent Scan Response to Z Client");
-    }
-    UnlockSession(assocId);
+    if (!session || request == nullptr) return;
+    AnswerRequest(
+        assocId,
+        [&](bool& answered) {
+            auto response = std::make_unique<KivScanRsp>();
+            FillScanResponse(*session, *request, *response);
+            sendScanResponse(assocId, *response, answered);
+        },
+        [&](bool& answered) {
+            auto response = std::make_unique<KivScanRsp>();
+            response->psReferenceId = CopyReferenceId(request->psReferenceId.get());
+            SetScanDiagnostic(*session, *response, kTemporarySystemError);
+            sendScanResponse(assocId, *response, answered);
+        });
 }

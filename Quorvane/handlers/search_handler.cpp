@@ -2,21 +2,26 @@
 
 #include <memory>
 
+#include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/response/counted_texts.h"
 #include "Quorvane/response/diagnostics.h"
 #include "Quorvane/search/run_search.h"
-#include "Quorvane/session/session_lock.h"
-#include "Quorvane/session/session_table.h"
-#include "toolkit/api/kiv_free.h"
+#include "Quorvane/session/session_lease.h"
 #include "toolkit/session/response_services.h"
 #include "toolkit/util/str_case.h"
 
 namespace {
 
-// The condition of a query that is not type-1.
-constexpr int32_t kConditionNotTypeOne = 0;
+void sendSearchResponse(KivAssocId assocId, const KivSearchRsp& response, bool& answered) {
+    SIError* error = nullptr;
+    answered = ResponseSent(KIVSearchResponse(assocId, &response, &error), error);
+    LogMessage("Sent SearchResponse PDU from association id " + std::to_string(assocId));
+}
+
+// bib-1 "Query type not supported": the condition of a query that is not type-1.
+constexpr int32_t kConditionNotTypeOne = 107;
 
 }  // namespace
 
@@ -55,17 +60,20 @@ void FillSearchResponse(SessionRecord& session, const KivSearchReq& request, Kiv
 }
 
 void HandleSearchRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
-    if (LockSession(assocId) == 0) return;
-    const std::shared_ptr<SessionRecord> session = FindSession(assocId);
+    SessionLease session(assocId);
     const KivSearchReq* request = pdu.uPdu.psSearchReq.get();
-    if (session != nullptr && request != nullptr) {
-        auto* response = new KivSearchRsp{};
-        FillSearchResponse(*session, *request, *response);
-        SIError* error = nullptr;
-        KIVSearchResponse(assocId, response, &error);
-        SIFreeError(&error);
-        KivFreeSearchRsp(&response);
-        LogMessage("Sent SearchResponse PDU from association id " + std::to_string(assocId));
-    }
-    UnlockSession(assocId);
+    if (!session || request == nullptr) return;
+    AnswerRequest(
+        assocId,
+        [&](bool& answered) {
+            auto response = std::make_unique<KivSearchRsp>();
+            FillSearchResponse(*session, *request, *response);
+            sendSearchResponse(assocId, *response, answered);
+        },
+        [&](bool& answered) {
+            auto response = std::make_unique<KivSearchRsp>();
+            response->psReferenceId = CopyReferenceId(request->psReferenceId.get());
+            SetSearchDiagnostic(*response, kTemporarySystemError);
+            sendSearchResponse(assocId, *response, answered);
+        });
 }

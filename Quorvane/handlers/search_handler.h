@@ -17,7 +17,7 @@ std::string SearchDatabaseName(const KivSearchReq& request);
 
 // Makes the request's database the session's current one and runs its type-1 query. 0 when the session
 // holds the new result set (the present cache and its format name cleared); 1 with the condition
-// otherwise: 0 for a query that is not type-1, else the search's condition, the previous result set
+// otherwise: 107 (query type not supported) for a query that is not type-1, else the search's condition, the previous result set
 // staying in place.
 int PrepareSearch(SessionRecord& session, const KivSearchReq& request, int32_t& condition);
 

@@ -1,20 +1,21 @@
 #include "Quorvane/log/log_file_append.h"
 
-#include <cstdio>
-#include <mutex>
+#include "Quorvane/log/log_files.h"
+#include "Quorvane/log/log_text.h"
 
-namespace {
-
-std::mutex appendMutex;
-
-}  // namespace
-
-bool appendLineToFile(const std::string& path, std::string_view text) {
-    std::string line(text);
+void appendLineToFile(const std::string& name, std::string_view text) {
+    std::string line = escapeLogText(text);
     line += '\n';
-    std::lock_guard<std::mutex> lock(appendMutex);
-    std::FILE* file = std::fopen(path.c_str(), "a");
-    if (file == nullptr) return false;
-    bool written = std::fwrite(line.data(), 1, line.size(), file) == line.size();
-    return std::fclose(file) == 0 && written;
+    writeLogLines(name, line);
+}
+
+void appendDetailLineToFile(const std::string& name, std::string_view text) {
+    if (logDetailEnabled()) appendLineToFile(name, text);
+}
+
+void appendDetailLinesToFile(const std::string& name, std::string_view lines) {
+    if (!logDetailEnabled()) return;
+    std::string text(lines);
+    text += '\n';
+    writeLogLines(name, text);
 }

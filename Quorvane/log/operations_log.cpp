@@ -1,9 +1,9 @@
 #include "Quorvane/log/operations_log.h"
 
-#include <cstdio>
 #include <mutex>
 
-#include "Quorvane/log/log_file_append.h"
+#include "Quorvane/log/log_files.h"
+#include "Quorvane/log/log_text.h"
 
 namespace {
 
@@ -14,14 +14,15 @@ constexpr std::string_view kCutMark = "...";
 std::mutex sinkMutex;
 platform::TraceView* traceView = nullptr;
 
-// A line the error log cannot take goes to standard error rather than nowhere.
-void appendErrorLog(const std::string& text) {
-    if (text.empty()) return;
+// Error-log lines are rare and wanted at once: each one is written straight away. Called under sinkMutex,
+// so only the error log is flushed here: its failures go to standard error, not back to LogMessage.
+void appendErrorLog(const std::string& line) {
+    if (line.empty()) return;
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    std::string line = errorLogStamp(local) + '\t' + text;
-    if (!appendLineToFile(kErrorLogName, line)) std::fprintf(stderr, "%s\n", line.c_str());
+    writeLogLines(kErrorLogName, errorLogStamp(local) + '\t' + line + '\n');
+    flushLogFile(kErrorLogName);
 }
 
 bool isContinuationOctet(char c) {
@@ -36,7 +37,7 @@ void setOperationsTraceView(platform::TraceView* view) {
 }
 
 void LogMessage(std::string_view text) {
-    std::string line = cutLogText(text);
+    std::string line = logLineText(text);
     std::lock_guard<std::mutex> lock(sinkMutex);
     if (traceView != nullptr) {
         traceView->appendLine(line);
@@ -50,25 +51,46 @@ void LogAndDiagnose(std::string_view text) {
     AppendDiagInfo(text);
 }
 
+void LogDetail(std::string_view text) {
+    if (logDetailEnabled()) LogMessage(text);
+}
+
 void AppendDiagInfo(std::string_view text) {
     if (text.empty()) return;
-    appendLineToFile(kDiagInfoName, cutLogText(text));
+    writeLogLines(kDiagInfoName, logLineText(text) + '\n');
+}
+
+void AppendDetailDiagInfo(std::string_view text) {
+    if (logDetailEnabled()) AppendDiagInfo(text);
 }
 
 void LogConfigError(std::string_view text) {
-    std::string line = cutLogText(text);
+    std::string line = logLineText(text);
     {
         std::lock_guard<std::mutex> lock(sinkMutex);
         if (traceView != nullptr) traceView->appendLine(line);
         appendErrorLog(line);
     }
     AppendDiagInfo(line);
+    flushLogFiles();
+}
+
+void LogFatalReport(const char* line) {
+    {
+        std::lock_guard<std::mutex> lock(sinkMutex);
+        appendErrorLog(logLineText(line));
+    }
+    flushLogFiles();
 }
 
 std::string errorLogStamp(const std::tm& time) {
     char buffer[128];
     std::size_t length = std::strftime(buffer, sizeof buffer, "%B %d, %Y %H:%M:%S --> ", &time);
     return std::string(buffer, length);
+}
+
+std::string logLineText(std::string_view text) {
+    return cutLogText(escapeLogText(text));
 }
 
 std::string cutLogText(std::string_view text) {

@@ -55,7 +55,7 @@ class PresentFileReader {
                 LogAndDiagnose("Statements outside a database block in file " + fileName_ + " are ignored");
             }
         } else {
-            AppendDiagInfo(text_);
+            AppendDetailDiagInfo(text_);
             block_->statements.push_back(std::move(text_));
         }
         text_.clear();

@@ -10,8 +10,13 @@ int ComputePresentRange(const KivPresentReq& request, std::uint32_t resultCount,
     if (maximumRecords > 0 && requested > maximumRecords) requested = maximumRecords;
     const std::uint64_t start = request.ulResultSetStartPoint;
     const std::uint64_t count = resultCount;
-    if (start > count + 1 || requested > count + 1 - start) {
+    if (start > count + 1) {
         number = 0;
+        nextPosition = 0;
+        return 0;
+    }
+    if (requested > count + 1 - start) {
+        number = static_cast<std::uint32_t>(count + 1 - start);
         nextPosition = 0;
         return 0;
     }

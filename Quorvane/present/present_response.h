@@ -17,8 +17,8 @@ inline constexpr std::uint32_t kConfigurationFailure = 1;
 // - a diagnostic pending from an earlier database failure fails with that condition (and is cleared);
 // - the record format (ChooseRecordFormat) may fail with 10;
 // - the range (ComputePresentRange with settings.maximumRecords) and its records (PlacePresentRecords),
-//   status success; a range that does not fit the result set is answered with success, no records and
-//   next position 0;
+//   status success; a range that runs past the end of the result set returns the records up to the end,
+//   with status success and next position 0;
 // - a fetch that failed gives the failure form with the session's pending diagnostic (cleared), or with
 //   kConfigurationFailure when a configuration error stopped it and none is pending.
 // The session's size diagnostic is cleared first.

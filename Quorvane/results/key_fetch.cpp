@@ -65,7 +65,7 @@ DblList* RunOperandSearch(SessionRecord& session, const KeyDefinition& key, std:
     while (FetchNextRow(prepared.handle(), &result)) {
         columns.reportTruncation();
         if (!key.decode) keepRow(collector, key, columns);
-        LogMessage("Records retrieved " + std::to_string(fetched));
+        LogDetail("Records retrieved " + std::to_string(fetched));
         ++fetched;
     }
     if (fetched == 0) {

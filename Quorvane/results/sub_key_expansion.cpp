@@ -43,7 +43,7 @@ void expandRow(SessionRecord& session, ResultRow& row) {
         std::optional<std::string_view> value = columns.text(0);
         if (!value) continue;
         row.subKeyValues.emplace_back(*value);
-        LogMessage(key + " " + std::string(*value));
+        LogDetail(key + " " + std::string(*value));
     }
     CheckFetchEnd(session, prepared.handle(), fetched);
 }

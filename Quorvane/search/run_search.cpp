@@ -5,6 +5,7 @@
 
 #include "Quorvane/database/new_diag_log.h"
 #include "Quorvane/log/log_file_append.h"
+#include "Quorvane/log/log_files.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/records/marc_source_charset.h"
 #include "Quorvane/results/key_fetch.h"
@@ -51,12 +52,13 @@ RowList runPlan(SessionRecord& session, const PlanNode& node) {
 }
 
 void logKeys(DblList* rows) {
+    if (!logDetailEnabled()) return;
     std::string text = "Combined key list\n";
     for (const DblNode* node = rows->first; node != nullptr; node = node->next) {
         text += std::to_string(static_cast<const ResultRow*>(node->datum)->numericKey) + "\n";
     }
     text += "Number of items in list " + std::to_string(ListCount(rows));
-    appendLineToFile(kKeysLogName, text);
+    appendDetailLinesToFile(kKeysLogName, text);
 }
 
 }  // namespace

@@ -207,8 +207,8 @@ def ber_int(value):
     return value.to_bytes(max(1, (value.bit_length() + 8) // 8), "big", signed=True)
 
 
-def init_request(reference_id=b"", open_auth=None):
-    """InitializeRequest: versions 1-3, search and present, 64 KiB message sizes."""
+def init_request(reference_id=b"", open_auth=None, name=b"e2e raw client"):
+    """InitializeRequest: versions 1-3, search and present, 64 KiB message sizes, the implementation name."""
     body = b""
     if reference_id:
         body += tlv([0x82], reference_id)
@@ -216,7 +216,7 @@ def init_request(reference_id=b"", open_auth=None):
     body += tlv([0x85], ber_int(65536)) + tlv([0x86], ber_int(65536))
     if open_auth is not None:
         body += tlv([0xA7], tlv([0x1A], open_auth.encode()))
-    body += tlv([0x9F, 0x6F], b"e2e raw client")
+    body += tlv([0x9F, 0x6F], name)
     return tlv([0xB4], body)
 
 

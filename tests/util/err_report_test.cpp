@@ -53,10 +53,11 @@ TEST(ErrAlloc, CounterLosesNoUpdateUnderConcurrentWorkers) {
     EXPECT_EQ(ErrMemoryUsed.load(), before + int64_t{kThreads} * kPerThread * 3);
 }
 
-TEST(ErrAlloc, ExhaustionEndsTheProcessWithTheCallersTag) {
-    ChildResult result = runInChild([] { ErrAllocString(-1, "STR3"); });
-    EXPECT_EQ(result.exitCode, 255);
-    EXPECT_EQ(result.output, kBell + "STR3:Out of memory");
+TEST(ErrAlloc, ExhaustionThrowsForTheCallerToRecoverAndCountsNothing) {
+    const int64_t before = ErrMemoryUsed.load();
+    EXPECT_THROW(ErrAllocString(-1, "STR3"), std::bad_alloc);
+    EXPECT_THROW(ErrAlloc(-1, "TBL"), std::bad_alloc);
+    EXPECT_EQ(ErrMemoryUsed.load(), before);
 }
 
 TEST(ErrReport, ContinueWritesOneLineAndOtherModesWriteNothing) {
@@ -68,16 +69,20 @@ TEST(ErrReport, ContinueWritesOneLineAndOtherModesWriteNothing) {
               kBell + "STR:" + longMessage + "\n");
 }
 
-TEST(ErrReport, FatalWritesTheWholeLineWithoutLineEndAndExits) {
+TEST(ErrReport, FatalWritesTheWholeLineToOutputAndSinkAndExits) {
     // Longer than the 200-octet line of older versions: written whole, never past a buffer.
     std::string message(300, 'x');
     message += "%s%n";  // written as text, not used as a format
     ChildResult result = runInChild([&] {
+        ErrSetFatalSink([](const char* line) {
+            std::printf("sink:%s|", line);
+            std::fflush(stdout);
+        });
         ErrReport(ErrReportFatal, message.c_str(), "SL");
         std::printf("returned");
     });
     EXPECT_EQ(result.exitCode, 255);
-    EXPECT_EQ(result.output, kBell + "SL:" + message);
+    EXPECT_EQ(result.output, kBell + "SL:" + message + "\nsink:" + kBell + "SL:" + message + "|");
 }
 
 TEST(ErrReport, AskReadsOneAnswerLine) {

@@ -139,7 +139,7 @@ TEST(SlList, StepWithoutCursorGoesToTheLastOrIsFatal) {
         SlNext(list);
     });
     EXPECT_EQ(result.exitCode, 255);
-    EXPECT_EQ(result.output, "\aSL:Impossible program route");
+    EXPECT_EQ(result.output, "\aSL:Impossible program route\n");
     SlDestroy(list);
 }
 

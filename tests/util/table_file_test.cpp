@@ -184,7 +184,7 @@ TEST(TblOpen, MissingFileGivesNullAndABadModeIsFatal) {
     EXPECT_EQ(TblOpen(tempPath("missing/none.tblx").c_str(), TblRead), nullptr);
     ChildResult result = runInChild([] { TblOpen(QUORVANE_TEST_SOURCE_DIR "/fixtures/word_traps.tblx", 3); });
     EXPECT_EQ(result.exitCode, 255);
-    EXPECT_EQ(result.output, "\aTBL:Invalid mode");
+    EXPECT_EQ(result.output, "\aTBL:Invalid mode\n");
 }
 
 TEST(TblWriteRecord, WritesTheFileForms) {

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <string>
 
 #include "toolkit/util/memory.h"
@@ -13,9 +14,11 @@ namespace {
 
 constexpr char kBell = 7;
 
-void* countedAlloc(int32_t size, const char* tag) {
+std::atomic<ErrFatalSink> fatalSink{nullptr};
+
+void* countedAlloc(int32_t size, const char* /*tag*/) {
     void* block = MemAlloc(size);
-    if (block == nullptr) ErrReport(ErrReportFatal, "Out of memory", tag);
+    if (block == nullptr) throw std::bad_alloc();
     ErrMemoryUsed.fetch_add(size, std::memory_order_relaxed);
     return block;
 }
@@ -67,12 +70,21 @@ void ErrReport(int mode, const char* message, const char* tag) {
             writeOut(reportLine(message, tag) + '\n');
             if (operatorWantsToStop()) std::exit(-1);
             return;
-        case ErrReportFatal:
-            writeOut(reportLine(message, tag));
-            std::exit(-1);
+        case ErrReportFatal: {
+            const std::string line = reportLine(message, tag);
+            writeOut(line + '\n');
+            std::fflush(stdout);
+            if (ErrFatalSink sink = fatalSink.load()) sink(line.c_str());
+            // Other threads may still run: no exit handlers, no static destructors under their feet.
+            std::_Exit(-1);
+        }
         default:
             return;
     }
+}
+
+void ErrSetFatalSink(ErrFatalSink sink) {
+    fatalSink.store(sink);
 }
 
 void ErrPrintMemoryUsed() {

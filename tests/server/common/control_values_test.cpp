@@ -76,8 +76,8 @@ TEST_F(ControlValues, MissingAndMistypedValuesTable) {
     std::string message = "Missing 100% of %s in file search.tblx";
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.what);
-        std::filesystem::remove(path(kErrorLogName));
-        std::filesystem::remove(path(kInputDiagName));
+        removeLog(kErrorLogName);
+        removeLog(kInputDiagName);
         TblFile* file = firstRecord(c.record != nullptr ? c.record : "\"taken\";");
         if (c.record == nullptr) TblClearRecord(file);
 

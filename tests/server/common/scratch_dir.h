@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 
+#include "Quorvane/log/log_files.h"
 #include "Quorvane/platform/program_dir.h"
 
 class ScratchDirTest : public testing::Test {
@@ -25,6 +26,7 @@ class ScratchDirTest : public testing::Test {
     }
 
     void TearDown() override {
+        flushLogFiles();  // lines still gathered belong to this test's directory
         platform::setProgramDir("");
         std::filesystem::current_path(original_);
         std::filesystem::remove_all(dir_);
@@ -37,9 +39,17 @@ class ScratchDirTest : public testing::Test {
         std::ofstream(path(name), std::ios::binary) << content;
     }
 
+    // The file's content, after every log has written what it gathered.
     std::string readFile(const std::string& name) const {
+        flushLogFiles();
         std::ifstream in(path(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    // Removes a log file after it has written what it gathered, so that it holds only later lines.
+    void removeLog(const std::string& name) const {
+        flushLogFiles();
+        std::filesystem::remove(path(name));
     }
 
     std::string dir_;

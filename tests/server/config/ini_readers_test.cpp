@@ -54,7 +54,7 @@ TEST_F(IniReaders, StringReadersTable) {
     for (const StringCase& c : kStringCases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(path(kIniFileName));
-        std::filesystem::remove(path(kErrorLogName));
+        removeLog(kErrorLogName);
         if (!c.ini.empty()) writeFile(kIniFileName, c.ini);
 
         ConfigProblemWatch optionalWatch;

@@ -43,7 +43,7 @@ class RecordFieldFetch : public SqliteOdbcTest {
     void connect(const std::string& database) {
         session_.currentDatabase = database;
         ASSERT_EQ(ConnectDatabase(session_), 1);
-        std::filesystem::remove(path("diaginfo.txt"));
+        removeLog("diaginfo.txt");
         takeLog();
     }
 

@@ -17,7 +17,7 @@ class OdbcStatement : public SqliteOdbcTest {
                                         "INSERT INTO T VALUES (3, '" + std::string(12, 'x') + "')"});
         writeIni("[ODBC:CAT]\nVESKO=" + connectionString("catalogue.db") + "\n");
         ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
-        std::filesystem::remove(path("diaginfo.txt"));
+        removeLog("diaginfo.txt");
         takeLog();
     }
 };

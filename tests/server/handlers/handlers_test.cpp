@@ -100,7 +100,7 @@ TEST_F(HandlersTest, InitIsLoggedAndAnsweredWithTheLowerMessageSizes) {
         std::uint32_t clientPreferred, clientMaximum, answeredPreferred, answeredMaximum;
     };
     for (const Case& c : {Case{1024, 4096, 1024, 4096}, Case{100000, 1000000, 32768, 65536},
-                          Case{32768, 70000, 32768, 65536}}) {
+                          Case{32768, 70000, 32768, 65536}, Case{0, 0, 32768, 65536}}) {
         SCOPED_TRACE(c.clientPreferred);
         const int peer = associate(KIV_TS_INIT_RECVD);
         KivTargetPdu pdu = initPdu(c.clientPreferred, c.clientMaximum);

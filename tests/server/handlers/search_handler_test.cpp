@@ -237,12 +237,12 @@ TEST_F(SearchHandlerTest, UnsupportedSearchesAnswerTheirBib1Diagnostic) {
     EXPECT_EQ(failure(std::move(complex)), 113);
 }
 
-TEST_F(SearchHandlerTest, QueriesThatAreNotTypeOneAnswerConditionZero) {
+TEST_F(SearchHandlerTest, QueriesThatAreNotTypeOneAnswerQueryTypeNotSupported) {
     KivSearchReq privateQuery = request(operand({{1, 4}}, general("x")));
     privateQuery.psQuery->eQueryType = QT_Private;
     privateQuery.psQuery->uQuery.psPrivateQuery = std::make_unique<KivOctets>();
     KivSearchRsp response = answer(privateQuery);
-    EXPECT_EQ(conditionOf(response), 0);
+    EXPECT_EQ(conditionOf(response), 107);
     EXPECT_EQ(response.fSearchStatus, 0u);
     EXPECT_EQ(response.peResultSetStatus, RSS_None);
     EXPECT_EQ(response.ulResultCount, 0u);
@@ -252,7 +252,7 @@ TEST_F(SearchHandlerTest, QueriesThatAreNotTypeOneAnswerConditionZero) {
 
     KivSearchReq noQuery = request(operand({{1, 4}}, general("x")));
     noQuery.psQuery.reset();
-    EXPECT_EQ(failure(noQuery), 0);
+    EXPECT_EQ(failure(noQuery), 107);
 }
 
 TEST_F(SearchHandlerTest, TheFirstDatabaseNameUpperCasedIsSearched) {

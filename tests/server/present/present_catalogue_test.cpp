@@ -251,16 +251,14 @@ TEST_F(PresentCatalogue, RefusedRequests) {
     EXPECT_EQ(failure(present(1, 1, kSutrs)), 109u) << "left by an earlier database failure";
     EXPECT_EQ(session_.pendingDiagnostic, 0);
 
-    // Without a syntax the configured default; a count that arrived negative fits no result set.
+    // Without a syntax the configured default; a count that arrived negative runs to the end.
     settings_.defaultSyntax = kHtml;
-    KivPresentRsp response = present(1, 0xFFFFFFFF, std::nullopt);
+    KivPresentRsp response = present(99, 0xFFFFFFFF, std::nullopt);
     EXPECT_EQ(response.ePresentStatus, PS_Success);
-    EXPECT_EQ(response.ulNumberOfRecordsReturned, 0u);
+    EXPECT_EQ(response.ulNumberOfRecordsReturned, 2u);
     EXPECT_EQ(response.ulNextResultSetPosition, 0u);
-    EXPECT_EQ(response.psRecords, nullptr);
-    response = present(100, 1, std::nullopt);
-    ASSERT_EQ(recordsOf(response).size(), 1u);
-    EXPECT_EQ(externalOf(*recordsOf(response)[0]).pcObjectIdentifier, kHtml);
+    ASSERT_EQ(recordsOf(response).size(), 2u);
+    EXPECT_EQ(externalOf(*recordsOf(response)[1]).pcObjectIdentifier, kHtml);
 }
 
 TEST_F(PresentCatalogue, RangesOverSubKeyPositions) {
@@ -278,8 +276,9 @@ TEST_F(PresentCatalogue, RangesOverSubKeyPositions) {
         << "the key padded to 8 digits";
 
     response = present(5, 10, kSutrs);
-    EXPECT_EQ(response.ePresentStatus, PS_Success) << "more than remain: nothing";
-    EXPECT_EQ(response.ulNumberOfRecordsReturned, 0u);
+    EXPECT_EQ(response.ePresentStatus, PS_Success) << "more than remain: the records up to the end";
+    EXPECT_EQ(response.ulNumberOfRecordsReturned, 4u);
+    EXPECT_EQ(recordsOf(response).size(), 4u);
     EXPECT_EQ(response.ulNextResultSetPosition, 0u);
     response = present(6, 3, kSutrs);
     EXPECT_EQ(recordsOf(response).size(), 3u);

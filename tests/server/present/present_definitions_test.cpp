@@ -74,7 +74,8 @@ TEST_F(PresentFiles, BlocksHoldTheirDatabasesAndStatementsAsWritten) {
     EXPECT_EQ(blocks[1]->statements, (std::vector<std::string>{"SELECT C FROM V"}))
         << "white space after the last ';' is no statement";
     EXPECT_EQ(readFile(kDiagInfoName),
-              "\nSELECT A FROM T WHERE K = XXXXX\n\n  SELECT B\nFROM U\nSELECT C FROM V\n");
+              "\\nSELECT A FROM T WHERE K = XXXXX\n\\n  SELECT B\\nFROM U\nSELECT C FROM V\n")
+        << "one line per statement, its own line ends escaped";
 }
 
 TEST_F(PresentFiles, TextWithoutItsSemicolonIsAStatementWhenItHoldsALetterOrDigit) {

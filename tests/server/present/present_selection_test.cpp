@@ -41,9 +41,10 @@ TEST(PresentRange, NumberAndNextPosition) {
         {1, 10, 20, 0, 1, 10, 11},
         {1, 10, 20, 5, 1, 5, 6},         // cut to ulMaximumRequestRecords
         {8, 3, 10, 0, 1, 3, 0},          // the last three
-        {5, 10, 8, 0, 0, 0, 0},          // more than remain: nothing
+        {5, 10, 8, 0, 0, 4, 0},          // more than remain: the rest
+        {9, 1, 8, 0, 0, 0, 0},           // beyond the end: nothing
         {3, 0, 8, 0, 1, 0, 3},           // none requested
-        {1, 0xFFFFFFFF, 8, 0, 0, 0, 0},  // a negative count arrives huge
+        {1, 0xFFFFFFFF, 8, 0, 0, 8, 0},  // a negative count arrives huge
         {1, 0xFFFFFFFF, 8, 5, 1, 5, 6},  // ... and is cut by the maximum
         {0xFFFFFFFF, 1, 0xFFFFFFFF, 0, 1, 1, 0},
         {2, 0xFFFFFFFE, 0xFFFFFFFF, 0, 1, 0xFFFFFFFE, 0},

@@ -326,7 +326,7 @@ TEST_F(SearchDefinitionsReader, FaultsTable) {
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.what);
-        std::filesystem::remove(path(kErrorLogName));
+        removeLog(kErrorLogName);
         ConfigProblemWatch watch;
         DblList* list = load(c.head ? std::string(kBlockHead) + c.text : c.text);
         EXPECT_TRUE(watch.found());
