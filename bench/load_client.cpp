@@ -1,5 +1,5 @@
 // Load client: drives a running Z39.50 server with N concurrent associations. Each does Init once, then
-// one-term Searches in a loop (optionally each followed by a Present of N USMARC records), and the run
+// Searches in a loop (optionally each followed by a Present of N USMARC records), and the run
 // prints throughput and latency percentiles for Search and Present.
 //
 //   load_client --port 2100 --connections 8 --seconds 30 --present 10
@@ -7,6 +7,8 @@
 // Exit status: 0 when every connection ran its course, 1 when one failed, 2 for bad options.
 #include <chrono>
 #include <cstdio>
+#include <memory>
+#include <stdexcept>
 #include <latch>
 #include <string>
 #include <thread>
@@ -15,6 +17,7 @@
 #include "bench/load_client_options.h"
 #include "bench/load_client_session.h"
 #include "bench/load_client_stats.h"
+#include "bench/load_client_words.h"
 
 namespace {
 
@@ -50,6 +53,30 @@ void printReport(const LoadOptions& options, SessionTotals& all, double seconds,
     if (!all.error.empty()) std::printf("first error: %s\n", all.error.c_str());
 }
 
+// The queries of the run: the query file's, or one-term searches of the built-in words.
+std::vector<LoadQuery> loadQueries(const LoadOptions& options) {
+    if (!options.queries.empty()) return readQueryFile(options.queries);
+    std::vector<LoadQuery> queries;
+    for (std::string_view word : loadClientWords())
+        queries.push_back(LoadQuery{std::string(word), useAttributeQuery(options.useAttribute, std::string(word))});
+    return queries;
+}
+
+int writeHitListFile(const LoadOptions& options, const std::vector<LoadQuery>& queries) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::fopen(options.hitList.c_str(), "w"), std::fclose);
+    if (!out) {
+        std::fprintf(stderr, "load_client: cannot write %s\n", options.hitList.c_str());
+        return 1;
+    }
+    try {
+        writeHitList(options, queries, out.get());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "load_client: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -61,8 +88,21 @@ int main(int argc, char** argv) {
         std::fputs(message.c_str(), helpAsked ? stdout : stderr);
         return helpAsked ? 0 : 2;
     }
-    std::printf("load_client: %s:%s, database %s, use attribute %d, %d connections", options.host.c_str(),
-                options.port.c_str(), options.database.c_str(), options.useAttribute, options.connections);
+    std::vector<LoadQuery> queries;
+    try {
+        queries = loadQueries(options);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "load_client: %s\n", error.what());
+        return 2;
+    }
+    if (!options.hitList.empty()) return writeHitListFile(options, queries);
+    std::printf("load_client: %s:%s, database %s, ", options.host.c_str(), options.port.c_str(),
+                options.database.c_str());
+    if (options.queries.empty())
+        std::printf("use attribute %d", options.useAttribute);
+    else
+        std::printf("%zu queries of %s", queries.size(), options.queries.c_str());
+    std::printf(", %d connections", options.connections);
     if (options.seconds > 0) std::printf(", %g s", options.seconds);
     if (options.searches > 0) std::printf(", %d searches each", options.searches);
     if (options.present > 0) std::printf(", present %d USMARC", options.present);
@@ -72,7 +112,7 @@ int main(int argc, char** argv) {
     std::latch ready(options.connections);
     std::vector<std::thread> threads;
     for (int i = 0; i < options.connections; ++i)
-        threads.emplace_back(runLoadSession, std::cref(options), i, std::ref(ready),
+        threads.emplace_back(runLoadSession, std::cref(options), std::cref(queries), i, std::ref(ready),
                              &totals[static_cast<size_t>(i)]);
     ready.wait();
     const auto start = std::chrono::steady_clock::now();

@@ -127,6 +127,39 @@ void decode(const ApduOctets& apdu, OwnedPdu& holder, int32_t expected, const ch
                              " instead of " + expectedName);
 }
 
+// A query tree as an RPN structure, built into the holder's records as it goes.
+z::RPNStructure* rpnStructure(const QueryNode& node) {
+    auto* rpn = newRecord<z::RPNStructure>();
+    if (node.kind != QueryNode::Kind::kTerm) {
+        rpn->choiceId = z::RPNStructure::kRpnRpnOp;
+        rpn->rpnRpnOp = newRecord<z::RPNStructureRpnRpnOp>();
+        rpn->rpnRpnOp->rpn1 = rpnStructure(*node.left);
+        rpn->rpnRpnOp->rpn2 = rpnStructure(*node.right);
+        rpn->rpnRpnOp->op = newRecord<z::Operator>();
+        rpn->rpnRpnOp->op->choiceId = node.kind == QueryNode::Kind::kAnd  ? z::Operator::kAnd
+                                      : node.kind == QueryNode::Kind::kOr ? z::Operator::kOr
+                                                                          : z::Operator::kAndNot;
+        return rpn;
+    }
+    auto* attrTerm = newRecord<z::AttributesPlusTerm>();
+    for (const auto& [type, value] : node.attributes) {
+        auto* element = newRecord<z::AttributeElement>();
+        element->attributeType = type;
+        element->attributeValue = newRecord<z::AttributeElementAttributeValue>();
+        element->attributeValue->choiceId = z::AttributeElementAttributeValue::kNumeric;
+        element->attributeValue->numeric = value;
+        append(attrTerm->attributes, element);
+    }
+    attrTerm->term = newRecord<z::Term>();
+    attrTerm->term->choiceId = z::Term::kGeneral;
+    attrTerm->term->general = newText(node.term);
+    rpn->choiceId = z::RPNStructure::kOp;
+    rpn->op = newRecord<z::Operand>();
+    rpn->op->choiceId = z::Operand::kAttrTerm;
+    rpn->op->attrTerm = attrTerm;
+    return rpn;
+}
+
 // Whether an ISO 2709 record's leader gives its own length and it ends with a record terminator.
 bool marcLeaderMatches(const BerOctets& record) {
     if (record.octets == nullptr || record.length < 24 || record.octets[record.length - 1] != 0x1D)
@@ -154,7 +187,7 @@ ApduOctets initRequestApdu() {
     return z::encodeApdu(&holder.pdu);
 }
 
-ApduOctets searchRequestApdu(const std::string& database, int32_t useAttribute, std::string_view term) {
+ApduOctets searchRequestApdu(const std::string& database, const QueryNode& query) {
     OwnedPdu holder;
     holder.pdu.choiceId = z::PDU::kSearchRequest;
     auto* search = holder.pdu.searchRequest = newRecord<z::SearchRequest>();
@@ -164,27 +197,11 @@ ApduOctets searchRequestApdu(const std::string& database, int32_t useAttribute, 
     search->replaceIndicator = 1;
     search->resultSetName = text("default");
     append(search->databaseNames, newText(database));
-
-    auto* use = newRecord<z::AttributeElement>();
-    use->attributeType = 1;
-    use->attributeValue = newRecord<z::AttributeElementAttributeValue>();
-    use->attributeValue->choiceId = z::AttributeElementAttributeValue::kNumeric;
-    use->attributeValue->numeric = useAttribute;
-    auto* attrTerm = newRecord<z::AttributesPlusTerm>();
-    append(attrTerm->attributes, use);
-    attrTerm->term = newRecord<z::Term>();
-    attrTerm->term->choiceId = z::Term::kGeneral;
-    attrTerm->term->general = newText(term);
-
     search->query = newRecord<z::Query>();
     search->query->choiceId = z::Query::kType1;
     auto* rpnQuery = search->query->type_1 = newRecord<z::RPNQuery>();
     rpnQuery->attributeSet = copied<BerOid>(kBib1, sizeof kBib1);
-    rpnQuery->rpn = newRecord<z::RPNStructure>();
-    rpnQuery->rpn->choiceId = z::RPNStructure::kOp;
-    rpnQuery->rpn->op = newRecord<z::Operand>();
-    rpnQuery->rpn->op->choiceId = z::Operand::kAttrTerm;
-    rpnQuery->rpn->op->attrTerm = attrTerm;
+    rpnQuery->rpn = rpnStructure(query);
     return z::encodeApdu(&holder.pdu);
 }
 

@@ -1,16 +1,17 @@
 #pragma once
-// The APDUs of the load client, built and read with the generated codec: Init, a one-term type-1 Search
-// into the result set "default", and a Present of its first records in USMARC (element set F).
+// The APDUs of the load client, built and read with the generated codec: Init, a type-1 Search into the
+// result set "default", and a Present of its first records in USMARC (element set F).
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "bench/load_client_queries.h"
 
 using ApduOctets = std::vector<uint8_t>;
 
 ApduOctets initRequestApdu();
-ApduOctets searchRequestApdu(const std::string& database, int32_t useAttribute, std::string_view term);
+ApduOctets searchRequestApdu(const std::string& database, const QueryNode& query);
 ApduOctets presentRequestApdu(int32_t count);
 
 // What the client keeps of a response. A diagnostic reads "condition: addinfo" (bib-1 conditions);

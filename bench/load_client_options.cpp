@@ -7,14 +7,19 @@ namespace {
 
 const char kUsage[] =
     "usage: load_client [--host H] [--port P] [--connections N] [--seconds S] [--searches N]\n"
-    "                   [--present N] [--database NAME] [--use-attribute U]\n"
+    "                   [--present N] [--database NAME] [--use-attribute U] [--queries FILE]\n"
+    "                   [--hit-list FILE]\n"
     "  --host, --port      the server (127.0.0.1, 2100)\n"
     "  --connections N     concurrent associations, one thread each (1)\n"
     "  --seconds S         run time after every connection has been initialised; 0 for none (10)\n"
     "  --searches N        searches per connection; 0 for no limit (0); the first limit reached ends a run\n"
     "  --present N         after each search with hits, present its first N records in USMARC (0: none)\n"
     "  --database NAME     database searched (Default)\n"
-    "  --use-attribute U   bib-1 use attribute of every search term (4, title)\n";
+    "  --use-attribute U   bib-1 use attribute of the built-in one-word searches (4, title)\n"
+    "  --queries FILE      draw the searches from FILE, one prefix-notation query a line\n"
+    "                      (@and, @or, @not, @attr TYPE=VALUE, terms; # begins a comment line)\n"
+    "  --hit-list FILE     no timed run: send each query once, in order, on one connection and\n"
+    "                      write its hit count or diagnostic and the query to FILE\n";
 
 bool parseInt(const std::string& text, int min, int max, int* value) {
     int parsed = 0;
@@ -53,6 +58,10 @@ bool applyOption(const std::string& name, const std::string& value, LoadOptions*
         return !value.empty();
     }
     if (name == "--use-attribute") return parseInt(value, 1, 100000, &options->useAttribute);
+    if (name == "--queries" || name == "--hit-list") {
+        (name == "--queries" ? options->queries : options->hitList) = value;
+        return !value.empty();
+    }
     return false;
 }
 

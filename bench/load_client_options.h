@@ -14,6 +14,8 @@ struct LoadOptions {
     int present = 0;      // records presented after each search with hits; 0: Search only
     std::string database = "Default";
     int32_t useAttribute = 4;
+    std::string queries;  // query file; "" for one-term searches of the built-in words
+    std::string hitList;  // file to write each query's hit count to, in place of a timed run
 };
 
 // Parses "--name value" and "--name=value" options. Returns an empty text on success, else the message to

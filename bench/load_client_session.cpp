@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <chrono>
 #include <random>
-#include <span>
 #include <stdexcept>
-#include <string_view>
 
 #include "bench/load_client_apdus.h"
 #include "bench/load_client_connection.h"
-#include "bench/load_client_words.h"
 
 namespace {
 
@@ -26,9 +23,9 @@ void keepFirst(std::string* kept, const std::string& candidate) {
     if (kept->empty()) *kept = candidate;
 }
 
-void searchAndPresent(const LoadOptions& options, LoadConnection& connection, std::string_view term,
+void searchAndPresent(const LoadOptions& options, LoadConnection& connection, const QueryNode& query,
                       SessionTotals* totals) {
-    ApduOctets request = searchRequestApdu(options.database, options.useAttribute, term);
+    ApduOctets request = searchRequestApdu(options.database, query);
     Clock::time_point start = Clock::now();
     connection.send(request);
     SearchOutcome search = readSearchResponse(connection.receiveApdu());
@@ -60,29 +57,47 @@ void searchAndPresent(const LoadOptions& options, LoadConnection& connection, st
 
 }  // namespace
 
-void runLoadSession(const LoadOptions& options, int index, std::latch& ready, SessionTotals* totals) {
+// A connection with its Init accepted; returns the server's implementation name.
+std::string initialise(LoadConnection& connection) {
+    connection.send(initRequestApdu());
+    InitOutcome init = readInitResponse(connection.receiveApdu());
+    if (!init.accepted) throw std::runtime_error("Init rejected");
+    return init.implementation;
+}
+
+void runLoadSession(const LoadOptions& options, const std::vector<LoadQuery>& queries, int index,
+                    std::latch& ready, SessionTotals* totals) {
     bool counted = false;
     try {
         LoadConnection connection(options.host, options.port, kReceiveTimeoutSeconds);
-        connection.send(initRequestApdu());
-        InitOutcome init = readInitResponse(connection.receiveApdu());
-        if (!init.accepted) throw std::runtime_error("Init rejected");
-        totals->serverName = init.implementation;
+        totals->serverName = initialise(connection);
 
         counted = true;
         ready.arrive_and_wait();
         const Clock::time_point deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                                               std::chrono::duration<double>(options.seconds));
-        std::span<const std::string_view> words = loadClientWords();
         std::mt19937 random(static_cast<uint32_t>(index) + 1);
-        std::uniform_int_distribution<size_t> pick(0, words.size() - 1);
+        std::uniform_int_distribution<size_t> pick(0, queries.size() - 1);
         for (int64_t done = 0; options.searches == 0 || done < options.searches; ++done) {
             if (options.seconds > 0 && Clock::now() >= deadline) break;
-            searchAndPresent(options, connection, words[pick(random)], totals);
+            searchAndPresent(options, connection, *queries[pick(random)].root, totals);
         }
     } catch (const std::exception& error) {
         totals->error = "connection " + std::to_string(index + 1) + ": " + error.what();
         if (!counted) ready.count_down();
+    }
+}
+
+void writeHitList(const LoadOptions& options, const std::vector<LoadQuery>& queries, std::FILE* out) {
+    LoadConnection connection(options.host, options.port, kReceiveTimeoutSeconds);
+    initialise(connection);
+    for (const LoadQuery& query : queries) {
+        connection.send(searchRequestApdu(options.database, *query.root));
+        SearchOutcome search = readSearchResponse(connection.receiveApdu());
+        if (search.success)
+            std::fprintf(out, "%d\t%s\n", search.resultCount, query.text.c_str());
+        else
+            std::fprintf(out, "diagnostic %s\t%s\n", search.diagnostic.c_str(), query.text.c_str());
     }
 }
 

@@ -2,7 +2,7 @@
 """Builds the sample catalogue: catalogue.db (the catalogue source) and library.db (the library source),
 SQLite databases made from catalogue.sql and library.sql and filled with generated records.
 
-    data/generate.py [--records N] [--seed S] [--out DIR] [--control DIR]
+    data/generate.py [--records N] [--seed S] [--out DIR] [--control DIR] [--progress]
 
 The same records and seed always give the same databases. The stop words that the key columns leave
 out are read from the control files (phrasestop1.tbl and the stop-word record of search.tblx).
@@ -16,6 +16,7 @@ import os
 import random
 import sqlite3
 import sys
+import time
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
@@ -265,7 +266,15 @@ class LibraryWriter:
         insert(self.db, "RESERVATIONS", rows)
 
 
-def generate(records, seed, out, control):
+def report_progress(done, records, started):
+    """One line on standard error at each tenth of the records."""
+    step = max(1, records // 10)
+    if done % step == 0 or done == records:
+        elapsed = time.monotonic() - started
+        print(f"  {done} of {records} records ({elapsed:.0f} s)", file=sys.stderr, flush=True)
+
+
+def generate(records, seed, out, control, progress=False):
     out.mkdir(parents=True, exist_ok=True)
     phrase_stops, index_stops = load_stop_words(control)
     maker = RecordMaker(random.Random(f"{seed}/catalogue"))
@@ -274,13 +283,18 @@ def generate(records, seed, out, control):
     catalogue = CatalogueWriter(cat_db, phrase_stops, index_stops)
     library = LibraryWriter(lib_db, random.Random(f"{seed}/library"), records)
     issues = []
+    started = time.monotonic()
     for number in range(1, records + 1):
         rec = maker.make(number)
         catalogue.add(rec)
         library.add(rec)
         for volume, issue, date in rec.issues:
             issues.append((len(issues) + 1, rec.number, volume, issue, date))
+        if progress:
+            report_progress(number, records, started)
     catalogue.finish(maker, issues)
+    if progress:
+        print("  building the indexes", file=sys.stderr, flush=True)
     finish_database(cat_db, cat_tmp, cat_indexes, out / "catalogue.db")
     finish_database(lib_db, lib_tmp, lib_indexes, out / "library.db")
 
@@ -292,10 +306,11 @@ def main():
     conf = HERE.parent / "conf"
     parser.add_argument("--out", type=Path, default=conf / "sample", help="output directory (conf/sample)")
     parser.add_argument("--control", type=Path, default=conf / "control", help="control files (conf/control)")
+    parser.add_argument("--progress", action="store_true", help="report progress on standard error")
     args = parser.parse_args()
     if args.records < 1:
         parser.error("--records must be at least 1")
-    generate(args.records, args.seed, args.out, args.control)
+    generate(args.records, args.seed, args.out, args.control, args.progress)
     print(f"sample catalogue of {args.records} records written to {args.out}")
 
 

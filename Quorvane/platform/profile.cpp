@@ -1,9 +1,15 @@
 #include "Quorvane/platform/profile.h"
 
+#include <sys/stat.h>
+
 #include <climits>
+#include <ctime>
 #include <fstream>
+#include <map>
+#include <mutex>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -34,13 +40,39 @@ std::string_view unquote(std::string_view value) {
     return value;
 }
 
-// The raw (trimmed, unquoted) value of the first occurrence of the key in a section of that name.
-// Same-named sections are searched in file order.
-std::optional<std::string> findValue(const std::string& file, std::string_view section,
-                                     std::string_view key) {
+struct ProfileEntry {
+    std::string section;
+    std::string key;
+    std::string value;  // trimmed and unquoted
+};
+
+// A parsed file and what identified its contents on disk when it was read.
+struct ParsedProfile {
+    std::vector<ProfileEntry> entries;  // in file order
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    time_t parsedAt = 0;
+};
+
+// File systems keep modification times coarsely: a file changed this close to its parse may have
+// changed again since without a new time, so it is parsed again until it has been quiet that long.
+constexpr time_t kQuietSeconds = 2;
+
+bool unchangedSinceParsed(const ParsedProfile& parsed, const struct stat& status) {
+    return parsed.device == status.st_dev && parsed.inode == status.st_ino && parsed.size == status.st_size &&
+           parsed.modified.tv_sec == status.st_mtim.tv_sec && parsed.modified.tv_nsec == status.st_mtim.tv_nsec &&
+           parsed.modified.tv_sec + kQuietSeconds <= parsed.parsedAt;
+}
+
+// The entries of a file in file order; lines outside a section and lines without '=' are left out.
+std::optional<std::vector<ProfileEntry>> parseProfile(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
+    std::vector<ProfileEntry> entries;
     std::string line;
+    std::string section;
     bool inSection = false;
     bool firstLine = true;
     while (std::getline(in, line)) {
@@ -52,16 +84,53 @@ std::optional<std::string> findValue(const std::string& file, std::string_view s
         if (text.front() == '[') {
             size_t close = text.rfind(']');
             if (close == std::string_view::npos) continue;
-            inSection = equalsIgnoringCase(trim(text.substr(1, close - 1)), section);
+            section = trim(text.substr(1, close - 1));
+            inSection = true;
             continue;
         }
         if (!inSection) continue;
         size_t equals = text.find('=');
         if (equals == std::string_view::npos) continue;
-        if (!equalsIgnoringCase(trim(text.substr(0, equals)), key)) continue;
-        return std::string(unquote(trim(text.substr(equals + 1))));
+        entries.push_back(ProfileEntry{section, std::string(trim(text.substr(0, equals))),
+                                       std::string(unquote(trim(text.substr(equals + 1))))});
     }
-    return std::nullopt;
+    return entries;
+}
+
+// Files parsed once and again when their size, modification time or inode changes.
+class ProfileCache {
+  public:
+    // The raw value of the first occurrence of the key in a section of that name (same-named sections
+    // are searched in file order); none when the file, section or key is missing.
+    std::optional<std::string> find(const std::string& file, std::string_view section, std::string_view key) {
+        struct stat status {};
+        if (::stat(file.c_str(), &status) != 0) return std::nullopt;
+        std::lock_guard lock(mutex_);
+        auto found = files_.find(file);
+        if (found == files_.end() || !unchangedSinceParsed(found->second, status)) {
+            std::optional<std::vector<ProfileEntry>> entries = parseProfile(file);
+            if (!entries) return std::nullopt;
+            ParsedProfile& parsed = files_[file];
+            parsed = ParsedProfile{std::move(*entries), status.st_dev, status.st_ino, status.st_size,
+                                   status.st_mtim, std::time(nullptr)};
+            found = files_.find(file);
+        }
+        for (const ProfileEntry& entry : found->second.entries) {
+            if (equalsIgnoringCase(entry.section, section) && equalsIgnoringCase(entry.key, key))
+                return entry.value;
+        }
+        return std::nullopt;
+    }
+
+  private:
+    std::mutex mutex_;
+    std::map<std::string, ParsedProfile> files_;
+};
+
+std::optional<std::string> findValue(const std::string& file, std::string_view section,
+                                     std::string_view key) {
+    static ProfileCache cache;
+    return cache.find(file, section, key);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 // Reads of INI ("profile") files with the rules of the Windows profile calls: sections and keys match
 // without regard to case, the first occurrence of a key wins, lines starting with ';' are comments,
 // a ';' inside a value is data, surrounding blanks are trimmed and one pair of matching surrounding
-// quotes is removed. A missing file, section or key gives the caller's default. The file is read anew
-// on every call.
+// quotes is removed. A missing file, section or key gives the caller's default. A file is parsed at its
+// first read and again whenever its size, modification time or inode has changed since.
 
 #include <string>
 

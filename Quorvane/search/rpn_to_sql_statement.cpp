@@ -35,13 +35,24 @@ std::vector<SqlText> splitAtWhiteSpace(const SqlText& text) {
     return words;
 }
 
-// "SELECT <key><secondary columns> FROM <from-part>".
-SqlText selectFrom(const KeyDefinition& key, const AttributeMapping& mapping) {
+// "SELECT <key><secondary columns> FROM <from>".
+SqlText selectFrom(const KeyDefinition& key, std::string_view from) {
     SqlText select("SELECT ");
     select.append(key.keyText);
     for (const SecondaryColumn& secondary : key.secondaryColumns)
         select.append(", ").append(secondary.column);
-    return select.append(" FROM ").append(mapping.fromPart);
+    return select.append(" FROM ").append(from);
+}
+
+SqlText selectFrom(const KeyDefinition& key, const AttributeMapping& mapping) {
+    return selectFrom(key, mapping.fromPart);
+}
+
+// Every key of the term "*": from the from-part's first table only, as a from-part that lists several
+// tables for its word joins would otherwise be read as their cross product.
+SqlText selectEveryKey(const KeyDefinition& key, const AttributeMapping& mapping) {
+    std::string_view from(mapping.fromPart);
+    return selectFrom(key, from.substr(0, from.find(',')));
 }
 
 // The words an alternative is chosen by: the operator-and-value text without its operator and without
@@ -111,15 +122,23 @@ std::optional<SqlText> complexStatement(const SearchDefinition& definition, cons
                                         const KivArray<KivAttributeElement>& elements) {
     std::string templateText = mapping.sqlText;
     std::vector<SqlText> words;
+    auto dropStopWords = [&definition](std::vector<SqlText>& candidates) {
+        DropStopWords(candidates, definition.stopWords, [](const SqlText& word, const std::string& bare) {
+            return word.text() == EscapeSqlLiteral(bare);
+        });
+    };
     if (mapping.alternatives.empty()) {
         if (templateText.find(kFirstWordPlaceholder) != std::string::npos) {
             words = splitAtWhiteSpace(value);
-            DropStopWords(words, definition.stopWords, [](const SqlText& word, const std::string& bare) {
-                return word.text() == EscapeSqlLiteral(bare);
-            });
+            dropStopWords(words);
         }
     } else {
+        // A stop word is in no index, so it is left out here as it is from the word count; a word left
+        // alone is compared whole, as a one-word term is.
         words = alternativeWords(value);
+        const size_t written = words.size();
+        dropStopWords(words);
+        if (written > 1 && words.size() == 1) words.front() = SqlText("= '").append(words.front()).append("'");
         const std::string* chosen = nullptr;
         for (const std::string& alternative : mapping.alternatives) {
             if (countOf(alternative, kTermPlaceholder) == words.size()) {
@@ -153,7 +172,7 @@ std::optional<SqlText> complexStatement(const SearchDefinition& definition, cons
 OperandSql BuildOperandSql(const SearchDefinition& definition, const AttributeMapping& mapping,
                            const KeyDefinition& key, const OperandTerm& term,
                            const KivArray<KivAttributeElement>& elements, const SearchSettings& settings) {
-    if (term.text == "*") return {selectFrom(key, mapping).text()};
+    if (term.text == "*") return {selectEveryKey(key, mapping).text()};
     SqlCondition condition = TermToSqlCondition(term, mapping, elements, settings);
     if (condition.condition != 0) return {std::string(), condition.condition};
     const SqlText& value = condition.value;

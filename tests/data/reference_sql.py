@@ -233,6 +233,13 @@ def column_substitution(template, value):
     return (" " if template.startswith(" ") else "") + " ".join(out)
 
 
+def drop_stop_words(words, stop_words):
+    for stop in stop_words:
+        if len(words) > 1:
+            words = [w for w in words if w != stop.strip()]
+    return words
+
+
 def complex_statement(definition, mapping, value, attributes, key_text, secondary):
     template = mapping.sql
     words = None
@@ -244,12 +251,12 @@ def complex_statement(definition, mapping, value, attributes, key_text, secondar
             words = list(tokens)
             words[0] = words[0].removeprefix("'")
             words[-1] = re.sub(r"%?'$", "", words[-1])
+            words = drop_stop_words(words, definition.stop_words)
+            if len(words) == 1:
+                words = [f"= '{words[0]}'"]
         template = next(a for a in mapping.alternatives if a.count("XXTERMXX") == len(words))
     elif "XXTERMXX1" in template:
-        words = value.split()
-        for stop in definition.stop_words:
-            if len(words) > 1:
-                words = [w for w in words if w != stop.strip()]
+        words = drop_stop_words(value.split(), definition.stop_words)
     if words is not None and mapping.wordlist:
         truncation = effective_truncation(mapping, attributes)
         if truncation in (1, 2, 3):
@@ -306,7 +313,7 @@ def operand_sql(definition, attributes, term, phrase_stops, relrank_path, catalo
     if mapping.relevance:
         return mapping, relevance_statement(text, mapping.relevance, relrank_path, catalogue)
     if text == "*":
-        return mapping, f"SELECT {key.text}{secondary}FROM {mapping.from_part}"
+        return mapping, f"SELECT {key.text}{secondary}FROM {mapping.from_part.split(',')[0]}"
     value = operator_value(text, mapping, attributes, phrase_stops)
     if ".*" in mapping.sql:
         return mapping, f"SELECT {key.text}{secondary}FROM {mapping.from_part} WHERE" + definition.any_or.replace(

@@ -97,6 +97,12 @@ struct HitCase {
     std::string oracle;  // counts the records the search is to find
 };
 
+// Titles holding the word in a field of the word index ("" for any field).
+std::string inWords(const std::string& field, const std::string& word) {
+    return "TITLE_NO IN (SELECT TITLE_NO FROM WORDS WHERE WORD = '" + word + "'" +
+           (field.empty() ? std::string() : " AND FIELD = '" + field + "'") + ")";
+}
+
 TEST_F(SearchHandlerTest, HitCountsOfTheSearchPaths) {
     const std::string firstTitleKey = catalogue().value("SELECT TITLE_KEY FROM TITLES WHERE TITLE_NO = 1");
     const std::string firstIsbn = catalogue().value("SELECT ISBN FROM TITLES WHERE TITLE_NO = 1");
@@ -106,14 +112,12 @@ TEST_F(SearchHandlerTest, HitCountsOfTheSearchPaths) {
     for (char c : firstIsbn) {
         if (c != '-') isbnDigits += c;
     }
-    const std::string anyField =
-        "TITLE_KEY LIKE '%COMPUTER%' OR SUBJECT_KEY LIKE '%COMPUTER%' OR PUB_PLACE_KEY LIKE '%COMPUTER%' OR "
-        "NOTE_KEY LIKE '%COMPUTER%' OR AUTHOR_KEY LIKE '%COMPUTER%' OR PUBLISHER_KEY LIKE '%COMPUTER%'";
+    const std::string anyField = inWords("", "COMPUTER");
     const std::vector<HitCase> cases = {
-        {"title words anywhere",
+        {"title words, whole words of the word index",
          {{1, 4}},
          "computer networks",
-         countTitles("TITLE_KEY LIKE '%COMPUTER%' AND TITLE_KEY LIKE '%NETWORKS%'")},
+         countTitles(inWords("T", "COMPUTER") + " AND " + inWords("T", "NETWORKS"))},
         {"title begins with, right-truncated",
          {{1, 4}, {3, 1}},
          "principles of",
@@ -127,8 +131,8 @@ TEST_F(SearchHandlerTest, HitCountsOfTheSearchPaths) {
          "Mason, Mary",
          "SELECT COUNT(DISTINCT TITLE_NO) FROM AUTHOR_INDEX WHERE NAME_KEY LIKE '%MASON%' AND "
          "NAME_KEY LIKE '%MARY%'"},
-        {"author", {{1, 1003}}, "mason", countTitles("AUTHOR_KEY LIKE '%MASON%'")},
-        {"subject words", {{1, 21}}, "cooking", countTitles("SUBJECT_KEY LIKE '%COOKING%'")},
+        {"author", {{1, 1003}}, "mason", countTitles(inWords("A", "MASON"))},
+        {"subject words", {{1, 21}}, "cooking", countTitles(inWords("S", "COOKING"))},
         {"subject heading right-truncated",
          {{1, 21}, {4, 1}, {5, 1}},
          "comput",
@@ -164,8 +168,8 @@ TEST_F(SearchHandlerTest, HitCountsOfTheSearchPaths) {
 TEST_F(SearchHandlerTest, BooleanCombinationsAndRelevanceOfTwoWords) {
     auto title = [] { return operand({{1, 4}}, general("computer")); };
     auto subject = [] { return operand({{1, 21}}, general("dictionaries")); };
-    const std::string inTitle = "TITLE_KEY LIKE '%COMPUTER%'";
-    const std::string inSubject = "SUBJECT_KEY LIKE '%DICTIONARIES%'";
+    const std::string inTitle = inWords("T", "COMPUTER");
+    const std::string inSubject = inWords("S", "DICTIONARIES");
     EXPECT_EQ(hits(combine(2, title(), subject())),
               catalogue().count(countTitles(inTitle + " AND " + inSubject)));
     EXPECT_EQ(hits(combine(1, title(), subject())),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
 #include <string>
 
 #include "tests/server/platform/temp_path.h"
@@ -49,6 +50,18 @@ const StringCase kStringCases[] = {
     {"unclosed section header starts no section", "[S]\nk=1\n[T\nk=2\n", "T", "k", "<default>"},
     {"key is matched whole", "[S]\nkey=1\n", "S", "k", "<default>"},
 };
+
+TEST(ProfileString, SeesTheFileChangedOnDisk) {
+    // The same size and the same second: only the contents tell the two files apart.
+    std::string path = writeTemp("changed.ini", "[S]\nk=1\n");
+    EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "1");
+    writeTemp("changed.ini", "[S]\nk=2\n");
+    EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "2");
+    writeTemp("changed.ini", "[S]\nother=3\n");
+    EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "DEFAULT");
+    std::remove(path.c_str());
+    EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "DEFAULT");
+}
 
 TEST(ProfileString, FollowsTheProfileRules) {
     for (const StringCase& c : kStringCases) {

@@ -36,17 +36,22 @@ TEST(RpnToSqlShipped, SampleCatalogueStatements) {
          {{1, 4}, {3, 1}},
          "The History of Computing",
          "SELECT TITLES.TITLE_NO FROM TITLES WHERE TITLE_KEY LIKE 'HISTORY OF COMPUTING%'"},
-        {"title words",
+        {"title words, a stop word left out",
          {{1, 4}},
-         "history  computing",
-         "SELECT TITLES.TITLE_NO FROM TITLES WHERE TITLE_KEY LIKE '%HISTORY%' AND  TITLE_KEY LIKE "
-         "'%COMPUTING%'"},
-        {"title word list",
-         {{1, 4}, {4, 2}},
-         "history of computers",
-         "SELECT TITLE_NO FROM WORDS WHERE FIELD = 'T' AND WORD like 'HISTORY%' INTERSECT SELECT TITLE_NO "
-         "FROM "
-         "WORDS WHERE FIELD = 'T' AND WORD like 'COMPUTERS%'"},
+         "history  of computing",
+         "SELECT WORDS.TITLE_NO FROM WORDS, WORDS W2, WORDS W3 WHERE WORDS.FIELD = 'T' AND WORDS.WORD = "
+         "'HISTORY' AND W2.TITLE_NO = WORDS.TITLE_NO AND W2.FIELD = 'T' AND W2.WORD = 'COMPUTING' AND W3.WORD "
+         "= W2.WORD AND W3.FIELD = W2.FIELD AND W3.TITLE_NO = W2.TITLE_NO"},
+        {"title word, right-truncated: word beginnings",
+         {{1, 4}, {4, 2}, {5, 1}},
+         "comput",
+         "SELECT WORDS.TITLE_NO FROM WORDS, WORDS W2, WORDS W3 WHERE WORDS.FIELD = 'T' AND WORDS.WORD LIKE "
+         "'COMPUT%' AND W2.WORD = WORDS.WORD AND W2.FIELD = WORDS.FIELD AND W2.TITLE_NO = WORDS.TITLE_NO AND "
+         "W3.WORD = WORDS.WORD AND W3.FIELD = WORDS.FIELD AND W3.TITLE_NO = WORDS.TITLE_NO"},
+        {"title as a phrase: the title begins with it",
+         {{1, 4}, {4, 1}},
+         "history of computing",
+         "SELECT TITLES.TITLE_NO FROM TITLES WHERE TITLE_KEY LIKE 'HISTORY OF COMPUTING%'"},
         {"ISBN", {{1, 7}}, "0-19-852663-x", "SELECT ISBNS.TITLE_NO FROM ISBNS WHERE ISBN = '019852663X'"},
         {"year from",
          {{1, 31}, {2, 4}},
@@ -56,13 +61,12 @@ TEST(RpnToSqlShipped, SampleCatalogueStatements) {
          {{1, 1031}},
          "cd",
          "SELECT TITLES.TITLE_NO FROM TITLES WHERE MATERIAL_TYPE = 'CD  '"},
-        {"any field, no use attribute",
+        {"any field, no use attribute: a word of any indexed field",
          {},
          "Tolkien",
-         "SELECT TITLES.TITLE_NO FROM TITLES WHERE TITLES.TITLE_KEY LIKE '%TOLKIEN%' OR TITLES.SUBJECT_KEY "
-         "LIKE "
-         "'%TOLKIEN%' OR TITLES.PUB_PLACE_KEY LIKE '%TOLKIEN%' OR TITLES.NOTE_KEY LIKE '%TOLKIEN%' OR "
-         "TITLES.AUTHOR_KEY LIKE '%TOLKIEN%' OR TITLES.PUBLISHER_KEY LIKE '%TOLKIEN%'"},
+         "SELECT WORDS.TITLE_NO FROM WORDS, WORDS W2, WORDS W3 WHERE WORDS.WORD = 'TOLKIEN' AND W2.WORD = "
+         "WORDS.WORD AND W2.FIELD = WORDS.FIELD AND W2.TITLE_NO = WORDS.TITLE_NO AND W3.WORD = WORDS.WORD AND "
+         "W3.FIELD = WORDS.FIELD AND W3.TITLE_NO = WORDS.TITLE_NO"},
         {"stemmed title words",
          {{1, 4}, {2, 101}},
          "computers",

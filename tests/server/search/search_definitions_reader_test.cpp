@@ -54,7 +54,7 @@ TEST_F(SearchDefinitionsReader, ShippedFileIsReadWithoutProblems) {
     EXPECT_EQ(serials.secondaryColumns[0].keySubstitution, "XXFREQUENCYXX");
     EXPECT_EQ(block.keys.back().keyText, "WORDS.TITLE_NO");
 
-    ASSERT_EQ(block.mappings.size(), 35u);
+    ASSERT_EQ(block.mappings.size(), 29u);
     const AttributeMapping& firstInField = block.mappings.front();
     EXPECT_EQ(firstInField.useValue, 4);
     EXPECT_EQ(firstInField.combination, (AttributeCombination{4, 0, 1, 0, 0, 0}));
@@ -77,11 +77,14 @@ TEST_F(SearchDefinitionsReader, ShippedFileIsReadWithoutProblems) {
     EXPECT_TRUE(stemmed->stem);
     EXPECT_FALSE(stemmed->alwaysStem);
 
-    const AttributeMapping& anyWords = block.mappings[32];
-    EXPECT_TRUE(anyWords.wordList && anyWords.wordListAnyCount);
-    EXPECT_EQ(anyWords.wordListCount, 4);
+    const AttributeMapping& anyWords = block.mappings[block.mappings.size() - 2];
+    EXPECT_EQ(anyWords.useValue, 1016);
+    EXPECT_FALSE(anyWords.combinationText);
+    EXPECT_FALSE(anyWords.wordList);
     EXPECT_TRUE(anyWords.complex);
-    EXPECT_TRUE(anyWords.fromPart.empty());
+    EXPECT_EQ(anyWords.fromPart, "WORDS, WORDS W2, WORDS W3");
+    ASSERT_EQ(anyWords.alternatives.size(), 3u);
+    EXPECT_EQ(anyWords.alternatives[2].substr(0, 33), "WORDS.WORD = 'XXTERMXX1' AND W2.T");
 
     const AttributeMapping* relevance = mappingWith(block, "1016,102,0,0,0,0");
     ASSERT_NE(relevance, nullptr);
@@ -90,8 +93,8 @@ TEST_F(SearchDefinitionsReader, ShippedFileIsReadWithoutProblems) {
     EXPECT_FALSE(relevance->complex);
 
     EXPECT_EQ(block.anyOrText,
-              " TITLES.TITLE_KEY XXTERMXX OR TITLES.SUBJECT_KEY XXTERMXX OR TITLES.PUB_PLACE_KEY XXTERMXX"
-              " OR TITLES.NOTE_KEY XXTERMXX OR TITLES.AUTHOR_KEY XXTERMXX OR TITLES.PUBLISHER_KEY XXTERMXX");
+              " TITLES.TITLE_KEY XXTERMXX OR TITLES.PUB_PLACE_KEY XXTERMXX OR TITLES.NOTE_KEY XXTERMXX"
+              " OR TITLES.PUBLISHER_KEY XXTERMXX");
 }
 
 TEST_F(SearchDefinitionsReader, KeyEntries) {
