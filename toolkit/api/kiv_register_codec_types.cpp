@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "toolkit/codec/ill/oid_overwrites_ill.h"
 #include "toolkit/codec/records/oid_overwrites_d.h"
 #include "toolkit/codec/records/oid_overwrites_e.h"
 #include "toolkit/codec/records/oid_overwrites_f.h"
@@ -16,5 +17,8 @@ void KivRegisterCodecTypes() {
         codec::records::RegisterETypes();
         codec::records::RegisterFTypes();
         codec::records::RegisterIsoTypes();
+        codec::ill::RegisterIllTypes();
+        codec::ill::RegisterIllExtension800Types();
+        codec::ill::RegisterIllExtension799Types();
     });
 }
