@@ -5,7 +5,9 @@
 #include "toolkit/api/kiv_check_core_records.h"
 #include "toolkit/api/kiv_convert_core_records.h"
 #include "toolkit/external/kiv_check_generic_record.h"
+#include "toolkit/external/kiv_check_ill_pdu.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
+#include "toolkit/external/kiv_convert_ill_pdu.h"
 
 namespace {
 
@@ -28,6 +30,8 @@ constexpr std::array kContentTypes = {
                            KivCheckUpdateExtendedService},
     KivExternalContentType{AT_GenericRecord, "1.2.840.10003.5.105", "1.0.10163.5.105",
                            KivGenericRecordToCodec, KivGenericRecordFromCodec, KivCheckGenericRecord},
+    KivExternalContentType{AT_IllPdu, "1.2.10161.2.1", nullptr, KivIllPduToCodec, KivIllPduFromCodec,
+                           KivCheckIllPdu},
 };
 
 }  // namespace
