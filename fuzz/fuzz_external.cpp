@@ -1,5 +1,6 @@
 // EXTERNAL as a holder meets it: identifier and length read from the input, then DecodeEXTERNALContent. A
-// code or a value, never a fault or a leak. A value that decodes is printed and re-encoded (identifier 0x28);
+// code or a value, never a fault or a leak. A value that decodes is printed, converted into the programming
+// interface and traced as a received content is, and re-encoded (identifier 0x28);
 // the re-encoding must decode whole and encode again to the same octets. Every carried type is registered, so
 // that both bound single-ASN1-type values (every record syntax and package) and raw ones are reached.
 #include <cstddef>
@@ -7,9 +8,12 @@
 #include <cstdio>
 
 #include "fuzz/fuzz_support.h"
+#include "toolkit/api/kiv_convert_external.h"
+#include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_register_codec_types.h"
 #include "toolkit/asn1/ber_tag_length.h"
 #include "toolkit/codec/z3950/external.h"
+#include "toolkit/trace/external_printer.h"
 
 namespace {
 
@@ -53,6 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t consumed = 0;
     if (!decodeExternal(data, size, &value, &consumed)) return 0;
     PrintEXTERNAL(fuzzSink(), &value, 0);
+    KivExternal received;
+    KivExternalFromCodec(&received, &value);
+    KivPrintExternal(fuzzSink(), &received);
     const FuzzOctets encoding = encodeExternal(&value);
 
     EXTERNAL again{};

@@ -145,6 +145,34 @@ def explain_seeds():
         for name, record in records.items():
             seeds[f"explain_{name}{suffix}"] = external(tlv(0x06, oid_contents(arc)), tlv(0xA0, record))
     return seeds
+def ill_seeds():
+    """EXTERNALs carrying ILL APDUs: a request whose extensions hold an 800 item (decoded through the integer
+    registry) and a raw 799 item, and a Status-Or-Error-Report with both of its reports."""
+    def ill_string(text):
+        return tlv(0x1A, text)
+
+    lead = (tlv(0x80, b"\x02")
+            + tlv(0xA1, tlv(0xA1, ill_string(b"group")) + tlv(0xA2, ill_string(b"42")))
+            + tlv(0xA2, tlv(0xA0, tlv(0x80, b"20261210") + tlv(0x81, b"120000"))))
+    system_id = tlv(0xA0, tlv(0xA1, ill_string(b"LIB")))
+    billing = tlv(0xA2, tlv(0x81, b"VISA") + tlv(0x82, b"4111") + tlv(0x84, b"1230"))
+    add_info = (tlv(0x81, b"\xff") + tlv(0xA2, tlv(0x81, b"\x03") + tlv(0x82, b"a@b.c"))
+                + tlv(0xA3, tlv(0x81, b"\x01") + tlv(0x83, b"door") + tlv(0x85, b"\x00")) + tlv(0xA4, billing))
+    extension_800 = tlv(0x30, tlv(0x80, integer_contents(800)) + tlv(0x81, b"\x00") + tlv(0xA2, tlv(0xE1, add_info)))
+    extension_799 = tlv(0x30, tlv(0x80, integer_contents(799)) + tlv(0xA2, tlv(0x81, b"launch")))
+    request = (lead + tlv(0xA3, system_id) + tlv(0x85, b"\x01") + tlv(0xA9, tlv(0x0A, b"\x01"))
+               + tlv(0xAB, tlv(0x80, b"\xff") + tlv(0x81, b"\x00") + tlv(0x82, b"\x02") + tlv(0x83, b"\x01"))
+               + tlv(0xB0, tlv(0xA4, ill_string(b"Title")) + tlv(0xB2, ill_string(b"0-19")))
+               + tlv(b"\xBF\x2E", ill_string(b"note")) + tlv(b"\xBF\x31", extension_800 + extension_799))
+    history = (tlv(0x85, b"20261201") + tlv(0x86, b"\x01") + tlv(0x87, b"20261202") + tlv(0xA8, system_id))
+    report = (lead + tlv(b"\xBF\x2C", tlv(0xA0, history) + tlv(0x81, b"\x05"))
+              + tlv(b"\xBF\x2D", tlv(0xA0, ill_string(b"corr")) + tlv(0x81, b"\x01")
+                    + tlv(0xA3, tlv(0xA2, tlv(0x80, b"\x01") + tlv(0x81, b"\x02")))))
+    ill = tlv(0x06, oid_contents("1.2.10161.2.1"))
+    return {
+        "ill_request_extensions_800_799": external(ill, tlv(0xA0, tlv(0x61, tlv(0x30, request)))),
+        "ill_status_or_error_report": external(ill, tlv(0xA0, tlv(0x73, tlv(0x30, report)))),
+    }
 
 
 def apdu_seeds():
@@ -420,6 +448,7 @@ SEEDS = {
         "empty": external(),
         **carried_seeds(),
         **explain_seeds(),
+        **ill_seeds(),
     },
 }
 

@@ -14,6 +14,9 @@
 #include "toolkit/external/kiv_convert_explain_record.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
 #include "toolkit/external/kiv_convert_private_services.h"
+#include "toolkit/external/kiv_check_ill_pdu.h"
+#include "toolkit/external/kiv_convert_generic_record.h"
+#include "toolkit/external/kiv_convert_ill_pdu.h"
 
 namespace {
 
@@ -49,6 +52,8 @@ constexpr std::array kContentTypes = {
                            KivCheckCipBItemOrderExtendedService},
     KivExternalContentType{AT_CIPSpecificInfo, "1.2.840.10003.2.1000.99.1", nullptr,
                            KivCIPSpecificInfoToCodec, KivCIPSpecificInfoFromCodec, KivCheckCIPSpecificInfo},
+    KivExternalContentType{AT_IllPdu, "1.2.10161.2.1", nullptr, KivIllPduToCodec, KivIllPduFromCodec,
+                           KivCheckIllPdu},
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "toolkit/codec/extensions/oid_overwrites_cipspecific.h"
 #include "toolkit/codec/extensions/oid_overwrites_sil.h"
 #include "toolkit/codec/explain/oid_overwrites_b.h"
+#include "toolkit/codec/ill/oid_overwrites_ill.h"
 #include "toolkit/codec/records/oid_overwrites_d.h"
 #include "toolkit/codec/records/oid_overwrites_e.h"
 #include "toolkit/codec/records/oid_overwrites_f.h"
@@ -21,6 +22,9 @@ void KivRegisterCodecTypes() {
         codec::records::RegisterETypes();
         codec::records::RegisterFTypes();
         codec::records::RegisterIsoTypes();
+        codec::ill::RegisterIllTypes();
+        codec::ill::RegisterIllExtension800Types();
+        codec::ill::RegisterIllExtension799Types();
         codec::extensions::RegisterSilTypes();
         codec::extensions::RegisterCiporderTypes();
         codec::extensions::RegisterCipspecificTypes();

@@ -10,6 +10,7 @@
 #include "toolkit/api/kiv_explain_record.h"
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_generic_record.h"
+#include "toolkit/api/kiv_ill_pdu.h"
 #include "toolkit/api/kiv_opac_record.h"
 #include "toolkit/api/kiv_private_services.h"
 #include "toolkit/api/kiv_resource_report_formats.h"
@@ -71,5 +72,6 @@ struct KivSingleASN1Type {
         std::unique_ptr<KivCOrder> psCOrder;
         std::unique_ptr<KivCipBItemOrderExtendedService> psCipBItemOrderExtendedService;
         std::unique_ptr<KivCIPSpecificInfo> psCIPSpecificInfo;
+        std::unique_ptr<KivIllPdu> psIllPdu;
     } uASN1;
 };

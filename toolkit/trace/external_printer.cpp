@@ -11,6 +11,7 @@
 #include "toolkit/trace/es_package_printers.h"
 #include "toolkit/trace/explain_record_printer.h"
 #include "toolkit/trace/generic_record_printer.h"
+#include "toolkit/trace/ill_pdu_printer.h"
 #include "toolkit/trace/print_depth.h"
 #include "toolkit/trace/private_services_printers.h"
 #include "toolkit/trace/value_printers.h"
@@ -76,6 +77,7 @@ constexpr ContentRow kContentRows[] = {
     {"1.2.840.10003.9.1000.70.2", nullptr, AT_Alert, KivPrintAlertExtendedServiceContent},
     {"1.2.840.10003.9.4.1000.70.1", nullptr, AT_Corder, KivPrintCOrderContent},
     {"1.2.840.10003.5.100", "1.0.10163.5.100", AT_ExplainRecord, KivPrintExplainRecordContent},
+    {"1.2.10161.2.1", nullptr, AT_IllPdu, KivPrintIllPdu},
 };
 
 bool rowMatches(const ContentRow& row, const std::string& oid, int32_t eASN1Type) {

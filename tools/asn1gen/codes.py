@@ -26,7 +26,7 @@ class Site:
 
     @property
     def key(self):
-        return f"{self.kind}-{self.field.name}" if self.field is not None else self.kind
+        return f"{self.kind}-{self.field.name or self.field.cname}" if self.field is not None else self.kind
 
     def describe(self):
         return f"{self.owner.cname} {self.key}"

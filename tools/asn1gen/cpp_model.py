@@ -150,13 +150,25 @@ class Holding:
             raise AssertionError(kind)
         return lines
 
-    def decode_element(self, ident, length, counter, inner_code=None, bind=None):
-        """Statements decoding the element whose identifier and length were read (EXPLICIT wrapper handled)."""
+    def decode_element(self, ident, length, counter, inner_code=None, bind=None, raw=None):
+        """Statements decoding the element whose identifier and length were read (EXPLICIT wrapper handled).
+
+        raw: (test, code) of an ANY kept as its raw element where test holds; code for a malformed one."""
         use = self.use
         if use.explicit is None:
             return self.decode_contents(ident, length, counter)
         lines = ["BerNestingGuard wrapper(ctx);"]
-        if use.kind == "any":
+        if raw is not None:
+            test, code = raw
+            lines += [
+                f"if ({test}) {{",
+                f"    ASN_DecodeRawAny(buf, {self.address()}, {length}, {counter}, ctx, {code});",
+                "} else {",
+                f"    {bind};",
+                f"    ASN_DecodeAny(buf, {self.address()}, {counter}, ctx);",
+                "}",
+            ]
+        elif use.kind == "any":
             if bind:
                 lines.append(f"{bind};")
             lines.append(f"ASN_DecodeAny(buf, {self.address()}, {counter}, ctx);")

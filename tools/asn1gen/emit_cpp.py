@@ -196,6 +196,10 @@ class UnitEmitter:
                 f"void DecodeEXTERNAL(BerBuffer& buf, {ext}* value, uint32_t& counter, BerDecodeContext& ctx);",
                 "",
             ]
+        hooks = self.raw_hooks()
+        if hooks:
+            lines.append("// Written by hand: nonzero when the ANY defined by the key is kept as its raw element.")
+            lines += [f"int {name}({key});" for name, key in hooks] + [""]
         registered = [record for record in unit.records if record.whole]
         if registered:
             lines.append("// The whole-value routines with the registry's signatures.")
@@ -211,6 +215,28 @@ class UnitEmitter:
             lines += ["}  // namespace any", ""]
         lines.append(f"}}  // namespace {unit.namespace}")
         return "\n".join(lines) + "\n"
+
+    def raw_hooks(self):
+        """(name, parameter) of every @raw predicate of the unit, each once, in schema order."""
+        hooks = {}
+        for record in self.unit.records:
+            for field in record.fields:
+                if getattr(field, "raw", None) is not None:
+                    key = self.raw_key(record, field)
+                    hooks.setdefault(field.raw, "BerInteger key" if key.use.kind == "int" else "const BerOid* key")
+        return list(hooks.items())
+
+    @staticmethod
+    def raw_key(record, field):
+        return next(other for other in record.fields if other.name == field.use.defined_by)
+
+    def raw_rule(self, record, field, owner="value"):
+        """(test, code) of a raw-kept ANY: the predicate call and the code of a malformed raw element."""
+        if field.raw is None:
+            return None
+        key = self.raw_key(record, field)
+        argument = f"{owner}->{key.cname}" if key.use.kind == "int" else f"&{owner}->{key.cname}"
+        return f"{field.raw}({argument}) != 0", self.site_code(record, "length")
 
     def foreign_records(self):
         """Records of other units (and EXTERNAL) that this unit's records point to, by namespace."""
@@ -341,7 +367,9 @@ class UnitEmitter:
             for field in reversed(record.fields):
                 holding = self.holding(field)
                 present = field.optional and holding.mode == "pointer"
-                statement = f"total += {holding.element_encoder(self.any_binding(record, field), present)};"
+                # A raw-kept ANY is written as it is held: bound through its entry, raw as its octets.
+                bind = None if field.raw is not None else self.any_binding(record, field)
+                statement = f"total += {holding.element_encoder(bind, present)};"
                 if field.optional:
                     lines.append(f"    if ({holding.presence()}) {statement}")
                 else:
@@ -434,7 +462,7 @@ class UnitEmitter:
             inner_code = self.site_code(record, "inner", field) if field.use.inner_checked else None
             body = ["BerLength itemLength = in.elementLength();"]
             body += holding.decode_element("in.id", "itemLength", "in.count", inner_code,
-                                           self.any_binding(record, field))
+                                           self.any_binding(record, field), self.raw_rule(record, field))
             if index == last:
                 body += [f"in.finish({self.site_code(record, 'length')});", "return in.commit(counter);"]
             elif all(later.optional for later in fields[index + 1:]):

@@ -230,7 +230,7 @@ class SampleMaker:
         return cost
 
     def choice_minimum(self, record):
-        candidates = [field for field in record.fields if not field.pending]
+        candidates = sampled_alternatives(record)
         return min(candidates, key=lambda field: self._field_cost(field, self.cost))
 
     def primitive(self, use, large, seed, depth):
@@ -269,24 +269,24 @@ class SampleMaker:
             return [self.value(record.element.use, large, depth, seed) for seed in range(count)]
         if record.kind == "CHOICE":
             if large:
-                field = [field for field in record.fields if not field.pending][-1]
+                field = sampled_alternatives(record)[-1]
             else:
                 field = self.choice_minimum(record)
             return (field, self.value(field.use, large, depth, field.index))
         value = {}
         for field in record.fields:
-            if large or not field.optional:
+            if (large or not field.optional) and field_supported(field):
                 value[field.index] = self.value(field.use, large, depth, field.index)
         return value
+
 
     def samples(self, record):
         """(name, value) pairs: minimal, maximal and, for a CHOICE, each alternative."""
         result = [("min", self.record_value(record, False, 0)), ("max", self.record_value(record, True, 0))]
         if record.kind == "CHOICE":
-            for field in record.fields:
-                if not field.pending:
-                    label = field.name or field.cname
-                    result.append((f"alt {label}", (field, self.value(field.use, True, 1, field.index))))
+            for field in sampled_alternatives(record):
+                label = field.name or field.cname
+                result.append((f"alt {label}", (field, self.value(field.use, True, 1, field.index))))
         return result
 
 
@@ -303,15 +303,25 @@ def sample_octets(record, value):
 
 
 def supported(record, seen=None):
-    """False when a sample cannot be built here (an ANY, or a type reached only through one)."""
+    """False when a sample cannot be built here: an ANY, or a type that needs one. Optional components and
+    CHOICE alternatives that need one are left out of the samples instead."""
     seen = set() if seen is None else seen
     if id(record) in seen:
         return True
     seen.add(id(record))
-    fields = [record.element] if record.is_list else [field for field in record.fields if not field.pending]
-    for field in fields:
-        if field.use.kind == "any":
-            return False
-        if field.use.kind == "record" and not supported(field.use.record, seen):
-            return False
-    return True
+    if record.is_list:
+        return field_supported(record.element, seen)
+    fields = [field for field in record.fields if not field.pending]
+    if record.kind == "CHOICE":
+        return any(field_supported(field, set(seen)) for field in fields)
+    return all(field_supported(field, set(seen)) for field in fields if not field.optional)
+
+
+def field_supported(field, seen=None):
+    if field.use.kind == "any":
+        return False
+    return field.use.kind != "record" or supported(field.use.record, seen)
+
+
+def sampled_alternatives(record):
+    return [field for field in record.fields if not field.pending and field_supported(field)]

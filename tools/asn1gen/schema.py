@@ -20,7 +20,7 @@ CPP_KEYWORDS = {
 }
 
 TYPE_ANNOTATIONS = {"code", "codes", "name", "whole"}
-COMPONENT_ANNOTATIONS = {"label", "unlabelled", "constructed", "primitive", "pending"}
+COMPONENT_ANNOTATIONS = {"label", "unlabelled", "constructed", "primitive", "pending", "raw"}
 
 EXTERNAL_NAMESPACE = "codec::z3950"
 EXTERNAL_HEADER = "toolkit/codec/z3950/external.h"
@@ -144,6 +144,12 @@ class Field:
             self.label = self.name + " "
         self.constructed = "constructed" in annotations
         self.primitive = "primitive" in annotations
+        self.raw = None  # @raw(predicate): the ANY is kept raw where predicate(key) is nonzero
+        if "raw" in annotations:
+            args = annotations["raw"].args
+            if len(args) != 1 or not isinstance(args[0], str) or not args[0].isidentifier():
+                raise SchemaError(annotations["raw"].where, "@raw takes one routine name, e.g. @raw(KeepsRaw)")
+            self.raw = args[0]
         self.use = None
         self.cname = None
 
@@ -487,6 +493,8 @@ class Schema:
             field.cname = lower_camel(use.base_name or use.record.cname)
         if use.kind == "any":
             self._check_any(record, field)
+        elif field.raw is not None:
+            raise SchemaError(field.where, "@raw applies to an ANY")
 
     def _check_any(self, record, field):
         use = field.use
@@ -496,9 +504,13 @@ class Schema:
             raise SchemaError(field.where, "ANY DEFINED BY stands in a SEQUENCE or SET")
         earlier = {other.name: other for other in record.fields[: field.index]}
         source = earlier.get(use.defined_by)
-        if source is None or source.use.kind not in ("oid", "int") or source.optional:
+        # A raw-kept ANY may follow an optional OBJECT IDENTIFIER: an absent one is its predicate's case.
+        optional_allowed = field.raw is not None and source is not None and source.use.kind == "oid"
+        if source is None or source.use.kind not in ("oid", "int") or (source.optional and not optional_allowed):
             raise SchemaError(field.where,
                               f"{use.defined_by} must be an earlier mandatory OBJECT IDENTIFIER or INTEGER")
+        if field.raw is not None and use.explicit is None:
+            raise SchemaError(field.where, "@raw needs the ANY tagged, so that its raw element has a bound")
 
     def _check_choice(self, record):
         seen = {}
