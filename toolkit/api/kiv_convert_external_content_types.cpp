@@ -8,15 +8,14 @@
 #include "toolkit/external/kiv_check_cip_specific_info.h"
 #include "toolkit/external/kiv_check_explain_record.h"
 #include "toolkit/external/kiv_check_generic_record.h"
+#include "toolkit/external/kiv_check_ill_pdu.h"
 #include "toolkit/external/kiv_check_private_services.h"
 #include "toolkit/external/kiv_convert_cip_item_order.h"
 #include "toolkit/external/kiv_convert_cip_specific_info.h"
 #include "toolkit/external/kiv_convert_explain_record.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
-#include "toolkit/external/kiv_convert_private_services.h"
-#include "toolkit/external/kiv_check_ill_pdu.h"
-#include "toolkit/external/kiv_convert_generic_record.h"
 #include "toolkit/external/kiv_convert_ill_pdu.h"
+#include "toolkit/external/kiv_convert_private_services.h"
 
 namespace {
 
