@@ -31,6 +31,8 @@ function(quorvane_generate_codec target)
             COMMENT "asn1gen ${relative}"
             VERBATIM)
         target_sources(${target} PRIVATE ${header} ${source})
+        # Generated units are large and share helper names: each is a translation unit of its own.
+        set_source_files_properties(${source} PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
     endforeach()
     target_include_directories(${target} PUBLIC ${QUORVANE_GENERATED_DIR})
 endfunction()
@@ -54,6 +56,7 @@ function(quorvane_generated_codec_test name)
         DEPFILE ${samples}.d
         COMMENT "asn1gen samples ${relative}"
         VERBATIM)
+    set_source_files_properties(${samples} PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
     quorvane_test(${name}
         SOURCES ${PROJECT_SOURCE_DIR}/tests/codec/z3950/generated_codec_harness.cpp
                 ${PROJECT_SOURCE_DIR}/tests/codec/z3950/generated_codec_generic_tests.cpp ${samples}
