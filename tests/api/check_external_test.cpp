@@ -163,8 +163,8 @@ TEST_F(CheckExternalTest, EachFaultIsReportedOnceWithItsPath) {
          66, outOfRange(kContent + "eASN1Type")},
         {"type without converter",
          [] {
-             return withContent(raw("1.2.840.10003.9.1000.70.1", "\x30"),
-                                [](KivSingleASN1Type& c) { c.eASN1Type = AT_Print; });
+             return withContent(raw("1.2.840.10003.8.1", "\x30"),
+                                [](KivSingleASN1Type& c) { c.eASN1Type = AT_PromptObject; });
          },
          66, outOfRange(kContent + "eASN1Type")},
         {"raw octets missing",
