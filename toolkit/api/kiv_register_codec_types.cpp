@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "toolkit/codec/extensions/oid_overwrites_charset.h"
 #include "toolkit/codec/records/oid_overwrites_d.h"
 #include "toolkit/codec/records/oid_overwrites_e.h"
 #include "toolkit/codec/records/oid_overwrites_f.h"
@@ -16,5 +17,6 @@ void KivRegisterCodecTypes() {
         codec::records::RegisterETypes();
         codec::records::RegisterFTypes();
         codec::records::RegisterIsoTypes();
+        codec::extensions::RegisterCharsetTypes();
     });
 }

@@ -1,0 +1,15 @@
+#pragma once
+// The entry of character-set and language negotiation in the type registry under 1.2.840.10003.10.2. Its
+// twin under 1.0.10163.10.2 is registered with the other 1.0.10163 twins (oid_overwrites_iso.h).
+
+#include "toolkit/codec/records/carried_type_registration.h"
+
+namespace codec::extensions {
+
+// Any id 39, placeholder 0x3E.
+extern const codec::records::CarriedTypeTable kCharsetTypeTable;
+
+// registerCarriedTypes over kCharsetTypeTable with ASN_MakeOid.
+void RegisterCharsetTypes();
+
+}  // namespace codec::extensions
