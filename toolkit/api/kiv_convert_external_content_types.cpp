@@ -4,7 +4,9 @@
 
 #include "toolkit/api/kiv_check_core_records.h"
 #include "toolkit/api/kiv_convert_core_records.h"
+#include "toolkit/external/kiv_check_char_set_and_language.h"
 #include "toolkit/external/kiv_check_generic_record.h"
+#include "toolkit/external/kiv_convert_char_set_and_language.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
 
 namespace {
@@ -28,6 +30,9 @@ constexpr std::array kContentTypes = {
                            KivCheckUpdateExtendedService},
     KivExternalContentType{AT_GenericRecord, "1.2.840.10003.5.105", "1.0.10163.5.105",
                            KivGenericRecordToCodec, KivGenericRecordFromCodec, KivCheckGenericRecord},
+    KivExternalContentType{AT_CharSetAndLanguage, "1.2.840.10003.10.2", "1.0.10163.10.2",
+                           KivCharSetAndLanguageToCodec, KivCharSetAndLanguageFromCodec,
+                           KivCheckCharSetAndLanguage},
 };
 
 }  // namespace

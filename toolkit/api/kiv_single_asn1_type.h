@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "toolkit/api/kiv_basic_types.h"
+#include "toolkit/api/kiv_char_set_and_language.h"
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_generic_record.h"
 #include "toolkit/api/kiv_opac_record.h"
@@ -41,6 +42,7 @@ enum KivASN1Type : int32_t {
 };
 
 struct KivGenericRecord;
+struct KivCharSetAndLanguage;
 
 // Holds the content that eASN1Type names; content of a type without a member here arrives raw (type 8).
 struct KivSingleASN1Type {
@@ -55,5 +57,6 @@ struct KivSingleASN1Type {
         std::unique_ptr<KivUpdateExtendedService> psUpdateExtendedService;
         std::unique_ptr<KivOctets> psUnknownType;
         std::unique_ptr<KivGenericRecord> psGenericRecord;
+        std::unique_ptr<KivCharSetAndLanguage> psCharSetAndLanguage;
     } uASN1;
 };

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "toolkit/api/kiv_external.h"
+#include "toolkit/trace/char_set_and_language_printer.h"
 #include "toolkit/trace/core_record_printers.h"
 #include "toolkit/trace/enum_names.h"
 #include "toolkit/trace/es_package_printers.h"
@@ -65,6 +66,7 @@ constexpr ContentRow kContentRows[] = {
     {"1.2.840.10003.5.106", "1.0.10163.5.106", AT_EsTaskPackage, KivPrintEsTaskPackageContent},
     {"1.2.840.10003.9.5", "1.0.10163.9.5", AT_UpdateExtendedService, KivPrintUpdateExtendedServiceContent},
     {"1.2.840.10003.5.105", "1.0.10163.5.105", AT_GenericRecord, KivPrintGenericRecordContent},
+    {"1.2.840.10003.10.2", "1.0.10163.10.2", AT_CharSetAndLanguage, KivPrintCharSetAndLanguageContent},
 };
 
 bool rowMatches(const ContentRow& row, const std::string& oid, int32_t eASN1Type) {

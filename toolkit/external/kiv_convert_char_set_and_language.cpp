@@ -1,0 +1,342 @@
+#include "toolkit/external/kiv_convert_char_set_and_language.h"
+
+#include <cstdint>
+#include <memory>
+
+#include "toolkit/api/kiv_char_set_and_language.h"
+#include "toolkit/api/kiv_codec_alloc.h"
+#include "toolkit/api/kiv_convert_basic.h"
+#include "toolkit/api/kiv_convert_external.h"
+#include "toolkit/api/kiv_convert_external_content_types.h"
+#include "toolkit/codec/extensions/charset.h"
+#include "toolkit/external/kiv_carried_lists.h"
+
+using codec::extensions::CharSetandLanguageNegotiation;
+using codec::extensions::Environment;
+using codec::extensions::InitialSet;
+using codec::extensions::Iso10646;
+using codec::extensions::Iso2022;
+using codec::extensions::Iso2022OriginProposal;
+using codec::extensions::Iso2022TargetResponse;
+using codec::extensions::LeftAndRight;
+using codec::extensions::OriginProposal;
+using codec::extensions::PrivateCharacterSet;
+using codec::extensions::ProposedCharSet;
+using codec::extensions::SelectedCharSet;
+using codec::extensions::TargetResponse;
+
+namespace {
+
+// The interface selector of a codec choice: choiceId + 1, or -1 for a choice the type does not have.
+int32_t selectorOf(int32_t choiceId, int32_t alternatives) {
+    return choiceId >= 0 && choiceId < alternatives ? choiceId + 1 : -1;
+}
+
+// A new codec record in *dst filled from the structure when it is there; an absent one stays absent.
+template <typename Record, typename T, typename Convert>
+void newRecordToCodec(Record** dst, const T* src, Convert&& convert) {
+    if (src == nullptr) return;
+    *dst = kivNewCodecRecord<Record>();
+    convert(*dst, *src);
+}
+
+// A new structure in *dst filled from the codec record when it is there.
+template <typename T, typename Record, typename Convert>
+void newStructureFromCodec(std::unique_ptr<T>* dst, const Record* src, Convert&& convert) {
+    if (src == nullptr) return;
+    kivFromCodec([&] { *dst = std::make_unique<T>(); });
+    convert(dst->get(), *src);
+}
+
+// ---- Towards the codec ----
+
+void environmentToCodec(Environment* dst, const KivEnvironment& src) {
+    dst->choiceId = src.eEnvironmentType == ENT_EightBit ? Environment::kEightBit : Environment::kSevenBit;
+}
+
+void initialSetToCodec(InitialSet* dst, const KivInitialSet& src) {
+    dst->g0 = static_cast<BerInteger>(src.ulG0);
+    dst->g1 = static_cast<BerInteger>(src.ulG1);
+    dst->g2 = static_cast<BerInteger>(src.ulG2);
+    dst->g3 = static_cast<BerInteger>(src.ulG3);
+    dst->c0 = static_cast<BerInteger>(src.ulC0);
+    dst->c1 = static_cast<BerInteger>(src.ulC1);
+}
+
+void leftAndRightToCodec(LeftAndRight* dst, const KivLeftAndRight& src) {
+    dst->gLeft = static_cast<BerInteger>(src.ulGLeft);
+    dst->gRight = static_cast<BerInteger>(src.ulGRight);
+}
+
+void setNumbersToCodec(BerList** dst, const KivArray<uint32_t>& src) {
+    KivOptionalArrayToCodec<BerInteger>(dst, src, [](BerInteger* number, const uint32_t& value) {
+        *number = static_cast<BerInteger>(value);
+    });
+}
+
+void originProposalToCodec(Iso2022OriginProposal* dst, const KivIso2022OriginProposal& src) {
+    newRecordToCodec(&dst->proposedEnvironment, src.psProposedEnvironment.get(), environmentToCodec);
+    setNumbersToCodec(&dst->proposedSets, src.ppulProposedSets);
+    KivOptionalArrayToCodec<InitialSet>(&dst->proposedInitialSets, src.ppsProposedInitialSets,
+                                        initialSetToCodec);
+    newRecordToCodec(&dst->proposedLeftAndRight, src.psProposedLeftAndRight.get(), leftAndRightToCodec);
+}
+
+void targetResponseToCodec(Iso2022TargetResponse* dst, const KivIso2022TargetResponse& src) {
+    newRecordToCodec(&dst->selectedEnvironment, src.psSelectedEnvironment.get(), environmentToCodec);
+    setNumbersToCodec(&dst->selectedSets, src.ppulSelectedSets);
+    newRecordToCodec(&dst->selectedinitialSet, src.psSelectedInitialSet.get(), initialSetToCodec);
+    newRecordToCodec(&dst->selectedLeftAndRight, src.psSelectedLeftAndRight.get(), leftAndRightToCodec);
+}
+
+void iso2022ToCodec(Iso2022* dst, const KivIso2022& src) {
+    const auto& member = src.uIso2022Type;
+    switch (src.eIso2022Type) {
+        case I2022T_TargetResponse:
+            dst->choiceId = Iso2022::kTargetResponse;
+            newRecordToCodec(&dst->targetResponse, member.psTargetResponse.get(), targetResponseToCodec);
+            break;
+        case I2022T_OriginProposal:
+            newRecordToCodec(&dst->originProposal, member.psOriginProposal.get(), originProposalToCodec);
+            [[fallthrough]];
+        default:
+            dst->choiceId = Iso2022::kOriginProposal;
+            break;
+    }
+}
+
+void iso10646ToCodec(Iso10646* dst, const KivIso10646& src) {
+    KivOptionalOidToCodec(&dst->collections, src.pcCollections);
+    KivOptionalOidToCodec(&dst->encodingLevel, src.pcEncodingLevel);
+}
+
+void privateToCodec(PrivateCharacterSet* dst, const KivPrivateCharacterSet& src) {
+    const auto& member = src.uPrivateCharacterSet;
+    switch (src.ePrivateCharacterSetType) {
+        case PCST_ExternallySpecified:
+            dst->choiceId = PrivateCharacterSet::kExternallySpecified;
+            KivOptionalExternalToCodec(&dst->externallySpecified, member.psExternallySpecified.get());
+            break;
+        case PCST_PreviouslyAgreedUpon:
+            dst->choiceId = PrivateCharacterSet::kPreviouslyAgreedUpon;
+            break;
+        case PCST_ViaOid:
+            KivOptionalArrayToCodec<BerOid>(
+                &dst->viaOid, member.ppcViaOid,
+                [](BerOid* oid, const std::string& text) { KivOidToCodec(oid, text); });
+            [[fallthrough]];
+        default:
+            dst->choiceId = PrivateCharacterSet::kViaOid;
+            break;
+    }
+}
+
+// The three alternatives that a proposed and a selected set share; the codec's choice numbers are the
+// interface's selectors less one. Returns false for any other selector, leaving the first alternative empty.
+template <typename Record, typename Members>
+bool charSetToCodec(Record* dst, int32_t selector, const Members& member) {
+    switch (selector) {
+        case PRCST_Iso2022:
+            dst->choiceId = Record::kIso2022;
+            newRecordToCodec(&dst->iso2022, member.psIso2022.get(), iso2022ToCodec);
+            return true;
+        case PRCST_Iso10646:
+            dst->choiceId = Record::kIso10646;
+            newRecordToCodec(&dst->iso10646, member.psIso10646.get(), iso10646ToCodec);
+            return true;
+        case PRCST_Private:
+            dst->choiceId = Record::kPrivate;
+            newRecordToCodec(&dst->private_, member.psPrivate.get(), privateToCodec);
+            return true;
+        default:
+            dst->choiceId = Record::kIso2022;
+            return false;
+    }
+}
+
+void proposedCharSetToCodec(ProposedCharSet* dst, const KivProposedCharSet& src) {
+    charSetToCodec(dst, src.eProposedCharSetType, src.uProposedCharSet);
+}
+
+void selectedCharSetToCodec(SelectedCharSet* dst, const KivSelectedCharSet& src) {
+    if (charSetToCodec(dst, src.eSelectedCharSetType, src.uSelectedCharSet)) return;
+    if (src.eSelectedCharSetType == SCST_None) dst->choiceId = SelectedCharSet::kNone;
+}
+
+void proposalToCodec(OriginProposal* dst, const KivCharSetProposal& src) {
+    KivOptionalArrayToCodec<ProposedCharSet>(&dst->proposedCharSets, src.ppsProposedCharSets,
+                                             proposedCharSetToCodec);
+    KivOptionalInternationalStringListToCodec(&dst->proposedlanguages, &src.ppsProposedLanguages);
+    KivOptionalBooleanToCodec(&dst->recordsInSelectedCharSets, &src.pfRecordsInSelectedCharSets);
+}
+
+void responseToCodec(TargetResponse* dst, const KivCharSetResponse& src) {
+    newRecordToCodec(&dst->selectedCharSets, src.psSelectedCharSets.get(), selectedCharSetToCodec);
+    // A present language is sent even when it is empty.
+    if (const KivInternationalString* language = src.psSelectedLanguage.get(); language != nullptr) {
+        kivCodecCopy(&dst->selectedLanguage, language->pcValue.data(), language->pcValue.size());
+    }
+    KivOptionalBooleanToCodec(&dst->recordsInSelectedCharSets, &src.pfRecordsInSelectedCharSets);
+}
+
+// ---- From the codec ----
+
+void environmentFromCodec(KivEnvironment* dst, const Environment& src) {
+    dst->eEnvironmentType = selectorOf(src.choiceId, Environment::kAlternatives);
+}
+
+void initialSetFromCodec(KivInitialSet* dst, const InitialSet& src) {
+    dst->ulG0 = static_cast<uint32_t>(src.g0);
+    dst->ulG1 = static_cast<uint32_t>(src.g1);
+    dst->ulG2 = static_cast<uint32_t>(src.g2);
+    dst->ulG3 = static_cast<uint32_t>(src.g3);
+    dst->ulC0 = static_cast<uint32_t>(src.c0);
+    dst->ulC1 = static_cast<uint32_t>(src.c1);
+}
+
+void leftAndRightFromCodec(KivLeftAndRight* dst, const LeftAndRight& src) {
+    dst->ulGLeft = static_cast<uint32_t>(src.gLeft);
+    dst->ulGRight = static_cast<uint32_t>(src.gRight);
+}
+
+void setNumbersFromCodec(KivArray<uint32_t>* dst, const BerList* src) {
+    KivArrayFromCodec<BerInteger>(
+        dst, src, [](uint32_t* number, const BerInteger& value) { *number = static_cast<uint32_t>(value); });
+}
+
+void originProposalFromCodec(KivIso2022OriginProposal* dst, const Iso2022OriginProposal& src) {
+    newStructureFromCodec(&dst->psProposedEnvironment, src.proposedEnvironment, environmentFromCodec);
+    setNumbersFromCodec(&dst->ppulProposedSets, src.proposedSets);
+    KivArrayFromCodec<InitialSet>(&dst->ppsProposedInitialSets, src.proposedInitialSets, initialSetFromCodec);
+    newStructureFromCodec(&dst->psProposedLeftAndRight, src.proposedLeftAndRight, leftAndRightFromCodec);
+}
+
+void targetResponseFromCodec(KivIso2022TargetResponse* dst, const Iso2022TargetResponse& src) {
+    newStructureFromCodec(&dst->psSelectedEnvironment, src.selectedEnvironment, environmentFromCodec);
+    setNumbersFromCodec(&dst->ppulSelectedSets, src.selectedSets);
+    newStructureFromCodec(&dst->psSelectedInitialSet, src.selectedinitialSet, initialSetFromCodec);
+    newStructureFromCodec(&dst->psSelectedLeftAndRight, src.selectedLeftAndRight, leftAndRightFromCodec);
+}
+
+void iso2022FromCodec(KivIso2022* dst, const Iso2022& src) {
+    auto& member = dst->uIso2022Type;
+    dst->eIso2022Type = selectorOf(src.choiceId, Iso2022::kAlternatives);
+    switch (src.choiceId) {
+        case Iso2022::kOriginProposal:
+            newStructureFromCodec(&member.psOriginProposal, src.originProposal, originProposalFromCodec);
+            break;
+        case Iso2022::kTargetResponse:
+            newStructureFromCodec(&member.psTargetResponse, src.targetResponse, targetResponseFromCodec);
+            break;
+        default:
+            break;
+    }
+}
+
+void iso10646FromCodec(KivIso10646* dst, const Iso10646& src) {
+    KivOidFromCodec(&dst->pcCollections, &src.collections);
+    KivOidFromCodec(&dst->pcEncodingLevel, &src.encodingLevel);
+}
+
+void privateFromCodec(KivPrivateCharacterSet* dst, const PrivateCharacterSet& src) {
+    auto& member = dst->uPrivateCharacterSet;
+    dst->ePrivateCharacterSetType = selectorOf(src.choiceId, PrivateCharacterSet::kAlternatives);
+    switch (src.choiceId) {
+        case PrivateCharacterSet::kViaOid:
+            KivFillOidListFromCodec(&member.ppcViaOid, src.viaOid);
+            break;
+        case PrivateCharacterSet::kExternallySpecified:
+            KivOptionalExternalFromCodec(&member.psExternallySpecified, src.externallySpecified);
+            break;
+        default:
+            break;
+    }
+}
+
+// The three alternatives that a proposed and a selected set share.
+template <typename Record, typename Members>
+void charSetFromCodec(Members* member, const Record& src) {
+    switch (src.choiceId) {
+        case Record::kIso2022:
+            newStructureFromCodec(&member->psIso2022, src.iso2022, iso2022FromCodec);
+            break;
+        case Record::kIso10646:
+            newStructureFromCodec(&member->psIso10646, src.iso10646, iso10646FromCodec);
+            break;
+        case Record::kPrivate:
+            newStructureFromCodec(&member->psPrivate, src.private_, privateFromCodec);
+            break;
+        default:
+            break;
+    }
+}
+
+void proposedCharSetFromCodec(KivProposedCharSet* dst, const ProposedCharSet& src) {
+    dst->eProposedCharSetType = selectorOf(src.choiceId, ProposedCharSet::kAlternatives);
+    charSetFromCodec(&dst->uProposedCharSet, src);
+}
+
+void selectedCharSetFromCodec(KivSelectedCharSet* dst, const SelectedCharSet& src) {
+    dst->eSelectedCharSetType = selectorOf(src.choiceId, SelectedCharSet::kAlternatives);
+    charSetFromCodec(&dst->uSelectedCharSet, src);
+}
+
+void proposalFromCodec(KivCharSetProposal* dst, const OriginProposal& src) {
+    KivOptionalArrayFromCodec<ProposedCharSet>(&dst->ppsProposedCharSets, src.proposedCharSets,
+                                               proposedCharSetFromCodec);
+    KivInternationalStringListFromCodec(&dst->ppsProposedLanguages, src.proposedlanguages);
+    KivOptionalBooleanFromCodec(&dst->pfRecordsInSelectedCharSets, src.recordsInSelectedCharSets);
+}
+
+void responseFromCodec(KivCharSetResponse* dst, const TargetResponse& src) {
+    newStructureFromCodec(&dst->psSelectedCharSets, src.selectedCharSets, selectedCharSetFromCodec);
+    if (src.selectedLanguage.length > 0) {
+        KivNewInternationalStringFromCodec(&dst->psSelectedLanguage, &src.selectedLanguage);
+    }
+    KivOptionalBooleanFromCodec(&dst->pfRecordsInSelectedCharSets, src.recordsInSelectedCharSets);
+}
+
+}  // namespace
+
+void KivCharSetAndLanguageToCodec(BerAny* dst, const KivSingleASN1Type* src) {
+    const KivCharSetAndLanguage* record = src->uASN1.psCharSetAndLanguage.get();
+    if (record == nullptr) return;
+    auto* holder = kivNewContentValue<CharSetandLanguageNegotiation>(dst);
+    const auto& member = record->uCharSetAndLanguage;
+    switch (record->eCharSetAndLanguageType) {
+        case CSALT_Response:
+            holder->choiceId = CharSetandLanguageNegotiation::kResponse;
+            newRecordToCodec(&holder->response, member.psResponse.get(), responseToCodec);
+            break;
+        case CSALT_Proposal:
+            newRecordToCodec(&holder->proposal, member.psProposal.get(), proposalToCodec);
+            [[fallthrough]];
+        default:
+            holder->choiceId = CharSetandLanguageNegotiation::kProposal;
+            break;
+    }
+}
+
+void KivCharSetAndLanguageFromCodec(KivSingleASN1Type* dst, const BerAny* src) {
+    dst->eASN1Type = AT_CharSetAndLanguage;
+    kivFromCodec([&] { dst->uASN1.psCharSetAndLanguage = std::make_unique<KivCharSetAndLanguage>(); });
+    KivCharSetAndLanguage* record = dst->uASN1.psCharSetAndLanguage.get();
+    const auto* holder = static_cast<const CharSetandLanguageNegotiation*>(src->value);
+    if (holder == nullptr) {
+        record->eCharSetAndLanguageType = CSALT_Invalid;
+        return;
+    }
+    auto& member = record->uCharSetAndLanguage;
+    record->eCharSetAndLanguageType =
+        selectorOf(holder->choiceId, CharSetandLanguageNegotiation::kAlternatives);
+    switch (holder->choiceId) {
+        case CharSetandLanguageNegotiation::kProposal:
+            newStructureFromCodec(&member.psProposal, holder->proposal, proposalFromCodec);
+            break;
+        case CharSetandLanguageNegotiation::kResponse:
+            newStructureFromCodec(&member.psResponse, holder->response, responseFromCodec);
+            break;
+        default:
+            break;
+    }
+}
