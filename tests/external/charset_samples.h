@@ -13,6 +13,8 @@ namespace charset_test {
 
 inline constexpr const char* kCharsetOid = "1.2.840.10003.10.2";
 inline constexpr const char* kCharsetIsoOid = "1.0.10163.10.2";
+// Version 3 of the format, which Z39.50 clients send.
+inline constexpr const char* kCharsetV3Oid = "1.2.840.10003.15.3";
 
 KivInitialSet initialSet(uint32_t first);
 // An array present with the numbers, or holding only the terminator for none.

@@ -38,6 +38,18 @@ TEST(CharSetAndLanguagePrinter, EveryFieldAsTheGoldenTrace) {
         readFile(QUORVANE_TEST_SOURCE_DIR "/golden/char_set_and_language.txt"));
 }
 
+TEST(CharSetAndLanguagePrinter, EachIdentifierSelectsThePrinter) {
+    for (const char* oid : {kCharsetOid, kCharsetIsoOid, kCharsetV3Oid}) {
+        const auto external = charsetExternal(emptyRecord(CSALT_Response), oid);
+        EXPECT_TRUE(printed([&](std::FILE* f) { KivPrintExternal(f, external.get()); })
+                        .ends_with("\tpsCharSetAndLanguage:\npsCharSetAndLanguage:\n"
+                                   "eCharSetAndLanguageType: CSALT_Response\npsResponse:\n"
+                                   "psSelectedCharSets: NULL\npsSelectedLanguage: NULL\n"
+                                   "pfRecordsInSelectedCharSets: NULL\n"))
+            << oid;
+    }
+}
+
 TEST(CharSetAndLanguagePrinter, AbsentMembersAndInvalidSelectors) {
     EXPECT_EQ(contentOf(*charsetExternal(emptyRecord(CSALT_Proposal))),
               "\tpsCharSetAndLanguage:\npsCharSetAndLanguage:\neCharSetAndLanguageType: CSALT_Proposal\n"

@@ -32,7 +32,7 @@ constexpr std::array kContentTypes = {
                            KivGenericRecordToCodec, KivGenericRecordFromCodec, KivCheckGenericRecord},
     KivExternalContentType{AT_CharSetAndLanguage, "1.2.840.10003.10.2", "1.0.10163.10.2",
                            KivCharSetAndLanguageToCodec, KivCharSetAndLanguageFromCodec,
-                           KivCheckCharSetAndLanguage},
+                           KivCheckCharSetAndLanguage, "1.2.840.10003.15.3"},
 };
 
 }  // namespace

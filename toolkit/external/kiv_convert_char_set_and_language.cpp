@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <type_traits>
 
 #include "toolkit/api/kiv_char_set_and_language.h"
 #include "toolkit/api/kiv_codec_alloc.h"
@@ -9,21 +10,21 @@
 #include "toolkit/api/kiv_convert_external.h"
 #include "toolkit/api/kiv_convert_external_content_types.h"
 #include "toolkit/codec/extensions/charset.h"
+#include "toolkit/codec/extensions/charset3.h"
 #include "toolkit/external/kiv_carried_lists.h"
 
 using codec::extensions::CharSetandLanguageNegotiation;
+using codec::extensions::CharSetandLanguageNegotiationV3;
 using codec::extensions::Environment;
 using codec::extensions::InitialSet;
 using codec::extensions::Iso10646;
+using codec::extensions::Iso10646V3;
 using codec::extensions::Iso2022;
 using codec::extensions::Iso2022OriginProposal;
 using codec::extensions::Iso2022TargetResponse;
 using codec::extensions::LeftAndRight;
-using codec::extensions::OriginProposal;
 using codec::extensions::PrivateCharacterSet;
 using codec::extensions::ProposedCharSet;
-using codec::extensions::SelectedCharSet;
-using codec::extensions::TargetResponse;
 
 namespace {
 
@@ -105,7 +106,9 @@ void iso2022ToCodec(Iso2022* dst, const KivIso2022& src) {
     }
 }
 
-void iso10646ToCodec(Iso10646* dst, const KivIso10646& src) {
+// Either version's ISO 10646 set.
+template <typename Record>
+void iso10646ToCodec(Record* dst, const KivIso10646& src) {
     KivOptionalOidToCodec(&dst->collections, src.pcCollections);
     KivOptionalOidToCodec(&dst->encodingLevel, src.pcEncodingLevel);
 }
@@ -142,7 +145,8 @@ bool charSetToCodec(Record* dst, int32_t selector, const Members& member) {
             return true;
         case PRCST_Iso10646:
             dst->choiceId = Record::kIso10646;
-            newRecordToCodec(&dst->iso10646, member.psIso10646.get(), iso10646ToCodec);
+            newRecordToCodec(&dst->iso10646, member.psIso10646.get(),
+                             iso10646ToCodec<std::remove_pointer_t<decltype(dst->iso10646)>>);
             return true;
         case PRCST_Private:
             dst->choiceId = Record::kPrivate;
@@ -154,24 +158,30 @@ bool charSetToCodec(Record* dst, int32_t selector, const Members& member) {
     }
 }
 
-void proposedCharSetToCodec(ProposedCharSet* dst, const KivProposedCharSet& src) {
+template <typename Record>
+void proposedCharSetToCodec(Record* dst, const KivProposedCharSet& src) {
     charSetToCodec(dst, src.eProposedCharSetType, src.uProposedCharSet);
 }
 
-void selectedCharSetToCodec(SelectedCharSet* dst, const KivSelectedCharSet& src) {
+template <typename Record>
+void selectedCharSetToCodec(Record* dst, const KivSelectedCharSet& src) {
     if (charSetToCodec(dst, src.eSelectedCharSetType, src.uSelectedCharSet)) return;
-    if (src.eSelectedCharSetType == SCST_None) dst->choiceId = SelectedCharSet::kNone;
+    if (src.eSelectedCharSetType == SCST_None) dst->choiceId = Record::kNone;
 }
 
-void proposalToCodec(OriginProposal* dst, const KivCharSetProposal& src) {
+// The proposal of either version; ProposedCharSet is that version's element type.
+template <typename ProposedCharSet, typename Record>
+void proposalToCodec(Record* dst, const KivCharSetProposal& src) {
     KivOptionalArrayToCodec<ProposedCharSet>(&dst->proposedCharSets, src.ppsProposedCharSets,
-                                             proposedCharSetToCodec);
+                                             proposedCharSetToCodec<ProposedCharSet>);
     KivOptionalInternationalStringListToCodec(&dst->proposedlanguages, &src.ppsProposedLanguages);
     KivOptionalBooleanToCodec(&dst->recordsInSelectedCharSets, &src.pfRecordsInSelectedCharSets);
 }
 
-void responseToCodec(TargetResponse* dst, const KivCharSetResponse& src) {
-    newRecordToCodec(&dst->selectedCharSets, src.psSelectedCharSets.get(), selectedCharSetToCodec);
+template <typename Record>
+void responseToCodec(Record* dst, const KivCharSetResponse& src) {
+    newRecordToCodec(&dst->selectedCharSets, src.psSelectedCharSets.get(),
+                     selectedCharSetToCodec<std::remove_pointer_t<decltype(dst->selectedCharSets)>>);
     // A present language is sent even when it is empty.
     if (const KivInternationalString* language = src.psSelectedLanguage.get(); language != nullptr) {
         kivCodecCopy(&dst->selectedLanguage, language->pcValue.data(), language->pcValue.size());
@@ -238,6 +248,12 @@ void iso10646FromCodec(KivIso10646* dst, const Iso10646& src) {
     KivOidFromCodec(&dst->pcEncodingLevel, &src.encodingLevel);
 }
 
+// Version 3 may leave out the collections.
+void iso10646FromCodec(KivIso10646* dst, const Iso10646V3& src) {
+    KivOptionalOidFromCodec(&dst->pcCollections, &src.collections);
+    KivOidFromCodec(&dst->pcEncodingLevel, &src.encodingLevel);
+}
+
 void privateFromCodec(KivPrivateCharacterSet* dst, const PrivateCharacterSet& src) {
     auto& member = dst->uPrivateCharacterSet;
     dst->ePrivateCharacterSetType = selectorOf(src.choiceId, PrivateCharacterSet::kAlternatives);
@@ -261,7 +277,9 @@ void charSetFromCodec(Members* member, const Record& src) {
             newStructureFromCodec(&member->psIso2022, src.iso2022, iso2022FromCodec);
             break;
         case Record::kIso10646:
-            newStructureFromCodec(&member->psIso10646, src.iso10646, iso10646FromCodec);
+            newStructureFromCodec(
+                &member->psIso10646, src.iso10646,
+                [](KivIso10646* iso10646, const auto& value) { iso10646FromCodec(iso10646, value); });
             break;
         case Record::kPrivate:
             newStructureFromCodec(&member->psPrivate, src.private_, privateFromCodec);
@@ -271,29 +289,81 @@ void charSetFromCodec(Members* member, const Record& src) {
     }
 }
 
-void proposedCharSetFromCodec(KivProposedCharSet* dst, const ProposedCharSet& src) {
-    dst->eProposedCharSetType = selectorOf(src.choiceId, ProposedCharSet::kAlternatives);
+template <typename Record>
+void proposedCharSetFromCodec(KivProposedCharSet* dst, const Record& src) {
+    dst->eProposedCharSetType = selectorOf(src.choiceId, Record::kAlternatives);
     charSetFromCodec(&dst->uProposedCharSet, src);
 }
 
-void selectedCharSetFromCodec(KivSelectedCharSet* dst, const SelectedCharSet& src) {
-    dst->eSelectedCharSetType = selectorOf(src.choiceId, SelectedCharSet::kAlternatives);
+template <typename Record>
+void selectedCharSetFromCodec(KivSelectedCharSet* dst, const Record& src) {
+    dst->eSelectedCharSetType = selectorOf(src.choiceId, Record::kAlternatives);
     charSetFromCodec(&dst->uSelectedCharSet, src);
 }
 
-void proposalFromCodec(KivCharSetProposal* dst, const OriginProposal& src) {
+template <typename ProposedCharSet, typename Record>
+void proposalFromCodec(KivCharSetProposal* dst, const Record& src) {
     KivOptionalArrayFromCodec<ProposedCharSet>(&dst->ppsProposedCharSets, src.proposedCharSets,
-                                               proposedCharSetFromCodec);
+                                               proposedCharSetFromCodec<ProposedCharSet>);
     KivInternationalStringListFromCodec(&dst->ppsProposedLanguages, src.proposedlanguages);
     KivOptionalBooleanFromCodec(&dst->pfRecordsInSelectedCharSets, src.recordsInSelectedCharSets);
 }
 
-void responseFromCodec(KivCharSetResponse* dst, const TargetResponse& src) {
-    newStructureFromCodec(&dst->psSelectedCharSets, src.selectedCharSets, selectedCharSetFromCodec);
+template <typename Record>
+void responseFromCodec(KivCharSetResponse* dst, const Record& src) {
+    newStructureFromCodec(&dst->psSelectedCharSets, src.selectedCharSets,
+                          selectedCharSetFromCodec<std::remove_pointer_t<decltype(src.selectedCharSets)>>);
     if (src.selectedLanguage.length > 0) {
         KivNewInternationalStringFromCodec(&dst->psSelectedLanguage, &src.selectedLanguage);
     }
     KivOptionalBooleanFromCodec(&dst->pfRecordsInSelectedCharSets, src.recordsInSelectedCharSets);
+}
+
+// The record into a new value of the bound version's top type.
+template <typename Negotiation, typename ProposedCharSet>
+void negotiationToCodec(BerAny* dst, const KivCharSetAndLanguage& record) {
+    auto* holder = kivNewContentValue<Negotiation>(dst);
+    const auto& member = record.uCharSetAndLanguage;
+    switch (record.eCharSetAndLanguageType) {
+        case CSALT_Response:
+            holder->choiceId = Negotiation::kResponse;
+            newRecordToCodec(&holder->response, member.psResponse.get(),
+                             responseToCodec<std::remove_pointer_t<decltype(holder->response)>>);
+            break;
+        case CSALT_Proposal:
+            newRecordToCodec(
+                &holder->proposal, member.psProposal.get(),
+                proposalToCodec<ProposedCharSet, std::remove_pointer_t<decltype(holder->proposal)>>);
+            [[fallthrough]];
+        default:
+            holder->choiceId = Negotiation::kProposal;
+            break;
+    }
+}
+
+template <typename Negotiation, typename ProposedCharSet>
+void negotiationFromCodec(KivCharSetAndLanguage* record, const Negotiation& holder) {
+    auto& member = record->uCharSetAndLanguage;
+    record->eCharSetAndLanguageType = selectorOf(holder.choiceId, Negotiation::kAlternatives);
+    switch (holder.choiceId) {
+        case Negotiation::kProposal:
+            newStructureFromCodec(
+                &member.psProposal, holder.proposal,
+                proposalFromCodec<ProposedCharSet, std::remove_pointer_t<decltype(holder.proposal)>>);
+            break;
+        case Negotiation::kResponse:
+            newStructureFromCodec(&member.psResponse, holder.response,
+                                  responseFromCodec<std::remove_pointer_t<decltype(holder.response)>>);
+            break;
+        default:
+            break;
+    }
+}
+
+// True when the value is bound to version 3 (1.2.840.10003.15.3).
+bool isVersion3(const BerAny* any) {
+    return any->entry != nullptr &&
+           any->entry->decode == codec::extensions::any::DecodeCharSetandLanguageNegotiationV3;
 }
 
 }  // namespace
@@ -301,19 +371,11 @@ void responseFromCodec(KivCharSetResponse* dst, const TargetResponse& src) {
 void KivCharSetAndLanguageToCodec(BerAny* dst, const KivSingleASN1Type* src) {
     const KivCharSetAndLanguage* record = src->uASN1.psCharSetAndLanguage.get();
     if (record == nullptr) return;
-    auto* holder = kivNewContentValue<CharSetandLanguageNegotiation>(dst);
-    const auto& member = record->uCharSetAndLanguage;
-    switch (record->eCharSetAndLanguageType) {
-        case CSALT_Response:
-            holder->choiceId = CharSetandLanguageNegotiation::kResponse;
-            newRecordToCodec(&holder->response, member.psResponse.get(), responseToCodec);
-            break;
-        case CSALT_Proposal:
-            newRecordToCodec(&holder->proposal, member.psProposal.get(), proposalToCodec);
-            [[fallthrough]];
-        default:
-            holder->choiceId = CharSetandLanguageNegotiation::kProposal;
-            break;
+    if (isVersion3(dst)) {
+        negotiationToCodec<CharSetandLanguageNegotiationV3, codec::extensions::ProposedCharSetV3>(dst,
+                                                                                                  *record);
+    } else {
+        negotiationToCodec<CharSetandLanguageNegotiation, ProposedCharSet>(dst, *record);
     }
 }
 
@@ -321,22 +383,13 @@ void KivCharSetAndLanguageFromCodec(KivSingleASN1Type* dst, const BerAny* src) {
     dst->eASN1Type = AT_CharSetAndLanguage;
     kivFromCodec([&] { dst->uASN1.psCharSetAndLanguage = std::make_unique<KivCharSetAndLanguage>(); });
     KivCharSetAndLanguage* record = dst->uASN1.psCharSetAndLanguage.get();
-    const auto* holder = static_cast<const CharSetandLanguageNegotiation*>(src->value);
-    if (holder == nullptr) {
+    if (src->value == nullptr) {
         record->eCharSetAndLanguageType = CSALT_Invalid;
-        return;
-    }
-    auto& member = record->uCharSetAndLanguage;
-    record->eCharSetAndLanguageType =
-        selectorOf(holder->choiceId, CharSetandLanguageNegotiation::kAlternatives);
-    switch (holder->choiceId) {
-        case CharSetandLanguageNegotiation::kProposal:
-            newStructureFromCodec(&member.psProposal, holder->proposal, proposalFromCodec);
-            break;
-        case CharSetandLanguageNegotiation::kResponse:
-            newStructureFromCodec(&member.psResponse, holder->response, responseFromCodec);
-            break;
-        default:
-            break;
+    } else if (isVersion3(src)) {
+        negotiationFromCodec<CharSetandLanguageNegotiationV3, codec::extensions::ProposedCharSetV3>(
+            record, *static_cast<const CharSetandLanguageNegotiationV3*>(src->value));
+    } else {
+        negotiationFromCodec<CharSetandLanguageNegotiation, ProposedCharSet>(
+            record, *static_cast<const CharSetandLanguageNegotiation*>(src->value));
     }
 }

@@ -67,6 +67,7 @@ constexpr ContentRow kContentRows[] = {
     {"1.2.840.10003.9.5", "1.0.10163.9.5", AT_UpdateExtendedService, KivPrintUpdateExtendedServiceContent},
     {"1.2.840.10003.5.105", "1.0.10163.5.105", AT_GenericRecord, KivPrintGenericRecordContent},
     {"1.2.840.10003.10.2", "1.0.10163.10.2", AT_CharSetAndLanguage, KivPrintCharSetAndLanguageContent},
+    {"1.2.840.10003.15.3", nullptr, AT_CharSetAndLanguage, KivPrintCharSetAndLanguageContent},
 };
 
 bool rowMatches(const ContentRow& row, const std::string& oid, int32_t eASN1Type) {

@@ -75,12 +75,30 @@ TEST(CharsetRegistration, BothArcsDecodeTheSameRecords) {
     EXPECT_NE(z3950.printed.find("selectedLanguage '656e'H"), std::string::npos) << z3950.printed;
 }
 
-TEST(CharsetRegistration, WrongAlternativeFailsUnderEitherArc) {
+// Version 3, as yaz-client proposes UTF-8: an ISO 10646 set without collections, which the first format
+// refuses.
+TEST(CharsetRegistration, Version3LeavesOutTheCollections) {
+    KivRegisterCodecTypes();
+    const std::vector<uint8_t> value = hexOctets("A1 0F A1 0A A2 08 82 06 28 D3 16 01 00 08 83 01 FF");
+    const Decoded v3 = throughRegistry("2A 86 48 CE 13 0F 03", value);
+    ASSERT_NE(v3.entry, nullptr);
+    EXPECT_EQ(v3.entry->anyId, 40);
+    EXPECT_EQ(v3.code, 0);
+    EXPECT_EQ(v3.encoded, value);
+    EXPECT_NE(
+        v3.printed.find("iso10646 { -- SEQUENCE --\n                    encodingLevel {1 0 10646 1 0 8}"),
+        std::string::npos)
+        << v3.printed;
+    EXPECT_EQ(throughRegistry("2A 86 48 CE 13 0A 02", value).code, -112);
+}
+
+TEST(CharsetRegistration, WrongAlternativeFailsUnderEachIdentifier) {
     KivRegisterCodecTypes();
     for (const char* arc : {"2A 86 48 CE 13 0A 02", "28 CF 33 0A 02"}) {
         SCOPED_TRACE(arc);
         EXPECT_EQ(throughRegistry(arc, hexOctets("A3 00")).code, -141);
     }
+    EXPECT_EQ(throughRegistry("2A 86 48 CE 13 0F 03", hexOctets("A3 00")).code, -110);
 }
 
 }  // namespace

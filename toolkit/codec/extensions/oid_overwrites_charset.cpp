@@ -1,6 +1,7 @@
 #include "toolkit/codec/extensions/oid_overwrites_charset.h"
 
 #include "toolkit/codec/extensions/charset.h"
+#include "toolkit/codec/extensions/charset3.h"
 
 namespace codec::extensions {
 
@@ -9,6 +10,8 @@ namespace {
 constexpr codec::records::CarriedType kTypes[] = {
     CARRIED_TYPE(39, "1.2.840.10003.10.2", (codec::records::OidPlaceholder{{0x3E}, 1}), codec::extensions,
                  CharSetandLanguageNegotiation),
+    CARRIED_TYPE(40, "1.2.840.10003.15.3", (codec::records::OidPlaceholder{{0x3E, 0x33}, 2}),
+                 codec::extensions, CharSetandLanguageNegotiationV3),
 };
 
 }  // namespace
