@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "toolkit/codec/extensions/oid_overwrites_charset.h"
+#include "toolkit/codec/extensions/oid_overwrites_zsqlrs.h"
 #include "toolkit/codec/records/oid_overwrites_d.h"
 #include "toolkit/codec/records/oid_overwrites_e.h"
 #include "toolkit/codec/records/oid_overwrites_f.h"
@@ -18,5 +19,6 @@ void KivRegisterCodecTypes() {
         codec::records::RegisterFTypes();
         codec::records::RegisterIsoTypes();
         codec::extensions::RegisterCharsetTypes();
+        codec::extensions::RegisterZsqlrsTypes();
     });
 }
