@@ -8,6 +8,8 @@
 #include "toolkit/external/kiv_check_generic_record.h"
 #include "toolkit/external/kiv_convert_char_set_and_language.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
+#include "toolkit/external/kiv_check_sql_result.h"
+#include "toolkit/external/kiv_convert_sql_result.h"
 
 namespace {
 
@@ -33,6 +35,8 @@ constexpr std::array kContentTypes = {
     KivExternalContentType{AT_CharSetAndLanguage, "1.2.840.10003.10.2", "1.0.10163.10.2",
                            KivCharSetAndLanguageToCodec, KivCharSetAndLanguageFromCodec,
                            KivCheckCharSetAndLanguage, "1.2.840.10003.15.3"},
+    KivExternalContentType{AT_SQLResult, "1.2.840.10003.5.111", nullptr, KivSQLResultToCodec,
+                           KivSQLResultFromCodec, KivCheckSQLResult},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "toolkit/api/kiv_generic_record.h"
 #include "toolkit/api/kiv_opac_record.h"
 #include "toolkit/api/kiv_resource_report_formats.h"
+#include "toolkit/api/kiv_sql_result.h"
 #include "toolkit/api/kiv_summary_record.h"
 #include "toolkit/api/kiv_task_package.h"
 #include "toolkit/api/kiv_update_package.h"
@@ -58,5 +59,6 @@ struct KivSingleASN1Type {
         std::unique_ptr<KivOctets> psUnknownType;
         std::unique_ptr<KivGenericRecord> psGenericRecord;
         std::unique_ptr<KivCharSetAndLanguage> psCharSetAndLanguage;
+        std::unique_ptr<KivSQLResult> psSQLResult;
     } uASN1;
 };

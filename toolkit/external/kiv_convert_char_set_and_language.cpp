@@ -12,6 +12,7 @@
 #include "toolkit/codec/extensions/charset.h"
 #include "toolkit/codec/extensions/charset3.h"
 #include "toolkit/external/kiv_carried_lists.h"
+#include "toolkit/external/kiv_carried_records.h"
 
 using codec::extensions::CharSetandLanguageNegotiation;
 using codec::extensions::CharSetandLanguageNegotiationV3;
@@ -27,27 +28,6 @@ using codec::extensions::PrivateCharacterSet;
 using codec::extensions::ProposedCharSet;
 
 namespace {
-
-// The interface selector of a codec choice: choiceId + 1, or -1 for a choice the type does not have.
-int32_t selectorOf(int32_t choiceId, int32_t alternatives) {
-    return choiceId >= 0 && choiceId < alternatives ? choiceId + 1 : -1;
-}
-
-// A new codec record in *dst filled from the structure when it is there; an absent one stays absent.
-template <typename Record, typename T, typename Convert>
-void newRecordToCodec(Record** dst, const T* src, Convert&& convert) {
-    if (src == nullptr) return;
-    *dst = kivNewCodecRecord<Record>();
-    convert(*dst, *src);
-}
-
-// A new structure in *dst filled from the codec record when it is there.
-template <typename T, typename Record, typename Convert>
-void newStructureFromCodec(std::unique_ptr<T>* dst, const Record* src, Convert&& convert) {
-    if (src == nullptr) return;
-    kivFromCodec([&] { *dst = std::make_unique<T>(); });
-    convert(dst->get(), *src);
-}
 
 // ---- Towards the codec ----
 
@@ -76,18 +56,18 @@ void setNumbersToCodec(BerList** dst, const KivArray<uint32_t>& src) {
 }
 
 void originProposalToCodec(Iso2022OriginProposal* dst, const KivIso2022OriginProposal& src) {
-    newRecordToCodec(&dst->proposedEnvironment, src.psProposedEnvironment.get(), environmentToCodec);
+    kivNewRecordToCodec(&dst->proposedEnvironment, src.psProposedEnvironment.get(), environmentToCodec);
     setNumbersToCodec(&dst->proposedSets, src.ppulProposedSets);
     KivOptionalArrayToCodec<InitialSet>(&dst->proposedInitialSets, src.ppsProposedInitialSets,
                                         initialSetToCodec);
-    newRecordToCodec(&dst->proposedLeftAndRight, src.psProposedLeftAndRight.get(), leftAndRightToCodec);
+    kivNewRecordToCodec(&dst->proposedLeftAndRight, src.psProposedLeftAndRight.get(), leftAndRightToCodec);
 }
 
 void targetResponseToCodec(Iso2022TargetResponse* dst, const KivIso2022TargetResponse& src) {
-    newRecordToCodec(&dst->selectedEnvironment, src.psSelectedEnvironment.get(), environmentToCodec);
+    kivNewRecordToCodec(&dst->selectedEnvironment, src.psSelectedEnvironment.get(), environmentToCodec);
     setNumbersToCodec(&dst->selectedSets, src.ppulSelectedSets);
-    newRecordToCodec(&dst->selectedinitialSet, src.psSelectedInitialSet.get(), initialSetToCodec);
-    newRecordToCodec(&dst->selectedLeftAndRight, src.psSelectedLeftAndRight.get(), leftAndRightToCodec);
+    kivNewRecordToCodec(&dst->selectedinitialSet, src.psSelectedInitialSet.get(), initialSetToCodec);
+    kivNewRecordToCodec(&dst->selectedLeftAndRight, src.psSelectedLeftAndRight.get(), leftAndRightToCodec);
 }
 
 void iso2022ToCodec(Iso2022* dst, const KivIso2022& src) {
@@ -95,10 +75,10 @@ void iso2022ToCodec(Iso2022* dst, const KivIso2022& src) {
     switch (src.eIso2022Type) {
         case I2022T_TargetResponse:
             dst->choiceId = Iso2022::kTargetResponse;
-            newRecordToCodec(&dst->targetResponse, member.psTargetResponse.get(), targetResponseToCodec);
+            kivNewRecordToCodec(&dst->targetResponse, member.psTargetResponse.get(), targetResponseToCodec);
             break;
         case I2022T_OriginProposal:
-            newRecordToCodec(&dst->originProposal, member.psOriginProposal.get(), originProposalToCodec);
+            kivNewRecordToCodec(&dst->originProposal, member.psOriginProposal.get(), originProposalToCodec);
             [[fallthrough]];
         default:
             dst->choiceId = Iso2022::kOriginProposal;
@@ -141,16 +121,16 @@ bool charSetToCodec(Record* dst, int32_t selector, const Members& member) {
     switch (selector) {
         case PRCST_Iso2022:
             dst->choiceId = Record::kIso2022;
-            newRecordToCodec(&dst->iso2022, member.psIso2022.get(), iso2022ToCodec);
+            kivNewRecordToCodec(&dst->iso2022, member.psIso2022.get(), iso2022ToCodec);
             return true;
         case PRCST_Iso10646:
             dst->choiceId = Record::kIso10646;
-            newRecordToCodec(&dst->iso10646, member.psIso10646.get(),
+            kivNewRecordToCodec(&dst->iso10646, member.psIso10646.get(),
                              iso10646ToCodec<std::remove_pointer_t<decltype(dst->iso10646)>>);
             return true;
         case PRCST_Private:
             dst->choiceId = Record::kPrivate;
-            newRecordToCodec(&dst->private_, member.psPrivate.get(), privateToCodec);
+            kivNewRecordToCodec(&dst->private_, member.psPrivate.get(), privateToCodec);
             return true;
         default:
             dst->choiceId = Record::kIso2022;
@@ -180,7 +160,7 @@ void proposalToCodec(Record* dst, const KivCharSetProposal& src) {
 
 template <typename Record>
 void responseToCodec(Record* dst, const KivCharSetResponse& src) {
-    newRecordToCodec(&dst->selectedCharSets, src.psSelectedCharSets.get(),
+    kivNewRecordToCodec(&dst->selectedCharSets, src.psSelectedCharSets.get(),
                      selectedCharSetToCodec<std::remove_pointer_t<decltype(dst->selectedCharSets)>>);
     // A present language is sent even when it is empty.
     if (const KivInternationalString* language = src.psSelectedLanguage.get(); language != nullptr) {
@@ -192,7 +172,7 @@ void responseToCodec(Record* dst, const KivCharSetResponse& src) {
 // ---- From the codec ----
 
 void environmentFromCodec(KivEnvironment* dst, const Environment& src) {
-    dst->eEnvironmentType = selectorOf(src.choiceId, Environment::kAlternatives);
+    dst->eEnvironmentType = kivSelectorOf(src.choiceId, Environment::kAlternatives);
 }
 
 void initialSetFromCodec(KivInitialSet* dst, const InitialSet& src) {
@@ -215,28 +195,28 @@ void setNumbersFromCodec(KivArray<uint32_t>* dst, const BerList* src) {
 }
 
 void originProposalFromCodec(KivIso2022OriginProposal* dst, const Iso2022OriginProposal& src) {
-    newStructureFromCodec(&dst->psProposedEnvironment, src.proposedEnvironment, environmentFromCodec);
+    kivNewStructureFromCodec(&dst->psProposedEnvironment, src.proposedEnvironment, environmentFromCodec);
     setNumbersFromCodec(&dst->ppulProposedSets, src.proposedSets);
     KivArrayFromCodec<InitialSet>(&dst->ppsProposedInitialSets, src.proposedInitialSets, initialSetFromCodec);
-    newStructureFromCodec(&dst->psProposedLeftAndRight, src.proposedLeftAndRight, leftAndRightFromCodec);
+    kivNewStructureFromCodec(&dst->psProposedLeftAndRight, src.proposedLeftAndRight, leftAndRightFromCodec);
 }
 
 void targetResponseFromCodec(KivIso2022TargetResponse* dst, const Iso2022TargetResponse& src) {
-    newStructureFromCodec(&dst->psSelectedEnvironment, src.selectedEnvironment, environmentFromCodec);
+    kivNewStructureFromCodec(&dst->psSelectedEnvironment, src.selectedEnvironment, environmentFromCodec);
     setNumbersFromCodec(&dst->ppulSelectedSets, src.selectedSets);
-    newStructureFromCodec(&dst->psSelectedInitialSet, src.selectedinitialSet, initialSetFromCodec);
-    newStructureFromCodec(&dst->psSelectedLeftAndRight, src.selectedLeftAndRight, leftAndRightFromCodec);
+    kivNewStructureFromCodec(&dst->psSelectedInitialSet, src.selectedinitialSet, initialSetFromCodec);
+    kivNewStructureFromCodec(&dst->psSelectedLeftAndRight, src.selectedLeftAndRight, leftAndRightFromCodec);
 }
 
 void iso2022FromCodec(KivIso2022* dst, const Iso2022& src) {
     auto& member = dst->uIso2022Type;
-    dst->eIso2022Type = selectorOf(src.choiceId, Iso2022::kAlternatives);
+    dst->eIso2022Type = kivSelectorOf(src.choiceId, Iso2022::kAlternatives);
     switch (src.choiceId) {
         case Iso2022::kOriginProposal:
-            newStructureFromCodec(&member.psOriginProposal, src.originProposal, originProposalFromCodec);
+            kivNewStructureFromCodec(&member.psOriginProposal, src.originProposal, originProposalFromCodec);
             break;
         case Iso2022::kTargetResponse:
-            newStructureFromCodec(&member.psTargetResponse, src.targetResponse, targetResponseFromCodec);
+            kivNewStructureFromCodec(&member.psTargetResponse, src.targetResponse, targetResponseFromCodec);
             break;
         default:
             break;
@@ -256,7 +236,7 @@ void iso10646FromCodec(KivIso10646* dst, const Iso10646V3& src) {
 
 void privateFromCodec(KivPrivateCharacterSet* dst, const PrivateCharacterSet& src) {
     auto& member = dst->uPrivateCharacterSet;
-    dst->ePrivateCharacterSetType = selectorOf(src.choiceId, PrivateCharacterSet::kAlternatives);
+    dst->ePrivateCharacterSetType = kivSelectorOf(src.choiceId, PrivateCharacterSet::kAlternatives);
     switch (src.choiceId) {
         case PrivateCharacterSet::kViaOid:
             KivFillOidListFromCodec(&member.ppcViaOid, src.viaOid);
@@ -274,15 +254,15 @@ template <typename Record, typename Members>
 void charSetFromCodec(Members* member, const Record& src) {
     switch (src.choiceId) {
         case Record::kIso2022:
-            newStructureFromCodec(&member->psIso2022, src.iso2022, iso2022FromCodec);
+            kivNewStructureFromCodec(&member->psIso2022, src.iso2022, iso2022FromCodec);
             break;
         case Record::kIso10646:
-            newStructureFromCodec(
+            kivNewStructureFromCodec(
                 &member->psIso10646, src.iso10646,
                 [](KivIso10646* iso10646, const auto& value) { iso10646FromCodec(iso10646, value); });
             break;
         case Record::kPrivate:
-            newStructureFromCodec(&member->psPrivate, src.private_, privateFromCodec);
+            kivNewStructureFromCodec(&member->psPrivate, src.private_, privateFromCodec);
             break;
         default:
             break;
@@ -291,13 +271,13 @@ void charSetFromCodec(Members* member, const Record& src) {
 
 template <typename Record>
 void proposedCharSetFromCodec(KivProposedCharSet* dst, const Record& src) {
-    dst->eProposedCharSetType = selectorOf(src.choiceId, Record::kAlternatives);
+    dst->eProposedCharSetType = kivSelectorOf(src.choiceId, Record::kAlternatives);
     charSetFromCodec(&dst->uProposedCharSet, src);
 }
 
 template <typename Record>
 void selectedCharSetFromCodec(KivSelectedCharSet* dst, const Record& src) {
-    dst->eSelectedCharSetType = selectorOf(src.choiceId, Record::kAlternatives);
+    dst->eSelectedCharSetType = kivSelectorOf(src.choiceId, Record::kAlternatives);
     charSetFromCodec(&dst->uSelectedCharSet, src);
 }
 
@@ -311,7 +291,7 @@ void proposalFromCodec(KivCharSetProposal* dst, const Record& src) {
 
 template <typename Record>
 void responseFromCodec(KivCharSetResponse* dst, const Record& src) {
-    newStructureFromCodec(&dst->psSelectedCharSets, src.selectedCharSets,
+    kivNewStructureFromCodec(&dst->psSelectedCharSets, src.selectedCharSets,
                           selectedCharSetFromCodec<std::remove_pointer_t<decltype(src.selectedCharSets)>>);
     if (src.selectedLanguage.length > 0) {
         KivNewInternationalStringFromCodec(&dst->psSelectedLanguage, &src.selectedLanguage);
@@ -327,11 +307,11 @@ void negotiationToCodec(BerAny* dst, const KivCharSetAndLanguage& record) {
     switch (record.eCharSetAndLanguageType) {
         case CSALT_Response:
             holder->choiceId = Negotiation::kResponse;
-            newRecordToCodec(&holder->response, member.psResponse.get(),
+            kivNewRecordToCodec(&holder->response, member.psResponse.get(),
                              responseToCodec<std::remove_pointer_t<decltype(holder->response)>>);
             break;
         case CSALT_Proposal:
-            newRecordToCodec(
+            kivNewRecordToCodec(
                 &holder->proposal, member.psProposal.get(),
                 proposalToCodec<ProposedCharSet, std::remove_pointer_t<decltype(holder->proposal)>>);
             [[fallthrough]];
@@ -344,15 +324,15 @@ void negotiationToCodec(BerAny* dst, const KivCharSetAndLanguage& record) {
 template <typename Negotiation, typename ProposedCharSet>
 void negotiationFromCodec(KivCharSetAndLanguage* record, const Negotiation& holder) {
     auto& member = record->uCharSetAndLanguage;
-    record->eCharSetAndLanguageType = selectorOf(holder.choiceId, Negotiation::kAlternatives);
+    record->eCharSetAndLanguageType = kivSelectorOf(holder.choiceId, Negotiation::kAlternatives);
     switch (holder.choiceId) {
         case Negotiation::kProposal:
-            newStructureFromCodec(
+            kivNewStructureFromCodec(
                 &member.psProposal, holder.proposal,
                 proposalFromCodec<ProposedCharSet, std::remove_pointer_t<decltype(holder.proposal)>>);
             break;
         case Negotiation::kResponse:
-            newStructureFromCodec(&member.psResponse, holder.response,
+            kivNewStructureFromCodec(&member.psResponse, holder.response,
                                   responseFromCodec<std::remove_pointer_t<decltype(holder.response)>>);
             break;
         default:
