@@ -7,12 +7,15 @@
 #include "toolkit/trace/array_printers.h"
 #include "toolkit/trace/enum_names.h"
 #include "toolkit/trace/external_printer.h"
+#include "toolkit/trace/part_lines.h"
 #include "toolkit/trace/value_printers.h"
 
 namespace {
 
 using trace::addressOf;
 using trace::EnumName;
+using trace::partLine;
+using trace::selectorLine;
 
 constexpr EnumName kCharSetAndLanguageTypes[] = {
     {CSALT_Proposal, "CSALT_Proposal"},
@@ -47,20 +50,6 @@ constexpr EnumName kPrivateCharacterSetTypes[] = {
     {PCST_ExternallySpecified, "PCST_ExternallySpecified"},
     {PCST_PreviouslyAgreedUpon, "PCST_PreviouslyAgreedUpon"},
 };
-
-// "label: NULL" and false for an absent part, "label:" and true for a present one.
-bool partLine(std::FILE* file, const char* label, bool present) {
-    std::fputs(label, file);
-    std::fputs(present ? ":\n" : ": NULL\n", file);
-    return present;
-}
-
-// The label, the constant's name and a line end; a value outside the table prints the label and the line
-// end alone.
-void selectorLine(std::FILE* file, const char* label, int32_t value, std::span<const EnumName> names) {
-    std::fputs(label, file);
-    trace::printEnumName(file, value, names, "");
-}
 
 void printEnvironment(std::FILE* file, const char* label, const KivEnvironment* environment) {
     if (!partLine(file, label, environment != nullptr)) return;

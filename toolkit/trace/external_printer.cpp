@@ -10,6 +10,7 @@
 #include "toolkit/trace/es_package_printers.h"
 #include "toolkit/trace/generic_record_printer.h"
 #include "toolkit/trace/print_depth.h"
+#include "toolkit/trace/sql_result_printer.h"
 #include "toolkit/trace/value_printers.h"
 
 namespace {
@@ -68,6 +69,7 @@ constexpr ContentRow kContentRows[] = {
     {"1.2.840.10003.5.105", "1.0.10163.5.105", AT_GenericRecord, KivPrintGenericRecordContent},
     {"1.2.840.10003.10.2", "1.0.10163.10.2", AT_CharSetAndLanguage, KivPrintCharSetAndLanguageContent},
     {"1.2.840.10003.15.3", nullptr, AT_CharSetAndLanguage, KivPrintCharSetAndLanguageContent},
+    {"1.2.840.10003.5.111", nullptr, AT_SQLResult, KivPrintSQLResult},
 };
 
 bool rowMatches(const ContentRow& row, const std::string& oid, int32_t eASN1Type) {
