@@ -135,15 +135,20 @@ class Server:
         self.trace_file.close()
         return status
 
-    def yaz(self, commands, auth=None):
-        """Runs yaz-client against the server with the commands; answers its output."""
+    def yaz(self, commands, auth=None, connect=True):
+        """Runs yaz-client against the server with the commands; answers its output. Without connect, yaz-client
+        starts unconnected and the commands open the connection (self.address)."""
         args = ["yaz-client"]
         if auth is not None:
             args += ["-u", auth]
-        args.append(f"tcp:127.0.0.1:{self.port}")
+        if connect:
+            args.append(self.address())
         done = subprocess.run(args, input="".join(c + "\n" for c in commands + ["quit"]), text=True,
                               capture_output=True, timeout=DEADLINE)
         return done.stdout + done.stderr
+
+    def address(self):
+        return f"tcp:127.0.0.1:{self.port}"
 
     def connect(self, source="127.0.0.1"):
         return Client(self.port, source)

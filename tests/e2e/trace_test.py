@@ -178,6 +178,36 @@ class Trace(e2e.ServerTestCase):
         for close in (close_request, close_response):
             self.assert_fields_in_order(close, [r"^eCloseReason: CR_Finished$"], "Close")
 
+    def test_a_character_set_proposal_is_decoded_and_traced(self):
+        server = self.start("charset", {("Tracing", "trace"): 1, ("Tracing", "tracefile"): "session-%02d.trace"})
+        output = server.yaz(["charset UTF-8", f"open {server.address()}", "close"], connect=False)
+        self.assertIn("Target has closed the association", output)
+
+        path = server.dir / "session-01.trace"
+        e2e.wait_until(lambda: path.exists() and "Ended at:" in path.read_text(errors="replace"),
+                       "the end of the association's trace")
+        blocks = pdu_blocks(split_lines(path.read_text(errors="replace")))
+        self.assertEqual([title for _, title, _ in blocks][:2], ["## InitializeReq PDU ##", "## InitializeRsp PDU ##"])
+        init_request, init_response = blocks[0][2], blocks[1][2]
+
+        # The proposal rides in the Init's OtherInformation and is decoded field by field, nothing left raw.
+        # yaz-client proposes UTF-8 as an ISO 10646 set in version 3 of the format, which leaves out the collections.
+        self.assert_fields_in_order(init_request, [
+            r"^\tObjectIdentifier: 1\.2\.840\.10003\.15\.3$", r"^\teValueType: EVT_SingleASN1Type$",
+            r"^\teASN1Type: AT_CharSetAndLanguage$", r"^\tpsCharSetAndLanguage:$",
+            r"^eCharSetAndLanguageType: CSALT_Proposal$", r"^psProposal:$", r"^ppsProposedCharSets:$",
+            r"^psProposedCharSet:$", r"^eProposedCharSetType: PRCST_Iso10646$", r"^psIso10646:$",
+            r"^pcCollections: NULL$", r"^pcEncodingLevel: 1\.0\.10646\.1\.0\.8$",
+            r"^pfRecordsInSelectedCharSets: KIV_TRUE$"], "InitializeReq")
+        text = "\n".join(init_request) + "\n"
+        for unknown in ("psUnknownType", "eASN1Type: Unknown", "Type: \n", "NESTING TOO DEEP"):
+            self.assertNotIn(unknown, text)
+
+        # The server answers the Init as ever: accepted, with no negotiation of its own.
+        self.assert_fields_in_order(init_response, [r"^fResult: TRUE$"], "InitializeRsp")
+        self.assertIn("ppsOtherInformation: NULL", init_response)
+        self.assertNotIn("psCharSetAndLanguage", "\n".join(init_response))
+
 
 if __name__ == "__main__":
     e2e.main()

@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "tests/codec/z3950/generated_codec_harness.h"
+#include "tests/external/external_round_trip.h"
 #include "tests/external/grs1_equality.h"
 #include "tests/external/grs1_samples.h"
 #include "toolkit/api/kiv_codec_alloc.h"
@@ -18,11 +17,9 @@
 #include "toolkit/api/kiv_convert_external.h"
 #include "toolkit/api/kiv_register_codec_types.h"
 #include "toolkit/codec/records/records_d.h"
-#include "toolkit/codec/z3950/external.h"
 #include "toolkit/external/kiv_carried_lists.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
 #include "toolkit/external/kiv_generic_record_depth.h"
-#include "toolkit/trace/external_printer.h"
 #include "toolkit/util/memory.h"
 
 namespace {
@@ -30,25 +27,9 @@ namespace {
 using codec::records::ElementData;
 using codec::records::GenericRecordChoice;
 using codec::records::TaggedElement;
-using codec::z3950::EXTERNAL;
 using namespace grs1_test;
 
-const GeneratedType kExternal =
-    describeType<EXTERNAL, codec::z3950::EncodeEXTERNALContent, codec::z3950::DecodeEXTERNALContent,
-                 codec::z3950::PrintEXTERNAL, codec::z3950::FreeEXTERNAL>("EXTERNAL", 0x28000000, {});
 const GeneratedType kGenericRecord = GENERATED_TYPE(codec::records, GenericRecordChoice, 0);
-
-// The trace of an EXTERNAL, to show what differs when a comparison fails.
-std::string traced(const KivExternal& external) {
-    char* buffer = nullptr;
-    size_t size = 0;
-    std::FILE* file = open_memstream(&buffer, &size);
-    KivPrintExternal(file, &external);
-    std::fclose(file);
-    std::string text(buffer, size);
-    std::free(buffer);
-    return text;
-}
 
 // Binds any to the type registered under oid, as the EXTERNAL dispatch does before it converts.
 void bind(BerAny* any, const char* oid) {
@@ -95,23 +76,6 @@ std::unique_ptr<KivSingleASN1Type> decodedRecord(const std::vector<uint8_t>& oct
     BerAny any{nullptr, codec.get()};
     KivGenericRecordFromCodec(content.get(), &any);
     return content;
-}
-
-// The EXTERNAL converted towards the codec, encoded, decoded and converted back, as the toolkit sends and
-// receives it.
-std::unique_ptr<KivExternal> throughCodec(const KivExternal& sent) {
-    KivRegisterCodecTypes();
-    std::vector<uint8_t> octets;
-    {
-        GeneratedRecord codec(kExternal);
-        KivExternalToCodec(static_cast<EXTERNAL*>(codec.get()), &sent);
-        octets = encodeElement(kExternal, codec.get());
-    }
-    GeneratedRecord codec(kExternal);
-    EXPECT_EQ(decodeElement(kExternal, octets, codec.get()).code, 0);
-    auto received = std::make_unique<KivExternal>();
-    KivExternalFromCodec(received.get(), static_cast<const EXTERNAL*>(codec.get()));
-    return received;
 }
 
 TEST(Grs1Convert, EveryValidRecordComesBackAsItWasSentUnderBothIdentifiers) {

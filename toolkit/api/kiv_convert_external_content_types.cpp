@@ -4,18 +4,22 @@
 
 #include "toolkit/api/kiv_check_core_records.h"
 #include "toolkit/api/kiv_convert_core_records.h"
+#include "toolkit/external/kiv_check_char_set_and_language.h"
 #include "toolkit/external/kiv_check_cip_item_order.h"
 #include "toolkit/external/kiv_check_cip_specific_info.h"
 #include "toolkit/external/kiv_check_explain_record.h"
 #include "toolkit/external/kiv_check_generic_record.h"
 #include "toolkit/external/kiv_check_ill_pdu.h"
 #include "toolkit/external/kiv_check_private_services.h"
+#include "toolkit/external/kiv_check_sql_result.h"
+#include "toolkit/external/kiv_convert_char_set_and_language.h"
 #include "toolkit/external/kiv_convert_cip_item_order.h"
 #include "toolkit/external/kiv_convert_cip_specific_info.h"
 #include "toolkit/external/kiv_convert_explain_record.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
 #include "toolkit/external/kiv_convert_ill_pdu.h"
 #include "toolkit/external/kiv_convert_private_services.h"
+#include "toolkit/external/kiv_convert_sql_result.h"
 
 namespace {
 
@@ -53,6 +57,11 @@ constexpr std::array kContentTypes = {
                            KivCIPSpecificInfoToCodec, KivCIPSpecificInfoFromCodec, KivCheckCIPSpecificInfo},
     KivExternalContentType{AT_IllPdu, "1.2.10161.2.1", nullptr, KivIllPduToCodec, KivIllPduFromCodec,
                            KivCheckIllPdu},
+    KivExternalContentType{AT_CharSetAndLanguage, "1.2.840.10003.10.2", "1.0.10163.10.2",
+                           KivCharSetAndLanguageToCodec, KivCharSetAndLanguageFromCodec,
+                           KivCheckCharSetAndLanguage, "1.2.840.10003.15.3"},
+    KivExternalContentType{AT_SQLResult, "1.2.840.10003.5.111", nullptr, KivSQLResultToCodec,
+                           KivSQLResultFromCodec, KivCheckSQLResult},
 };
 
 }  // namespace

@@ -28,9 +28,13 @@ struct KivExternalContentType {
     // The member eASN1Type selects must be set (64 on path + "uASN1.<member>"); then the content on that
     // path + "->". The caller has checked the identifier against the row.
     int (*check)(KivAssocId assoc, const KivSingleASN1Type* src, const std::string& path, SIError** out);
+    // One more identifier of the same content in another version of its format; null when there is none.
+    // The converters tell the versions apart by the registered type that dst or src is bound to.
+    const char* otherVersionOid = nullptr;
 
     bool identifiedBy(std::string_view text) const {
-        return text == oid || (isoOid != nullptr && text == isoOid);
+        return text == oid || (isoOid != nullptr && text == isoOid) ||
+               (otherVersionOid != nullptr && text == otherVersionOid);
     }
 };
 

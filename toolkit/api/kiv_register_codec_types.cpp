@@ -2,10 +2,12 @@
 
 #include <mutex>
 
+#include "toolkit/codec/explain/oid_overwrites_b.h"
+#include "toolkit/codec/extensions/oid_overwrites_charset.h"
 #include "toolkit/codec/extensions/oid_overwrites_ciporder.h"
 #include "toolkit/codec/extensions/oid_overwrites_cipspecific.h"
 #include "toolkit/codec/extensions/oid_overwrites_sil.h"
-#include "toolkit/codec/explain/oid_overwrites_b.h"
+#include "toolkit/codec/extensions/oid_overwrites_zsqlrs.h"
 #include "toolkit/codec/ill/oid_overwrites_ill.h"
 #include "toolkit/codec/records/oid_overwrites_d.h"
 #include "toolkit/codec/records/oid_overwrites_e.h"
@@ -26,6 +28,8 @@ void KivRegisterCodecTypes() {
         codec::ill::RegisterIllExtension800Types();
         codec::ill::RegisterIllExtension799Types();
         codec::extensions::RegisterSilTypes();
+        codec::extensions::RegisterCharsetTypes();
+        codec::extensions::RegisterZsqlrsTypes();
         codec::extensions::RegisterCiporderTypes();
         codec::extensions::RegisterCipspecificTypes();
     });

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "toolkit/api/kiv_basic_types.h"
+#include "toolkit/api/kiv_char_set_and_language.h"
 #include "toolkit/api/kiv_cip_item_order.h"
 #include "toolkit/api/kiv_cip_specific_info.h"
 #include "toolkit/api/kiv_explain_record.h"
@@ -14,6 +15,7 @@
 #include "toolkit/api/kiv_opac_record.h"
 #include "toolkit/api/kiv_private_services.h"
 #include "toolkit/api/kiv_resource_report_formats.h"
+#include "toolkit/api/kiv_sql_result.h"
 #include "toolkit/api/kiv_summary_record.h"
 #include "toolkit/api/kiv_task_package.h"
 #include "toolkit/api/kiv_update_package.h"
@@ -52,6 +54,7 @@ struct KivCIPSpecificInfo;
 struct KivPrintExtendedService;
 struct KivAlertExtendedService;
 struct KivCOrder;
+struct KivCharSetAndLanguage;
 
 // Holds the content that eASN1Type names; content of a type without a member here arrives raw (type 8).
 struct KivSingleASN1Type {
@@ -73,5 +76,7 @@ struct KivSingleASN1Type {
         std::unique_ptr<KivCipBItemOrderExtendedService> psCipBItemOrderExtendedService;
         std::unique_ptr<KivCIPSpecificInfo> psCIPSpecificInfo;
         std::unique_ptr<KivIllPdu> psIllPdu;
+        std::unique_ptr<KivCharSetAndLanguage> psCharSetAndLanguage;
+        std::unique_ptr<KivSQLResult> psSQLResult;
     } uASN1;
 };

@@ -6,7 +6,7 @@
 namespace {
 
 // The real identifiers the start-up registers carried types under; placeholders are not among them.
-constexpr std::array<std::string_view, 37> kKnownOids = {
+constexpr std::array<std::string_view, 38> kKnownOids = {
     "1.2.840.10003.5.100",
     "1.2.840.10003.5.101",
     "1.2.840.10003.5.102",
@@ -23,6 +23,7 @@ constexpr std::array<std::string_view, 37> kKnownOids = {
     "1.2.840.10003.9.7",
     "1.2.840.10003.10.1",
     "1.2.840.10003.10.2",
+    "1.2.840.10003.15.3",
     "1.2.840.10003.9.1000.70.1",
     "1.2.840.10003.9.1000.70.2",
     "1.2.840.10003.9.4.1000.70.1",

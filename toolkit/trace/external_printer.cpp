@@ -4,6 +4,7 @@
 #include <string>
 
 #include "toolkit/api/kiv_external.h"
+#include "toolkit/trace/char_set_and_language_printer.h"
 #include "toolkit/trace/cip_item_order_printer.h"
 #include "toolkit/trace/cip_specific_info_printer.h"
 #include "toolkit/trace/core_record_printers.h"
@@ -14,6 +15,7 @@
 #include "toolkit/trace/ill_pdu_printer.h"
 #include "toolkit/trace/print_depth.h"
 #include "toolkit/trace/private_services_printers.h"
+#include "toolkit/trace/sql_result_printer.h"
 #include "toolkit/trace/value_printers.h"
 
 namespace {
@@ -78,6 +80,9 @@ constexpr ContentRow kContentRows[] = {
     {"1.2.840.10003.9.4.1000.70.1", nullptr, AT_Corder, KivPrintCOrderContent},
     {"1.2.840.10003.5.100", "1.0.10163.5.100", AT_ExplainRecord, KivPrintExplainRecordContent},
     {"1.2.10161.2.1", nullptr, AT_IllPdu, KivPrintIllPdu},
+    {"1.2.840.10003.10.2", "1.0.10163.10.2", AT_CharSetAndLanguage, KivPrintCharSetAndLanguageContent},
+    {"1.2.840.10003.15.3", nullptr, AT_CharSetAndLanguage, KivPrintCharSetAndLanguageContent},
+    {"1.2.840.10003.5.111", nullptr, AT_SQLResult, KivPrintSQLResult},
 };
 
 bool rowMatches(const ContentRow& row, const std::string& oid, int32_t eASN1Type) {

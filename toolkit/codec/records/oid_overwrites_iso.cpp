@@ -1,6 +1,7 @@
 #include "toolkit/codec/records/oid_overwrites_iso.h"
 
 #include "toolkit/codec/explain/explain_a.h"
+#include "toolkit/codec/extensions/charset.h"
 #include "toolkit/codec/records/records_d.h"
 #include "toolkit/codec/records/records_e.h"
 #include "toolkit/codec/records/records_f.h"
@@ -12,7 +13,6 @@ namespace {
 
 constexpr OidPlaceholder kIsoPlaceholder{{0xFF, 0x37}, 2};
 
-// Any id 32 (character sets, 10.2) takes its place in this order when its codec is built.
 constexpr CarriedType kTypes[] = {
     CARRIED_TYPE(21, "1.0.10163.5.101", kIsoPlaceholder, codec::records, SutrsRecord),
     CARRIED_TYPE(22, "1.0.10163.5.102", kIsoPlaceholder, codec::records, OPACRecordChoice),
@@ -25,6 +25,7 @@ constexpr CarriedType kTypes[] = {
     CARRIED_TYPE(29, "1.0.10163.5.100", kIsoPlaceholder, codec::explain, ExplainRecord),
     CARRIED_TYPE(30, "1.0.10163.5.105", kIsoPlaceholder, codec::records, GenericRecordChoice),
     CARRIED_TYPE(31, "1.0.10163.8.1", kIsoPlaceholder, codec::records, PromptObject),
+    CARRIED_TYPE(32, "1.0.10163.10.2", kIsoPlaceholder, codec::extensions, CharSetandLanguageNegotiation),
     CARRIED_TYPE(33, "1.0.10163.9.6", kIsoPlaceholder, codec::records, ExportSpecification),
     CARRIED_TYPE(34, "1.0.10163.9.7", kIsoPlaceholder, codec::records, ExportInvocation),
     CARRIED_TYPE(35, "1.0.10163.10.1", kIsoPlaceholder, codec::records, SearchResult1),
