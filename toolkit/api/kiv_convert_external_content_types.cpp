@@ -6,6 +6,8 @@
 #include "toolkit/api/kiv_convert_core_records.h"
 #include "toolkit/external/kiv_check_generic_record.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
+#include "toolkit/external/kiv_check_item_order.h"
+#include "toolkit/external/kiv_convert_item_order.h"
 
 namespace {
 
@@ -28,6 +30,9 @@ constexpr std::array kContentTypes = {
                            KivCheckUpdateExtendedService},
     KivExternalContentType{AT_GenericRecord, "1.2.840.10003.5.105", "1.0.10163.5.105",
                            KivGenericRecordToCodec, KivGenericRecordFromCodec, KivCheckGenericRecord},
+    KivExternalContentType{AT_ItemOrderExtendedService, "1.2.840.10003.9.4", "1.0.10163.9.4",
+                           KivItemOrderExtendedServiceToCodec, KivItemOrderExtendedServiceFromCodec,
+                           KivCheckItemOrderExtendedService},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "toolkit/api/kiv_basic_types.h"
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_generic_record.h"
+#include "toolkit/api/kiv_item_order.h"
 #include "toolkit/api/kiv_opac_record.h"
 #include "toolkit/api/kiv_resource_report_formats.h"
 #include "toolkit/api/kiv_summary_record.h"
@@ -55,5 +56,6 @@ struct KivSingleASN1Type {
         std::unique_ptr<KivUpdateExtendedService> psUpdateExtendedService;
         std::unique_ptr<KivOctets> psUnknownType;
         std::unique_ptr<KivGenericRecord> psGenericRecord;
+        std::unique_ptr<KivItemOrderExtendedService> psItemOrderExtendedService;
     } uASN1;
 };

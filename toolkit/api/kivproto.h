@@ -13,6 +13,7 @@
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_free.h"
 #include "toolkit/api/kiv_init.h"
+#include "toolkit/api/kiv_item_order.h"
 #include "toolkit/api/kiv_opac_record.h"
 #include "toolkit/api/kiv_origin_pdu.h"
 #include "toolkit/api/kiv_other_information.h"

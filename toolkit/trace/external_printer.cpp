@@ -8,6 +8,7 @@
 #include "toolkit/trace/enum_names.h"
 #include "toolkit/trace/es_package_printers.h"
 #include "toolkit/trace/generic_record_printer.h"
+#include "toolkit/trace/item_order_printer.h"
 #include "toolkit/trace/print_depth.h"
 #include "toolkit/trace/value_printers.h"
 
@@ -65,6 +66,7 @@ constexpr ContentRow kContentRows[] = {
     {"1.2.840.10003.5.106", "1.0.10163.5.106", AT_EsTaskPackage, KivPrintEsTaskPackageContent},
     {"1.2.840.10003.9.5", "1.0.10163.9.5", AT_UpdateExtendedService, KivPrintUpdateExtendedServiceContent},
     {"1.2.840.10003.5.105", "1.0.10163.5.105", AT_GenericRecord, KivPrintGenericRecordContent},
+    {"1.2.840.10003.9.4", "1.0.10163.9.4", AT_ItemOrderExtendedService, KivPrintItemOrderContent},
 };
 
 bool rowMatches(const ContentRow& row, const std::string& oid, int32_t eASN1Type) {

@@ -9,6 +9,7 @@
 #include "toolkit/trace/es_package_printers.h"
 #include "toolkit/trace/external_printer.h"
 #include "toolkit/trace/generic_record_printer.h"
+#include "toolkit/trace/item_order_printer.h"
 #include "toolkit/trace/query_printer.h"
 #include "toolkit/trace/records_printers.h"
 #include "toolkit/trace/request_printers.h"
