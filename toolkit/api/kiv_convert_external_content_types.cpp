@@ -8,6 +8,8 @@
 #include "toolkit/external/kiv_convert_generic_record.h"
 #include "toolkit/external/kiv_check_item_order.h"
 #include "toolkit/external/kiv_convert_item_order.h"
+#include "toolkit/external/kiv_check_search_result1.h"
+#include "toolkit/external/kiv_convert_search_result1.h"
 
 namespace {
 
@@ -33,6 +35,9 @@ constexpr std::array kContentTypes = {
     KivExternalContentType{AT_ItemOrderExtendedService, "1.2.840.10003.9.4", "1.0.10163.9.4",
                            KivItemOrderExtendedServiceToCodec, KivItemOrderExtendedServiceFromCodec,
                            KivCheckItemOrderExtendedService},
+    KivExternalContentType{AT_UserInfoSearchResult1, "1.2.840.10003.10.1", "1.0.10163.10.1",
+                           KivUserInfoSearchResult1ToCodec, KivUserInfoSearchResult1FromCodec,
+                           KivCheckUserInfoSearchResult1},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "toolkit/api/kiv_item_order.h"
 #include "toolkit/api/kiv_opac_record.h"
 #include "toolkit/api/kiv_resource_report_formats.h"
+#include "toolkit/api/kiv_search_result1.h"
 #include "toolkit/api/kiv_summary_record.h"
 #include "toolkit/api/kiv_task_package.h"
 #include "toolkit/api/kiv_update_package.h"
@@ -57,5 +58,6 @@ struct KivSingleASN1Type {
         std::unique_ptr<KivOctets> psUnknownType;
         std::unique_ptr<KivGenericRecord> psGenericRecord;
         std::unique_ptr<KivItemOrderExtendedService> psItemOrderExtendedService;
+        std::unique_ptr<KivUserInfoSearchResult1> psUserInfoSearchResult1;
     } uASN1;
 };

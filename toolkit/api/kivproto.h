@@ -28,6 +28,7 @@
 #include "toolkit/api/kiv_resource_report_formats.h"
 #include "toolkit/api/kiv_scan.h"
 #include "toolkit/api/kiv_search.h"
+#include "toolkit/api/kiv_search_result1.h"
 #include "toolkit/api/kiv_single_asn1_type.h"
 #include "toolkit/api/kiv_sort.h"
 #include "toolkit/api/kiv_summary_record.h"

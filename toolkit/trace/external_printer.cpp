@@ -10,6 +10,7 @@
 #include "toolkit/trace/generic_record_printer.h"
 #include "toolkit/trace/item_order_printer.h"
 #include "toolkit/trace/print_depth.h"
+#include "toolkit/trace/search_result1_printer.h"
 #include "toolkit/trace/value_printers.h"
 
 namespace {
@@ -67,6 +68,7 @@ constexpr ContentRow kContentRows[] = {
     {"1.2.840.10003.9.5", "1.0.10163.9.5", AT_UpdateExtendedService, KivPrintUpdateExtendedServiceContent},
     {"1.2.840.10003.5.105", "1.0.10163.5.105", AT_GenericRecord, KivPrintGenericRecordContent},
     {"1.2.840.10003.9.4", "1.0.10163.9.4", AT_ItemOrderExtendedService, KivPrintItemOrderContent},
+    {"1.2.840.10003.10.1", "1.0.10163.10.1", AT_UserInfoSearchResult1, KivPrintUserInfoSearchResult1Content},
 };
 
 bool rowMatches(const ContentRow& row, const std::string& oid, int32_t eASN1Type) {

@@ -15,6 +15,7 @@
 #include "toolkit/trace/request_printers.h"
 #include "toolkit/trace/response_printers.h"
 #include "toolkit/trace/scan_response_printer.h"
+#include "toolkit/trace/search_result1_printer.h"
 #include "toolkit/trace/shared_printers.h"
 #include "toolkit/trace/sort_request_printer.h"
 #include "toolkit/trace/value_printers.h"
