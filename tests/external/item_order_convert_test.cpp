@@ -81,7 +81,8 @@ TEST_F(ItemOrderConvertTest, ReceivedValuesFollowTheirRules) {
     EXPECT_EQ(*package.targetPart->auxiliaryStatus, 0);
     *package.targetPart->auxiliaryStatus = 6;
     package.originPart->contact->name.length = 0;
-    package.originPart->addlBilling->paymentMethod->choiceId = r::PaymentMethod::kAlternatives;
+    r::PaymentMethod& payment = *package.originPart->addlBilling->paymentMethod;
+    payment.choiceId = r::PaymentMethod::kAlternatives;
     {
         const KivExternal back = codec.back();
         const KivItemOrderResponse& received = *packageOf(back).uItemOrderReqOrRsp.psItemOrderResponse;
@@ -93,6 +94,7 @@ TEST_F(ItemOrderConvertTest, ReceivedValuesFollowTheirRules) {
                   IOPM_Invalid);
         EXPECT_FALSE(received.psOriginPart->psAdditionalBilling->sPaymentMethod.puPaymentMethod);
     }
+    payment.choiceId = r::PaymentMethod::kPrivateNotKnown;  // so that the record frees its EXTERNAL
     // A task package whose target part did not arrive leaves the target-part members absent.
     r::ItemOrderTargetPart* target = package.targetPart;
     package.targetPart = nullptr;
