@@ -6,6 +6,7 @@
 
 #include "tests/api/kiv_equality.h"
 #include "tests/external/grs1_equality.h"
+#include "tests/external/item_order_equality.h"
 #include "toolkit/api/kivproto.h"
 
 // Declared ahead of the definitions below, which use one another.
@@ -252,7 +253,8 @@ inline bool kivEqual(const KivSingleASN1Type& a, const KivSingleASN1Type& b) {
            kivEqual(x.psResourceReport2, y.psResourceReport2) &&
            kivEqual(x.psEsTaskPackage, y.psEsTaskPackage) &&
            kivEqual(x.psUpdateExtendedService, y.psUpdateExtendedService) &&
-           kivEqual(x.psUnknownType, y.psUnknownType) && kivEqual(x.psGenericRecord, y.psGenericRecord);
+           kivEqual(x.psUnknownType, y.psUnknownType) && kivEqual(x.psGenericRecord, y.psGenericRecord) &&
+           kivEqual(x.psItemOrderExtendedService, y.psItemOrderExtendedService);
 }
 
 inline bool kivEqual(const KivElementSpec& a, const KivElementSpec& b) {

@@ -6,6 +6,7 @@
 
 #include "tests/api/carried_records_equality.h"
 #include "tests/api/carried_records_samples.h"
+#include "tests/api/codec_external.h"
 #include "tests/api/external_round_trip.h"
 #include "tests/session/process_log_fixture.h"
 #include "toolkit/api/kiv_check_external.h"
@@ -19,35 +20,6 @@ namespace {
 
 namespace r = codec::records;
 using carried::same;
-
-// The value of node index of a codec list.
-template <typename T>
-T* element(const BerList* list, int index) {
-    BerListNode* node = list->first;
-    for (int i = 0; i < index; ++i) node = node->next;
-    return *static_cast<T**>(ASN_ListSlot(node));
-}
-
-// A codec EXTERNAL converted from a structure, released with the test.
-class CodecExternal {
-  public:
-    explicit CodecExternal(const KivExternal& external) : record_(externalType()) {
-        KivExternalToCodec(get(), &external);
-    }
-    codec::z3950::EXTERNAL* get() const { return static_cast<codec::z3950::EXTERNAL*>(record_.get()); }
-    template <typename T>
-    T& value() const {
-        return *static_cast<T*>(get()->singleASN1Type.value);
-    }
-    KivExternal back() const {
-        KivExternal external;
-        KivExternalFromCodec(&external, get());
-        return external;
-    }
-
-  private:
-    GeneratedRecord record_;
-};
 
 struct ContentCase {
     const char* what;

@@ -73,8 +73,8 @@ TEST(ConvertExternalTest, RawContentTravelsBothWays) {
     std::vector<Case> cases;
     cases.push_back({"unknown identifier", rawExternal("1.2.840.10003.5.109", "\x30\x03\x02\x01\x05"),
                      std::string("\x30\x03\x02\x01\x05")});
-    cases.push_back({"searchResult-1 without converter",
-                     rawExternal("1.0.10163.10.1", std::string("\x30\x00", 2)), std::string("\x30\x00", 2)});
+    const std::string prompt("\xA1\x08\x30\x06\xA1\x04\x82\x02\x70\x77", 10);
+    cases.push_back({"prompt-1 without converter", rawExternal("1.0.10163.8.1", prompt), prompt});
     cases.push_back({"no direct reference", rawExternal("", "\x04\x01\x41"), std::string("\x04\x01\x41")});
     cases.back().sent.pcObjectIdentifier.reset();
     for (const Case& c : cases) {

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "toolkit/api/kiv_basic_types.h"
-#include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_units.h"
 
 struct KivComplexValue {
@@ -59,3 +58,6 @@ struct KivAttributesPlusTerm {
     KivArray<KivAttributeElement> ppsAttributeElement;
     KivTerm sTerm;
 };
+
+// A term may hold an EXTERNAL, whose content may embed a term: the EXTERNAL follows the complete term.
+#include "toolkit/api/kiv_external.h"

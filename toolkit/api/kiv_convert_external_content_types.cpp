@@ -10,7 +10,9 @@
 #include "toolkit/external/kiv_check_explain_record.h"
 #include "toolkit/external/kiv_check_generic_record.h"
 #include "toolkit/external/kiv_check_ill_pdu.h"
+#include "toolkit/external/kiv_check_item_order.h"
 #include "toolkit/external/kiv_check_private_services.h"
+#include "toolkit/external/kiv_check_search_result1.h"
 #include "toolkit/external/kiv_check_sql_result.h"
 #include "toolkit/external/kiv_convert_char_set_and_language.h"
 #include "toolkit/external/kiv_convert_cip_item_order.h"
@@ -18,7 +20,9 @@
 #include "toolkit/external/kiv_convert_explain_record.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
 #include "toolkit/external/kiv_convert_ill_pdu.h"
+#include "toolkit/external/kiv_convert_item_order.h"
 #include "toolkit/external/kiv_convert_private_services.h"
+#include "toolkit/external/kiv_convert_search_result1.h"
 #include "toolkit/external/kiv_convert_sql_result.h"
 
 namespace {
@@ -62,6 +66,12 @@ constexpr std::array kContentTypes = {
                            KivCheckCharSetAndLanguage, "1.2.840.10003.15.3"},
     KivExternalContentType{AT_SQLResult, "1.2.840.10003.5.111", nullptr, KivSQLResultToCodec,
                            KivSQLResultFromCodec, KivCheckSQLResult},
+    KivExternalContentType{AT_ItemOrderExtendedService, "1.2.840.10003.9.4", "1.0.10163.9.4",
+                           KivItemOrderExtendedServiceToCodec, KivItemOrderExtendedServiceFromCodec,
+                           KivCheckItemOrderExtendedService},
+    KivExternalContentType{AT_UserInfoSearchResult1, "1.2.840.10003.10.1", "1.0.10163.10.1",
+                           KivUserInfoSearchResult1ToCodec, KivUserInfoSearchResult1FromCodec,
+                           KivCheckUserInfoSearchResult1},
 };
 
 }  // namespace

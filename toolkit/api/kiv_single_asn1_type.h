@@ -12,9 +12,11 @@
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_generic_record.h"
 #include "toolkit/api/kiv_ill_pdu.h"
+#include "toolkit/api/kiv_item_order.h"
 #include "toolkit/api/kiv_opac_record.h"
 #include "toolkit/api/kiv_private_services.h"
 #include "toolkit/api/kiv_resource_report_formats.h"
+#include "toolkit/api/kiv_search_result1.h"
 #include "toolkit/api/kiv_sql_result.h"
 #include "toolkit/api/kiv_summary_record.h"
 #include "toolkit/api/kiv_task_package.h"
@@ -78,5 +80,7 @@ struct KivSingleASN1Type {
         std::unique_ptr<KivIllPdu> psIllPdu;
         std::unique_ptr<KivCharSetAndLanguage> psCharSetAndLanguage;
         std::unique_ptr<KivSQLResult> psSQLResult;
+        std::unique_ptr<KivItemOrderExtendedService> psItemOrderExtendedService;
+        std::unique_ptr<KivUserInfoSearchResult1> psUserInfoSearchResult1;
     } uASN1;
 };

@@ -13,8 +13,10 @@
 #include "toolkit/trace/explain_record_printer.h"
 #include "toolkit/trace/generic_record_printer.h"
 #include "toolkit/trace/ill_pdu_printer.h"
+#include "toolkit/trace/item_order_printer.h"
 #include "toolkit/trace/print_depth.h"
 #include "toolkit/trace/private_services_printers.h"
+#include "toolkit/trace/search_result1_printer.h"
 #include "toolkit/trace/sql_result_printer.h"
 #include "toolkit/trace/value_printers.h"
 
@@ -83,6 +85,8 @@ constexpr ContentRow kContentRows[] = {
     {"1.2.840.10003.10.2", "1.0.10163.10.2", AT_CharSetAndLanguage, KivPrintCharSetAndLanguageContent},
     {"1.2.840.10003.15.3", nullptr, AT_CharSetAndLanguage, KivPrintCharSetAndLanguageContent},
     {"1.2.840.10003.5.111", nullptr, AT_SQLResult, KivPrintSQLResult},
+    {"1.2.840.10003.9.4", "1.0.10163.9.4", AT_ItemOrderExtendedService, KivPrintItemOrderContent},
+    {"1.2.840.10003.10.1", "1.0.10163.10.1", AT_UserInfoSearchResult1, KivPrintUserInfoSearchResult1Content},
 };
 
 bool rowMatches(const ContentRow& row, const std::string& oid, int32_t eASN1Type) {

@@ -6,11 +6,15 @@
 #include "toolkit/trace/external_printer.h"
 #include "toolkit/trace/print_depth.h"
 #include "toolkit/trace/shared_printers.h"
+#include "toolkit/trace/structure_printers.h"
 #include "toolkit/trace/value_printers.h"
 
 namespace {
 
 using trace::addressOf;
+using trace::printDateText;
+using trace::selectorLine;
+using trace::structureLine;
 
 constexpr trace::EnumName kElementDataTypes[] = {
     {EDT_Octets, "EDT_Octets"},
@@ -44,42 +48,6 @@ constexpr trace::EnumName kUsageTypes[] = {
     {UIT_Invalid, "UIT_Invalid"},
 };
 
-constexpr trace::EnumName kTermTypes[] = {
-    {TT_General, "TT_General"},
-    {TT_Numeric, "TT_Numeric"},
-    {TT_SimpleCharacter, "TT_SimpleCharacter"},
-    {TT_ObjectIdentifier, "TT_ObjectIdentifier"},
-    {TT_DateTime, "TT_DateTime"},
-    {TT_External, "TT_External"},
-    {TT_IntegerAndUnit, "TT_IntegerAndUnit"},
-    {TT_Null, "TT_Null"},
-};
-
-// "label: NULL\n" and false for an absent structure, "label:\n" and true for a present one.
-bool structureLine(std::FILE* file, const char* label, bool present) {
-    std::fputs(label, file);
-    std::fputs(present ? ":\n" : ": NULL\n", file);
-    return present;
-}
-
-// The selector line: the label, the constant's name and a line end; a value outside the table prints the
-// label and the line end alone.
-void selectorLine(std::FILE* file, const char* label, int32_t value, std::span<const trace::EnumName> names) {
-    std::fputs(label, file);
-    trace::printEnumName(file, value, names, "");
-}
-
-// A date or time text, with a blank before the colon when it is absent.
-void printDateText(std::FILE* file, const char* label, const std::optional<std::string>& text) {
-    std::fputs(label, file);
-    if (text) {
-        std::fputs(": ", file);
-        trace::printTextLine(file, text);
-    } else {
-        std::fputs(" : NULL\n", file);
-    }
-}
-
 template <typename T, typename Print>
 void printArray(std::FILE* file, const char* label, const KivArray<T>& array, Print print) {
     if (!structureLine(file, label, array.present())) return;
@@ -87,41 +55,6 @@ void printArray(std::FILE* file, const char* label, const KivArray<T>& array, Pr
 }
 
 void printTaggedElements(std::FILE* file, const KivArray<KivTaggedElement>& elements);
-
-void printSatisfier(std::FILE* file, const KivTerm* term) {
-    if (!structureLine(file, "psSatisfier", term != nullptr)) return;
-    selectorLine(file, "eTermType: ", term->eTermType, kTermTypes);
-    const auto& member = term->uTerm;
-    switch (term->eTermType) {
-        case TT_General:
-            std::fputs("psGeneral: ", file);
-            KivPrintOctets(file, member.psGeneral.get());
-            break;
-        case TT_Numeric:
-            KivPrintNamedInteger(file, "ulInteger", &member.ulInteger);
-            break;
-        case TT_SimpleCharacter:
-            std::fputs("psSimpleCharacter: ", file);
-            KivPrintInternationalString(file, member.psSimpleCharacter.get());
-            break;
-        case TT_ObjectIdentifier:
-            KivPrintNamedText(file, "pcObjectIdentifier", member.pcObjectIdentifier);
-            break;
-        case TT_DateTime:
-            printDateText(file, "pcDateTime", member.pcDateTime);
-            break;
-        case TT_External:
-            std::fputs("psExternal: ", file);
-            KivPrintExternal(file, member.psExternal.get());
-            break;
-        case TT_IntegerAndUnit:
-            std::fputs("psIntegerAndUnit: ", file);
-            KivPrintIntUnit(file, member.psIntegerAndUnit.get());
-            break;
-        default:
-            break;
-    }
-}
 
 void printVariantValue(std::FILE* file, const KivVariantValue& value) {
     std::fputs("sValue:\n", file);
@@ -180,7 +113,7 @@ void printTagPath(std::FILE* file, const KivTagPath& step) {
 
 void printHit(std::FILE* file, const KivHits& hit) {
     std::fputs("psHits:\n", file);
-    printSatisfier(file, hit.psSatisfier.get());
+    trace::printLabelledTerm(file, "psSatisfier", hit.psSatisfier.get());
     KivPrintNamedIntUnit(file, "psOffsetIntoElement", hit.psOffsetIntoElement.get());
     KivPrintNamedIntUnit(file, "psLength", hit.psLength.get());
     KivPrintNamedInteger(file, "pulHitRank", addressOf(hit.pulHitRank));
