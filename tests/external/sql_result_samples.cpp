@@ -135,13 +135,13 @@ KivSQLResult fullResult() {
         column(row->uSQLDataTypeDescriptor.ppsRowType, "id", predefined(std::move(allPredefined()[1])));
     field->psZsqldefault = defaultOption(SDO_Literal);
     field->psConstraint = std::make_unique<KivSQLConstraint>();
-    field->psConstraint->eSQLConstraintChoiceId = SC_Unique;
+    field->psConstraint->eSQLConstraintChoiceId = SQLC_Unique;
     field->psConstraint->uSQLConstraint.pfUnique = 1;
     field->psCollate = text("binary");
     auto* checked =
         column(row->uSQLDataTypeDescriptor.ppsRowType, "n", predefined(std::move(allPredefined()[3])));
     checked->psConstraint = std::make_unique<KivSQLConstraint>();
-    checked->psConstraint->eSQLConstraintChoiceId = SC_Check;
+    checked->psConstraint->eSQLConstraintChoiceId = SQLC_Check;
     checked->psConstraint->uSQLConstraint.psCheck = text("n > 0");
     types.append(std::move(row));
 

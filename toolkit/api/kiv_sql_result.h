@@ -78,11 +78,11 @@ inline constexpr int32_t kSqlLastIntervalQualifier = 13;
 
 // eSQLConstraintChoiceId.
 enum : int32_t {
-    SC_Nullable = 1,
-    SC_Unique = 2,
-    SC_PrimaryKey = 3,
-    SC_Check = 4,
-    SC_Invalid = -1,
+    SQLC_Nullable = 1,
+    SQLC_Unique = 2,
+    SQLC_PrimaryKey = 3,
+    SQLC_Check = 4,
+    SQLC_Invalid = -1,
 };
 
 // eSQLDefaultOptionChoiceId.

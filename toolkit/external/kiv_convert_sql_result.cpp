@@ -189,19 +189,19 @@ void constraintToCodec(SQLConstraint* dst, const KivSQLConstraint& src) {
         return value == 1u ? 1 : 0;
     };
     switch (src.eSQLConstraintChoiceId) {
-        case SC_Nullable:
+        case SQLC_Nullable:
             dst->choiceId = SQLConstraint::kNullable;
             dst->nullable = boolean(member.pfNullable);
             break;
-        case SC_Unique:
+        case SQLC_Unique:
             dst->choiceId = SQLConstraint::kUnique;
             dst->unique = boolean(member.pfUnique);
             break;
-        case SC_PrimaryKey:
+        case SQLC_PrimaryKey:
             dst->choiceId = SQLConstraint::kPrimaryKey;
             dst->primaryKey = boolean(member.pfPrimaryKey);
             break;
-        case SC_Check:
+        case SQLC_Check:
             dst->choiceId = SQLConstraint::kCheck;
             newStringToCodec(&dst->check, member.psCheck.get());
             break;
