@@ -18,10 +18,11 @@ BIB1 = bytes([0x2A, 0x86, 0x48, 0xCE, 0x13, 0x03, 0x01])  # 1.2.840.10003.3.1
 SEARCH_RESPONSE, PRESENT_RESPONSE = 0xB7, 0xB9
 
 
-def search_request(word):
-    """A SearchRequest for the title word in database SAMPLE, result set "default"."""
-    attribute = tlv([0x30], tlv([0x9F, 0x78], ber_int(1)) + tlv([0x9F, 0x79], ber_int(4)))
-    term = tlv([0xBF, 0x66], tlv([0xBF, 0x2C], attribute) + tlv([0x9F, 0x2D], word))
+def search_request(text):
+    """A SearchRequest for the personal names that hold the text (use 1004) in database SAMPLE, result set
+    "default": most records, so that the Presents are large."""
+    attribute = tlv([0x30], tlv([0x9F, 0x78], ber_int(1)) + tlv([0x9F, 0x79], ber_int(1004)))
+    term = tlv([0xBF, 0x66], tlv([0xBF, 0x2C], attribute) + tlv([0x9F, 0x2D], text))
     query = tlv([0xB5], tlv([0xA1], tlv([0x06], BIB1) + tlv([0xA0], term)))
     body = (tlv([0x8D], ber_int(0)) + tlv([0x8E], ber_int(1)) + tlv([0x8F], ber_int(0)) + tlv([0x90], b"\xff")
             + tlv([0x91], b"default") + tlv([0xB2], tlv([0x9F, 0x69], b"SAMPLE")) + query)
