@@ -1,5 +1,7 @@
 #include "Quorvane/common/control_values.h"
 
+#include <memory>
+
 #include "Quorvane/config/config_problems.h"
 #include "Quorvane/log/log_file_append.h"
 #include "Quorvane/log/operations_log.h"
@@ -23,8 +25,8 @@ NextField takeField(TblFile* file) {
     next.present = true;
     next.type = field.type;
     if (field.type == TblFieldString || field.type == TblFieldWord || field.type == TblFieldComment) {
-        if (field.value.text != nullptr) next.text = field.value.text;
-        ErrFree(field.value.text);
+        const std::unique_ptr<char, void (*)(void*)> taken(field.value.text, ErrFree);
+        if (taken) next.text = taken.get();
     } else if (field.type == TblFieldInteger) {
         next.integer = field.value.integer;
     }

@@ -26,8 +26,8 @@ std::vector<std::string> ReadPhraseStopWords(const std::string& path, const Cont
         TblField field{};
         while (TblGetField(table.get(), &field) != 0) {
             bool hasText = field.type == TblFieldString || field.type == TblFieldWord;
-            std::string text = hasText ? field.value.text : "";
-            if (hasText) ErrFree(field.value.text);
+            const std::unique_ptr<char, void (*)(void*)> taken(hasText ? field.value.text : nullptr, ErrFree);
+            std::string text = taken ? taken.get() : "";
             if (field.type != TblFieldString) {
                 fault("No stopword in stopwords.tbl");
             } else if (!IsUsableStopWord(text)) {

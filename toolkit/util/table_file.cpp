@@ -47,9 +47,15 @@ TblToken* newToken(int32_t type) {
 }
 
 TblToken* textToken(int32_t type, std::string_view text) {
-    TblToken* token = newToken(type);
-    token->value.text = StrDup(text);
-    return token;
+    char* copy = StrDup(text);
+    try {
+        TblToken* token = newToken(type);
+        token->value.text = copy;
+        return token;
+    } catch (...) {
+        ErrFree(copy);
+        throw;
+    }
 }
 
 bool hasText(int32_t tokenType) {
@@ -243,7 +249,12 @@ int TblReadValue(TblFile* table) {
         return 0;
     }
     SlLast(table->tokens);
-    SlInsertAfter(table->tokens, token);
+    try {
+        SlInsertAfter(table->tokens, token);
+    } catch (...) {
+        TblFreeToken(token);
+        throw;
+    }
     return 1;
 }
 
@@ -285,7 +296,12 @@ int TblPutField(TblFile* table, const TblField* field) {
         token->value = field->value;
     }
     SlLast(table->tokens);
-    SlInsertAfter(table->tokens, token);
+    try {
+        SlInsertAfter(table->tokens, token);
+    } catch (...) {
+        TblFreeToken(token);
+        throw;
+    }
     return 1;
 }
 
