@@ -78,6 +78,13 @@ ScanTermList keepAround(std::vector<ScanTerm> terms, std::int64_t p, std::int64_
     return keepRange(std::move(terms), start, start + count - 1, p - start + 1);
 }
 
+// Widens one side of the window by the given steps and doubles them for its next widening: a side that
+// needs many steps gets them in a few statements, and the window holds at most twice what it needed.
+void widenBy(ScanWindow& window, void (ScanWindow::*widen)(), int& steps) {
+    for (int i = 0; i < steps; ++i) (window.*widen)();
+    steps *= 2;
+}
+
 }  // namespace
 
 std::optional<ScanTermList> CollectScanTerms(SessionRecord& session, std::int32_t useValue,
@@ -94,6 +101,8 @@ std::optional<ScanTermList> CollectScanTerms(SessionRecord& session, std::int32_
     const std::int64_t preferred = std::min<std::int64_t>(preferredPosition, wanted + 1);
 
     ScanWindow window(term);
+    int stepsUp = 1;
+    int stepsDown = 1;
     for (int round = 0; round < kMaxScanRounds; ++round) {
         std::optional<std::vector<ScanTerm>> terms = runWindow(session, *mapping, window);
         if (!terms) {
@@ -122,8 +131,8 @@ std::optional<ScanTermList> CollectScanTerms(SessionRecord& session, std::int32_
             widenLow = p < preferred && !window.openBelow();
             if (!widenHigh && !widenLow) return keepAround(std::move(*terms), p, wanted, preferred);
         }
-        if (widenHigh) window.widenUp();
-        if (widenLow) window.widenDown();
+        if (widenHigh) widenBy(window, &ScanWindow::widenUp, stepsUp);
+        if (widenLow) widenBy(window, &ScanWindow::widenDown, stepsDown);
     }
     condition = kConditionScanResourcesExhausted;
     return std::nullopt;

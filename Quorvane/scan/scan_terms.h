@@ -12,8 +12,10 @@
 
 // A request for more terms than this is served with this many.
 inline constexpr std::uint32_t kMaxScanTerms = 1000;
-// Statements run for one Scan before it is given up with condition 240.
-inline constexpr int kMaxScanRounds = 700;
+// Statements run for one Scan before it is given up with condition 240. Each widening of a side of the
+// window takes twice the steps of the one before, so both sides are open within about 2 x log2(36 x 26)
+// rounds: the bound only guards the loop.
+inline constexpr int kMaxScanRounds = 32;
 
 inline constexpr std::int32_t kConditionScanResourcesExhausted = 240;
 
@@ -38,8 +40,8 @@ struct ScanTermList {
 // (at least 1) and hold count terms; fewer terms up to its end widen the high side, p below
 // preferredPosition widens the low side. Without such a term the high side widens (the low side too while
 // the window holds fewer than count terms), and once the high side is open the scanned term lies beyond
-// the index: the list is the window's last count terms. A side that is open cannot widen, and when no side
-// widens the list is settled. count is served up to kMaxScanTerms, preferredPosition up to count + 1. The
+// the index: the list is the window's last count terms. A side widens by 1, 2, 4 ... steps of the window;
+// a side that is open cannot widen, and when no side widens the list is settled. count is served up to kMaxScanTerms, preferredPosition up to count + 1. The
 // window's terms and the chosen range are appended to diaginfo.txt.
 //
 // Nothing, with the condition, on failure: 114 when no mapping has the use value; the database layer's

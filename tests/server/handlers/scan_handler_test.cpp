@@ -200,6 +200,41 @@ TEST_F(ScanHandlerTest, FewerTermsThanAskedForArePartial) {
     EXPECT_EQ(response.pulPositionOfTerm, 6u) << "the position as used";
 }
 
+TEST_F(ScanHandlerTest, ThousandTermScansReachBothEndsOfEveryIndex) {
+    struct Index {
+        std::uint32_t use;
+        std::string statement;
+    };
+    for (const Index& scanned :
+         {Index{4,
+                "SELECT TITLE_KEY, MIN(TITLE), COUNT(*) FROM TITLES GROUP BY TITLE_KEY ORDER BY TITLE_KEY"},
+          Index{21,
+                "SELECT HEADING_KEY, MIN(HEADING), COUNT(*) FROM SUBJECT_INDEX GROUP BY HEADING_KEY "
+                "ORDER BY HEADING_KEY"},
+          Index{1018,
+                "SELECT P.NAME_KEY, MIN(P.NAME), COUNT(*) FROM PUBLISHERS P JOIN TITLES T "
+                "ON T.PUBLISHER_NO = P.PUBLISHER_NO GROUP BY P.NAME_KEY ORDER BY P.NAME_KEY"}}) {
+        SCOPED_TRACE(scanned.use);
+        const std::vector<IndexTerm> terms = index(scanned.statement);
+        ASSERT_LT(terms.size(), 1000u) << "the window must open on both sides";
+
+        // From "0" the high side climbs the whole alphabet to the last term.
+        std::vector<IndexTerm> fromZero;
+        for (const IndexTerm& term : terms) {
+            if (term.term >= "0") fromZero.push_back(term);
+        }
+        KivScanRsp response = answer(scanRequest("0", 1000, 1, scanned.use));
+        EXPECT_EQ(response.eScanStatus, SCS_Partial_5);
+        expectTerms(entriesOf(response), fromZero);
+
+        // The last term at the last position: the low side climbs down the whole alphabet to the first.
+        response = answer(scanRequest(terms.back().term, 1000, 1000, scanned.use));
+        EXPECT_EQ(response.eScanStatus, SCS_Partial_5);
+        expectTerms(entriesOf(response), terms);
+        EXPECT_EQ(response.pulPositionOfTerm, terms.size());
+    }
+}
+
 TEST_F(ScanHandlerTest, QuotesInTheTermReachTheStatementDoubled) {
     for (const std::string term : {"X' OR '1'='1", "'", "M'", "ZZ'"}) {
         SCOPED_TRACE(term);
