@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "Quorvane/database/sqlite_memory_statistics.h"
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/log_flusher.h"
 #include "Quorvane/log/operations_log.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     }
     applyLogSettings(ReadLogSettings());
     ErrSetFatalSink(LogFatalReport);
+    DisableSqliteMemoryStatistics();
     LogFlusher flusher;
     return RunServer();
 }
