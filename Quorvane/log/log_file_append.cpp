@@ -1,10 +1,10 @@
 #include "Quorvane/log/log_file_append.h"
 
 #include "Quorvane/log/log_files.h"
-#include "Quorvane/log/log_text.h"
+#include "toolkit/util/text_escape.h"
 
 void appendLineToFile(const std::string& name, std::string_view text) {
-    std::string line = escapeLogText(text);
+    std::string line = escapeControlText(text);
     line += '\n';
     writeLogLines(name, line);
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-// Appends the text as one line: control characters escaped (log_text.h), then a line end.
+// Appends the text as one line: control characters escaped (text_escape.h), then a line end.
 void appendLineToFile(const std::string& name, std::string_view text);
 // appendLineToFile, only when detail lines are logged.
 void appendDetailLineToFile(const std::string& name, std::string_view text);

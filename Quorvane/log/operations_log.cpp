@@ -3,7 +3,7 @@
 #include <mutex>
 
 #include "Quorvane/log/log_files.h"
-#include "Quorvane/log/log_text.h"
+#include "toolkit/util/text_escape.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ std::string errorLogStamp(const std::tm& time) {
 }
 
 std::string logLineText(std::string_view text) {
-    return cutLogText(escapeLogText(text));
+    return cutLogText(escapeControlText(text));
 }
 
 std::string cutLogText(std::string_view text) {

@@ -1,7 +1,7 @@
 #pragma once
 // The operations log of the server application. While the server runs, messages are lines of the
 // operations trace view; otherwise each is appended, time-stamped, to "QuorvaneError.log" in the working
-// directory. Control characters in a text are escaped (log_text.h), so no text can forge a line, and texts
+// directory. Control characters are escaped (text_escape.h), so no text can forge a line, and texts
 // longer than kLogTextLimit octets are cut. Every call is safe from any thread.
 
 #include <cstddef>

@@ -23,8 +23,14 @@ EXPECTED_BLOCKS = (
 TIME = r"\d\d:\d\d:\d\d \t\d\d/\d\d/\d{4} \n \n"
 
 
+def unescaped(text):
+    """A trace field's text with its escaped control characters (\\r, \\n, \\t, \\xHH) put back."""
+    return re.sub(r"\\(x[0-9A-F]{2}|[rnt])",
+                  lambda m: {"r": "\r", "n": "\n", "t": "\t"}.get(m[1]) or chr(int(m[1][1:], 16)), text)
+
+
 def split_lines(text):
-    # Not str.splitlines(): the MARC octets hold separators that it would take for line ends.
+    # Not str.splitlines(): yaz-client's record output holds MARC separators that it would take for line ends.
     return text.split("\n")
 
 
@@ -110,18 +116,21 @@ class Trace(e2e.ServerTestCase):
                                                    rf"^\tObjectIdentifier: {re.escape(oid)}$"], syntax)
         sutrs, marc, opac, grs1 = presents[1::2]
 
-        # SUTRS: the text as a line of its own and, whole, as hexadecimal.
+        # SUTRS: the text on one line, its line ends escaped, and, whole, as hexadecimal.
         text_lines = record_output(output, "SUTRS")
         title = re.match(r"Title: (.*)", text_lines[0]).group(1)
-        self.assert_fields_in_order(sutrs, [r"^\teASN1Type: AT_UnstructuredText$"]
-                                    + [rf"^(\tpsUnstructuredText: )?{re.escape(line)}$" for line in text_lines if line],
-                                    "SUTRS")
+        self.assert_fields_in_order(sutrs, [r"^\teASN1Type: AT_UnstructuredText$"], "SUTRS")
+        label = "\tpsUnstructuredText: "
+        shown = unescaped(next(line for line in sutrs if line.startswith(label))[len(label):])
+        self.assertEqual([line for line in shown.split("\n") if line], [line for line in text_lines if line])
         hex_texts = [bytes.fromhex(line[5:]).decode() for line in sutrs if line.startswith("Hex: ")]
         self.assertIn([line for line in text_lines if line], [split_lines(text.strip("\n")) for text in hex_texts])
 
-        # USMARC: the ISO 2709 record as its octets, as long as its leader says.
+        # USMARC: the ISO 2709 record as its octets (separators escaped), as long as its leader says.
         self.assert_fields_in_order(marc, [r"^\teValueType: EVT_OctetAligned$"], "USMARC")
         octets = next(line for line in marc if line.startswith("\tpsOctetAligned:"))[len("\tpsOctetAligned:"):]
+        self.assertNotIn("\x1d", octets)
+        octets = unescaped(octets)
         record = octets.encode()
         self.assertEqual(len(record), int(record[:5]), octets)
         self.assertTrue(record.endswith(b"\x1d"), octets)
@@ -207,6 +216,24 @@ class Trace(e2e.ServerTestCase):
         self.assert_fields_in_order(init_response, [r"^fResult: TRUE$"], "InitializeRsp")
         self.assertIn("ppsOtherInformation: NULL", init_response)
         self.assertNotIn("psCharSetAndLanguage", "\n".join(init_response))
+
+    def test_client_text_cannot_forge_trace_lines(self):
+        server = self.start("forge", {("Tracing", "trace"): 1, ("Tracing", "tracefile"): "session-%02d.trace"})
+        client = self.connect(server)
+        client.send(e2e.init_request(name=b"yaz\r\n## SearchRsp PDU ##\x1b[2J"))
+        self.assertTrue(e2e.init_result(client.read_apdu()))
+        client.send(e2e.close_request())
+        client.read_apdu()
+        client.close()
+
+        path = server.dir / "session-01.trace"
+        e2e.wait_until(lambda: path.exists() and "Ended at:" in path.read_text(errors="replace"),
+                       "the end of the association's trace")
+        text = path.read_text(errors="replace")
+        self.assertIn("psImplementationName: yaz\\r\\n## SearchRsp PDU ##\\x1B[2J\n", text)
+        self.assertNotIn("\x1b", text)
+        self.assertNotIn("\r", text)
+        self.assertNotIn("## SearchRsp PDU ##", split_lines(text))
 
 
 if __name__ == "__main__":

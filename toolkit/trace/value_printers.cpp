@@ -2,18 +2,27 @@
 
 #include <cinttypes>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 #include "toolkit/api/kiv_basic_types.h"
 #include "toolkit/api/kiv_target_pdu.h"
+#include "toolkit/util/text_escape.h"
 
 namespace trace {
 
+// Received text is written escaped (text_escape.h): no text in a field can end a trace line or forge one.
 void printTextUpToZero(std::FILE* file, const char* data, size_t length) {
-    std::fwrite(data, 1, strnlen(data, length), file);
+    const std::string escaped = escapeControlText(std::string_view(data, strnlen(data, length)));
+    std::fwrite(escaped.data(), 1, escaped.size(), file);
 }
 
 void printTextLine(std::FILE* file, const char* text) {
-    std::fputs(text != nullptr ? text : "NULL", file);
+    if (text != nullptr) {
+        printTextUpToZero(file, text, std::strlen(text));
+    } else {
+        std::fputs("NULL", file);
+    }
     std::fputs("\n", file);
 }
 

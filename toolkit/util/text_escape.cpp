@@ -1,4 +1,4 @@
-#include "Quorvane/log/log_text.h"
+#include "toolkit/util/text_escape.h"
 
 namespace {
 
@@ -8,7 +8,7 @@ bool isControlOctet(unsigned char c) {
 
 }  // namespace
 
-std::string escapeLogText(std::string_view text) {
+std::string escapeControlText(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size());
     for (char c : text) {

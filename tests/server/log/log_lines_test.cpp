@@ -1,4 +1,4 @@
-// What reaches the logs: escaped client text, detail lines only at the detail level, the settings the
+// What reaches the logs: client text escaped, detail lines only at the detail level, the settings the
 // configuration file gives.
 #include <gtest/gtest.h>
 
@@ -13,26 +13,10 @@
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/log_flusher.h"
 #include "Quorvane/log/log_settings.h"
-#include "Quorvane/log/log_text.h"
 #include "Quorvane/log/operations_log.h"
 #include "tests/server/common/scratch_dir.h"
 
 namespace {
-
-TEST(EscapeLogText, ControlOctetsBecomeEscapesAndEverythingElseStays) {
-    struct Case {
-        std::string text;
-        std::string escaped;
-    };
-    const Case cases[] = {
-        {"plain text", "plain text"},
-        {"a\r\nb\tc", "a\\r\\nb\\tc"},
-        {std::string("\x1B[2J\x07\x7F", 6), "\\x1B[2J\\x07\\x7F"},
-        {std::string("nul\0end", 7), "nul\\x00end"},
-        {"caf\xC3\xA9 \xE2\x80\xA6 back\\slash", "caf\xC3\xA9 \xE2\x80\xA6 back\\slash"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(escapeLogText(c.text), c.escaped);
-}
 
 class LogLines : public ScratchDirTest {
   protected:
