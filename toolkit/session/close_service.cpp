@@ -17,6 +17,7 @@
 #include "toolkit/session/send_pdu.h"
 #include "toolkit/session/state_event.h"
 #include "toolkit/session/state_machine_names.h"
+#include "toolkit/session/state_rollback.h"
 #include "toolkit/session/trace_registry.h"
 
 namespace {
@@ -75,7 +76,14 @@ SIResult closeCall(KivAssocId assocId, const CloseCall& call, const KivClose* cl
     SIResult result = SI_OK;
     if (record->role == kSIRoleTarget || record->role == kSIRoleOrigin) {
         const int event = record->role == kSIRoleTarget ? call.targetEvent : call.originEvent;
-        result = SIStateEvent(assocId, event, error) != 0 ? SI_NOTOK : sendClose(assocId, call, close, error);
+        SIStateRollback rollback(assocId);
+        if (SIStateEvent(assocId, event, error) != 0) {
+            rollback.keep();
+            result = SI_NOTOK;
+        } else {
+            result = sendClose(assocId, call, close, error);
+            if (result == SI_OK) rollback.keep();
+        }
     }
     SITraceLeave(call.name, assocId, result);
     return result;

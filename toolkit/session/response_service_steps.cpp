@@ -5,13 +5,18 @@
 #include "toolkit/session/call_trace.h"
 #include "toolkit/session/send_pdu.h"
 #include "toolkit/session/state_event.h"
+#include "toolkit/session/state_rollback.h"
 #include "toolkit/session/trace_registry.h"
 
 namespace {
 
 SIResult checkAndSend(KivAssocId assocId, const SIResponseSteps& steps, SIError** error) {
     if (steps.check(error) != 0) return SI_NOTOK;
-    if (SIStateEvent(assocId, steps.event(), error) != 0) return SI_NOTOK;
+    SIStateRollback rollback(assocId);
+    if (SIStateEvent(assocId, steps.event(), error) != 0) {
+        rollback.keep();
+        return SI_NOTOK;
+    }
     if (SICheckAssociation(assocId, nullptr, error) != 0) return SI_NOTOK;
     SITraceWrite(assocId, Trace_High, "\nSending the following PDU:\n");
     steps.trace();
@@ -20,7 +25,9 @@ SIResult checkAndSend(KivAssocId assocId, const SIResponseSteps& steps, SIError*
         codec::z3950::FreePDU(&pdu);
         return SI_NOTOK;
     }
-    return SISendPdu(&pdu, assocId, error) == 0 ? SI_OK : SI_NOTOK;
+    if (SISendPdu(&pdu, assocId, error) != 0) return SI_NOTOK;
+    rollback.keep();
+    return SI_OK;
 }
 
 }  // namespace
