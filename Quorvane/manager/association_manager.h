@@ -64,3 +64,7 @@ void DropRequests(KivAssocId assocId);
 
 // Waits until every request taken so far has been handled. Any thread but a worker.
 void WaitForRequests();
+
+// Starts the worker threads at start-up, so that a process short of memory later never has to: false when
+// not even one thread can be started. Threads beyond the first that cannot be started are done without.
+bool StartRequestWorkers();

@@ -1,5 +1,6 @@
 #include <exception>
 #include <memory>
+#include <system_error>
 #include <utility>
 
 #include "Quorvane/config/config_error_state.h"
@@ -105,4 +106,13 @@ void DropRequests(KivAssocId assocId) {
 
 void WaitForRequests() {
     requestWorkers().waitIdle();
+}
+
+bool StartRequestWorkers() {
+    try {
+        requestWorkers();
+        return true;
+    } catch (const std::system_error&) {
+        return false;
+    }
 }

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "Quorvane/config/ini_readers.h"
+#include "Quorvane/log/operations_log.h"
 #include "Quorvane/manager/association_manager.h"
 #include "Quorvane/platform/console.h"
 #include "Quorvane/platform/event_loop.h"
@@ -76,6 +77,11 @@ int RunServer() {
         loop.emplace();
     } catch (const std::system_error&) {
         std::cerr << kSocketsInitFailedText << '\n';
+        return 1;
+    }
+    if (!StartRequestWorkers()) {
+        LogMessage("Cannot start the threads that handle requests: the server stops");
+        std::cerr << "Cannot start the threads that handle requests\n";
         return 1;
     }
     return serve(*loop);

@@ -2,7 +2,7 @@
 """The server out of memory: once sixteen associations have searched, the process's address space is capped a
 little above what it uses, and every association asks for 1000 USMARC records at once, several times. Every
 request is answered (records, a diagnostic or a Close), the server stays up, and once the load is gone a new
-client is served."""
+client is served. A server capped tightly before its first connection stays up too."""
 
 import resource
 import select
@@ -13,6 +13,7 @@ from e2e_support import tlv, ber_int
 CLIENTS = 16
 ROUNDS = 4
 HEADROOM = 48 * 1024 * 1024  # octets of address space above what the server uses before the Presents
+TIGHT_HEADROOM = 4 * 1024 * 1024  # less than one thread's stack
 USMARC = bytes([0x2A, 0x86, 0x48, 0xCE, 0x13, 0x05, 0x0A])  # 1.2.840.10003.5.10
 BIB1 = bytes([0x2A, 0x86, 0x48, 0xCE, 0x13, 0x03, 0x01])  # 1.2.840.10003.3.1
 SEARCH_RESPONSE, PRESENT_RESPONSE = 0xB7, 0xB9
@@ -87,6 +88,22 @@ class OutOfMemory(e2e.ServerTestCase):
         client.send(present_request(1, 10))
         self.assertTrue(has_records(client.read_apdu()))
 
+    def test_a_server_capped_tightly_before_its_first_connection_stays_up(self):
+        # The worker threads start with the server: the first connection under the cap needs none started.
+        server = self.start("capped_at_start")
+        used = vm_size(server.process.pid)
+        if used > 1 << 40:
+            self.skipTest("a sanitizer build reserves more address space than any cap")
+        resource.prlimit(server.process.pid, resource.RLIMIT_AS, (used + TIGHT_HEADROOM, resource.RLIM_INFINITY))
+        client = self.connect(server)
+        client.send(e2e.init_request())
+        client.read_apdu()  # an answer or the end of the connection
+        self.assertIsNone(server.process.poll(), "the server is still running")
+
+        resource.prlimit(server.process.pid, resource.RLIMIT_AS, (resource.RLIM_INFINITY, resource.RLIM_INFINITY))
+        client = self.associate(server)
+        client.send(present_request(1, 3))
+        self.assertTrue(has_records(client.read_apdu()))
 
 def has_records(apdu):
     """Whether a PresentResponse carries response records ([28] constructed)."""
