@@ -41,8 +41,9 @@ struct ScanTermList {
 // preferredPosition widens the low side. Without such a term the high side widens (the low side too while
 // the window holds fewer than count terms), and once the high side is open the scanned term lies beyond
 // the index: the list is the window's last count terms. A side widens by 1, 2, 4 ... steps of the window;
-// a side that is open cannot widen, and when no side widens the list is settled. count is served up to kMaxScanTerms, preferredPosition up to count + 1. The
-// window's terms and the chosen range are appended to diaginfo.txt.
+// a side that is open cannot widen, and when no side widens the list is settled. count is served up to
+// kMaxScanTerms, preferredPosition up to count + 1. The window's terms and the chosen range are appended
+// to diaginfo.txt.
 //
 // Nothing, with the condition, on failure: 114 when no mapping has the use value; the database layer's
 // pending diagnostic (2, 109, 235; then cleared) when a statement fails; 240 after kMaxScanRounds rounds.
