@@ -4,8 +4,8 @@
 -- named *_KEY, ISBNS.ISBN, WORDS.WORD and WORDS.STEM hold the normalised forms the server compares with
 -- (data/README.md lists the rules); the other columns hold the text as catalogued, in UTF-8.
 -- Dates are text 'YYYY-MM-DD HH:MM:SS', so they compare as the ISO literals of the server's searches.
--- Written for SQLite; PostgreSQL accepts it too, except the NOCASE indexes at the end (create the
--- database with LC_COLLATE 'C' so that its ordering of the key columns is the server's byte order).
+-- Written for SQLite; load_postgres.py adapts it to PostgreSQL (postgres_schema.py: "C" collation of
+-- the text columns, so they order by octets as here, and pattern-ops indexes for the NOCASE ones).
 
 CREATE TABLE PUBLISHERS (
     PUBLISHER_NO INTEGER NOT NULL PRIMARY KEY,
@@ -201,8 +201,8 @@ CREATE INDEX SERIES_NAME_KEY ON SERIES (NAME_KEY);
 CREATE INDEX WORDS_STEM ON WORDS (STEM);
 CREATE INDEX WORDS_TITLE_NO ON WORDS (TITLE_NO);
 -- SQLite: LIKE is case-insensitive there, so LIKE 'TERM%' can use only an index in NOCASE order (the
--- keys are upper case, so it orders them as the others do). PostgreSQL: drop these five and index the
--- columns with text_pattern_ops instead.
+-- keys are upper case, so it orders them as the others do). On PostgreSQL they index the columns with
+-- text_pattern_ops instead.
 CREATE INDEX TITLES_TITLE_KEY_LIKE ON TITLES (TITLE_KEY COLLATE NOCASE);
 CREATE INDEX AUTHORS_NAME_KEY_LIKE ON AUTHORS (NAME_KEY COLLATE NOCASE);
 CREATE INDEX SUBJECTS_HEADING_KEY_LIKE ON SUBJECTS (HEADING_KEY COLLATE NOCASE);

@@ -1,7 +1,7 @@
 -- Quorvane sample catalogue: the library source (INI key TELVO): copies, locations, call numbers and
 -- circulation. Rows refer to the catalogue's records by TITLE_NO. The OPAC holdings statement reads the
 -- view STK_ITEM_STATUS, which derives each copy's circulation status from the open loans.
--- Written for SQLite; PostgreSQL accepts it too.
+-- Written for SQLite; load_postgres.py adapts it to PostgreSQL.
 
 CREATE TABLE LOCATIONS (
     LOCATION_CODE VARCHAR(8) NOT NULL PRIMARY KEY,
