@@ -75,15 +75,25 @@ SqlText wordChain(const std::string& value, const AttributeMapping& mapping) {
     return chain.append("%'");
 }
 
+// Cuts the value to at most limit octets; in UTF-8 text the cut falls between characters, so the database
+// never receives half a character (PostgreSQL refuses the whole statement then).
+void truncateTerm(std::string& value, size_t limit, SourceCharset charset) {
+    if (value.size() <= limit) return;
+    if (charset == SourceCharset::Utf8) {
+        while (limit > 0 && (static_cast<unsigned char>(value[limit]) & 0xC0) == 0x80) --limit;
+    }
+    value.resize(limit);
+}
+
 SqlText quoted(std::string_view before, const std::string& value, std::string_view after) {
     return SqlText(before).append(SqlText::clientLiteral(value)).append(after);
 }
 
 SqlText textCondition(std::string value, const AttributeMapping& mapping,
-                      const KivArray<KivAttributeElement>& elements) {
+                      const KivArray<KivAttributeElement>& elements, SourceCharset charset) {
     if (mapping.useValue == kUseIsbn) std::erase_if(value, [](char c) { return !octet::isAlnum(c); });
-    if (mapping.maximumTermLength > 0 && value.size() > static_cast<size_t>(mapping.maximumTermLength)) {
-        value.resize(static_cast<size_t>(mapping.maximumTermLength));
+    if (mapping.maximumTermLength > 0) {
+        truncateTerm(value, static_cast<size_t>(mapping.maximumTermLength), charset);
     }
     if (StructureValue(elements, mapping) == kStructureWordChain &&
         mapping.sqlText.find(".*") == std::string::npos) {
@@ -173,5 +183,5 @@ SqlCondition TermToSqlCondition(const OperandTerm& term, const AttributeMapping&
         std::string literal = FormatDateLiteral(*date, settings.dateLiteral);
         return {SqlText(relationOperator(RelationValue(elements))).append(literal)};
     }
-    return {textCondition(std::move(text), mapping, elements)};
+    return {textCondition(std::move(text), mapping, elements, settings.charset)};
 }
