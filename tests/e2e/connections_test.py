@@ -11,7 +11,7 @@ NO_CAPS = {("Start", "ulMaxConnectionsPerAddress"): 0, ("Start", "ulInitTimeOutS
 
 def allow_second_address(server):
     """Lets 127.0.0.2 connect too: the shipped allow-list names 127.0.0.1 alone."""
-    allow_list = server.dir / "control" / "address.tblx"
+    allow_list = server.control / "address.tblx"
     allow_list.write_text(allow_list.read_text() + '"127.0.0.2";\n')
 
 

@@ -6,6 +6,14 @@ Each test script is run by CTest as
 
     <script> --server PATH --work DIR
 
+The catalogue back end comes from the environment, so the same tests run against each:
+    QUORVANE_E2E_CONFIG      the configuration directory under conf/ that the server is started on
+                             (for example "postgres"); none: conf/ itself, on the SQLite sample
+    QUORVANE_E2E_CONNECTION  "key=value;..." pairs that replace those of every ODBC connection string of
+                             that configuration (for example the Servername and Port of a test cluster)
+The SQLite sample is generated for every server all the same: the tests work out what to expect from it,
+and a PostgreSQL catalogue loaded from the same generator and seed holds the same records.
+
 Every wait has a generous deadline; no test depends on how fast the server is.
 """
 
@@ -26,6 +34,9 @@ ROOT = Path(__file__).resolve().parents[2]
 CONF = ROOT / "conf"
 DEADLINE = 30.0  # seconds any single wait may take
 SAMPLE_RECORDS = 30
+
+CONFIG = os.environ.get("QUORVANE_E2E_CONFIG", "")
+CONNECTION = os.environ.get("QUORVANE_E2E_CONNECTION", "")
 
 SERVER = None  # set by main()
 WORK = None
@@ -79,20 +90,42 @@ def set_ini(text, section, key, value):
     return "\n".join(out) + "\n"
 
 
-class Server:
-    """A quorvane process on a copy of conf/ in its own directory; the working directory is that copy.
+def set_connections(text, pairs):
+    """The INI text with each key=value of pairs put in place of that key's value in every ODBC connection
+    string (a connection string holds a Driver= pair)."""
+    def replace(line):
+        if "Driver=" not in line or line.lstrip().startswith(";"):
+            return line
+        for pair in filter(None, pairs.split(";")):
+            key, _, value = pair.partition("=")
+            line = re.sub(rf"(?<=[=;]){re.escape(key)}=[^;]*", lambda _: f"{key}={value}", line, flags=re.I)
+        return line
+    return "\n".join(replace(line) for line in text.splitlines()) + "\n"
 
-    settings: {(section, key): value} applied to the shipped Quorvane.INI (None removes a key).
+
+class Server:
+    """A quorvane process on a copy of conf/ in its own directory. dir is the configuration directory the
+    server runs in (the copy of conf/, or of its QUORVANE_E2E_CONFIG directory), sample the generated
+    SQLite sample and control the control files.
+
+    settings: {(section, key): value} applied to the configuration's Quorvane.INI (None removes a key).
+    environment: variables set for the server process besides the inherited ones.
+    config: the configuration directory under conf/ in place of QUORVANE_E2E_CONFIG ("" for conf/ itself).
+    connection: "key=value;..." pairs put in the connection strings after those of QUORVANE_E2E_CONNECTION.
     """
 
-    def __init__(self, name, settings=None, stdin=subprocess.DEVNULL):
-        self.dir = WORK / name
-        shutil.rmtree(self.dir, ignore_errors=True)
-        shutil.copytree(CONF, self.dir, ignore=shutil.ignore_patterns("sample", "*.log", "*.txt"))
+    def __init__(self, name, settings=None, stdin=subprocess.DEVNULL, environment=None, config=None,
+                 connection=""):
+        root = WORK / name
+        shutil.rmtree(root, ignore_errors=True)
+        shutil.copytree(CONF, root, ignore=shutil.ignore_patterns("sample", "*.log", "*.txt"))
+        self.dir = root / (CONFIG if config is None else config)
+        self.sample = root / "sample"
+        self.control = root / "control"
         subprocess.run([sys.executable, str(ROOT / "data" / "generate.py"), "--records", str(SAMPLE_RECORDS),
-                        "--out", str(self.dir / "sample"), "--control", str(self.dir / "control")],
+                        "--out", str(self.sample), "--control", str(self.control)],
                        check=True, stdout=subprocess.DEVNULL)
-        ini = (self.dir / "Quorvane.INI").read_text()
+        ini = set_connections((self.dir / "Quorvane.INI").read_text(), CONNECTION + ";" + connection)
         base = {("Start", "ulPortNumber"): 0, ("Start", "ulWantWindow"): 0}
         for (section, key), value in {**base, **(settings or {})}.items():
             ini = set_ini(ini, section, key, value)
@@ -100,7 +133,8 @@ class Server:
         self.trace_path = self.dir / "operations-trace.out"
         self.trace_file = open(self.trace_path, "wb")
         self.process = subprocess.Popen([str(SERVER), "--config", str(self.dir)], stdin=stdin,
-                                        stdout=self.trace_file, stderr=subprocess.STDOUT)
+                                        stdout=self.trace_file, stderr=subprocess.STDOUT,
+                                        env={**os.environ, **(environment or {})})
         wait_until(lambda: "Listening for client connections" in self.trace() or self.process.poll() is not None,
                    "the server to listen")
         found = re.search(r"Server listen port set to +(\d+) ", self.trace())
@@ -193,6 +227,35 @@ def in_order(lines, expected):
         except ValueError:
             return False
     return True
+
+
+# What yaz-client answered.
+
+def searches(output):
+    """Per search of a yaz-client run: ("hits", n), or ("diagnostic", condition) for a failed search."""
+    answers = []
+    for part in output.split("Sent searchRequest.")[1:]:
+        if "Search was a success." in part:
+            answers.append(("hits", int(re.search(r"Number of hits: (\d+)", part).group(1))))
+        else:
+            found = re.search(r"^\s*\[(\d+)\]", part, re.M)
+            answers.append(("diagnostic", int(found.group(1)) if found else None))
+    return answers
+
+
+def scans(output):
+    """Per scan of a yaz-client run: (position, [(display term, count)]), or ("diagnostic", condition)."""
+    answers = []
+    for part in output.split("Received ScanResponse")[1:]:
+        part = part.split("Z> ")[0]
+        failed = re.search(r"^\s*\[(\d+)\]", part, re.M)
+        if failed:
+            answers.append(("diagnostic", int(failed.group(1))))
+            continue
+        position = re.search(r"position=(\d+)", part)
+        entries = [(m.group(1), int(m.group(2))) for m in re.finditer(r"^[* ] (.*) \((\d+)\)$", part, re.M)]
+        answers.append((int(position.group(1)) if position else None, entries))
+    return answers
 
 
 # A minimal Z39.50 origin: BER encoding of the few APDUs the tests send.

@@ -3,40 +3,12 @@
 SQL on the catalogue's own tables, bib-1 diagnostics for what is not supported, scans in index order with
 their record counts, and client text that reaches SQL only as text."""
 
-import re
 import sqlite3
 import subprocess
 
 import e2e_support as e2e
 
 STOP_WORDS = {"A", "AN", "AND", "AT", "BY", "FOR", "IN", "OF", "ON", "THE", "TO", "WITH"}
-
-
-def searches(output):
-    """Per search of a yaz-client run: ("hits", n), or ("diagnostic", condition) for a failed search."""
-    answers = []
-    for part in output.split("Sent searchRequest.")[1:]:
-        if "Search was a success." in part:
-            answers.append(("hits", int(re.search(r"Number of hits: (\d+)", part).group(1))))
-        else:
-            found = re.search(r"^\s*\[(\d+)\]", part, re.M)
-            answers.append(("diagnostic", int(found.group(1)) if found else None))
-    return answers
-
-
-def scans(output):
-    """Per scan of a yaz-client run: (position, [(display term, count)]), or ("diagnostic", condition)."""
-    answers = []
-    for part in output.split("Received ScanResponse")[1:]:
-        part = part.split("Z> ")[0]
-        failed = re.search(r"^\s*\[(\d+)\]", part, re.M)
-        if failed:
-            answers.append(("diagnostic", int(failed.group(1))))
-            continue
-        position = re.search(r"position=(\d+)", part)
-        entries = [(m.group(1), int(m.group(2))) for m in re.finditer(r"^[* ] (.*) \((\d+)\)$", part, re.M)]
-        answers.append((int(position.group(1)) if position else None, entries))
-    return answers
 
 
 def in_words(fields):
@@ -48,7 +20,7 @@ def in_words(fields):
 class SearchAndScan(e2e.ServerTestCase):
     def setUp(self):
         self.server = self.start(self.id().rsplit(".", 1)[-1])
-        self.db = sqlite3.connect(self.server.dir / "sample" / "catalogue.db")
+        self.db = sqlite3.connect(self.server.sample / "catalogue.db")
         self.addCleanup(self.db.close)
 
     def one(self, sql, *args):
@@ -96,7 +68,7 @@ class SearchAndScan(e2e.ServerTestCase):
              self.one("SELECT COUNT(DISTINCT TITLE_NO) FROM WORDS WHERE STEM = ?", stem)),
         ]
         output = self.server.yaz([f"find {query}" for query, _ in cases])
-        self.assertEqual(searches(output), [("hits", expected) for _, expected in cases], output)
+        self.assertEqual(e2e.searches(output), [("hits", expected) for _, expected in cases], output)
         self.assertGreater(cases[0][1], 0, "the first title's own word finds it")
 
         zoom = subprocess.run(["zoomsh"], input=f"connect 127.0.0.1:{self.server.port}\n"
@@ -114,7 +86,7 @@ class SearchAndScan(e2e.ServerTestCase):
             "base NOSUCH",
             "find @attr 1=4 x",
         ])
-        self.assertEqual(searches(output), [("diagnostic", code) for code in (114, 123, 125, 125, 201, 235)])
+        self.assertEqual(e2e.searches(output), [("diagnostic", code) for code in (114, 123, 125, 125, 201, 235)])
 
     def test_scans_list_index_terms_in_order_with_their_counts(self):
         headings = self.db.execute(
@@ -135,7 +107,7 @@ class SearchAndScan(e2e.ServerTestCase):
             "scan @attr 1=1003 zzzz",
             "scanstep 2", "scan @attr 1=4 x",
         ])
-        answers = scans(output)
+        answers = e2e.scans(output)
         self.assertEqual(answers[0], (1, [tuple(row) for row in headings[at:at + 5]]), output)
         self.assertEqual(answers[1], (3, [tuple(row) for row in headings[at - 2:at + 3]]), output)
         self.assertEqual(answers[2], (1, [tuple(authors[-1])]), "the last author: fewer than asked for")
@@ -155,8 +127,8 @@ class SearchAndScan(e2e.ServerTestCase):
             "scan @attr 1=4 \"x' or '1'='1\"",
             "scan @attr 1=21 \"'\"",
         ])
-        self.assertEqual(searches(output), [("hits", 0), ("hits", 0), ("diagnostic", 125)])
-        answers = scans(output)
+        self.assertEqual(e2e.searches(output), [("hits", 0), ("hits", 0), ("diagnostic", 125)])
+        answers = e2e.scans(output)
         self.assertEqual(len(answers), 2)
         self.assertTrue(all(answer[0] != "diagnostic" and answer[1] for answer in answers), output)
         self.assertFalse([line for line in self.server.trace_lines() if line.startswith("Sarvik Error")])
