@@ -243,19 +243,24 @@ def searches(output):
     return answers
 
 
-def scans(output):
-    """Per scan of a yaz-client run: (position, [(display term, count)]), or ("diagnostic", condition)."""
-    answers = []
-    for part in output.split("Received ScanResponse")[1:]:
+def answers(output, marker, answer):
+    """Per request of a yaz-client run (its output from the marker to the next prompt): ("diagnostic",
+    condition) for a failed one, answer(that output) for the others."""
+    found = []
+    for part in output.split(marker)[1:]:
         part = part.split("Z> ")[0]
         failed = re.search(r"^\s*\[(\d+)\]", part, re.M)
-        if failed:
-            answers.append(("diagnostic", int(failed.group(1))))
-            continue
+        found.append(("diagnostic", int(failed.group(1))) if failed else answer(part))
+    return found
+
+
+def scans(output):
+    """Per scan of a yaz-client run: (position, [(display term, count)]), or ("diagnostic", condition)."""
+    def scan(part):
         position = re.search(r"position=(\d+)", part)
         entries = [(m.group(1), int(m.group(2))) for m in re.finditer(r"^[* ] (.*) \((\d+)\)$", part, re.M)]
-        answers.append((int(position.group(1)) if position else None, entries))
-    return answers
+        return int(position.group(1)) if position else None, entries
+    return answers(output, "Received ScanResponse", scan)
 
 
 # A minimal Z39.50 origin: BER encoding of the few APDUs the tests send.

@@ -13,17 +13,11 @@ EVERY_RECORD = "find @attr 1=12 @attr 2=5 0"
 
 def presents(output):
     """Per present of a yaz-client run: (record types, next position), or ("diagnostic", condition)."""
-    answers = []
-    for part in output.split("Sent presentRequest")[1:]:
-        part = part.split("Z> ")[0]
-        failed = re.search(r"^\s*\[(\d+)\]", part, re.M)
-        if failed:
-            answers.append(("diagnostic", int(failed.group(1))))
-            continue
+    def present(part):
         types = re.findall(r"^\[SAMPLE\]Record type: (.*)$", part, re.M)
         next_position = re.search(r"nextResultSetPosition = (\d+)", part)
-        answers.append((types, int(next_position.group(1)) if next_position else None))
-    return answers
+        return types, int(next_position.group(1)) if next_position else None
+    return e2e.answers(output, "Sent presentRequest", present)
 
 
 class Present(e2e.ServerTestCase):
