@@ -4,14 +4,35 @@ generated catalogue in SQLite: the same hits, scans and records for every access
 text that stays data whatever standard_conforming_strings the database defaults to, and a database that is
 down answered with diagnostics while the server stays up."""
 
+import os
 import re
 import sqlite3
+import subprocess
 import unittest
 
 import e2e_support as e2e
 
 # libpq reads the session defaults of every connection the server opens from PGOPTIONS.
 BACKSLASH_ESCAPES = {"PGOPTIONS": "-c standard_conforming_strings=off"}
+# A search that waits for the test: its statement reads a table that the test keeps locked.
+GATED_SEARCH = ('1032,"SELECT TITLES.TITLE_NO FROM TITLES WHERE TITLES.TITLE_NO XXTERMXX AND NOT EXISTS '
+                '(SELECT 1 FROM {gate})",NUMBER,FALSE,0,0,0;\n')
+
+
+def psql(*statements):
+    """A psql session on the sample catalogue (PGHOST, PGPORT and PGUSER come from scripts/test_postgres)
+    that runs the statements and stays open until its input is closed."""
+    session = subprocess.Popen(["psql", "-X", "-q", "-A", "-t", "-v", "ON_ERROR_STOP=1", "-d", "quorvane_catalogue"],
+                               stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+    session.stdin.write("".join(statement + ";\n" for statement in statements))
+    session.stdin.flush()
+    return session
+
+
+def run_psql(*statements):
+    session = psql(*statements)
+    output, _ = session.communicate(timeout=e2e.DEADLINE)
+    return output
 
 
 @unittest.skipUnless(e2e.CONFIG == "postgres", "runs against the PostgreSQL configuration (scripts/test_postgres)")
@@ -104,6 +125,29 @@ class PostgresCatalogue(e2e.ServerTestCase):
         searches = dict(zip(queries, answers))
         self.assertGreater(searches[f'find @attr 1=1016 "{accented}"'], ("hits", 0))
         self.assertEqual(searches['find @attr 1=13 "x\\\\\' OR 1=1 --"'], ("hits", 0))
+
+    def test_a_slow_statement_does_not_hold_up_other_associations(self):
+        gate = f"SLOW_GATE_{os.getpid()}"
+        run_psql(f"CREATE TABLE {gate} (N INTEGER)")
+        self.addCleanup(run_psql, f"DROP TABLE {gate}")
+        server = self.postgres
+        with (server.control / "search.tblx").open("a") as definitions:
+            definitions.write(GATED_SEARCH.format(gate=gate))
+        lock = psql("BEGIN", f"LOCK TABLE {gate} IN ACCESS EXCLUSIVE MODE", "SELECT 'locked'")
+        self.assertEqual(lock.stdout.readline().strip(), "locked")
+        slow = subprocess.Popen(["yaz-client", server.address()], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                stderr=subprocess.STDOUT, text=True)
+        self.addCleanup(slow.kill)
+        slow.stdin.write("find @attr 1=1032 1\n")
+        slow.stdin.flush()
+        waiting = f"SELECT COUNT(*) FROM pg_stat_activity WHERE wait_event_type = 'Lock' AND query LIKE '%{gate}%'"
+        e2e.wait_until(lambda: run_psql(waiting).strip() == "1", "the slow statement to wait")
+
+        self.assertIn("Number of hits", server.yaz(["find @attr 1=4 history"]))
+        self.assertEqual(server.trace().count("Sent SearchResponse PDU"), 1, "the slow search is still waiting")
+        lock.communicate("COMMIT;\n", timeout=e2e.DEADLINE)
+        output, _ = slow.communicate("quit\n", timeout=e2e.DEADLINE)
+        self.assertIn("Number of hits: 1", output)
 
     def test_a_database_that_is_down_gets_diagnostics_and_the_server_stays_up(self):
         down = self.start("down", connection=f"Servername={self.postgres.dir / 'no-such-socket-directory'}")
