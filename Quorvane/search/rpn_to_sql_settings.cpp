@@ -16,6 +16,10 @@ DateLiteralStyle ReadDateLiteralStyle() {
     return style && StrCaseCompare(*style, "ISO") == 0 ? DateLiteralStyle::Iso : DateLiteralStyle::Access;
 }
 
+bool ReadLikeBackslashEscape() {
+    return GetIniInt(kSqlSection, "ulLikeBackslashEscape") != 0;
+}
+
 int32_t ReadDefaultUseAttribute() {
     return GetIniInt(kSqlSection, "ulDefaultUseAttribute");
 }

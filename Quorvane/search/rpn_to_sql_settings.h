@@ -15,10 +15,15 @@ struct SearchSettings {
     const std::vector<std::string>* phraseStopWords = nullptr;
     // The use value of an operand that has no use attribute; 0 answers condition 113 for it.
     int32_t defaultUse = 0;
+    // Whether the database's LIKE takes a backslash as its escape character (DoubleLikeBackslashes).
+    bool likeBackslashEscape = false;
 };
 
 // [SQL] pcDateLiteral of Quorvane.INI: "ISO" (any case) selects ISO literals; any other value, or none,
 // the Access form.
 DateLiteralStyle ReadDateLiteralStyle();
+// [SQL] ulLikeBackslashEscape of Quorvane.INI: non-zero when the database's LIKE takes a backslash as its
+// escape character; 0 when the key is missing.
+bool ReadLikeBackslashEscape();
 // [SQL] ulDefaultUseAttribute of Quorvane.INI (for example 1016, any); 0 when the key is missing.
 int32_t ReadDefaultUseAttribute();

@@ -190,6 +190,7 @@ OperandSql BuildOperandSql(const SearchDefinition& definition, const AttributeMa
         if (!complex) return {std::string(), kConditionTooManyWords};
         statement = std::move(*complex);
     }
+    if (settings.likeBackslashEscape) statement = DoubleLikeBackslashes(statement);
     if (!ClientTextConfined(statement)) return {std::string(), kConditionMalformedTerm};
     return {statement.text()};
 }

@@ -67,6 +67,7 @@ SearchSettings SearchSettingsFor(const SessionRecord& session) {
     SearchSettings settings;
     settings.dateLiteral = ReadDateLiteralStyle();
     settings.defaultUse = ReadDefaultUseAttribute();
+    settings.likeBackslashEscape = ReadLikeBackslashEscape();
     settings.charset = ReadMarcSourceCharset();
     std::string directory = session.controlFilesDir;
     if (!directory.empty() && directory.back() != '/') directory += '/';

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "toolkit/util/str_case.h"
+#include "toolkit/util/str_text.h"
+
 std::string EscapeSqlLiteral(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size() + std::count(text.begin(), text.end(), '\''));
@@ -69,6 +72,40 @@ void SqlText::replaceServer(std::string_view pattern, const SqlText& replacement
     for (size_t at = findServer(pattern); at != npos; at = findServer(pattern, at + replacement.size())) {
         replace(at, pattern.size(), replacement);
     }
+}
+
+namespace {
+
+bool isWordOctet(char c) {
+    return octet::isAlnum(c) || c == '_';
+}
+
+// Whether the text before end is the keyword LIKE followed by white space only.
+bool endsWithLike(const std::string& text, size_t end) {
+    while (end > 0 && octet::isWhite(text[end - 1])) --end;
+    constexpr std::string_view kLike = "LIKE";
+    if (end < kLike.size()) return false;
+    size_t start = end - kLike.size();
+    if (StrCaseCompare(std::string_view(text).substr(start, kLike.size()), kLike) != 0) return false;
+    return start == 0 || !isWordOctet(text[start - 1]);
+}
+
+}  // namespace
+
+SqlText DoubleLikeBackslashes(const SqlText& statement) {
+    const std::string& text = statement.text();
+    SqlText doubled;
+    bool likePattern = false;  // whether the server's last quote opened a LIKE pattern
+    size_t copied = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (!statement.isClient(i)) {
+            if (text[i] == '\'') likePattern = endsWithLike(text, i);
+        } else if (text[i] == '\\' && likePattern) {
+            doubled.append(statement.substr(copied, i + 1 - copied)).append(SqlText::clientLiteral("\\"));
+            copied = i + 1;
+        }
+    }
+    return doubled.append(statement.substr(copied));
 }
 
 namespace {

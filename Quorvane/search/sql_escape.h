@@ -47,6 +47,12 @@ class SqlText {
     std::vector<bool> client_;
 };
 
+// The statement with every client backslash doubled inside the literals that a LIKE keyword opens, for
+// databases whose LIKE takes a backslash as its escape character (PostgreSQL, MySQL): the client's backslash
+// then matches itself, as in SQLite, instead of escaping the character after it. A literal counts as a LIKE
+// pattern when its opening quote follows the keyword LIKE and white space only.
+SqlText DoubleLikeBackslashes(const SqlText& statement);
+
 // Whether every client octet of the statement lies inside a quoted literal that the server's quotes open
 // and close: none in code, identifiers or comments, no client quote ending a literal, no escaped quote made
 // of a client and a server quote, no literal left open, no NUL octet.

@@ -113,7 +113,7 @@ class PostgresCatalogue(e2e.ServerTestCase):
 
     def test_quotes_backslashes_wildcards_and_accents_in_terms_are_data(self):
         accented = self.one("SELECT WORD FROM WORDS WHERE WORD GLOB '*[^ -~]*' ORDER BY WORD LIMIT 1")
-        terms = ["'", "\\\\", "\\\\'", "x\\\\' OR 1=1 --", "%", "_", "5_", "%'--", "9\\\\",
+        terms = ["'", "\\\\", "\\\\'", "x\\\\' OR 1=1 --", "%", "_", "5_", "%'--", "\\\\5", "9\\\\",
                  "é", "ÉTÉ", "日本", accented, accented.lower()]
         uses = ["@attr 1=13", "@attr 1=1031", "@attr 1=7", "@attr 1=4 @attr 3=1", "@attr 1=1016",
                 "@attr 1=21 @attr 4=1 @attr 5=1", "@attr 1=1016 @attr 2=102"]

@@ -79,6 +79,33 @@ TEST(SqlEscape, ClientTextConfinedTable) {
     }
 }
 
+struct LikeCase {
+    const char* what;
+    std::vector<Piece> pieces;
+    const char* doubled;
+};
+
+TEST(SqlEscape, ClientBackslashesAreDoubledInLikePatternsOnly) {
+    const LikeCase cases[] = {
+        {"prefix pattern", {{false, "WHERE B LIKE '"}, {true, "5\\"}, {false, "%'"}}, "WHERE B LIKE '5\\\\%'"},
+        {"word chain, any case and white space",
+         {{false, "B like\n'%"}, {true, "\\A"}, {false, "%' AND  B LIKE '%"}, {true, "B\\"}, {false, "%'"}},
+         "B like\n'%\\\\A%' AND  B LIKE '%B\\\\%'"},
+        {"equality", {{false, "WHERE B = '"}, {true, "\\"}, {false, "'"}}, "WHERE B = '\\'"},
+        {"literal after a LIKE pattern",
+         {{false, "B LIKE 'A%' AND C = '"}, {true, "\\"}, {false, "'"}},
+         "B LIKE 'A%' AND C = '\\'"},
+        {"a word ending in LIKE", {{false, "WHERE UNLIKE '"}, {true, "\\"}, {false, "'"}}, "WHERE UNLIKE '\\'"},
+        {"server backslashes stay", {{false, "B LIKE '\\"}, {true, "X"}, {false, "%'"}}, "B LIKE '\\X%'"},
+    };
+    for (const LikeCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        SqlText doubled = DoubleLikeBackslashes(build(c.pieces));
+        EXPECT_EQ(doubled.text(), c.doubled);
+        EXPECT_TRUE(ClientTextConfined(doubled));
+    }
+}
+
 TEST(SqlEscape, PlaceholdersAreFoundOnlyInServerText) {
     SqlText text("A XXTERMXX ");
     text.append(SqlText::clientLiteral("XXTERMXX")).append(" XXTERMXX");
