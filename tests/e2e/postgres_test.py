@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The catalogue in PostgreSQL (QUORVANE_E2E_CONFIG=postgres, run by scripts/test_postgres) against the same
 generated catalogue in SQLite: the same hits, scans and records for every access point and syntax, client
-text that stays data whatever standard_conforming_strings the database defaults to, and a database that is
-down answered with diagnostics while the server stays up."""
+text that stays data whatever standard_conforming_strings the database defaults to, a slow statement that
+holds up no other association, and a database that is down answered with diagnostics while the server stays
+up."""
 
 import os
 import re
@@ -22,8 +23,8 @@ GATED_SEARCH = ('1032,"SELECT TITLES.TITLE_NO FROM TITLES WHERE TITLES.TITLE_NO 
 def psql(*statements):
     """A psql session on the sample catalogue (PGHOST, PGPORT and PGUSER come from scripts/test_postgres)
     that runs the statements and stays open until its input is closed."""
-    session = subprocess.Popen(["psql", "-X", "-q", "-A", "-t", "-v", "ON_ERROR_STOP=1", "-d", "quorvane_catalogue"],
-                               stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+    command = ["psql", "-X", "-q", "-A", "-t", "-v", "ON_ERROR_STOP=1", "-d", "quorvane_catalogue"]
+    session = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
     session.stdin.write("".join(statement + ";\n" for statement in statements))
     session.stdin.flush()
     return session
