@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_check_external.h"
 
 class CarriedCheckTest : public ProcessLogFixture {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/external/explain_samples.h"
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/external/kiv_check_explain_record.h"
 #include "toolkit/external/kiv_explain_depth.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tests/external/grs1_samples.h"
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/external/kiv_check_generic_record.h"
 #include "toolkit/external/kiv_generic_record_depth.h"

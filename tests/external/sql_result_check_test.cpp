@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/external/sql_result_samples.h"
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/api/kiv_single_asn1_type.h"
 #include "toolkit/external/kiv_check_sql_result.h"
