@@ -10,9 +10,6 @@
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/util/si_error.h"
 
-// bib-1 condition of a request that failed inside the server.
-inline constexpr std::uint32_t kTemporarySystemError = 2;
-
 // Logs "Association <id>: request failed: <what>".
 void LogRequestFailure(KivAssocId assocId, const std::exception& failure);
 // Sends a Close of reason CR_SystemProblem; false when it cannot be sent either.
