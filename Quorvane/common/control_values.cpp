@@ -2,9 +2,8 @@
 
 #include <memory>
 
-#include "Quorvane/config/config_problems.h"
+#include "Quorvane/common/control_file.h"
 #include "Quorvane/log/log_file_append.h"
-#include "Quorvane/log/operations_log.h"
 #include "toolkit/util/err_report.h"
 
 namespace {
@@ -33,16 +32,11 @@ NextField takeField(TblFile* file) {
     return next;
 }
 
-void reportProblem(std::string_view message) {
-    noteConfigProblem();
-    LogMessage(message);
-}
-
 std::optional<std::string> readText(TblFile* file, std::string_view message, bool required, int32_t type) {
     NextField field = takeField(file);
     if (!field.present && !required) return std::nullopt;
     if (!field.present || field.type != type) {
-        reportProblem(message);
+        ReportControlFileProblem(message);
         return std::string(" ");
     }
     appendDetailLineToFile(kInputDiagName, field.text);
@@ -63,7 +57,7 @@ int32_t ReadControlInteger(TblFile* file, std::string_view message, bool require
     NextField field = takeField(file);
     if (!field.present && !required) return 0;
     if (!field.present || field.type != TblFieldInteger) {
-        reportProblem(message);
+        ReportControlFileProblem(message);
         return 0;
     }
     appendDetailLineToFile(kInputDiagName, std::to_string(field.integer));

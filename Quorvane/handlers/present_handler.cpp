@@ -6,6 +6,7 @@
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/present/present_response.h"
 #include "Quorvane/present/present_settings.h"
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/response/counted_texts.h"
 #include "Quorvane/response/diagnostics.h"
 #include "Quorvane/session/session_lease.h"
@@ -35,7 +36,7 @@ void HandlePresentRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
         [&](bool& answered) {
             auto response = std::make_unique<KivPresentRsp>();
             response->psReferenceId = CopyReferenceId(request->psReferenceId.get());
-            SetPresentDiagnostic(*response, kTemporarySystemError);
+            SetPresentDiagnostic(*response, kConditionTemporarySystemError);
             sendPresentResponse(assocId, *response, answered);
         });
 }

@@ -8,10 +8,7 @@
 #include <exception>
 
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
-
-// bib-1 condition of a request that failed inside the server.
-inline constexpr std::uint32_t kTemporarySystemError = 2;
+#include "toolkit/util/si_error.h"
 
 // Logs "Association <id>: request failed: <what>".
 void LogRequestFailure(KivAssocId assocId, const std::exception& failure);

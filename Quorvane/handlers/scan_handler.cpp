@@ -8,11 +8,11 @@
 #include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/log/operations_log.h"
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/response/counted_texts.h"
 #include "Quorvane/response/diagnostics.h"
 #include "Quorvane/scan/scan_definitions.h"
 #include "Quorvane/scan/scan_terms.h"
-#include "Quorvane/search/search_conditions.h"
 #include "Quorvane/search/search_definitions_lookup.h"
 #include "Quorvane/session/session_lease.h"
 #include "toolkit/session/response_services.h"
@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr std::int32_t kConditionDatabaseUnavailable = 109;
 constexpr std::uint32_t kUseAttributeType = 1;
 constexpr std::int32_t kNumericAttributeValue = 1;
 
@@ -194,7 +193,7 @@ void HandleScanRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
         [&](bool& answered) {
             auto response = std::make_unique<KivScanRsp>();
             response->psReferenceId = CopyReferenceId(request->psReferenceId.get());
-            SetScanDiagnostic(*session, *response, kTemporarySystemError);
+            SetScanDiagnostic(*session, *response, kConditionTemporarySystemError);
             sendScanResponse(assocId, *response, answered);
         });
 }

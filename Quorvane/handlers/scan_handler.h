@@ -7,9 +7,6 @@
 #include "Quorvane/session/session_record.h"
 #include "toolkit/api/kiv_scan.h"
 
-inline constexpr std::int32_t kConditionStepSizeUnsupported = 206;
-inline constexpr std::int32_t kConditionUnsupportedTermType = 124;
-
 // Clears the session's size diagnostic and fills the response for the request: the reference id, and
 // either the terms of the scan (CollectScanTerms) as term-info entries with their display terms and hit
 // counts, status success when as many entries as requested are returned and partial-5 otherwise, the

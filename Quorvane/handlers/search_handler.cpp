@@ -5,6 +5,7 @@
 #include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/log/operations_log.h"
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/response/counted_texts.h"
 #include "Quorvane/response/diagnostics.h"
 #include "Quorvane/search/run_search.h"
@@ -19,9 +20,6 @@ void sendSearchResponse(KivAssocId assocId, const KivSearchRsp& response, bool& 
     answered = ResponseSent(KIVSearchResponse(assocId, &response, &error), error);
     LogMessage("Sent SearchResponse PDU from association id " + std::to_string(assocId));
 }
-
-// bib-1 "Query type not supported": the condition of a query that is not type-1.
-constexpr int32_t kConditionNotTypeOne = 107;
 
 }  // namespace
 
@@ -73,7 +71,7 @@ void HandleSearchRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
         [&](bool& answered) {
             auto response = std::make_unique<KivSearchRsp>();
             response->psReferenceId = CopyReferenceId(request->psReferenceId.get());
-            SetSearchDiagnostic(*response, kTemporarySystemError);
+            SetSearchDiagnostic(*response, kConditionTemporarySystemError);
             sendSearchResponse(assocId, *response, answered);
         });
 }

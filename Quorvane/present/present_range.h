@@ -5,9 +5,6 @@
 
 #include "toolkit/api/kiv_present.h"
 
-// bib-1 condition of a start point outside the result set.
-inline constexpr std::uint32_t kStartPointOutOfRange = 13;
-
 // True when the start point names a position of a result set of resultCount positions (1 to resultCount).
 bool StartPointInResultSet(std::uint32_t startPoint, std::uint32_t resultCount);
 

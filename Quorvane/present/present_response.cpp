@@ -8,6 +8,7 @@
 #include "Quorvane/present/present_records.h"
 #include "Quorvane/present/record_format_choice.h"
 #include "Quorvane/present/syntax_availability.h"
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/response/counted_texts.h"
 #include "Quorvane/response/diagnostics.h"
 #include "Quorvane/results/result_set_store.h"
@@ -16,10 +17,10 @@ namespace {
 
 // The condition that fails the Present, or 0 to go on.
 std::uint32_t checkRequest(SessionRecord& session, const KivPresentReq& request, const std::string& syntax) {
-    if (IsSyntaxAvailable(syntax, session) == 0) return kSyntaxUnavailable;
-    if (session.resultCount == 0) return kNoResultSet;
+    if (IsSyntaxAvailable(syntax, session) == 0) return kConditionNoDataInSyntax;
+    if (session.resultCount == 0) return kConditionNoResultSet;
     if (!StartPointInResultSet(request.ulResultSetStartPoint, session.resultCount))
-        return kStartPointOutOfRange;
+        return kConditionStartPointOutOfRange;
     return 0;
 }
 
@@ -67,6 +68,6 @@ void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
     }
     if (configErrorIsSet() || session.pendingDiagnostic != 0) {
         condition = takePendingDiagnostic(session);
-        SetPresentDiagnostic(response, condition != 0 ? condition : kConfigurationFailure);
+        SetPresentDiagnostic(response, condition != 0 ? condition : kConditionConfigurationFailure);
     }
 }

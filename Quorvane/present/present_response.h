@@ -5,11 +5,6 @@
 #include "Quorvane/session/session_record.h"
 #include "toolkit/api/kiv_present.h"
 
-// bib-1 condition of a Present without a result set.
-inline constexpr std::uint32_t kNoResultSet = 30;
-// bib-1 condition of a Present that met a configuration error without a database failure.
-inline constexpr std::uint32_t kConfigurationFailure = 1;
-
 // Fills the response to the request: the reference id, then
 // - the result set's database becomes current again and connected (UseResultSetDatabase);
 // - record syntax: the request's, else settings.defaultSyntax; one the database has no definitions of fails
@@ -20,7 +15,7 @@ inline constexpr std::uint32_t kConfigurationFailure = 1;
 //   status success; a range that runs past the end of the result set returns the records up to the end,
 //   with status success and next position 0;
 // - a fetch that failed gives the failure form with the session's pending diagnostic (cleared), or with
-//   kConfigurationFailure when a configuration error stopped it and none is pending.
+//   kConditionConfigurationFailure when a configuration error stopped it and none is pending.
 // The session's size diagnostic is cleared first.
 void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
                          const PresentSettings& settings, KivPresentRsp& response);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Quorvane/response/bib1_conditions.h"
 #include "toolkit/util/str_case.h"
 
 namespace {
@@ -48,7 +49,7 @@ std::uint32_t ChooseRecordFormat(SessionRecord& session, const KivPresentReq& re
         };
         if (ListFind(formats, matches, &*name) == nullptr) {
             ListRestoreCursor(formats);
-            return kUnknownElementSetName;
+            return kConditionUnknownElementSetName;
         }
     }
     choice.format = static_cast<const RecordFormat*>(ListCurrent(formats));

@@ -12,9 +12,6 @@
 #include "Quorvane/session/session_record.h"
 #include "toolkit/api/kiv_present.h"
 
-// bib-1 condition of an element-set name that matches no record format.
-inline constexpr std::uint32_t kUnknownElementSetName = 10;
-
 // Element-set names are looked at up to this many characters.
 inline constexpr std::size_t kElementSetNameLimit = 99;
 
@@ -33,7 +30,7 @@ int MatchFormatName(std::string_view elementSetName, const RecordFormat& format)
 // composition is not a generic element-set name.
 std::optional<std::string> GenericElementSetName(const KivPresentReq& request);
 
-// The choice for the request; 0, or kUnknownElementSetName. The full flag starts as defaultFull. With
+// The choice for the request; 0, or kConditionUnknownElementSetName. The full flag starts as defaultFull. With
 // record formats: a generic element-set name selects the first format it matches (which stays selected for
 // later Presents that name none) and a name matching none is refused, the selection staying as it was;
 // without a name the selected format serves, at first the last of the file. Without record formats: a

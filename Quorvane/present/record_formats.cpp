@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "Quorvane/common/control_file.h"
 #include "Quorvane/common/control_values.h"
 #include "Quorvane/config/config_problems.h"
 #include "Quorvane/log/operations_log.h"
@@ -14,11 +15,6 @@
 namespace {
 
 constexpr const char* kMissingFileName = "Missing Record Type File Name in file recordformats.tblx";
-
-struct TableCloser {
-    void operator()(TblFile* table) const { TblClose(table); }
-};
-using Table = std::unique_ptr<TblFile, TableCloser>;
 
 std::string inControlFilesDir(const SessionRecord& session, std::string_view name) {
     if (session.controlFilesDir.empty()) return std::string(name);
@@ -52,14 +48,14 @@ void FreeRecordFormat(void* datum) {
 }
 
 void LoadPresentDefinitions(SessionRecord& session) {
-    Table table(TblOpen(inControlFilesDir(session, kRecordFormatsFile).c_str(), TblRead));
+    const OwnedTblFile table = OpenControlFile(inControlFilesDir(session, kRecordFormatsFile));
     if (!table) {
         session.fullDefinitions = LoadPresentFile(inControlFilesDir(session, kPresentFullFile));
         session.briefDefinitions = LoadPresentFile(inControlFilesDir(session, kPresentBriefFile));
         return;
     }
     session.recordFormats.reset(ListCreate(FreeRecordFormat));
-    while (TblReadRecord(table.get()) != 0) {
+    while (ReadControlRecord(table.get()) == ControlRecordRead::Record) {
         ListLast(session.recordFormats.get());
         ListInsert(session.recordFormats.get(), readRecordFormat(table.get(), session));
     }

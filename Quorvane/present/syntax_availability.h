@@ -6,9 +6,6 @@
 
 #include "Quorvane/session/session_record.h"
 
-// bib-1 condition of a record syntax the association cannot build for its database.
-inline constexpr std::uint32_t kSyntaxUnavailable = 227;
-
 // 1 when the syntax's control file has a block for the current database or for DEFAULT, else 0:
 // USMARC, UKMARC and OPAC (1.2.840.10003.5.10, .11, .102) marcdef.tblx or marcdef2.tblx, SUTRS (.101)
 // sutrsdef.tblx, GRS-1 (.105) genericdef.tblx, HTML/XML (.109.3, .109.9, .109.10) htmldef.tblx; never for

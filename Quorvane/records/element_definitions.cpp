@@ -4,7 +4,6 @@
 
 #include "Quorvane/common/control_values.h"
 #include "Quorvane/config/config_problems.h"
-#include "Quorvane/log/operations_log.h"
 #include "Quorvane/records/marc_definition_file.h"
 #include "toolkit/util/str_case.h"
 #include "toolkit/util/table_file.h"
@@ -16,8 +15,7 @@ void freeElementBlock(void* datum) {
 }
 
 void reportFileError(const std::string& path) {
-    noteConfigProblem();
-    LogMessage("Error in file " + path);
+    ReportControlFileProblem("Error in file " + path);
 }
 
 // The rest of a header record: its database names.
@@ -27,10 +25,7 @@ std::vector<std::string> readDatabases(TblFile* file, const ElementFileMessages&
         StrUpper(*name);
         names.push_back(std::move(*name));
     }
-    if (names.empty()) {
-        noteConfigProblem();
-        LogMessage(messages.missingDatabases);
-    }
+    if (names.empty()) ReportControlFileProblem(messages.missingDatabases);
     return names;
 }
 
@@ -51,14 +46,14 @@ ElementDefinition readElement(TblFile* file, std::string label, const ElementFil
 }  // namespace
 
 OwnedDblList ReadElementDefinitions(const std::string& path, const ElementFileMessages& messages) {
-    OwnedTblFile file(TblOpen(path.c_str(), TblRead));
+    OwnedTblFile file = OpenControlFile(path);
     if (file == nullptr) return nullptr;
     ConfigProblemWatch watch;
     OwnedDblList blocks(ListCreate(freeElementBlock));
     ElementBlock* block = nullptr;
     bool headerOpen = false;  // a header waits for its first element
-    MarcRecordRead read;
-    while ((read = ReadMarcDefinitionRecord(file.get(), path)) == MarcRecordRead::Record) {
+    ControlRecordRead read;
+    while ((read = ReadMarcDefinitionRecord(file.get(), path)) == ControlRecordRead::Record) {
         const std::string first =
             *ReadControlToken(file.get(), headerOpen ? messages.firstLabel : messages.recordLabel, true);
         if (first == kDatabasesMarker) {
@@ -76,6 +71,6 @@ OwnedDblList ReadElementDefinitions(const std::string& path, const ElementFileMe
         }
         TblClearRecord(file.get());
     }
-    if (headerOpen && read == MarcRecordRead::End) reportFileError(path);
+    if (headerOpen && read == ControlRecordRead::End) reportFileError(path);
     return FinishMarcDefinitions(std::move(blocks), watch);
 }

@@ -4,7 +4,6 @@
 
 #include "Quorvane/common/control_values.h"
 #include "Quorvane/config/config_problems.h"
-#include "Quorvane/log/operations_log.h"
 #include "Quorvane/records/definition_blocks.h"
 #include "Quorvane/records/grs1_values.h"
 #include "Quorvane/records/marc_definition_file.h"
@@ -22,11 +21,6 @@ constexpr std::string_view kRoutinePrefix = "ROUTINE";
 
 void freeGenericBlock(void* datum) {
     delete static_cast<GenericBlock*>(datum);
-}
-
-void reportProblem(const std::string& message) {
-    noteConfigProblem();
-    LogMessage(message);
 }
 
 GenericContentType contentTypeOf(std::string_view word) {
@@ -56,7 +50,7 @@ std::vector<GenericDefinition> parseDefinitions(const std::vector<std::string>& 
         if (definition) {
             definitions.push_back(std::move(*definition));
         } else {
-            reportProblem("Error in definition " + text + " in file genericdef.tblx");
+            ReportControlFileProblem("Error in definition " + text + " in file genericdef.tblx");
         }
     }
     return definitions;
@@ -93,27 +87,27 @@ std::optional<GenericDefinition> ParseGenericDefinition(std::string_view text) {
 }
 
 void ReadGenericDefinitions(const std::string& path, SessionRecord& session) {
-    OwnedTblFile file(TblOpen(path.c_str(), TblRead));
+    OwnedTblFile file = OpenControlFile(path);
     if (file == nullptr) return;
     ConfigProblemWatch watch;
     OwnedDblList blocks(ListCreate(freeGenericBlock));
     std::unique_ptr<GenericBlock> block;  // its database record read, its definitions not yet
     bool anyRecord = false;
-    MarcRecordRead read;
-    while ((read = ReadMarcDefinitionRecord(file.get(), path)) == MarcRecordRead::Record) {
+    ControlRecordRead read;
+    while ((read = ReadMarcDefinitionRecord(file.get(), path)) == ControlRecordRead::Record) {
         anyRecord = true;
         if (!block) {
             block = std::make_unique<GenericBlock>();
             block->databases = readTexts(file.get(), kNoDatabases);
-            if (block->databases.empty()) reportProblem(kNoDatabases);
+            if (block->databases.empty()) ReportControlFileProblem(kNoDatabases);
             continue;
         }
         const std::vector<std::string> texts = readTexts(file.get(), kNoDefinitions);
-        if (texts.empty()) reportProblem(kNoDefinitions);
+        if (texts.empty()) ReportControlFileProblem(kNoDefinitions);
         block->definitions = parseDefinitions(texts);
         ListInsert(blocks.get(), block.release());
     }
-    if (read == MarcRecordRead::End && (!anyRecord || block)) reportProblem("Error in file " + path);
+    if (read == ControlRecordRead::End && (!anyRecord || block)) ReportControlFileProblem("Error in file " + path);
     if (OwnedDblList definitions = FinishMarcDefinitions(std::move(blocks), watch)) {
         session.grs1Definitions = std::move(definitions);
     }

@@ -28,7 +28,7 @@ std::string BuildHtmlText(const HtmlBlock& block, const DblList* fields, bool fu
                           const FieldValueConversion& conversion) {
     const FieldRows rows = GroupRows(fields, true);
     std::string text;
-    std::optional<std::size_t> continuation;  // just after the last value a template took
+    std::size_t continuation = std::string::npos;  // just after the last value a template took; npos: none
     for (const HtmlElement& element : block.elements) {
         const bool concatenates = element.label == kConcatenateLabel;
         std::optional<std::string> piece;
@@ -42,14 +42,13 @@ std::string BuildHtmlText(const HtmlBlock& block, const DblList* fields, bool fu
         }
         if (!piece) continue;
         if (concatenates) {
-            if (!continuation) continue;
-            text.insert(*continuation, " " + *piece);
-            *continuation += 1 + piece->size();
+            if (continuation == std::string::npos) continue;
+            text.insert(continuation, " " + *piece);
+            continuation += 1 + piece->size();
             continue;
         }
         const FilledTemplate filled = FillTemplate(element.label, *piece);
-        continuation.reset();
-        if (filled.valueEnd != std::string::npos) continuation = text.size() + filled.valueEnd;
+        continuation = filled.valueEnd != std::string::npos ? text.size() + filled.valueEnd : std::string::npos;
         text += filled.text + '\n';
     }
     return text;

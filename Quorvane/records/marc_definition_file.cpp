@@ -1,29 +1,27 @@
 #include "Quorvane/records/marc_definition_file.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 
 #include "Quorvane/common/control_values.h"
 #include "Quorvane/config/config_error_state.h"
-#include "Quorvane/log/operations_log.h"
 #include "toolkit/util/str_case.h"
 
 OwnedTblFile OpenMarcDefinitionFile(const std::string& path) {
-    OwnedTblFile file(TblOpen(path.c_str(), TblRead));
+    OwnedTblFile file = OpenControlFile(path);
     if (file) return file;
     std::string bareName = std::filesystem::path(path).filename().string();
     if (bareName.empty() || bareName == path) return nullptr;
-    return OwnedTblFile(TblOpen(bareName.c_str(), TblRead));
+    return OpenControlFile(bareName);
 }
 
-MarcRecordRead ReadMarcDefinitionRecord(TblFile* file, std::string_view fileName) {
-    if (TblReadRecord(file) != 0) return MarcRecordRead::Record;
-    if (SlIsEmpty(file->tokens) != 0 && std::feof(file->file) != 0) return MarcRecordRead::End;
-    TblClearRecord(file);
-    noteConfigProblem();
-    LogMessage("Error in file " + std::string(fileName));
-    return MarcRecordRead::Faulty;
+ControlRecordRead ReadMarcDefinitionRecord(TblFile* file, std::string_view fileName) {
+    const ControlRecordRead read = ReadControlRecord(file);
+    if (read == ControlRecordRead::Faulty) {
+        TblClearRecord(file);
+        ReportControlFileProblem("Error in file " + std::string(fileName));
+    }
+    return read;
 }
 
 std::string MissingMessage(std::string_view what, std::string_view fileName) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Quorvane/common/control_file.h"
 #include "Quorvane/config/config_problems.h"
 #include "Quorvane/records/marc_definitions.h"
 #include "toolkit/util/table_file.h"
@@ -16,21 +17,12 @@ inline constexpr std::string_view kDatabasesMarker = "XXDATABASESXX";
 inline constexpr std::string_view kRawMarker = "XXRAWXX";
 inline constexpr std::string_view kLeaderMarker = "XXLEADERXX";
 
-struct TblFileCloser {
-    void operator()(TblFile* file) const { TblClose(file); }
-};
-using OwnedTblFile = std::unique_ptr<TblFile, TblFileCloser>;
-
 // The file at path; when it cannot be opened, the file of the same name in the current directory;
 // null when neither opens.
 OwnedTblFile OpenMarcDefinitionFile(const std::string& path);
 
-enum class MarcRecordRead {
-    Record,  // one record's values are queued
-    End,     // the end of the file
-    Faulty,  // an empty or malformed record: reported as "Error in file <name>", a configuration problem
-};
-MarcRecordRead ReadMarcDefinitionRecord(TblFile* file, std::string_view fileName);
+// The next record; a faulty one is dropped and reported as "Error in file <name>", a configuration problem.
+ControlRecordRead ReadMarcDefinitionRecord(TblFile* file, std::string_view fileName);
 
 // The database names after "XXDATABASESXX", upper-cased; "Missing database in file <name>" when none
 // follows.

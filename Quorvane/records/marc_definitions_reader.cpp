@@ -77,9 +77,9 @@ OwnedDblList ReadMarcDefinitions(const std::string& path) {
     if (!file) return nullptr;
     OwnedDblList blocks(ListCreate(FreeMarcBlock));
     MarcBlock* block = nullptr;
-    for (MarcRecordRead read = ReadMarcDefinitionRecord(file.get(), kFile); read != MarcRecordRead::End;
+    for (ControlRecordRead read = ReadMarcDefinitionRecord(file.get(), kFile); read != ControlRecordRead::End;
          read = ReadMarcDefinitionRecord(file.get(), kFile)) {
-        if (read == MarcRecordRead::Record) readRecord(file.get(), blocks.get(), block);
+        if (read == ControlRecordRead::Record) readRecord(file.get(), blocks.get(), block);
     }
     return FinishMarcDefinitions(std::move(blocks), watch);
 }

@@ -11,6 +11,7 @@
 #include "Quorvane/records/marc_rows.h"
 #include "Quorvane/records/marc_source_charset.h"
 #include "Quorvane/records/marc_tag_rules.h"
+#include "Quorvane/response/bib1_conditions.h"
 
 namespace {
 
@@ -21,11 +22,11 @@ MarcBuildResult refused(std::uint32_t condition, std::string info) {
 MarcBuildResult storedRecord(const MarcBlock& block, const FieldRows& rows) {
     const RecordField* field = rows.empty() ? nullptr : FindRowField(rows.front().get(), block.rawColumn);
     if (field == nullptr || !field->value) {
-        return refused(kMarcNoRecordCondition, "No MARC record stored for this record");
+        return refused(kConditionNoDataInSyntax, "No MARC record stored for this record");
     }
     if (!ReadMarcStructure(*field->value)) {
         LogMessage("Stored MARC record in column " + block.rawColumn + " is not a sound ISO 2709 record");
-        return refused(kMarcMalformedCondition, "Stored MARC record is malformed");
+        return refused(kConditionMalformedRecord, "Stored MARC record is malformed");
     }
     return MarcBuildResult{*field->value, 0, ""};
 }
@@ -39,7 +40,7 @@ MarcBuildState newState() {
 
 MarcBuildResult assembled(const MarcBuildState& state, std::string_view typeLetters) {
     std::optional<std::string> record = AssembleMarcRecord(state.parts, typeLetters, state.storedLeader);
-    if (!record) return refused(kMarcTooLongCondition, "MARC record exceeds 99999 octets");
+    if (!record) return refused(kConditionRecordTooLong, "MARC record exceeds 99999 octets");
     return MarcBuildResult{std::move(*record), 0, ""};
 }
 
@@ -59,7 +60,7 @@ MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session
 
     const MarcBlock2* block = FindMarcBlock2(session.marcHoldingsDefinitions.get(), database);
     if (block == nullptr)
-        return refused(kMarcNoRecordCondition, "No MARC definition for database " + database);
+        return refused(kConditionNoDataInSyntax, "No MARC definition for database " + database);
     session.marcSyntaxOverride = block->marcOid ? block->marcOid->c_str() : nullptr;
     std::optional<SpillOverColumns> spillOver = MarcSpillOverColumns(*block);
     MarcBuildState state = newState();

@@ -16,11 +16,6 @@ struct MarcBuildResult {
     std::string refusalInfo;
 };
 
-// bib-1 conditions of a refused record.
-inline constexpr std::uint32_t kMarcNoRecordCondition = 227;  // no MARC data for the record
-inline constexpr std::uint32_t kMarcTooLongCondition = 238;   // beyond ISO 2709's 99,999 octets
-inline constexpr std::uint32_t kMarcMalformedCondition = 14;  // a stored record that is not ISO 2709
-
 // Builds the record from the entry's fields, grouped into rows, with the definitions the session has
 // read (SessionRecord::marcDefinitions, marcHoldingsDefinitions), the block being the one of the current
 // database or else of DEFAULT (names compared ignoring case):

@@ -114,9 +114,9 @@ OwnedDblList ReadMarcDefinitions2(const std::string& path) {
     if (!file) return nullptr;
     OwnedDblList blocks(ListCreate(FreeMarcBlock2));
     MarcBlock2* block = nullptr;
-    for (MarcRecordRead read = ReadMarcDefinitionRecord(file.get(), kFile); read != MarcRecordRead::End;
+    for (ControlRecordRead read = ReadMarcDefinitionRecord(file.get(), kFile); read != ControlRecordRead::End;
          read = ReadMarcDefinitionRecord(file.get(), kFile)) {
-        if (read == MarcRecordRead::Record) readRecord(file.get(), blocks.get(), block);
+        if (read == ControlRecordRead::Record) readRecord(file.get(), blocks.get(), block);
     }
     checkComplete(block);
     return FinishMarcDefinitions(std::move(blocks), watch);

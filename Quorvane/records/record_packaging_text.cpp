@@ -6,6 +6,7 @@
 #include "Quorvane/records/record_packaging.h"
 #include "Quorvane/records/record_packaging_external.h"
 #include "Quorvane/records/sutrs_record.h"
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/response/counted_texts.h"
 #include "Quorvane/response/record_size_check.h"
 
@@ -13,10 +14,9 @@ namespace {
 
 constexpr std::string_view kSutrsSyntax = "1.2.840.10003.5.101";
 constexpr std::string_view kGenericSyntax = "1.2.840.10003.5.105";
-constexpr std::uint32_t kNoDefinitionCondition = 227;
 
 void noDefinition(KivResponseRecord& record, const SessionRecord& session) {
-    SetRecordDiagnostic(record, session, kNoDefinitionCondition,
+    SetRecordDiagnostic(record, session, kConditionNoDataInSyntax,
                         "No record definition for database " + session.currentDatabase.value_or(""));
 }
 

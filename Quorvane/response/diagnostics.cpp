@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/response/counted_texts.h"
 
 namespace {
@@ -40,9 +41,9 @@ bool offersVersion3(const SessionRecord& session) {
 
 std::string_view sizeDescription(std::int32_t sizeDiagnostic) {
     switch (sizeDiagnostic) {
-        case 16:
+        case kConditionPreferredSizeExceeded:
             return "SDIAG|16|Record exceeded the preferred record size";
-        case 17:
+        case kConditionExceptionalSizeExceeded:
             return "SDIAG|17|Record exceeded the exceptional record size";
     }
     return "SDIAG|100|Unspecified Error";
@@ -60,7 +61,7 @@ void FillDefaultDiag(KivDefaultDiagFormat& diag, std::string_view diagnosticSetI
 
 void SetSearchDiagnostic(KivSearchRsp& response, std::uint32_t condition) {
     response.ulResultCount = 0;
-    if (condition == kEmptyAnswerCondition) {
+    if (condition == kConditionEmptyAnswer) {
         response.ulNumberOfRecordsReturned = 0;
         response.ulNextResultSetPosition = 1;
         response.fSearchStatus = 1;

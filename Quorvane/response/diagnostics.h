@@ -14,8 +14,6 @@
 
 inline constexpr const char* kBib1DiagnosticSet = "1.2.840.10003.4.1";
 inline constexpr const char* kSeeAppendixErr = "See Appendix ERR for more information";
-// The condition with which a search ends in a successful empty answer instead of a diagnostic.
-inline constexpr std::uint32_t kEmptyAnswerCondition = 9999;
 
 // The set id, the condition and, in the version-3 form, the additional information.
 void FillDefaultDiag(KivDefaultDiagFormat& diag, std::string_view diagnosticSetId, std::uint32_t condition,
@@ -23,7 +21,7 @@ void FillDefaultDiag(KivDefaultDiagFormat& diag, std::string_view diagnosticSetI
 
 // The failure form of a Search response: result count 0, one bib-1 non-surrogate diagnostic with the
 // condition and kSeeAppendixErr, search status 0, result-set status none, next position 0. The condition
-// kEmptyAnswerCondition instead gives a successful empty answer: no records, search status 1, next
+// kConditionEmptyAnswer instead gives a successful empty answer: no records, search status 1, next
 // position 1, no result-set status.
 void SetSearchDiagnostic(KivSearchRsp& response, std::uint32_t condition);
 

@@ -1,22 +1,20 @@
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/response/record_size_check.h"
 
 #include <limits>
 
 namespace {
 
-constexpr std::int32_t kPreferredSizeExceeded = 16;
-constexpr std::int32_t kExceptionalSizeExceeded = 17;
-
 }  // namespace
 
 int CheckRecordSize(SessionRecord& session, std::uint32_t length) {
     if (session.recordsPlaced == 0) {
         if (length > session.maximumMessageSize) {
-            session.sizeDiagnostic = kExceptionalSizeExceeded;
+            session.sizeDiagnostic = kConditionExceptionalSizeExceeded;
             return 0;
         }
     } else if (session.octetsPlaced > session.preferredMessageSize) {
-        session.sizeDiagnostic = kPreferredSizeExceeded;
+        session.sizeDiagnostic = kConditionPreferredSizeExceeded;
         return 0;
     }
     // Saturates rather than wrapping round to a small total.

@@ -10,6 +10,7 @@
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/database/session_statement.h"
 #include "Quorvane/log/operations_log.h"
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/results/result_row_collector.h"
 
 namespace {
@@ -17,7 +18,7 @@ namespace {
 void fail(SessionRecord& session, const char* message, SQLHSTMT statement) {
     LogMessage(message);
     AppendDriverDiagnostic(SQL_HANDLE_STMT, statement);
-    session.pendingDiagnostic = 2;
+    session.pendingDiagnostic = kConditionTemporarySystemError;
 }
 
 bool bindColumns(SessionRecord& session, SQLHSTMT statement, const KeyDefinition& key,

@@ -2,30 +2,23 @@
 
 #include <memory>
 
+#include "Quorvane/common/control_file.h"
 #include "Quorvane/common/control_values.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/program_dir.h"
 #include "toolkit/util/table_file.h"
-
-namespace {
-
-struct TableCloser {
-    void operator()(TblFile* table) const { TblClose(table); }
-};
-
-}  // namespace
 
 std::optional<RelevanceDefinition> FindRelevanceDefinition(const std::string& controlFilesDir,
                                                            std::int32_t reference) {
     const std::string path = controlFilesDir.empty()
                                  ? kRelevanceFileName
                                  : platform::joinPath(controlFilesDir, kRelevanceFileName);
-    std::unique_ptr<TblFile, TableCloser> table(TblOpen(path.c_str(), TblRead));
+    const OwnedTblFile table = OpenControlFile(path);
     if (table == nullptr) {
         LogMessage("Could not open file " + path);
         return std::nullopt;
     }
-    while (TblReadRecord(table.get()) == 1) {
+    while (ReadControlRecord(table.get()) == ControlRecordRead::Record) {
         RelevanceDefinition definition;
         definition.reference = ReadControlInteger(table.get(), "No relevance rank ref in relrank.tblx", true);
         definition.frequencyStatement =

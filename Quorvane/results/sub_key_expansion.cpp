@@ -9,6 +9,7 @@
 #include "Quorvane/database/session_statement.h"
 #include "Quorvane/database/sql_substitution.h"
 #include "Quorvane/log/operations_log.h"
+#include "Quorvane/response/bib1_conditions.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::string keyText(const ResultRow& row) {
 void fail(SessionRecord& session, const char* message, SQLHSTMT statement) {
     LogMessage(message);
     AppendDriverDiagnostic(SQL_HANDLE_STMT, statement);
-    session.pendingDiagnostic = 2;
+    session.pendingDiagnostic = kConditionTemporarySystemError;
 }
 
 void expandRow(SessionRecord& session, ResultRow& row) {

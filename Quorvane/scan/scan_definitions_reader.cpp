@@ -1,11 +1,11 @@
 #include "Quorvane/scan/scan_definitions_reader.h"
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
 
+#include "Quorvane/common/control_file.h"
 #include "Quorvane/common/control_values.h"
 #include "Quorvane/config/config_problems.h"
 #include "Quorvane/log/operations_log.h"
@@ -30,19 +30,9 @@ constexpr const char* kMissingReturnColumn = "Missing return term column number 
 constexpr const char* kMalformedRecord = "Malformed record in file scan.tblx";
 constexpr const char* kMappingOutsideBlock = "Scan mapping before any XXDATABASESXX block in file scan.tblx";
 
-struct TableCloser {
-    void operator()(TblFile* table) const { TblClose(table); }
-};
-using Table = std::unique_ptr<TblFile, TableCloser>;
-
 struct ListDestroyer {
     void operator()(DblList* list) const { ListDestroy(list); }
 };
-
-void reportProblem(std::string_view message) {
-    noteConfigProblem();
-    LogMessage(message);
-}
 
 // A fault that ends the reading.
 void reportFault(std::string_view message) {
@@ -50,21 +40,12 @@ void reportFault(std::string_view message) {
     LogConfigError(message);
 }
 
-Table openScanFile(const std::string& controlFilesDir) {
+OwnedTblFile openScanFile(const std::string& controlFilesDir) {
     if (!controlFilesDir.empty()) {
-        Table file(TblOpen(platform::joinPath(controlFilesDir, kScanFileName).c_str(), TblRead));
+        OwnedTblFile file = OpenControlFile(platform::joinPath(controlFilesDir, kScanFileName));
         if (file) return file;
     }
-    return Table(TblOpen(kScanFileName, TblRead));
-}
-
-enum class RecordRead { Record, End, Faulty };
-
-// The next record; End only at the end of the file with nothing read.
-RecordRead readRecord(TblFile* file) {
-    if (TblReadRecord(file) != 0) return RecordRead::Record;
-    if (SlIsEmpty(file->tokens) != 0 && std::feof(file->file) != 0) return RecordRead::End;
-    return RecordRead::Faulty;
+    return OpenControlFile(kScanFileName);
 }
 
 // The type and, for a quoted string, the text of the record's first value, which stays queued.
@@ -98,7 +79,7 @@ bool readBlockHead(TblFile* file, ScanDefinition& definition) {
     }
     for (std::string& name : definition.databaseNames) StrUpper(name);
 
-    if (readRecord(file) != RecordRead::Record) {
+    if (ReadControlRecord(file) != ControlRecordRead::Record) {
         reportFault(kMissingOidRecord);
         return false;
     }
@@ -124,14 +105,14 @@ ScanMapping readMapping(TblFile* file) {
 }  // namespace
 
 DblList* LoadScanDefinitions(const std::string& controlFilesDir) {
-    Table file = openScanFile(controlFilesDir);
+    OwnedTblFile file = openScanFile(controlFilesDir);
     if (!file) return nullptr;
     std::unique_ptr<DblList, ListDestroyer> definitions(ListCreate(FreeScanDefinition));
     ScanDefinition* block = nullptr;
     for (;;) {
-        RecordRead read = readRecord(file.get());
-        if (read == RecordRead::End) return definitions.release();
-        if (read == RecordRead::Faulty) {
+        ControlRecordRead read = ReadControlRecord(file.get());
+        if (read == ControlRecordRead::End) return definitions.release();
+        if (read == ControlRecordRead::Faulty) {
             reportFault(kMalformedRecord);
             return nullptr;
         }
@@ -148,7 +129,7 @@ DblList* LoadScanDefinitions(const std::string& controlFilesDir) {
             ListInsert(definitions.get(), definition.release());
         } else if (first.type == TblTokenInteger) {
             if (block == nullptr) {
-                reportProblem(kMappingOutsideBlock);
+                ReportControlFileProblem(kMappingOutsideBlock);
                 continue;
             }
             block->mappings.push_back(readMapping(file.get()));

@@ -7,9 +7,9 @@
 #include "Quorvane/database/diag_info_batch.h"
 #include "Quorvane/database/fetch_rows.h"
 #include "Quorvane/database/sql_substitution.h"
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/scan/scan_definitions.h"
 #include "Quorvane/scan/scan_window.h"
-#include "Quorvane/search/search_conditions.h"
 
 namespace {
 

@@ -17,8 +17,6 @@ inline constexpr std::uint32_t kMaxScanTerms = 1000;
 // rounds: the bound only guards the loop.
 inline constexpr int kMaxScanRounds = 32;
 
-inline constexpr std::int32_t kConditionScanResourcesExhausted = 240;
-
 // One row of a scan statement.
 struct ScanTerm {
     std::uint32_t hits = 0;   // the hits column read as a decimal (0 when it is none)

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/search/rpn_to_sql_statement.h"
 #include "Quorvane/search/rpn_to_sql_words.h"
-#include "Quorvane/search/search_conditions.h"
 #include "Quorvane/search/search_definitions_lookup.h"
 #include "toolkit/util/str_case.h"
 #include "toolkit/util/str_text.h"

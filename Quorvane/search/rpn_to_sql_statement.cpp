@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/search/rpn_to_sql_words.h"
-#include "Quorvane/search/search_conditions.h"
 #include "toolkit/util/str_text.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/search/rpn_to_sql_words.h"
-#include "Quorvane/search/search_conditions.h"
 #include "Quorvane/text/stemmer.h"
 #include "Quorvane/text/term_routines.h"
 #include "toolkit/util/str_text.h"

@@ -8,6 +8,7 @@
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/records/marc_source_charset.h"
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/results/key_fetch.h"
 #include "Quorvane/results/relevance_sql.h"
 #include "Quorvane/results/result_combine.h"
@@ -15,7 +16,6 @@
 #include "Quorvane/results/result_set_store.h"
 #include "Quorvane/results/sub_key_expansion.h"
 #include "Quorvane/search/rpn_to_sql.h"
-#include "Quorvane/search/search_conditions.h"
 #include "Quorvane/text/phrase_stop_words.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "Quorvane/search/search_conditions.h"
+#include "Quorvane/response/bib1_conditions.h"
 
 namespace {
 

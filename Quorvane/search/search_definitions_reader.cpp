@@ -1,11 +1,11 @@
 #include "Quorvane/search/search_definitions_reader.h"
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
 
+#include "Quorvane/common/control_file.h"
 #include "Quorvane/common/control_values.h"
 #include "Quorvane/config/config_problems.h"
 #include "Quorvane/log/operations_log.h"
@@ -43,18 +43,9 @@ constexpr const char* kErrorInFile = "Error in search.tblx";
 // The any-OR text takes at most this many mappings of a block.
 constexpr int kAnyOrMappingLimit = 20;
 
-struct TableCloser {
-    void operator()(TblFile* table) const { TblClose(table); }
-};
-
 struct ListDestroyer {
     void operator()(DblList* list) const { ListDestroy(list); }
 };
-
-void reportProblem(std::string_view message) {
-    noteConfigProblem();
-    LogMessage(message);
-}
 
 // A fault that ends the reading.
 void reportFault(std::string_view message) {
@@ -62,20 +53,10 @@ void reportFault(std::string_view message) {
     LogConfigError(message);
 }
 
-enum class RecordRead { Record, End, Faulty };
-
-// The next record; End only at the end of the file with nothing read, Faulty for an empty record, an
-// invalid value or a record the file ends inside.
-RecordRead readRecord(TblFile* file) {
-    if (TblReadRecord(file) != 0) return RecordRead::Record;
-    if (SlIsEmpty(file->tokens) != 0 && std::feof(file->file) != 0) return RecordRead::End;
-    return RecordRead::Faulty;
-}
-
 // A record of a block's head: one that cannot be read leaves no values, so that the value readers report
 // what is missing.
 void readHeadRecord(TblFile* file) {
-    if (readRecord(file) != RecordRead::Record) TblClearRecord(file);
+    if (ReadControlRecord(file) != ControlRecordRead::Record) TblClearRecord(file);
 }
 
 // The token type of the record's next value; none when the record has no value left.
@@ -117,7 +98,7 @@ KeyDefinition readKey(TblFile* file) {
 // for the key before them. An entry before the first key, and a value that is neither a quoted text nor
 // a word, are reported as a missing key identifier.
 void readKeys(TblFile* file, std::vector<KeyDefinition>& keys) {
-    if (!nextValueType(file)) reportProblem(kMissingKey);
+    if (!nextValueType(file)) ReportControlFileProblem(kMissingKey);
     while (std::optional<int32_t> type = nextValueType(file)) {
         if (*type == TblTokenString) {
             keys.push_back(readKey(file));
@@ -134,7 +115,7 @@ void readKeys(TblFile* file, std::vector<KeyDefinition>& keys) {
             subKey.subKey = *ReadControlToken(file, kMissingSubKey, true);
             subKey.keySubstitution = *ReadControlToken(file, kMissingKeySubstitution, true);
             if (keys.empty()) {
-                reportProblem(kMissingKey);
+                ReportControlFileProblem(kMissingKey);
             } else {
                 keys.back().subKey = std::move(subKey);
             }
@@ -143,7 +124,7 @@ void readKeys(TblFile* file, std::vector<KeyDefinition>& keys) {
             secondary.column = *ReadControlToken(file, kMissingSecondaryKey, true);
             secondary.keySubstitution = *ReadControlToken(file, kMissingKeySubstitution, true);
             if (keys.empty()) {
-                reportProblem(kMissingKey);
+                ReportControlFileProblem(kMissingKey);
             } else {
                 keys.back().secondaryColumns.push_back(std::move(secondary));
             }
@@ -157,7 +138,7 @@ void readStopWords(TblFile* file, std::vector<std::string>& stopWords) {
         if (IsUsableStopWord(*word)) {
             stopWords.push_back(std::move(*word));
         } else {
-            reportProblem(kBlankStopWord);
+            ReportControlFileProblem(kBlankStopWord);
         }
     }
 }
@@ -280,9 +261,9 @@ BlockEnd readMappings(TblFile* file, SearchDefinition& definition) {
     AnyOrText anyOr;
     BlockEnd end = BlockEnd::EndOfFile;
     for (;;) {
-        RecordRead read = readRecord(file);
-        if (read == RecordRead::End) break;
-        if (read == RecordRead::Faulty) {
+        ControlRecordRead read = ReadControlRecord(file);
+        if (read == ControlRecordRead::End) break;
+        if (read == ControlRecordRead::Faulty) {
             reportFault(kErrorInFile);
             return BlockEnd::Fault;
         }
@@ -363,15 +344,15 @@ void ClassifyAttributeSql(const std::string& text, AttributeMapping& mapping) {
 }
 
 DblList* LoadSearchDefinitions(const std::string& path) {
-    std::unique_ptr<TblFile, TableCloser> file(TblOpen(path.c_str(), TblRead));
+    OwnedTblFile file = OpenControlFile(path);
     if (!file) {
         reportFault("Could not open file " + path);
         return nullptr;
     }
     std::unique_ptr<DblList, ListDestroyer> definitions(ListCreate(FreeSearchDefinition));
-    RecordRead first = readRecord(file.get());
-    if (first == RecordRead::End) return definitions.release();
-    if (first == RecordRead::Faulty) TblClearRecord(file.get());
+    ControlRecordRead first = ReadControlRecord(file.get());
+    if (first == ControlRecordRead::End) return definitions.release();
+    if (first == ControlRecordRead::Faulty) TblClearRecord(file.get());
     for (;;) {
         auto definition = std::make_unique<SearchDefinition>();
         BlockEnd end = readBlock(file.get(), *definition);

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "Quorvane/common/control_file.h"
 #include "Quorvane/common/control_values.h"
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/config/config_problems.h"
@@ -13,7 +14,7 @@
 namespace {
 
 bool listed(TblFile* file, std::string_view peerAddress) {
-    while (TblReadRecord(file) != 0) {
+    while (ReadControlRecord(file) == ControlRecordRead::Record) {
         while (std::optional<std::string> value = ReadControlToken(file, " ", false)) {
             if (*value == peerAddress) return true;
         }
@@ -26,11 +27,10 @@ bool listed(TblFile* file, std::string_view peerAddress) {
 int AllowListCheck(std::string_view peerAddress) {
     const std::string path =
         platform::joinPath(GetIniPath("ControlFiles", "pcControlFilesDir"), kAllowListName);
-    TblFile* file = TblOpen(path.c_str(), TblRead);
-    if (file == nullptr) return 0;
+    const OwnedTblFile file = OpenControlFile(path);
+    if (!file) return 0;
     ConfigProblemWatch watch;
-    const bool allowed = listed(file, peerAddress);
-    TblClose(file);
+    const bool allowed = listed(file.get(), peerAddress);
     if (watch.found()) setConfigError();
     return allowed ? 0 : 1;
 }

@@ -2,17 +2,10 @@
 
 #include <memory>
 
+#include "Quorvane/common/control_file.h"
 #include "toolkit/util/err_report.h"
 #include "toolkit/util/str_class.h"
 #include "toolkit/util/table_file.h"
-
-namespace {
-
-struct TableCloser {
-    void operator()(TblFile* table) const { TblClose(table); }
-};
-
-}  // namespace
 
 bool IsUsableStopWord(std::string_view word) {
     return StrIsWhite(word) == 0;
@@ -20,9 +13,9 @@ bool IsUsableStopWord(std::string_view word) {
 
 std::vector<std::string> ReadPhraseStopWords(const std::string& path, const ControlFileFault& fault) {
     std::vector<std::string> words;
-    std::unique_ptr<TblFile, TableCloser> table(TblOpen(path.c_str(), TblRead));
+    const OwnedTblFile table = OpenControlFile(path);
     if (!table) return words;
-    while (TblReadRecord(table.get()) != 0) {
+    while (ReadControlRecord(table.get()) == ControlRecordRead::Record) {
         TblField field{};
         while (TblGetField(table.get(), &field) != 0) {
             bool hasText = field.type == TblFieldString || field.type == TblFieldWord;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "tests/api/records_samples.h"
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_check_encoded_oid.h"
 #include "toolkit/api/kiv_check_records.h"
 

@@ -8,7 +8,7 @@
 #include "tests/api/carried_records_samples.h"
 #include "tests/api/kiv_codec_round_trip.h"
 #include "tests/codec/z3950/generated_codec_harness.h"
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_check_composition.h"
 #include "toolkit/api/kiv_convert_composition.h"
 

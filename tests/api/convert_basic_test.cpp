@@ -8,7 +8,7 @@
 
 #include "tests/api/kiv_codec_round_trip.h"
 #include "tests/api/kiv_equality.h"
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_convert_basic.h"
 #include "toolkit/api/kiv_memory_request.h"
 #include "toolkit/api/kiv_upper_case.h"

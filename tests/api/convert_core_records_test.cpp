@@ -8,7 +8,7 @@
 #include "tests/api/carried_records_samples.h"
 #include "tests/api/codec_external.h"
 #include "tests/api/external_round_trip.h"
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/codec/records/records_d.h"
 #include "toolkit/codec/records/records_e.h"

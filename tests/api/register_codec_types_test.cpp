@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -76,17 +77,21 @@ std::vector<const BerAnyEntry*> lookups() {
     return entries;
 }
 
+// The element of the identifier octet with the contents, in the short length form.
+std::vector<uint8_t> tagged(uint8_t identifier, const std::vector<uint8_t>& contents) {
+    std::vector<uint8_t> element(2 + contents.size());
+    element[0] = identifier;
+    element[1] = static_cast<uint8_t>(contents.size());
+    std::copy(contents.begin(), contents.end(), element.begin() + 2);
+    return element;
+}
+
 // 0x28, length, direct-reference, then the value under single-ASN1-type [0].
 std::vector<uint8_t> external(const std::string& oidText, const std::vector<uint8_t>& value) {
-    std::vector<uint8_t> oid = oidOctets(oidText);
-    std::vector<uint8_t> contents = {0x06, static_cast<uint8_t>(oid.size())};
-    contents.insert(contents.end(), oid.begin(), oid.end());
-    contents.push_back(0xA0);
-    contents.push_back(static_cast<uint8_t>(value.size()));
-    contents.insert(contents.end(), value.begin(), value.end());
-    std::vector<uint8_t> element = {0x28, static_cast<uint8_t>(contents.size())};
-    element.insert(element.end(), contents.begin(), contents.end());
-    return element;
+    std::vector<uint8_t> contents = tagged(0x06, oidOctets(oidText));
+    const std::vector<uint8_t> single = tagged(0xA0, value);
+    contents.insert(contents.end(), single.begin(), single.end());
+    return tagged(0x28, contents);
 }
 
 struct ExternalOutcome {

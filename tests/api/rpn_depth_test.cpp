@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "tests/api/query_builders.h"
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_check_query.h"
 #include "toolkit/api/kiv_rpn_depth.h"
 

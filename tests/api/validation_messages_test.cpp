@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_validation_message.h"
 #include "toolkit/api/kiv_validation_reporters.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_validation_table.h"
 #include "toolkit/util/err_report.h"
 

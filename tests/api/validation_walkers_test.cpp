@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_validation.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/external/carried_check_fixture.h"
 #include "tests/external/charset_samples.h"
-#include "tests/session/process_log_fixture.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/external/kiv_check_char_set_and_language.h"
 
@@ -26,7 +26,7 @@ const std::string kOrigin =
     kProposal + "ppsProposedCharSets[0]->uProposedCharSet.psIso2022->uIso2022Type.psOriginProposal->";
 const std::string kTarget = kSelected + "uSelectedCharSet.psIso2022->uIso2022Type.psTargetResponse->";
 
-using CharsetCheckTest = ProcessLogFixture;
+using CharsetCheckTest = CarriedCheckTest;
 
 std::string missing(const std::string& field) {
     return "Missing compulsory field " + kPath + field;
@@ -202,17 +202,10 @@ TEST_F(CharsetCheckTest, EachFaultIsReportedWithItsPath) {
          "Invalid boolean value *" + kPath + kResponse + "pfRecordsInSelectedCharSets given"},
     };
     for (const FaultCase& c : cases) {
-        createLog();
         KivCharSetAndLanguage record = c.sample();
         c.change(record);
         const auto external = charsetExternal(std::move(record));
-        SIError* error = nullptr;
-        EXPECT_EQ(check(*external, &error), 1) << c.what;
-        ASSERT_NE(error, nullptr) << c.what;
-        EXPECT_EQ(error->eErrorClass, SI_Interface_Error) << c.what;
-        EXPECT_EQ(error->uErrorCode.lIfOsCoError, c.code) << c.what;
-        EXPECT_EQ(loggedDiagnostic(), c.message) << c.what;
-        SIFreeError(&error);
+        expectFault(check, *external, c.code, c.message, c.what);
     }
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/external/carried_check_fixture.h"
 #include "tests/external/explain_samples.h"
-#include "tests/session/process_log_fixture.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/external/kiv_check_explain_record.h"
 #include "toolkit/external/kiv_explain_depth.h"
@@ -19,7 +19,7 @@ using namespace explain_test;
 const std::string kPath = "psRecord->uExternalValue.psSingleASN1Type->";
 const std::string kRecord = "uASN1.psExplainRecord->";
 
-using ExplainCheckTest = ProcessLogFixture;
+using ExplainCheckTest = CarriedCheckTest;
 
 std::string missing(const std::string& field) {
     return "Missing compulsory field " + kPath + kRecord + field;
@@ -232,17 +232,10 @@ TEST_F(ExplainCheckTest, EachFaultIsReportedWithItsPath) {
              "uExplainRecord.psCategoryList->psCommonInfo->ppsOtherInformation->[0]->eInformationType")},
     };
     for (const FaultCase& c : cases) {
-        createLog();
         auto record = everyCategory()[c.category - 1].make();
         c.change(*record);
         const auto external = explainExternal(std::move(record));
-        SIError* error = nullptr;
-        EXPECT_EQ(check(*external, &error), 1) << c.what;
-        ASSERT_NE(error, nullptr) << c.what;
-        EXPECT_EQ(error->eErrorClass, SI_Interface_Error) << c.what;
-        EXPECT_EQ(error->uErrorCode.lIfOsCoError, c.code) << c.what;
-        EXPECT_EQ(loggedDiagnostic(), c.message) << c.what;
-        SIFreeError(&error);
+        expectFault(check, *external, c.code, c.message, c.what);
     }
 }
 

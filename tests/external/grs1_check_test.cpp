@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/external/carried_check_fixture.h"
 #include "tests/external/grs1_samples.h"
-#include "tests/session/process_log_fixture.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/external/kiv_check_generic_record.h"
 #include "toolkit/external/kiv_generic_record_depth.h"
@@ -20,7 +20,7 @@ using namespace grs1_test;
 const std::string kPath = "psRecord->uExternalValue.psSingleASN1Type->";
 const std::string kElements = "uASN1.psGenericRecord->ppsTaggedElement";
 
-using Grs1CheckTest = ProcessLogFixture;
+using Grs1CheckTest = CarriedCheckTest;
 
 std::string element(int index) {
     return kElements + "[" + std::to_string(index) + "]->";
@@ -257,17 +257,10 @@ TEST_F(Grs1CheckTest, EachFaultIsReportedWithItsPath) {
          73, invalidOid(variant + "pcGlobalVariantSetId")},
     };
     for (const FaultCase& c : cases) {
-        createLog();
         KivGenericRecord record = c.sample();
         c.change(record);
         const auto external = grsExternal(std::move(record));
-        SIError* error = nullptr;
-        EXPECT_EQ(check(*external, &error), 1) << c.what;
-        ASSERT_NE(error, nullptr) << c.what;
-        EXPECT_EQ(error->eErrorClass, SI_Interface_Error) << c.what;
-        EXPECT_EQ(error->uErrorCode.lIfOsCoError, c.code) << c.what;
-        EXPECT_EQ(loggedDiagnostic(), c.message) << c.what;
-        SIFreeError(&error);
+        expectFault(check, *external, c.code, c.message, c.what);
     }
 }
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/external/ill_samples.h"
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/external/kiv_check_ill_pdu.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tests/external/item_order_samples.h"
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_check_external.h"
 
 namespace {

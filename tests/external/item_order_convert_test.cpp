@@ -8,7 +8,7 @@
 #include "tests/api/carried_records_equality.h"
 #include "tests/api/codec_external.h"
 #include "tests/external/item_order_samples.h"
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/api/kiv_register_codec_types.h"
 #include "toolkit/codec/records/records_f.h"

@@ -11,8 +11,8 @@
 
 #include "tests/api/codec_external.h"
 #include "tests/external/search_result1_samples.h"
-#include "tests/session/process_log_fixture.h"
 #include "tests/trace/trace_capture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/api/kiv_register_codec_types.h"
 #include "toolkit/codec/records/records_f.h"

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/external/carried_check_fixture.h"
 #include "tests/external/sql_result_samples.h"
-#include "tests/session/process_log_fixture.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/api/kiv_single_asn1_type.h"
 #include "toolkit/external/kiv_check_sql_result.h"
@@ -27,7 +27,7 @@ const std::string kPredefinedPath =
 const std::string kUserDefinedPath =
     "->uSQLDataTypeDescriptor.psUserDefinedType->uSQLCollectionTypeDescriptor.";
 
-using SqlResultCheckTest = ProcessLogFixture;
+using SqlResultCheckTest = CarriedCheckTest;
 
 // The path of descriptor index of the result.
 std::string type(int index) {
@@ -215,17 +215,10 @@ TEST_F(SqlResultCheckTest, EachFaultIsReportedWithItsPath) {
          outOfRange(value(17) + "->eSQLValueChoiceChoiceId")},
     };
     for (const FaultCase& c : cases) {
-        createLog();
         KivSQLResult result = fullResult();
         c.change(result);
         const auto external = sqlExternal(std::move(result));
-        SIError* error = nullptr;
-        EXPECT_EQ(check(*external, &error), 1) << c.what;
-        ASSERT_NE(error, nullptr) << c.what;
-        EXPECT_EQ(error->eErrorClass, SI_Interface_Error) << c.what;
-        EXPECT_EQ(error->uErrorCode.lIfOsCoError, c.code) << c.what;
-        EXPECT_EQ(loggedDiagnostic(), c.message) << c.what;
-        SIFreeError(&error);
+        expectFault(check, *external, c.code, c.message, c.what);
     }
 }
 

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 
 namespace {
 

@@ -30,8 +30,10 @@ Octets element(std::uint8_t tag, std::size_t contentLength) {
 // An indefinite-length [tag] holding an indefinite SEQUENCE of items short OCTET STRINGs, both ended.
 Octets indefinite(std::uint8_t tag, std::size_t items) {
     Octets octets{tag, 0x80, 0x30, 0x80};
-    for (std::size_t i = 0; i < items; ++i) octets.insert(octets.end(), {0x04, 0x01, 0x2A});
-    octets.insert(octets.end(), {0x00, 0x00, 0x00, 0x00});
+    for (std::size_t i = 0; i < items; ++i) {
+        for (std::uint8_t octet : {0x04, 0x01, 0x2A}) octets.push_back(octet);
+    }
+    octets.resize(octets.size() + 4);  // the two end-of-contents markers
     return octets;
 }
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/session/association_registry.h"
 #include "toolkit/session/trace_parameter.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/session/process_log_fixture.h"
+#include "tests/util/process_log_fixture.h"
 #include "toolkit/session/state_machine_names.h"
 
 void PrintTo(SIEventOutcome outcome, std::ostream* out) {

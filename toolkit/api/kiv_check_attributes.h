@@ -8,7 +8,7 @@
 #include "toolkit/api/kiv_attributes.h"
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_units.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // eStringOrNumeric 1 needs "uStringOrNumeric.psString" (64); 2 passes; anything else 66 on
 // "eStringOrNumeric".

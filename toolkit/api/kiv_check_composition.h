@@ -7,7 +7,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_record_composition.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // 0 for null, else KivCheckRecordComposition.
 int KivCheckOptionalRecordComposition(KivAssocId assoc, const KivRecordComposition* composition,

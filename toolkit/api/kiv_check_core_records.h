@@ -11,7 +11,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_single_asn1_type.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // SUTRS: the text is not examined.
 int KivCheckUnstructuredText(KivAssocId assoc, const KivSingleASN1Type* content, const std::string& path,

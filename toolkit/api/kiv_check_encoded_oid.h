@@ -6,7 +6,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_validation_text.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // 73 with the path when the text is absent, not dotted decimal, or of fewer than two arcs.
 int KivCheckEncodedOid(KivAssocId assoc, KivTextView text, const std::string& path, SIError** out);

@@ -12,7 +12,7 @@
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_validation_text.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // 0 for a null EXTERNAL, else KivCheckExternal.
 int KivCheckOptionalExternal(KivAssocId assoc, const KivExternal* external, const std::string& path,

@@ -8,7 +8,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_validation.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // path + name, within the path's kKivPathMaxChars characters.
 std::string kivFieldPath(const std::string& path, std::string_view name);

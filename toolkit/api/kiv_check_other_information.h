@@ -6,7 +6,7 @@
 
 #include "toolkit/api/kiv_other_information.h"
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // path ends with the array's name; an absent array passes. Each item up to the first null one is checked on
 // path + "[i]->", and the first fault ends the walk: a set psInfoCategory's pcCategoryTypeId that is not an

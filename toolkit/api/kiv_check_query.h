@@ -11,7 +11,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_query.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // By eQueryType the union member it needs (64 on "uQuery.<member>"), the RPN or SQL query on that name +
 // "->"; the octet queries are not looked into; any other type 66 on "eQueryType".

@@ -8,7 +8,7 @@
 #include "toolkit/api/kiv_diagnostics.h"
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_records.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // By eRecordType: "uRecord.ppsResponseRecord" (elements "[i]->"), "uRecord.psNonSurrogateDiag" ("->") or
 // "uRecord.ppsMultipleNonSurrogateDiag" (elements "[i]->"); any other value 66 on "eRecordType".

@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 inline constexpr int kKivToCodecNoMemory = -27;
 inline constexpr int kKivFromCodecNoMemory = -1;

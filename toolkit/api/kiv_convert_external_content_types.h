@@ -13,7 +13,7 @@
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_single_asn1_type.h"
 #include "toolkit/asn1/ber_any.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 struct KivExternalContentType {
     int32_t eASN1Type;

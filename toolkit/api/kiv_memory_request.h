@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // A zero-filled MemAlloc block of size octets (one octet when size is 0). When memory is exhausted it
 // reports SI_OperatingSystem_Error 120 "A request for memory failed: " (association id 0, Association_Open)

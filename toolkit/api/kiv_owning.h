@@ -30,7 +30,7 @@
 #include <utility>
 #include <vector>
 
-using KivAssocId = long;
+#include "toolkit/util/assoc_id.h"
 
 // An owned array that keeps "absent" apart from "present and empty". A walk over it ends at the first null
 // element, as over a NULL-terminated array.

@@ -11,7 +11,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_validation_path.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 template <typename Checker, typename T>
 concept KivElementChecker =

@@ -8,7 +8,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_validation_text.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // 72 unless the boolean that value points to (never null) is 0 or 1. Fits the value-array walker for an array
 // of booleans.

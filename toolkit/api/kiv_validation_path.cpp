@@ -18,7 +18,9 @@ std::string kivArrayElementPath(const std::string& path, std::string_view name, 
     std::string elementPath;
     KivPathCopy(elementPath, path);
     KivPathAppend(elementPath, name);
-    KivPathAppend(elementPath, "[" + std::to_string(index) + "]");
+    KivPathAppend(elementPath, "[");
+    KivPathAppend(elementPath, std::to_string(index));
+    KivPathAppend(elementPath, "]");
     if (kind == KivArrayElementKind::Structure) KivPathAppend(elementPath, "->");
     return elementPath;
 }

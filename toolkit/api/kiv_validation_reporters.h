@@ -7,7 +7,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_validation_text.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // 64 "Missing compulsory field %s".
 int KivReportMissingField(KivAssocId assoc, const std::string& path, SIError** out);

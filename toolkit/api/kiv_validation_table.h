@@ -1,7 +1,7 @@
 #pragma once
 // Reading one table-file record with a report for a record that breaks off after a separator.
 
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 #include "toolkit/util/table_file.h"
 
 // Drops the values still queued and reads one record, queueing its values for TblGetField. 1 for a whole

@@ -6,7 +6,7 @@
 
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // path is the single ASN.1 type's own; the caller has checked the EXTERNAL's identifier. In order, first
 // fault only: "uASN1.psCIPSpecificInfo" (64), "eCIPSpecificInfoType" 1 to 3 (66) and its member (64); a

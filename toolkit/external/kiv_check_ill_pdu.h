@@ -6,7 +6,7 @@
 
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // path is the single ASN.1 type's own; the caller has checked the EXTERNAL's identifier. "uASN1.psIllPdu"
 // must be present (64), its kind 1 or 19 (66 on "eIllPduType") with its body present (64); then the

@@ -9,7 +9,7 @@
 
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // Also checks the record composition of a result-set or accession reference.
 int KivCheckPrintExtendedService(KivAssocId assoc, const KivSingleASN1Type* single, const std::string& path,

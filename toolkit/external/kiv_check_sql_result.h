@@ -6,7 +6,7 @@
 
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // path is the single ASN.1 type's own; the caller has checked the EXTERNAL's identifier.
 // "uASN1.psSQLResult" must be set (64); then every selector and enumeration (66), every member a selector

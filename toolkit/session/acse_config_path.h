@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 inline constexpr const char* kSIDefaultAcseConfigPath = "./ACSE_configuration_file.tbl";
 

@@ -7,7 +7,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/session/association.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // Registers a copy of the record. false, changing nothing, when an association of that id is registered
 // already. A trace entry left behind by an earlier association of the same id is dropped without a word

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "toolkit/session/si_error.h"
 #include "toolkit/session/trace_registry.h"
+#include "toolkit/util/si_error.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "toolkit/api/kiv_close.h"
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // Event KIV_TE_CLOSEREQ (target) or KIV_OE_CLOSEREQ (origin); block "## Close 'CloseReq' PDU ##\n".
 SIResult KIVCloseRequest(KivAssocId assocId, const KivClose* psCloseReq, SIError** error);

@@ -7,7 +7,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/session/association_arguments.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // What SIGetEventLocation found readable; both arrays are present, in the order of the lists given.
 struct SIEventLocation {

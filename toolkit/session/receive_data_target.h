@@ -12,7 +12,7 @@
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_target_pdu.h"
 #include "toolkit/session/association_arguments.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // Decodes the octets of one whole APDU that the caller has read (they stay the caller's, unchanged) and
 // dispatches it (SIDispatchReceivedPdu). Undecodable octets, and an APDU longer than the association's cap

@@ -7,7 +7,7 @@
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/codec/z3950/apdu_one.h"
 #include "toolkit/session/association_arguments.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // Results of SIReceivePdu and SIPeerClosed.
 inline constexpr int kSIReceiveDecoded = 0;

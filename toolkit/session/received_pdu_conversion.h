@@ -5,7 +5,7 @@
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_target_pdu.h"
 #include "toolkit/codec/z3950/apdu_one.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // Fills the body of *target from the decoded APDU. The caller has set target->ePduType to the type the APDU
 // is delivered as (TPT_InitializeReq ... TPT_ExtendedServicesReq, TPT_CloseReq or TPT_CloseRsp as the

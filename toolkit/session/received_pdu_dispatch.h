@@ -7,7 +7,7 @@
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_target_pdu.h"
 #include "toolkit/codec/z3950/apdu_one.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // Dispatches the decoded APDU (received as the given octets) into *target, which the caller has allocated
 // empty; the caller frees the codec structure afterwards.

@@ -6,7 +6,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/api/kiv_scan.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // path ends with "psEntries->". Each entry on "ppsEntry[i]->": ET_TermInfo needs "uEntry.psTermInfo" (64),
 // ET_SurrogateDiagnostic "uEntry.psSurrogateDiagnostic" (64), a diagnostic checked on that name + "->"; any

@@ -6,7 +6,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/codec/z3950/apdu_one.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 struct SIResponseSteps {
     const char* name;                     // the call's name in the entry and exit lines

@@ -21,7 +21,7 @@
 #include "toolkit/api/kiv_scan.h"
 #include "toolkit/api/kiv_search.h"
 #include "toolkit/api/kiv_sort.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // initResponse. Checks, under "psInitializeRsp->": pcProtocolVersion and pcOptions present (64) and of '0'
 // and '1' only (65), pcOptions offering nothing outside ALLOWED_OPTIONS (67), fResult 0 or 1 (72),

@@ -3,7 +3,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/codec/z3950/apdu_one.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // Encodes the holder and writes it to the association's connection; the codec structure the holder points
 // to is freed in every case. At Trace_High it writes "Encoding and sending PDU\n" before and "Send was

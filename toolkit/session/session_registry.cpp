@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <string>
 
+#include "toolkit/session/si_error_trace.h"
+
+SISessionRegistry::SISessionRegistry() {
+    siSetErrorTraceWriter(siTraceReportedError);
+}
+
 SISessionRegistry& siSessionRegistry() {
     static SISessionRegistry registry;
     return registry;

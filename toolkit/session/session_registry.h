@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "toolkit/session/association.h"
-#include "toolkit/session/si_error.h"
 #include "toolkit/session/trace_registry.h"
+#include "toolkit/util/si_error.h"
 
 // A trace entry and what keeps its file safe. Writers hold `writing` while they write; an entry that has
 // been ended or dropped is marked `ended` under it, after which nothing writes to its file.
@@ -24,6 +24,9 @@ struct SITraceSlot {
 };
 
 struct SISessionRegistry {
+    // Installs the trace writer of reported errors: an association can be traced only once this exists.
+    SISessionRegistry();
+
     std::mutex mutex;
     std::vector<SIAssociation> associations;
     std::vector<std::shared_ptr<SITraceSlot>> traces;

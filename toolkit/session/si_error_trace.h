@@ -1,9 +1,9 @@
 #pragma once
-// Where an error meets the association's trace: the error block, and the seam through which SIReportError
-// hands an error to the trace registry.
+// Where an error meets the association's trace: the error block, and the trace writer that the session
+// registry installs for SIReportError.
 
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // 1 after writing the error block of *error with the diagnostic text to the trace of a traced association;
 // 0, writing nothing, when the association has no trace entry or one of level 0.

@@ -3,7 +3,7 @@
 // role 1, the target machine otherwise), kept in its record.
 
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // Applies the event to the association's machine. 0 when the event is accepted (or SIStateChecking is 0);
 // 1 when the association fails the check (error 3 or 4) or the event is refused (error 80 or 81, see

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
 #include "toolkit/session/state_machine_names.h"
+#include "toolkit/util/si_error.h"
 
 // Kept per association, so that the exchanges of one association never disturb another's.
 struct SIStateMachine {

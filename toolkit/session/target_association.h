@@ -13,7 +13,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/session/association_arguments.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // An accepted connection, as the target tells it to the toolkit.
 struct KivTargetInstance {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // The peer's address in text form: dotted decimal for IPv4 (and for an IPv4-mapped IPv6 peer), the IPv6
 // text otherwise. nullopt when the descriptor has no IP peer.

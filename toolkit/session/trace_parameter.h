@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
 #include "toolkit/session/trace_registry.h"
+#include "toolkit/util/si_error.h"
 
 // With a level other than 0: traces the association into the caller's open file at that level (a traced
 // association gets the new level and file) and writes the banner to the file:

@@ -8,7 +8,7 @@
 
 #include "toolkit/api/kiv_owning.h"
 #include "toolkit/codec/z3950/apdu_one.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // Encodes the holder into *octets and frees the codec structure it points to, in every case. An APDU larger
 // than the first block of 5000 octets is encoded once more at its exact size, after the line "Encode Buffer

@@ -3,7 +3,7 @@
 // code, class, message and association state.
 
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // 2 "This association has been unexpectedly lost" (SI_Communication_Error, Association_Closed).
 void siReportAssociationLost(KivAssocId assocId, SIError** error);

@@ -51,7 +51,7 @@ int StrReadFile(const std::string& path, std::string& out) {
     const File file = openFile(path, "r");
     if (!file) {
         reportOpenFailure(path, "STR36", "STR37");
-        out = " ";
+        out.assign(1, ' ');
         return 0;
     }
     out = readUpTo(file.get(), out.max_size());

@@ -14,6 +14,7 @@
 #include "Quorvane/present/present_range.h"
 #include "Quorvane/present/present_response.h"
 #include "Quorvane/present/record_formats.h"
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/scan/scan_definitions_reader.h"
 #include "Quorvane/search/search_definitions_reader.h"
 #include "tests/server/database/sqlite_odbc_fixture.h"
@@ -239,10 +240,10 @@ TEST_F(PresentCatalogue, EverySyntaxInFullAndBrief) {
 }
 
 TEST_F(PresentCatalogue, RefusedRequests) {
-    EXPECT_EQ(failure(present(1, 1, kSutrs)), kNoResultSet);
+    EXPECT_EQ(failure(present(1, 1, kSutrs)), kConditionNoResultSet);
     ASSERT_EQ(search("SAMPLE", everyRecord()), 100u);
     for (std::uint32_t start : {0u, 101u, 0xFFFFFFFFu}) {
-        EXPECT_EQ(failure(present(start, 1, kSutrs)), kStartPointOutOfRange) << start;
+        EXPECT_EQ(failure(present(start, 1, kSutrs)), kConditionStartPointOutOfRange) << start;
     }
     EXPECT_EQ(failure(present(1, 1, "1.2.840.10003.5.1")), 227u) << "UNIMARC has no definitions";
     EXPECT_EQ(failure(present(1, 1, "1.2.3")), 227u);
@@ -404,7 +405,7 @@ TEST_F(PresentFailures, APresentBlockMissingForTheDatabaseIsAConfigurationError)
             const std::uint32_t condition = failure(present(1, 2, kSutrs, "ELSEWHERE"));
             const bool logged =
                 takeLog().find("No database SAMPLE in second query definition file") != std::string::npos;
-            std::exit(clean && condition == kConfigurationFailure && logged && configErrorIsSet() ? 0 : 1);
+            std::exit(clean && condition == kConditionConfigurationFailure && logged && configErrorIsSet() ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Quorvane/records/marc_record_builder.h"
+#include "Quorvane/response/bib1_conditions.h"
 #include "tests/server/records/marc_fixture.h"
 
 namespace {
@@ -76,16 +77,16 @@ TEST_F(StoredRecord, IsSentAsStoredOnlyWhenSound) {
     for (const std::string& stored : {kSound.substr(0, 50), changed(43, "00011")}) {
         PresentCacheEntry entry = entryOf({{"MARC_RECORD", stored}});
         built = BuildMarcRecord(entry, session_);
-        EXPECT_EQ(built.refusalCondition, kMarcMalformedCondition);
+        EXPECT_EQ(built.refusalCondition, kConditionMalformedRecord);
         EXPECT_TRUE(built.record.empty());
     }
     EXPECT_NE(takeLog().find("Stored MARC record in column MARC_RECORD is not a sound ISO 2709 record"),
               std::string::npos);
 
     PresentCacheEntry noValue = entryOf({{"MARC_RECORD", std::nullopt}});
-    EXPECT_EQ(BuildMarcRecord(noValue, session_).refusalCondition, kMarcNoRecordCondition);
+    EXPECT_EQ(BuildMarcRecord(noValue, session_).refusalCondition, kConditionNoDataInSyntax);
     PresentCacheEntry noColumn = entryOf({{"OTHER", "x"}});
-    EXPECT_EQ(BuildMarcRecord(noColumn, session_).refusalCondition, kMarcNoRecordCondition);
+    EXPECT_EQ(BuildMarcRecord(noColumn, session_).refusalCondition, kConditionNoDataInSyntax);
 }
 
 }  // namespace

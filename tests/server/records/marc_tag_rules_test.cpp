@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Quorvane/records/marc_record_builder.h"
+#include "Quorvane/response/bib1_conditions.h"
 #include "tests/server/records/marc_fixture.h"
 
 namespace {
@@ -161,7 +162,7 @@ TEST_F(TagRules, BlockOfTheDatabaseElseDefault) {
     EXPECT_EQ(fieldsOf(BuildMarcRecord(entry, session_).record), (std::vector<std::string>{"003 7"}));
     session_.marcDefinitions = marcBlocks({books});
     MarcBuildResult built = BuildMarcRecord(entry, session_);
-    EXPECT_EQ(built.refusalCondition, kMarcNoRecordCondition);
+    EXPECT_EQ(built.refusalCondition, kConditionNoDataInSyntax);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // The process error log: the file "./KIV_API_logfile" in the current directory, written only when it
 // already exists.
 
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 inline constexpr const char* kProcessLogPath = "./KIV_API_logfile";
 

@@ -1,12 +1,12 @@
 #pragma once
-// The error record that a failing toolkit call hands back through its last argument, and the two routines
-// that make and release it.
+// The error record that a failing toolkit call hands back through its last argument, the two routines
+// that make and release it, and where a reported error is written down.
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-#include "toolkit/api/kiv_owning.h"
+#include "toolkit/util/assoc_id.h"
 
 enum SIErrorClass : int32_t {
     SI_Communication_Error = 0,
@@ -54,6 +54,12 @@ struct SIError {
 // callers' argument list. Out of memory for the record itself throws std::bad_alloc.
 void SIReportError(KivAssocId assocId, SIErrorClass errorClass, int abortSource, long code,
                    const char* diagnostic, long unused, SIAssociationState associationState, SIError** out);
+
+// Writes a reported error of the association to its trace: 1 when written, 0 when the association is not
+// traced. The session layer installs its trace writer when its registry comes into being, before any
+// association can be traced; until then every error goes to the process error log.
+using SIErrorTraceWriter = int (*)(KivAssocId assocId, SIError** error, const char* diagnostic);
+void siSetErrorTraceWriter(SIErrorTraceWriter writer);
 
 // Releases the record *error and sets *error to null; a null record does nothing.
 void SIFreeError(SIError** error);

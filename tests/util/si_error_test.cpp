@@ -1,12 +1,12 @@
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <string>
 
-#include "tests/session/process_log_fixture.h"
-#include "toolkit/session/process_log.h"
+#include "tests/util/process_log_fixture.h"
+#include "toolkit/util/process_log.h"
 
 namespace {
 

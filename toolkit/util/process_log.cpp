@@ -1,4 +1,4 @@
-#include "toolkit/session/process_log.h"
+#include "toolkit/util/process_log.h"
 
 #include <fcntl.h>
 #include <unistd.h>

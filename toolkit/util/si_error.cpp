@@ -1,7 +1,24 @@
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
-#include "toolkit/session/process_log.h"
-#include "toolkit/session/si_error_trace.h"
+#include <atomic>
+
+#include "toolkit/util/process_log.h"
+
+namespace {
+
+std::atomic<SIErrorTraceWriter> errorTraceWriter{nullptr};
+
+// 1 when the installed trace writer wrote the error to the association's trace.
+int traceReportedError(KivAssocId assocId, SIError** error, const char* diagnostic) {
+    SIErrorTraceWriter writer = errorTraceWriter.load(std::memory_order_acquire);
+    return writer != nullptr ? writer(assocId, error, diagnostic) : 0;
+}
+
+}  // namespace
+
+void siSetErrorTraceWriter(SIErrorTraceWriter writer) {
+    errorTraceWriter.store(writer, std::memory_order_release);
+}
 
 void SIReportError(KivAssocId assocId, SIErrorClass errorClass, int abortSource, long code,
                    const char* diagnostic, long /*unused*/, SIAssociationState associationState,
@@ -23,7 +40,7 @@ void SIReportError(KivAssocId assocId, SIErrorClass errorClass, int abortSource,
     SIError** target = out != nullptr ? out : &unclaimed;
     SIFreeError(target);
     *target = error.release();
-    if (assocId == 0 || siTraceReportedError(assocId, target, diagnostic) == 0) {
+    if (assocId == 0 || traceReportedError(assocId, target, diagnostic) == 0) {
         SIWriteProcessLog(target, diagnostic);
     }
     SIFreeError(&unclaimed);

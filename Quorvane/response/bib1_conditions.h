@@ -1,0 +1,37 @@
+#pragma once
+// The bib-1 conditions (diagnostic set 1.2.840.10003.4.1) that the server raises, and the marker of a search
+// that ends in an empty answer.
+
+#include <cstdint>
+
+using Bib1Condition = std::uint32_t;
+
+inline constexpr Bib1Condition kConditionConfigurationFailure = 1;  // a configuration error stopped a Present
+inline constexpr Bib1Condition kConditionTemporarySystemError = 2;  // a database failure, a failed request
+inline constexpr Bib1Condition kConditionTooManyWords = 5;          // no alternative for the term's words
+inline constexpr Bib1Condition kConditionTooManyBooleanOperators = 6;  // the query's depth or operand count
+inline constexpr Bib1Condition kConditionUnknownElementSetName = 10;   // matches no record format
+inline constexpr Bib1Condition kConditionTermTooLong = 11;
+inline constexpr Bib1Condition kConditionStartPointOutOfRange = 13;  // outside the result set
+inline constexpr Bib1Condition kConditionMalformedRecord = 14;       // a stored record that is not ISO 2709
+inline constexpr Bib1Condition kConditionPreferredSizeExceeded = 16;
+inline constexpr Bib1Condition kConditionExceptionalSizeExceeded = 17;
+inline constexpr Bib1Condition kConditionNoResultSet = 30;  // a Present without a result set
+inline constexpr Bib1Condition kConditionUnspecified = 100;
+inline constexpr Bib1Condition kConditionNotTypeOne = 107;  // query type not supported
+inline constexpr Bib1Condition kConditionDatabaseUnavailable = 109;
+inline constexpr Bib1Condition kConditionUnsupportedAttributeType = 113;
+inline constexpr Bib1Condition kConditionUnsupportedUseAttribute = 114;
+inline constexpr Bib1Condition kConditionUnsupportedAttributeSet = 123;
+inline constexpr Bib1Condition kConditionUnsupportedTermType = 124;
+inline constexpr Bib1Condition kConditionMalformedTerm = 125;
+inline constexpr Bib1Condition kConditionUnsupportedOperator = 201;
+inline constexpr Bib1Condition kConditionStepSizeUnsupported = 206;
+inline constexpr Bib1Condition kConditionNoDataInSyntax = 227;  // no definition or no data for the syntax
+inline constexpr Bib1Condition kConditionUnsupportedOperand = 229;
+inline constexpr Bib1Condition kConditionDatabaseUnknown = 235;
+inline constexpr Bib1Condition kConditionRecordTooLong = 238;  // beyond ISO 2709's 99,999 octets
+inline constexpr Bib1Condition kConditionScanResourcesExhausted = 240;
+
+// Not a bib-1 condition: a search that ends with it answers successfully with no records.
+inline constexpr Bib1Condition kConditionEmptyAnswer = 9999;
