@@ -4,8 +4,11 @@
 
 #include <sql.h>
 
+#include <optional>
+#include <string>
 #include <string_view>
 
+#include "Quorvane/database/key_parameters.h"
 #include "Quorvane/session/session_record.h"
 
 enum class OdbcSource : int { Library = 0, Catalogue = 1 };
@@ -17,20 +20,34 @@ int PrepareStatement(SessionRecord& session, OdbcSource source, std::string_view
 // Frees the statement: 1, also for a null handle; 0 when the driver refuses.
 int FreeStatement(SessionRecord& session, SQLHSTMT statement);
 
-// A statement of the session that is freed with FreeStatement when the object goes.
+// A prepared statement of the session, kept on its connection for the next use of the same text when the
+// object goes (closed, unbound, without parameters); a statement that ended in an error is freed instead,
+// and an error of the connection marks it broken. The object must not outlive the session's connection.
 class SessionStatement {
   public:
     explicit SessionStatement(SessionRecord& session) : session_(session) {}
-    ~SessionStatement();
+    ~SessionStatement() { release(); }
     SessionStatement(const SessionStatement&) = delete;
     SessionStatement& operator=(const SessionStatement&) = delete;
 
-    // PrepareStatement into this object (a statement held before is freed first); true on success.
+    // A statement of the text: one kept on the connection, else PrepareStatement. Either way the text
+    // goes to diaginfo.txt and "SUCCESS: ODBCPrepareStmt" is logged at the detail level. A statement held
+    // before is given back first. True on success.
     bool prepare(OdbcSource source, std::string_view text);
+    // The template with its "XXXXX" placeholders standing for the key: prepared with the key as a
+    // parameter where KeyParameters allows (then every key shares one statement), else with the key
+    // substituted (quotes doubled). diaginfo.txt gets the text with the key substituted either way.
+    bool prepareKeyed(OdbcSource source, std::string_view statementTemplate, std::string_view key);
     // SQL_NULL_HSTMT until a prepare succeeded.
     SQLHSTMT handle() const { return handle_; }
 
   private:
+    bool prepareShown(OdbcSource source, std::string_view text, std::string_view shown);
+    void release();
+
     SessionRecord& session_;
+    OdbcConnection* connection_ = nullptr;
+    std::string text_;
     SQLHSTMT handle_ = SQL_NULL_HSTMT;
+    std::optional<KeyParameters> parameters_;
 };
