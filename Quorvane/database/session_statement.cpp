@@ -54,7 +54,7 @@ int prepareNew(SessionRecord& session, OdbcSource source, std::string_view text,
 }
 
 // Readies a used statement for its next use; false when the driver refuses.
-bool reset(SQLHSTMT statement) {
+bool readyForReuse(SQLHSTMT statement) {
     return SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_CLOSE)) && SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_UNBIND)) &&
            SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_RESET_PARAMS));
 }
@@ -112,7 +112,7 @@ void SessionStatement::release() {
     const std::string state = FirstDiagnostic(SQL_HANDLE_STMT, statement).state;
     const bool failed = !state.empty() && !state.starts_with("01");
     if (failed) connection_->noteFailure(state);
-    if (failed || connection_->broken() || !reset(statement)) {
+    if (failed || connection_->broken() || !readyForReuse(statement)) {
         FreeStatement(session_, statement);
     } else {
         connection_->keepStatement(std::move(text_), statement);

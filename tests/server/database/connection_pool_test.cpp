@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "Quorvane/database/bound_columns.h"
 #include "Quorvane/database/session_statement.h"
 #include "tests/server/database/sqlite_odbc_fixture.h"
 
