@@ -22,7 +22,8 @@ bool isIntegerType(SQLSMALLINT type) {
 // fits its text instead of the caller's size for any column.
 std::size_t areaFor(SQLHSTMT statement, SQLUSMALLINT number, std::size_t areaSize) {
     SQLSMALLINT type = SQL_UNKNOWN_TYPE;
-    if (!SQL_SUCCEEDED(SQLDescribeCol(statement, number, nullptr, 0, nullptr, &type, nullptr, nullptr, nullptr)) ||
+    if (!SQL_SUCCEEDED(
+            SQLDescribeCol(statement, number, nullptr, 0, nullptr, &type, nullptr, nullptr, nullptr)) ||
         !isIntegerType(type)) {
         return areaSize;
     }

@@ -35,7 +35,8 @@ SQLHENV ConnectionPool::environment(ConnectFailure* failure) {
     }
     if (!SQL_SUCCEEDED(SQLSetEnvAttr(made, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3),
                                      SQL_IS_INTEGER))) {
-        *failure = {"Sarvik Error: Failed to do SQLSetEnvAttr", 2, DriverDiagnosticText(SQL_HANDLE_ENV, made)};
+        *failure = {"Sarvik Error: Failed to do SQLSetEnvAttr", 2,
+                    DriverDiagnosticText(SQL_HANDLE_ENV, made)};
         SQLFreeHandle(SQL_HANDLE_ENV, made);
         return SQL_NULL_HENV;
     }
@@ -82,8 +83,9 @@ std::unique_ptr<OdbcConnection> ConnectionPool::open(SQLHENV environment, const 
         handle, nullptr, reinterpret_cast<SQLCHAR*>(text.data()), static_cast<SQLSMALLINT>(text.size()),
         output.data(), static_cast<SQLSMALLINT>(output.size()), &outputLength, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
-        *failure = {"Sarvik Error: Failed to do SQLDriverConnect on " + MaskConnectionSecrets(connectionString),
-                    109, DriverDiagnosticText(SQL_HANDLE_DBC, handle)};
+        *failure = {
+            "Sarvik Error: Failed to do SQLDriverConnect on " + MaskConnectionSecrets(connectionString), 109,
+            DriverDiagnosticText(SQL_HANDLE_DBC, handle)};
         SQLFreeHandle(SQL_HANDLE_DBC, handle);
         return nullptr;
     }

@@ -34,7 +34,10 @@ void fetchFields(SessionRecord& session, DblList* fields, std::string_view state
         columns.reportTruncation();
         for (std::size_t i = 0; i < names.size(); ++i) {
             RecordField* field = AppendRecordField(fields, names[i], FieldValue(columns.text(i)), row);
-            diagnostics.add(std::to_string(row) + " " + field->columnName + " " + field->value.value_or(""));
+            if (diagnostics.enabled()) {
+                diagnostics.add(std::to_string(row) + " " + field->columnName + " " +
+                                field->value.value_or(""));
+            }
         }
     }
     diagnostics.flush();

@@ -31,7 +31,8 @@ std::optional<KeyParameters> KeyParameters::make(std::string_view statementTempl
             at += kPlaceholder.size();
             continue;
         }
-        if (quote == 0 && c == '\'' && statementTemplate.substr(at + 1, kPlaceholder.size() + 1) == "XXXXX'") {
+        if (quote == 0 && c == '\'' &&
+            statementTemplate.substr(at + 1, kPlaceholder.size() + 1) == "XXXXX'") {
             made.text_ += '?';
             made.kinds_ += 't';
             at += kPlaceholder.size() + 2;
@@ -59,12 +60,11 @@ std::optional<KeyParameters> KeyParameters::make(std::string_view statementTempl
 bool KeyParameters::bind(SQLHSTMT statement) {
     for (std::size_t i = 0; i < kinds_.size(); ++i) {
         const auto number = static_cast<SQLUSMALLINT>(i + 1);
-        SQLRETURN rc =
-            kinds_[i] == 'n'
-                ? SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0, 0, &number_,
-                                   0, nullptr)
-                : SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR,
-                                   static_cast<SQLULEN>(key_.size()), 0, key_.data(), keyLength_, &keyLength_);
+        SQLRETURN rc = kinds_[i] == 'n' ? SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_SBIGINT,
+                                                           SQL_BIGINT, 0, 0, &number_, 0, nullptr)
+                                        : SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_CHAR,
+                                                           SQL_VARCHAR, static_cast<SQLULEN>(key_.size()), 0,
+                                                           key_.data(), keyLength_, &keyLength_);
         if (!SQL_SUCCEEDED(rc)) return false;
     }
     return true;

@@ -11,7 +11,8 @@
 namespace {
 
 OdbcConnection* connectionOf(const SessionRecord& session, OdbcSource source) {
-    return source == OdbcSource::Catalogue ? session.catalogueConnection.get() : session.libraryConnection.get();
+    return source == OdbcSource::Catalogue ? session.catalogueConnection.get()
+                                           : session.libraryConnection.get();
 }
 
 void report(SessionRecord& session, std::string_view message, SQLSMALLINT handleType, SQLHANDLE handle,
@@ -30,14 +31,14 @@ int prepareNew(SessionRecord& session, OdbcSource source, std::string_view text,
                SQLHSTMT* statement) {
     OdbcConnection* connection = connectionOf(session, source);
     if (connection == nullptr) {
-        report(session, "Sarvik Error: Cannot SQLAllocHandle with a null DBC", SQL_HANDLE_DBC, SQL_NULL_HANDLE,
-               nullptr);
+        report(session, "Sarvik Error: Cannot SQLAllocHandle with a null DBC", SQL_HANDLE_DBC,
+               SQL_NULL_HANDLE, nullptr);
         return 0;
     }
     SQLHSTMT handle = SQL_NULL_HSTMT;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, connection->handle(), &handle))) {
-        report(session, "Sarvik Error: Failed to do SQLAllocHandle on DBC", SQL_HANDLE_DBC, connection->handle(),
-               connection);
+        report(session, "Sarvik Error: Failed to do SQLAllocHandle on DBC", SQL_HANDLE_DBC,
+               connection->handle(), connection);
         return 0;
     }
     AppendDetailDiagInfo(shown);
@@ -55,7 +56,8 @@ int prepareNew(SessionRecord& session, OdbcSource source, std::string_view text,
 
 // Readies a used statement for its next use; false when the driver refuses.
 bool readyForReuse(SQLHSTMT statement) {
-    return SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_CLOSE)) && SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_UNBIND)) &&
+    return SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_CLOSE)) &&
+           SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_UNBIND)) &&
            SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_RESET_PARAMS));
 }
 
@@ -76,7 +78,8 @@ bool SessionStatement::prepare(OdbcSource source, std::string_view text) {
     return prepareShown(source, text, text);
 }
 
-bool SessionStatement::prepareKeyed(OdbcSource source, std::string_view statementTemplate, std::string_view key) {
+bool SessionStatement::prepareKeyed(OdbcSource source, std::string_view statementTemplate,
+                                    std::string_view key) {
     std::string substituted(statementTemplate);
     SubstituteQuoted(substituted, "XXXXX", key);
     std::optional<KeyParameters> parameters = KeyParameters::make(statementTemplate, key);
@@ -84,7 +87,8 @@ bool SessionStatement::prepareKeyed(OdbcSource source, std::string_view statemen
     if (!prepareShown(source, parameters->text(), substituted)) return false;
     parameters_ = std::move(parameters);
     if (parameters_->bind(handle_)) return true;
-    report(session_, "Sarvik Error: Failed to do SQLBindParameter on STMT", SQL_HANDLE_STMT, handle_, connection_);
+    report(session_, "Sarvik Error: Failed to do SQLBindParameter on STMT", SQL_HANDLE_STMT, handle_,
+           connection_);
     release();
     return false;
 }

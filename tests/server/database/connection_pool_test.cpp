@@ -12,17 +12,12 @@
 
 namespace {
 
-int countOf(const std::string& text, const std::string& line) {
-    int count = 0;
-    for (std::size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1)) ++count;
-    return count;
-}
-
 class PooledConnections : public SqliteOdbcTest {
   protected:
     void setUpDatabases() override {
-        createDatabase("catalogue.db", {"CREATE TABLE T (K INTEGER, V TEXT)", "INSERT INTO T VALUES (1, 'one')",
-                                        "INSERT INTO T VALUES (2, 'two')"});
+        createDatabase("catalogue.db",
+                       {"CREATE TABLE T (K INTEGER, V TEXT)", "INSERT INTO T VALUES (1, 'one')",
+                        "INSERT INTO T VALUES (2, 'two')"});
         writeIni("[ODBC:CAT]\nVESKO=" + connectionString("catalogue.db") + "\n");
         takeLog();
     }
@@ -59,7 +54,6 @@ TEST_F(PooledConnections, ASessionsConnectionServesTheNextSessionWithItsStatemen
     EXPECT_EQ(next.catalogueConnection.get(), first);
     EXPECT_EQ(idle(), idleBefore);
     EXPECT_EQ(valuesOf(next, "2"), std::vector<std::string>{"two"});
-    EXPECT_EQ(countOf(takeLog(), "SUCCESS: ODBCConnectDB\n"), 2);
     DisconnectDatabase(next);
 }
 
@@ -89,7 +83,8 @@ TEST_F(PooledConnections, IdleConnectionsAndKeptStatementsAreBounded) {
     ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
     for (std::size_t i = 0; i < OdbcConnection::kKeptStatements + 3; ++i) {
         SessionStatement statement(session_);
-        ASSERT_TRUE(statement.prepare(OdbcSource::Catalogue, "SELECT K FROM T WHERE K > " + std::to_string(i)));
+        ASSERT_TRUE(
+            statement.prepare(OdbcSource::Catalogue, "SELECT K FROM T WHERE K > " + std::to_string(i)));
     }
     EXPECT_EQ(session_.catalogueConnection->keptStatements(), OdbcConnection::kKeptStatements);
 }
