@@ -48,7 +48,7 @@ class OdbcConnection {
 
     static constexpr std::chrono::seconds kLifetime{300};
 
-    static constexpr std::size_t kKeptStatements = 32;
+    static constexpr std::size_t kKeptStatements = 16;
 
   private:
     using KeptList = std::list<std::pair<std::string, SQLHSTMT>>;

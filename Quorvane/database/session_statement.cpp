@@ -75,7 +75,7 @@ int FreeStatement(SessionRecord& session, SQLHSTMT statement) {
 }
 
 bool SessionStatement::prepare(OdbcSource source, std::string_view text) {
-    return prepareShown(source, text, text);
+    return prepareShown(source, text, text, false);
 }
 
 bool SessionStatement::prepareKeyed(OdbcSource source, std::string_view statementTemplate,
@@ -83,8 +83,8 @@ bool SessionStatement::prepareKeyed(OdbcSource source, std::string_view statemen
     std::string substituted(statementTemplate);
     SubstituteQuoted(substituted, "XXXXX", key);
     std::optional<KeyParameters> parameters = KeyParameters::make(statementTemplate, key);
-    if (!parameters) return prepareShown(source, substituted, substituted);
-    if (!prepareShown(source, parameters->text(), substituted)) return false;
+    if (!parameters) return prepareShown(source, substituted, substituted, false);
+    if (!prepareShown(source, parameters->text(), substituted, true)) return false;
     parameters_ = std::move(parameters);
     if (parameters_->bind(handle_)) return true;
     report(session_, "Sarvik Error: Failed to do SQLBindParameter on STMT", SQL_HANDLE_STMT, handle_,
@@ -93,10 +93,11 @@ bool SessionStatement::prepareKeyed(OdbcSource source, std::string_view statemen
     return false;
 }
 
-bool SessionStatement::prepareShown(OdbcSource source, std::string_view text, std::string_view shown) {
+bool SessionStatement::prepareShown(OdbcSource source, std::string_view text, std::string_view shown,
+                                    bool keep) {
     release();
     OdbcConnection* connection = connectionOf(session_, source);
-    SQLHSTMT kept = connection != nullptr ? connection->takeStatement(text) : SQL_NULL_HSTMT;
+    SQLHSTMT kept = keep && connection != nullptr ? connection->takeStatement(text) : SQL_NULL_HSTMT;
     if (kept != SQL_NULL_HSTMT) {
         AppendDetailDiagInfo(shown);
         reportPrepared();
@@ -105,7 +106,7 @@ bool SessionStatement::prepareShown(OdbcSource source, std::string_view text, st
     }
     handle_ = kept;
     connection_ = connection;
-    text_ = text;
+    if (keep) text_ = text;
     return true;
 }
 
@@ -116,7 +117,7 @@ void SessionStatement::release() {
     const std::string state = FirstDiagnostic(SQL_HANDLE_STMT, statement).state;
     const bool failed = !state.empty() && !state.starts_with("01");
     if (failed) connection_->noteFailure(state);
-    if (failed || connection_->broken() || !readyForReuse(statement)) {
+    if (text_.empty() || failed || connection_->broken() || !readyForReuse(statement)) {
         FreeStatement(session_, statement);
     } else {
         connection_->keepStatement(std::move(text_), statement);

@@ -20,9 +20,11 @@ int PrepareStatement(SessionRecord& session, OdbcSource source, std::string_view
 // Frees the statement: 1, also for a null handle; 0 when the driver refuses.
 int FreeStatement(SessionRecord& session, SQLHSTMT statement);
 
-// A prepared statement of the session, kept on its connection for the next use of the same text when the
-// object goes (closed, unbound, without parameters); a statement that ended in an error is freed instead,
-// and an error of the connection marks it broken. The object must not outlive the session's connection.
+// A prepared statement of the session, freed when the object goes; a statement prepared with key
+// parameters is kept on its connection instead for the next key (closed, unbound, without parameters),
+// unless it ended in an error (an error of the connection marks it broken). Statements of other texts
+// are not kept: they seldom recur, and every statement a connection holds lengthens the driver
+// manager's handle checks on every call. The object must not outlive the session's connection.
 class SessionStatement {
   public:
     explicit SessionStatement(SessionRecord& session) : session_(session) {}
@@ -30,24 +32,23 @@ class SessionStatement {
     SessionStatement(const SessionStatement&) = delete;
     SessionStatement& operator=(const SessionStatement&) = delete;
 
-    // A statement of the text: one kept on the connection, else PrepareStatement. Either way the text
-    // goes to diaginfo.txt and "SUCCESS: ODBCPrepareStmt" is logged at the detail level. A statement held
-    // before is given back first. True on success.
+    // PrepareStatement of the text; a statement held before is let go first. True on success.
     bool prepare(OdbcSource source, std::string_view text);
-    // The template with its "XXXXX" placeholders standing for the key: prepared with the key as a
-    // parameter where KeyParameters allows (then every key shares one statement), else with the key
-    // substituted (quotes doubled). diaginfo.txt gets the text with the key substituted either way.
+    // The template with its "XXXXX" placeholders standing for the key: with the key as a parameter where
+    // KeyParameters allows (the statement kept on the connection for the template, else prepared), else
+    // prepared with the key substituted (quotes doubled). Either way diaginfo.txt gets the text with the
+    // key substituted and "SUCCESS: ODBCPrepareStmt" is logged at the detail level.
     bool prepareKeyed(OdbcSource source, std::string_view statementTemplate, std::string_view key);
     // SQL_NULL_HSTMT until a prepare succeeded.
     SQLHSTMT handle() const { return handle_; }
 
   private:
-    bool prepareShown(OdbcSource source, std::string_view text, std::string_view shown);
+    bool prepareShown(OdbcSource source, std::string_view text, std::string_view shown, bool keep);
     void release();
 
     SessionRecord& session_;
     OdbcConnection* connection_ = nullptr;
-    std::string text_;
+    std::string text_;  // the text the statement is kept under; empty when it is not kept
     SQLHSTMT handle_ = SQL_NULL_HSTMT;
     std::optional<KeyParameters> parameters_;
 };

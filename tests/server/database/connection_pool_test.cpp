@@ -83,17 +83,24 @@ TEST_F(PooledConnections, IdleConnectionsAndKeptStatementsAreBounded) {
     ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
     for (std::size_t i = 0; i < OdbcConnection::kKeptStatements + 3; ++i) {
         SessionStatement statement(session_);
-        ASSERT_TRUE(
-            statement.prepare(OdbcSource::Catalogue, "SELECT K FROM T WHERE K > " + std::to_string(i)));
+        ASSERT_TRUE(statement.prepareKeyed(
+            OdbcSource::Catalogue, "SELECT K FROM T WHERE K = XXXXX OR K > " + std::to_string(i), "1"));
     }
     EXPECT_EQ(session_.catalogueConnection->keptStatements(), OdbcConnection::kKeptStatements);
+    {
+        SessionStatement statement(session_);
+        ASSERT_TRUE(statement.prepare(OdbcSource::Catalogue, "SELECT K FROM T"));
+        ASSERT_TRUE(statement.prepareKeyed(OdbcSource::Catalogue, "SELECT K FROM T WHERE V = 'XXXXX%'", "o"));
+    }
+    EXPECT_EQ(session_.catalogueConnection->keptStatements(),
+              OdbcConnection::kKeptStatements);  // neither kept
 }
 
 TEST_F(PooledConnections, AStatementThatFailedIsNotKeptAndTheCatalogueIsReadOnly) {
     ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
     {
         SessionStatement statement(session_);
-        ASSERT_TRUE(statement.prepare(OdbcSource::Catalogue, "DELETE FROM T"));
+        ASSERT_TRUE(statement.prepareKeyed(OdbcSource::Catalogue, "DELETE FROM T WHERE K = XXXXX", "1"));
         EXPECT_FALSE(SQL_SUCCEEDED(SQLExecute(statement.handle())));
     }
     EXPECT_EQ(session_.catalogueConnection->keptStatements(), 0u);
