@@ -4,6 +4,7 @@
 #include <sqlext.h>
 
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "Quorvane/database/bound_columns.h"
@@ -67,6 +68,32 @@ TEST_F(PooledConnections, ABrokenConnectionIsClosedAndTheNextStatementReconnects
     EXPECT_FALSE(session_.catalogueConnection->broken());  // a new connection: the broken one was closed
     EXPECT_EQ(idle(), 0u);
     EXPECT_EQ(valuesOf(session_, "1"), std::vector<std::string>{"one"});
+}
+
+TEST_F(PooledConnections, SessionsOnManyThreadsShareThePoolWithoutSharingAConnection) {
+    constexpr int kThreads = 8;
+    constexpr int kRounds = 20;
+    std::vector<std::vector<std::string>> answers(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([this, t, &answers] {
+            for (int round = 0; round < kRounds; ++round) {
+                SessionRecord session;
+                if (ConnectDatabase(session, "CAT") != 1) return;
+                for (const std::string& value : valuesOf(session, std::to_string(1 + (t + round) % 2))) {
+                    answers[t].push_back(value);
+                }
+                DisconnectDatabase(session);
+            }
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (int t = 0; t < kThreads; ++t) {
+        ASSERT_EQ(answers[t].size(), static_cast<std::size_t>(kRounds)) << t;
+        for (int round = 0; round < kRounds; ++round)
+            EXPECT_EQ(answers[t][round], (t + round) % 2 ? "two" : "one");
+    }
+    EXPECT_LE(idle(), static_cast<std::size_t>(kThreads));
 }
 
 TEST_F(PooledConnections, IdleConnectionsAndKeptStatementsAreBounded) {
