@@ -8,10 +8,34 @@
 
 #include "Quorvane/log/operations_log.h"
 
+namespace {
+
+// Room for the text of any integer of up to 64 bits, its sign and the terminating zero.
+constexpr std::size_t kIntegerAreaSize = 24;
+
+bool isIntegerType(SQLSMALLINT type) {
+    return type == SQL_INTEGER || type == SQL_SMALLINT || type == SQL_TINYINT || type == SQL_BIGINT ||
+           type == SQL_BIT;
+}
+
+// The driver fills a character area to its end on every fetch, so an integer column gets an area that
+// fits its text instead of the caller's size for any column.
+std::size_t areaFor(SQLHSTMT statement, SQLUSMALLINT number, std::size_t areaSize) {
+    SQLSMALLINT type = SQL_UNKNOWN_TYPE;
+    if (!SQL_SUCCEEDED(
+            SQLDescribeCol(statement, number, nullptr, 0, nullptr, &type, nullptr, nullptr, nullptr)) ||
+        !isIntegerType(type)) {
+        return areaSize;
+    }
+    return std::min(areaSize, kIntegerAreaSize);
+}
+
+}  // namespace
+
 bool BoundColumns::bind(SQLHSTMT statement, std::size_t areaSize) {
-    auto column = std::make_unique<Column>();
-    column->area.assign(std::max<std::size_t>(areaSize, 1), '\0');
     SQLUSMALLINT number = static_cast<SQLUSMALLINT>(columns_.size() + 1);
+    auto column = std::make_unique<Column>();
+    column->area.assign(std::max<std::size_t>(areaFor(statement, number, areaSize), 1), '\0');
     SQLRETURN rc = SQLBindCol(statement, number, SQL_C_CHAR, column->area.data(),
                               static_cast<SQLLEN>(column->area.size()), &column->indicator);
     if (!SQL_SUCCEEDED(rc)) return false;

@@ -14,7 +14,8 @@
 class BoundColumns {
   public:
     // Binds the next column (1, 2, ... in the order of calls) into an area of areaSize octets, one of
-    // which the terminating zero takes. false when the driver refuses the binding.
+    // which the terminating zero takes; a column the driver describes as an integer gets no more than
+    // its longest text needs. false when the driver refuses the binding.
     bool bind(SQLHSTMT statement, std::size_t areaSize);
 
     std::size_t size() const { return columns_.size(); }

@@ -2,23 +2,15 @@
 
 #include <sqlext.h>
 
-#include <array>
+#include <memory>
 #include <optional>
 
 #include "Quorvane/config/ini_readers.h"
-#include "Quorvane/database/connection_secrets.h"
+#include "Quorvane/database/connection_pool.h"
 #include "Quorvane/database/odbc_diagnostic.h"
 #include "Quorvane/log/operations_log.h"
 
 namespace {
-
-struct ConnectFailure {
-    std::string message;
-    std::int32_t condition;
-    std::string driverDetail;  // the driver's diagnostic, taken before its handle is freed
-};
-
-constexpr std::size_t kConnectionOutputSize = 1024;
 
 // What the session remembers of its connections: the catalogue string alone when there is no library
 // source, else both joined by a line end (which no INI value holds).
@@ -26,53 +18,22 @@ std::string connectionKey(const std::string& catalogue, const std::string& libra
     return library.empty() ? catalogue : catalogue + '\n' + library;
 }
 
-std::optional<ConnectFailure> openConnection(SQLHENV environment, const std::string& connection,
-                                             const char* name, SQLHDBC* handle) {
-    SQLHDBC dbc = SQL_NULL_HDBC;
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, environment, &dbc))) {
-        return ConnectFailure{std::string("Sarvik Error: Failed to do SQLAllocHandle on ") + name, 2,
-                              DriverDiagnosticText(SQL_HANDLE_ENV, environment)};
-    }
-    std::array<SQLCHAR, kConnectionOutputSize> output{};
-    SQLSMALLINT outputLength = 0;
-    std::string text = connection;
-    SQLRETURN rc = SQLDriverConnect(
-        dbc, nullptr, reinterpret_cast<SQLCHAR*>(text.data()), static_cast<SQLSMALLINT>(text.size()),
-        output.data(), static_cast<SQLSMALLINT>(output.size()), &outputLength, SQL_DRIVER_NOPROMPT);
-    if (!SQL_SUCCEEDED(rc)) {
-        ConnectFailure failure{
-            "Sarvik Error: Failed to do SQLDriverConnect on " + MaskConnectionSecrets(connection), 109,
-            DriverDiagnosticText(SQL_HANDLE_DBC, dbc)};
-        SQLFreeHandle(SQL_HANDLE_DBC, dbc);
-        return failure;
-    }
-    *handle = dbc;
-    return std::nullopt;
-}
-
-std::optional<ConnectFailure> openEnvironment(SessionRecord& session) {
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &session.odbcEnvironment))) {
-        session.odbcEnvironment = SQL_NULL_HENV;
-        return ConnectFailure{"Sarvik Error: Failed to do SQLAllocEnv", 2, {}};
-    }
-    SQLRETURN rc = SQLSetEnvAttr(session.odbcEnvironment, SQL_ATTR_ODBC_VERSION,
-                                 reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), SQL_IS_INTEGER);
-    if (!SQL_SUCCEEDED(rc)) {
-        return ConnectFailure{"Sarvik Error: Failed to do SQLSetEnvAttr", 2,
-                              DriverDiagnosticText(SQL_HANDLE_ENV, session.odbcEnvironment)};
-    }
+std::optional<ConnectFailure> takeConnection(const std::string& connectionString, const char* name,
+                                             SessionConnection& connection) {
+    ConnectFailure failure;
+    connection.reset(ConnectionPool::instance().acquire(connectionString, name, &failure).release());
+    if (connection == nullptr) return failure;
     return std::nullopt;
 }
 
 std::optional<ConnectFailure> openSources(SessionRecord& session, const std::string& catalogue,
                                           const std::string& library) {
-    if (auto failure = openEnvironment(session)) return failure;
-    if (auto failure =
-            openConnection(session.odbcEnvironment, catalogue, "DBCCat", &session.catalogueConnection)) {
-        return failure;
-    }
+    ConnectFailure failure;
+    session.odbcEnvironment = ConnectionPool::instance().environment(&failure);
+    if (session.odbcEnvironment == SQL_NULL_HENV) return failure;
+    if (auto failed = takeConnection(catalogue, "DBCCat", session.catalogueConnection)) return failed;
     if (library.empty()) return std::nullopt;
-    return openConnection(session.odbcEnvironment, library, "DBCLib", &session.libraryConnection);
+    return takeConnection(library, "DBCLib", session.libraryConnection);
 }
 
 int fail(SessionRecord& session, const ConnectFailure& failure) {
@@ -83,16 +44,9 @@ int fail(SessionRecord& session, const ConnectFailure& failure) {
     return 0;
 }
 
-void closeConnection(SQLHDBC& handle, const char* name) {
-    if (handle == SQL_NULL_HDBC) return;
-    if (!SQL_SUCCEEDED(SQLDisconnect(handle))) {
-        LogAndDiagnose(std::string("Sarvik Error: Failed to do SQLDisconnect on ") + name);
-        AppendDriverDiagnostic(SQL_HANDLE_DBC, handle);
-    }
-    if (!SQL_SUCCEEDED(SQLFreeHandle(SQL_HANDLE_DBC, handle))) {
-        LogAndDiagnose(std::string("Sarvik Error: Failed to do SQLFreeHandle on ") + name);
-    }
-    handle = SQL_NULL_HDBC;
+bool connectionsBroken(const SessionRecord& session) {
+    return (session.catalogueConnection != nullptr && session.catalogueConnection->broken()) ||
+           (session.libraryConnection != nullptr && session.libraryConnection->broken());
 }
 
 }  // namespace
@@ -106,7 +60,7 @@ int ConnectDatabase(SessionRecord& session, const std::string& database) {
 
     const std::string key = connectionKey(*catalogue, library);
     if (session.connectionString) {
-        if (*session.connectionString == key) return 1;
+        if (*session.connectionString == key && !connectionsBroken(session)) return 1;
         DisconnectDatabase(session);
     }
     if (auto failure = openSources(session, *catalogue, library)) return fail(session, *failure);
@@ -120,14 +74,9 @@ int ConnectDatabase(SessionRecord& session) {
 }
 
 void DisconnectDatabase(SessionRecord& session) {
-    closeConnection(session.catalogueConnection, "DBCCat");
-    closeConnection(session.libraryConnection, "DBCLib");
-    if (session.odbcEnvironment != SQL_NULL_HENV) {
-        if (!SQL_SUCCEEDED(SQLFreeHandle(SQL_HANDLE_ENV, session.odbcEnvironment))) {
-            LogAndDiagnose("Sarvik Error: Failed to do SQLFreeHandle on ENV");
-        }
-        session.odbcEnvironment = SQL_NULL_HENV;
-    }
+    session.catalogueConnection.reset();
+    session.libraryConnection.reset();
+    session.odbcEnvironment = SQL_NULL_HENV;
     session.connectionString.reset();
     LogAndDiagnose("SUCCESS: ODBCDisconnectDB");
 }

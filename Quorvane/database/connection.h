@@ -1,7 +1,8 @@
 #pragma once
 // The session's two ODBC connections: the catalogue source (configuration key VESKO) and the library
-// source (TELVO) of a database. A session stays connected while a later database names the same two
-// connection strings; any difference reconnects. The session's connectionString holds the catalogue
+// source (TELVO) of a database, taken from the process's connection pool (connection_pool.h). A session
+// stays connected while a later database names the same two connection strings and neither connection is
+// broken; any difference reconnects. The session's connectionString holds the catalogue
 // string, followed by a line end and the library string when there is one. Failures are reported through
 // LogAndDiagnose and leave their bib-1 condition as the session's pending diagnostic: 235 for a database
 // without a catalogue source, 109 when a driver refuses a connection, 2 for a failed handle allocation or
@@ -18,6 +19,6 @@ int ConnectDatabase(SessionRecord& session, const std::string& database);
 // ConnectDatabase for the session's current database (the empty name when it has none).
 int ConnectDatabase(SessionRecord& session);
 
-// Disconnects and frees both connections and the environment, forgets the connection strings and reports
-// "SUCCESS: ODBCDisconnectDB". Failures are reported; the handles are forgotten all the same.
+// Gives both connections back to the pool (a broken one is closed), forgets the environment and the
+// connection strings and reports "SUCCESS: ODBCDisconnectDB".
 void DisconnectDatabase(SessionRecord& session);

@@ -12,6 +12,8 @@ class DiagInfoBatch {
     DiagInfoBatch(const DiagInfoBatch&) = delete;
     DiagInfoBatch& operator=(const DiagInfoBatch&) = delete;
 
+    // Detail lines are logged: callers build a line only then.
+    bool enabled() const { return enabled_; }
     // Adds one line (escaped and cut like every log text).
     void add(std::string_view line);
     // Appends the lines gathered so far to diaginfo.txt.

@@ -28,7 +28,8 @@ std::optional<std::vector<FetchedRow>> FetchRows(SessionRecord& session, std::st
             std::optional<std::string> value;
             if (text && !text->empty()) value = std::string(*text);
             row.push_back(RecordField{names[i], value, number, 0});
-            diagnostics.add(std::to_string(number) + " " + names[i] + " " + value.value_or(""));
+            if (diagnostics.enabled())
+                diagnostics.add(std::to_string(number) + " " + names[i] + " " + value.value_or(""));
         }
     }
     diagnostics.flush();

@@ -9,7 +9,6 @@
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/database/select_list.h"
 #include "Quorvane/database/session_statement.h"
-#include "Quorvane/database/sql_substitution.h"
 #include "Quorvane/log/operations_log.h"
 
 namespace {
@@ -19,10 +18,11 @@ bool isHoldingsStatement(std::string_view statementTemplate) {
            statementTemplate.find("stk_item") != std::string_view::npos;
 }
 
-void fetchFields(SessionRecord& session, DblList* fields, const std::string& statement) {
+void fetchFields(SessionRecord& session, DblList* fields, std::string_view statementTemplate,
+                 std::string_view key) {
     SessionStatement prepared(session);
-    if (!prepared.prepare(OdbcSource::Catalogue, statement)) return;
-    std::vector<std::string> names = SplitSelectList(statement, true);
+    if (!prepared.prepareKeyed(OdbcSource::Catalogue, statementTemplate, key)) return;
+    std::vector<std::string> names = SplitSelectList(statementTemplate, true);
     BoundColumns columns;
     if (!BindAndExecute(session, prepared.handle(), names.size(), columns)) return;
 
@@ -34,7 +34,10 @@ void fetchFields(SessionRecord& session, DblList* fields, const std::string& sta
         columns.reportTruncation();
         for (std::size_t i = 0; i < names.size(); ++i) {
             RecordField* field = AppendRecordField(fields, names[i], FieldValue(columns.text(i)), row);
-            diagnostics.add(std::to_string(row) + " " + field->columnName + " " + field->value.value_or(""));
+            if (diagnostics.enabled()) {
+                diagnostics.add(std::to_string(row) + " " + field->columnName + " " +
+                                field->value.value_or(""));
+            }
         }
     }
     diagnostics.flush();
@@ -45,16 +48,14 @@ void fetchFields(SessionRecord& session, DblList* fields, const std::string& sta
 
 void RunFieldStatement(DblList* fields, std::string_view key, std::string_view syntax, SessionRecord& session,
                        std::string_view statementTemplate, const HoldingsColumns* holdings) {
-    std::string statement(statementTemplate);
-    SubstituteQuoted(statement, "XXXXX", key);
     if (!isHoldingsStatement(statementTemplate)) {
-        fetchFields(session, fields, statement);
+        fetchFields(session, fields, statementTemplate, key);
         return;
     }
-    if (session.libraryConnection == SQL_NULL_HDBC || syntax != kOpacSyntax) return;
+    if (session.libraryConnection == nullptr || syntax != kOpacSyntax) return;
     if (holdings == nullptr) {
         LogMessage("No holdings definition for database " + session.currentDatabase.value_or(""));
         return;
     }
-    FetchHoldingsRows(session, fields, statement, *holdings);
+    FetchHoldingsRows(session, fields, statementTemplate, key, *holdings);
 }

@@ -22,11 +22,11 @@ std::size_t keywordOf(const HoldingsColumns& holdings, const std::string& column
 
 }  // namespace
 
-void FetchHoldingsRows(SessionRecord& session, DblList* fields, std::string_view statement,
-                       const HoldingsColumns& holdings) {
+void FetchHoldingsRows(SessionRecord& session, DblList* fields, std::string_view statementTemplate,
+                       std::string_view key, const HoldingsColumns& holdings) {
     SessionStatement prepared(session);
-    if (!prepared.prepare(OdbcSource::Library, statement)) return;
-    std::vector<std::string> names = SplitSelectList(statement, true);
+    if (!prepared.prepareKeyed(OdbcSource::Library, statementTemplate, key)) return;
+    std::vector<std::string> names = SplitSelectList(statementTemplate, true);
     BoundColumns columns;
     if (!BindAndExecute(session, prepared.handle(), names.size(), columns)) return;
 

@@ -4,8 +4,11 @@
 
 #include <sql.h>
 
+#include <optional>
+#include <string>
 #include <string_view>
 
+#include "Quorvane/database/key_parameters.h"
 #include "Quorvane/session/session_record.h"
 
 enum class OdbcSource : int { Library = 0, Catalogue = 1 };
@@ -17,20 +20,35 @@ int PrepareStatement(SessionRecord& session, OdbcSource source, std::string_view
 // Frees the statement: 1, also for a null handle; 0 when the driver refuses.
 int FreeStatement(SessionRecord& session, SQLHSTMT statement);
 
-// A statement of the session that is freed with FreeStatement when the object goes.
+// A prepared statement of the session, freed when the object goes; a statement prepared with key
+// parameters is kept on its connection instead for the next key (closed, unbound, without parameters),
+// unless it ended in an error (an error of the connection marks it broken). Statements of other texts
+// are not kept: they seldom recur, and every statement a connection holds lengthens the driver
+// manager's handle checks on every call. The object must not outlive the session's connection.
 class SessionStatement {
   public:
     explicit SessionStatement(SessionRecord& session) : session_(session) {}
-    ~SessionStatement();
+    ~SessionStatement() { release(); }
     SessionStatement(const SessionStatement&) = delete;
     SessionStatement& operator=(const SessionStatement&) = delete;
 
-    // PrepareStatement into this object (a statement held before is freed first); true on success.
+    // PrepareStatement of the text; a statement held before is let go first. True on success.
     bool prepare(OdbcSource source, std::string_view text);
+    // The template with its "XXXXX" placeholders standing for the key: with the key as a parameter where
+    // KeyParameters allows (the statement kept on the connection for the template, else prepared), else
+    // prepared with the key substituted (quotes doubled). Either way diaginfo.txt gets the text with the
+    // key substituted and "SUCCESS: ODBCPrepareStmt" is logged at the detail level.
+    bool prepareKeyed(OdbcSource source, std::string_view statementTemplate, std::string_view key);
     // SQL_NULL_HSTMT until a prepare succeeded.
     SQLHSTMT handle() const { return handle_; }
 
   private:
+    bool prepareShown(OdbcSource source, std::string_view text, std::string_view shown, bool keep);
+    void release();
+
     SessionRecord& session_;
+    OdbcConnection* connection_ = nullptr;
+    std::string text_;  // the text the statement is kept under; empty when it is not kept
     SQLHSTMT handle_ = SQL_NULL_HSTMT;
+    std::optional<KeyParameters> parameters_;
 };

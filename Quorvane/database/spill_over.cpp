@@ -6,7 +6,6 @@
 #include "Quorvane/database/odbc_diagnostic.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/database/session_statement.h"
-#include "Quorvane/database/sql_substitution.h"
 #include "Quorvane/log/operations_log.h"
 
 namespace {
@@ -39,10 +38,8 @@ void ExtendFieldValue(DblList* rowFields, const SpillOverColumns& spillOver, Ses
     RecordField* data = findField(rowFields, spillOver.data);
     if (data == nullptr || data->extended != 0) return;
 
-    std::string statement = spillOver.statement;
-    SubstituteQuoted(statement, "XXXXX", *extraNo->value);
     SessionStatement prepared(session);
-    if (!prepared.prepare(OdbcSource::Catalogue, statement)) return;
+    if (!prepared.prepareKeyed(OdbcSource::Catalogue, spillOver.statement, *extraNo->value)) return;
     BoundColumns columns;
     if (!columns.bind(prepared.handle(), kSpillOverSize)) {
         report("Sarvik Error SO: Failed to do SQL BindCol (2)", prepared.handle());

@@ -9,6 +9,7 @@
 #include "Quorvane/database/record_columns.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/database/session_statement.h"
+#include "Quorvane/log/log_files.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/results/result_row_collector.h"
@@ -61,12 +62,13 @@ DblList* RunOperandSearch(SessionRecord& session, const KeyDefinition& key, std:
     }
 
     ResultRowCollector collector(key);
+    const bool logEachRow = logDetailEnabled();
     std::uint32_t fetched = 0;
     SQLRETURN result = SQL_NO_DATA;
     while (FetchNextRow(prepared.handle(), &result)) {
         columns.reportTruncation();
         if (!key.decode) keepRow(collector, key, columns);
-        LogDetail("Records retrieved " + std::to_string(fetched));
+        if (logEachRow) LogDetail("Records retrieved " + std::to_string(fetched));
         ++fetched;
     }
     if (fetched == 0) {

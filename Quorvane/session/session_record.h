@@ -20,6 +20,7 @@
 #include <string>
 
 #include "Quorvane/common/dbl_list.h"
+#include "Quorvane/database/session_connection.h"
 #include "toolkit/api/kiv_owning.h"
 
 // Records owned by the search engine and the record builders; the lists below hold them.
@@ -85,11 +86,12 @@ struct SessionRecord {
     std::string controlFilesDir;
     // 26. The any-OR text the search.tblx reader answers; absent when it gave none.
     std::optional<std::string> anyOrText;
-    // 27. - 29. ODBC environment, catalogue ("DBCCat") and library ("DBCLib") connections (ODBC access);
-    //     SQL_NULL_HANDLE when not allocated. Closed by DisconnectDatabase at release.
+    // 27. - 29. ODBC environment, catalogue ("DBCCat") and library ("DBCLib") connections (ODBC access):
+    //     the process's environment and connections taken from its pool while the session is connected;
+    //     null otherwise. DisconnectDatabase gives them back at release.
     SQLHENV odbcEnvironment = SQL_NULL_HENV;
-    SQLHDBC catalogueConnection = SQL_NULL_HDBC;
-    SQLHDBC libraryConnection = SQL_NULL_HDBC;
+    SessionConnection catalogueConnection;
+    SessionConnection libraryConnection;
     // 30. The association's protocol trace file; null when not tracing.
     OwnedFile traceFile;
     // 31. Record-format name the present cache was filled with (not owned; points into recordFormats).
