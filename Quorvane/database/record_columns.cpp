@@ -4,13 +4,14 @@
 
 #include "Quorvane/database/odbc_diagnostic.h"
 #include "Quorvane/log/operations_log.h"
+#include "Quorvane/response/bib1_conditions.h"
 
 namespace {
 
 void fail(SessionRecord& session, const char* message, SQLHSTMT statement) {
     LogAndDiagnose(message);
     AppendDriverDiagnostic(SQL_HANDLE_STMT, statement);
-    session.pendingDiagnostic = 2;
+    session.pendingDiagnostic = kConditionTemporarySystemError;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "Quorvane/database/sql_substitution.h"
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/operations_log.h"
+#include "Quorvane/response/bib1_conditions.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ void report(SessionRecord& session, std::string_view message, SQLSMALLINT handle
     LogAndDiagnose(message);
     AppendDriverDiagnostic(handleType, handle);
     if (connection != nullptr) connection->noteFailure(FirstDiagnostic(handleType, handle).state);
-    session.pendingDiagnostic = 2;
+    session.pendingDiagnostic = kConditionTemporarySystemError;
 }
 
 void reportPrepared() {
