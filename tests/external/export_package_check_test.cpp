@@ -16,7 +16,7 @@ using namespace export_package_test;
 
 using ExportPackageCheckTest = CarriedCheckTest;
 
-const std::string kContent = std::string(CarriedCheckTest::kRecordPath) + "uExternalValue.psSingleASN1Type->";
+const std::string kContent = "psRecord->uExternalValue.psSingleASN1Type->";
 const std::string kSpec = kContent + "uASN1.psExpSpecExtendedService";
 const std::string kSpecRequest = kSpec + "->uExpSpecReqOrRsp.psExpSpecRequest";
 const std::string kSpecToKeep = kSpecRequest + "->sToKeep.";

@@ -11,6 +11,7 @@
 #include "tests/external/export_package_samples.h"
 #include "toolkit/api/kiv_register_codec_types.h"
 #include "toolkit/codec/records/records_f.h"
+#include "toolkit/codec/z3950/apdu_one.h"
 
 namespace {
 

@@ -27,8 +27,7 @@ class PromptObjectTest : public CarriedCheckTest {
     }
 };
 
-const std::string kObject = std::string(CarriedCheckTest::kRecordPath) +
-                            "uExternalValue.psSingleASN1Type->uASN1.psPromptObject";
+const std::string kObject = "psRecord->uExternalValue.psSingleASN1Type->uASN1.psPromptObject";
 const std::string kChallenge = kObject + "->uPromptObject.ppsChallenge";
 const std::string kResponse = kObject + "->uPromptObject.ppsResponse";
 
