@@ -1,12 +1,14 @@
 #pragma once
 // Deep equality of every programming-interface structure beyond the plain values of the shared toolkit
 // (tests/api/kiv_equality.h): EXTERNAL with the record it carries compared member by member however deep it
-// nests (the core records here, GRS-1 from tests/external/grs1_equality.h), diagnostics, response records
-// and record composition.
+// nests (the core records here; GRS-1, Item Order, prompt objects and the export packages from their headers
+// in tests/external), diagnostics, response records and record composition.
 
 #include "tests/api/kiv_equality.h"
 #include "tests/external/grs1_equality.h"
+#include "tests/external/export_package_equality.h"
 #include "tests/external/item_order_equality.h"
+#include "tests/external/prompt_object_equality.h"
 #include "toolkit/api/kivproto.h"
 
 // Declared ahead of the definitions below, which use one another.
@@ -254,7 +256,10 @@ inline bool kivEqual(const KivSingleASN1Type& a, const KivSingleASN1Type& b) {
            kivEqual(x.psEsTaskPackage, y.psEsTaskPackage) &&
            kivEqual(x.psUpdateExtendedService, y.psUpdateExtendedService) &&
            kivEqual(x.psUnknownType, y.psUnknownType) && kivEqual(x.psGenericRecord, y.psGenericRecord) &&
-           kivEqual(x.psItemOrderExtendedService, y.psItemOrderExtendedService);
+           kivEqual(x.psItemOrderExtendedService, y.psItemOrderExtendedService) &&
+           kivEqual(x.psPromptObject, y.psPromptObject) &&
+           kivEqual(x.psExpSpecExtendedService, y.psExpSpecExtendedService) &&
+           kivEqual(x.psExpInvoExtendedService, y.psExpInvoExtendedService);
 }
 
 inline bool kivEqual(const KivElementSpec& a, const KivElementSpec& b) {

@@ -161,12 +161,6 @@ TEST_F(CheckExternalTest, EachFaultIsReportedOnceWithItsPath) {
                                 [](KivSingleASN1Type& c) { c.eASN1Type = 11; });
          },
          66, outOfRange(kContent + "eASN1Type")},
-        {"type without converter",
-         [] {
-             return withContent(raw("1.2.840.10003.8.1", "\x30"),
-                                [](KivSingleASN1Type& c) { c.eASN1Type = AT_PromptObject; });
-         },
-         66, outOfRange(kContent + "eASN1Type")},
         {"raw octets missing",
          [] {
              return withContent(raw("1.2.840.10003.5.109", ""),

@@ -8,20 +8,26 @@
 #include "toolkit/external/kiv_check_cip_item_order.h"
 #include "toolkit/external/kiv_check_cip_specific_info.h"
 #include "toolkit/external/kiv_check_explain_record.h"
+#include "toolkit/external/kiv_check_export_invocation.h"
+#include "toolkit/external/kiv_check_export_specification.h"
 #include "toolkit/external/kiv_check_generic_record.h"
 #include "toolkit/external/kiv_check_ill_pdu.h"
 #include "toolkit/external/kiv_check_item_order.h"
 #include "toolkit/external/kiv_check_private_services.h"
+#include "toolkit/external/kiv_check_prompt_object.h"
 #include "toolkit/external/kiv_check_search_result1.h"
 #include "toolkit/external/kiv_check_sql_result.h"
 #include "toolkit/external/kiv_convert_char_set_and_language.h"
 #include "toolkit/external/kiv_convert_cip_item_order.h"
 #include "toolkit/external/kiv_convert_cip_specific_info.h"
 #include "toolkit/external/kiv_convert_explain_record.h"
+#include "toolkit/external/kiv_convert_export_invocation.h"
+#include "toolkit/external/kiv_convert_export_specification.h"
 #include "toolkit/external/kiv_convert_generic_record.h"
 #include "toolkit/external/kiv_convert_ill_pdu.h"
 #include "toolkit/external/kiv_convert_item_order.h"
 #include "toolkit/external/kiv_convert_private_services.h"
+#include "toolkit/external/kiv_convert_prompt_object.h"
 #include "toolkit/external/kiv_convert_search_result1.h"
 #include "toolkit/external/kiv_convert_sql_result.h"
 
@@ -72,6 +78,14 @@ constexpr std::array kContentTypes = {
     KivExternalContentType{AT_UserInfoSearchResult1, "1.2.840.10003.10.1", "1.0.10163.10.1",
                            KivUserInfoSearchResult1ToCodec, KivUserInfoSearchResult1FromCodec,
                            KivCheckUserInfoSearchResult1},
+    KivExternalContentType{AT_PromptObject, "1.2.840.10003.8.1", "1.0.10163.8.1", KivPromptObjectToCodec,
+                           KivPromptObjectFromCodec, KivCheckPromptObject},
+    KivExternalContentType{AT_ExportSpecification, "1.2.840.10003.9.6", "1.0.10163.9.6",
+                           KivExpSpecExtendedServiceToCodec, KivExpSpecExtendedServiceFromCodec,
+                           KivCheckExpSpecExtendedService},
+    KivExternalContentType{AT_ExportInvocation, "1.2.840.10003.9.7", "1.0.10163.9.7",
+                           KivExpInvoExtendedServiceToCodec, KivExpInvoExtendedServiceFromCodec,
+                           KivCheckExpInvoExtendedService},
 };
 
 }  // namespace

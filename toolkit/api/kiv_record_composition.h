@@ -7,7 +7,6 @@
 #include <string>
 
 #include "toolkit/api/kiv_basic_types.h"
-#include "toolkit/api/kiv_external.h"
 
 enum : int32_t {
     EST_Generic = 1,
@@ -65,3 +64,8 @@ struct KivRecordComposition {
         std::unique_ptr<KivCompSpec> psCompSpec;
     } uRecordComposition;
 };
+
+// An element specification may be an EXTERNAL, whose carried contents (the Export Specification among them)
+// embed a composition: the EXTERNAL follows the complete composition, and including it here lets every
+// includer destroy one.
+#include "toolkit/api/kiv_external.h"

@@ -9,12 +9,14 @@
 #include "toolkit/api/kiv_cip_item_order.h"
 #include "toolkit/api/kiv_cip_specific_info.h"
 #include "toolkit/api/kiv_explain_record.h"
+#include "toolkit/api/kiv_export_package.h"
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_generic_record.h"
 #include "toolkit/api/kiv_ill_pdu.h"
 #include "toolkit/api/kiv_item_order.h"
 #include "toolkit/api/kiv_opac_record.h"
 #include "toolkit/api/kiv_private_services.h"
+#include "toolkit/api/kiv_prompt_object.h"
 #include "toolkit/api/kiv_resource_report_formats.h"
 #include "toolkit/api/kiv_search_result1.h"
 #include "toolkit/api/kiv_sql_result.h"
@@ -57,6 +59,9 @@ struct KivPrintExtendedService;
 struct KivAlertExtendedService;
 struct KivCOrder;
 struct KivCharSetAndLanguage;
+struct KivPromptObject;
+struct KivExpSpecExtendedService;
+struct KivExpInvoExtendedService;
 
 // Holds the content that eASN1Type names; content of a type without a member here arrives raw (type 8).
 struct KivSingleASN1Type {
@@ -82,5 +87,8 @@ struct KivSingleASN1Type {
         std::unique_ptr<KivSQLResult> psSQLResult;
         std::unique_ptr<KivItemOrderExtendedService> psItemOrderExtendedService;
         std::unique_ptr<KivUserInfoSearchResult1> psUserInfoSearchResult1;
+        std::unique_ptr<KivPromptObject> psPromptObject;
+        std::unique_ptr<KivExpSpecExtendedService> psExpSpecExtendedService;
+        std::unique_ptr<KivExpInvoExtendedService> psExpInvoExtendedService;
     } uASN1;
 };

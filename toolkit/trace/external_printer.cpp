@@ -11,11 +11,13 @@
 #include "toolkit/trace/enum_names.h"
 #include "toolkit/trace/es_package_printers.h"
 #include "toolkit/trace/explain_record_printer.h"
+#include "toolkit/trace/export_printers.h"
 #include "toolkit/trace/generic_record_printer.h"
 #include "toolkit/trace/ill_pdu_printer.h"
 #include "toolkit/trace/item_order_printer.h"
 #include "toolkit/trace/print_depth.h"
 #include "toolkit/trace/private_services_printers.h"
+#include "toolkit/trace/prompt_object_printer.h"
 #include "toolkit/trace/search_result1_printer.h"
 #include "toolkit/trace/sql_result_printer.h"
 #include "toolkit/trace/value_printers.h"
@@ -87,6 +89,9 @@ constexpr ContentRow kContentRows[] = {
     {"1.2.840.10003.5.111", nullptr, AT_SQLResult, KivPrintSQLResult},
     {"1.2.840.10003.9.4", "1.0.10163.9.4", AT_ItemOrderExtendedService, KivPrintItemOrderContent},
     {"1.2.840.10003.10.1", "1.0.10163.10.1", AT_UserInfoSearchResult1, KivPrintUserInfoSearchResult1Content},
+    {"1.2.840.10003.8.1", "1.0.10163.8.1", AT_PromptObject, KivPrintPromptObjectContent},
+    {"1.2.840.10003.9.6", "1.0.10163.9.6", AT_ExportSpecification, KivPrintExpSpecContent},
+    {"1.2.840.10003.9.7", "1.0.10163.9.7", AT_ExportInvocation, KivPrintExpInvoContent},
 };
 
 bool rowMatches(const ContentRow& row, const std::string& oid, int32_t eASN1Type) {
