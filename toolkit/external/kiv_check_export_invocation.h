@@ -6,7 +6,7 @@
 
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // path is the single ASN.1 type's own (ending in "->"); the caller has checked the EXTERNAL's identifier.
 // In order: "uASN1.psExpInvoExtendedService" is present (64); under it eExpInvoReqOrRsp is 1 or 2 (66) and

@@ -8,7 +8,7 @@
 #include "toolkit/api/kiv_export_package.h"
 #include "toolkit/api/kiv_external.h"
 #include "toolkit/api/kiv_owning.h"
-#include "toolkit/session/si_error.h"
+#include "toolkit/util/si_error.h"
 
 // The package on path (ending in "->"): eExpSpecReqOrRsp 1 or 2 (66) and the member it selects,
 // "uExpSpecReqOrRsp.psExpSpecRequest" or "uExpSpecReqOrRsp.psExpSpecResponse" (64). Its part to keep, on
