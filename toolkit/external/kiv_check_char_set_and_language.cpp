@@ -9,6 +9,7 @@
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/api/kiv_check_external_fields.h"
 #include "toolkit/api/kiv_validation.h"
+#include "toolkit/external/kiv_check_presence.h"
 
 namespace {
 
@@ -17,11 +18,6 @@ int checkStarredBoolean(KivAssocId assoc, const std::optional<uint32_t>& value, 
                         SIError** out) {
     return KivCheckOptionalBoolean(assoc, value,
                                    kivFieldPath("*", kivFieldPath(path, "pfRecordsInSelectedCharSets")), out);
-}
-
-// 64 on path + name unless the member is there.
-int present(KivAssocId assoc, bool there, const std::string& path, std::string_view name, SIError** out) {
-    return there ? 0 : KivReportMissingField(assoc, kivFieldPath(path, name), out);
 }
 
 int checkEnvironment(KivAssocId assoc, const KivEnvironment* environment, const std::string& path,
@@ -37,23 +33,26 @@ int checkOriginProposal(KivAssocId assoc, const KivIso2022OriginProposal* propos
                          kivFieldPath(path, "psProposedEnvironment->"), out) != 0) {
         return 1;
     }
-    if (present(assoc, proposal->ppulProposedSets.present(), path, "ppulProposedSets", out) != 0 ||
-        present(assoc, proposal->ppsProposedInitialSets.present(), path, "ppsProposedInitialSets", out) !=
-            0) {
+    if (kivCheckPresent(assoc, proposal->ppulProposedSets.present(), path, "ppulProposedSets", out) != 0 ||
+        kivCheckPresent(assoc, proposal->ppsProposedInitialSets.present(), path, "ppsProposedInitialSets",
+                        out) != 0) {
         return 1;
     }
-    return present(assoc, proposal->psProposedLeftAndRight != nullptr, path, "psProposedLeftAndRight", out);
+    return kivCheckPresent(assoc, proposal->psProposedLeftAndRight != nullptr, path, "psProposedLeftAndRight",
+                           out);
 }
 
 int checkTargetResponse(KivAssocId assoc, const KivIso2022TargetResponse* response, const std::string& path,
                         SIError** out) {
     if (kivCheckMember(assoc, response->psSelectedEnvironment.get(), path, "psSelectedEnvironment", "->", out,
                        checkEnvironment) != 0 ||
-        present(assoc, response->ppulSelectedSets.present(), path, "ppulSelectedSets", out) != 0 ||
-        present(assoc, response->psSelectedInitialSet != nullptr, path, "psSelectedInitialSet", out) != 0) {
+        kivCheckPresent(assoc, response->ppulSelectedSets.present(), path, "ppulSelectedSets", out) != 0 ||
+        kivCheckPresent(assoc, response->psSelectedInitialSet != nullptr, path, "psSelectedInitialSet",
+                        out) != 0) {
         return 1;
     }
-    return present(assoc, response->psSelectedLeftAndRight != nullptr, path, "psSelectedLeftAndRight", out);
+    return kivCheckPresent(assoc, response->psSelectedLeftAndRight != nullptr, path, "psSelectedLeftAndRight",
+                           out);
 }
 
 int checkIso2022(KivAssocId assoc, const KivIso2022* iso2022, const std::string& path, SIError** out) {
@@ -73,7 +72,7 @@ int checkIso2022(KivAssocId assoc, const KivIso2022* iso2022, const std::string&
 // A compulsory identifier: 64 when it is missing, 73 when it cannot be sent.
 int checkOid(KivAssocId assoc, const std::optional<std::string>& oid, const std::string& path,
              std::string_view name, SIError** out) {
-    if (present(assoc, oid.has_value(), path, name, out) != 0) return 1;
+    if (kivCheckPresent(assoc, oid.has_value(), path, name, out) != 0) return 1;
     return KivCheckEncodedOid(assoc, oid, kivFieldPath(path, name), out);
 }
 
@@ -87,8 +86,8 @@ int checkPrivate(KivAssocId assoc, const KivPrivateCharacterSet* privateSet, con
     const auto& member = privateSet->uPrivateCharacterSet;
     switch (privateSet->ePrivateCharacterSetType) {
         case PCST_ViaOid:
-            if (present(assoc, member.ppcViaOid.present(), path, "uPrivateCharacterSet.ppcViaOid", out) !=
-                0) {
+            if (kivCheckPresent(assoc, member.ppcViaOid.present(), path, "uPrivateCharacterSet.ppcViaOid",
+                                out) != 0) {
                 return 1;
             }
             return KivCheckValueArray(assoc, member.ppcViaOid, kivFieldPath(path, "uPrivateCharacterSet."),
@@ -154,8 +153,8 @@ int checkProposal(KivAssocId assoc, const KivCharSetProposal* proposal, const st
     return checkStarredBoolean(assoc, proposal->pfRecordsInSelectedCharSets, path, out);
 }
 
-int checkResponse(KivAssocId assoc, const KivCharSetResponse* response, const std::string& path,
-                  SIError** out) {
+int checkCharSetResponse(KivAssocId assoc, const KivCharSetResponse* response, const std::string& path,
+                         SIError** out) {
     if (response->psSelectedCharSets &&
         checkSelectedCharSet(assoc, response->psSelectedCharSets.get(),
                              kivFieldPath(path, "psSelectedCharSets->"), out) != 0) {
@@ -179,7 +178,7 @@ int KivCheckCharSetAndLanguage(KivAssocId assoc, const KivSingleASN1Type* single
                                   "uCharSetAndLanguage.psProposal", "->", out, checkProposal);
         case CSALT_Response:
             return kivCheckMember(assoc, member.psResponse.get(), fieldsPath,
-                                  "uCharSetAndLanguage.psResponse", "->", out, checkResponse);
+                                  "uCharSetAndLanguage.psResponse", "->", out, checkCharSetResponse);
         default:
             return KivReportValueOutOfRange(assoc, kivFieldPath(fieldsPath, "eCharSetAndLanguageType"), out);
     }

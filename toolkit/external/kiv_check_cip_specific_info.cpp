@@ -34,7 +34,7 @@ int checkTemporalPeriod(KivAssocId assoc, const KivTemporalPeriod* period, const
     return KivCheckIntUnit(assoc, &period->sPeriodCycle, kivFieldPath(path, "sPeriodCycle."), out);
 }
 
-int checkTerm(KivAssocId assoc, const KivCIPTerm* term, const std::string& path, SIError** out) {
+int checkCipTerm(KivAssocId assoc, const KivCIPTerm* term, const std::string& path, SIError** out) {
     const auto& chosen = term->uCIPTermType;
     switch (term->eCIPTermType) {
         case CTT_Wrsgrs:
@@ -71,7 +71,7 @@ int KivCheckCIPSpecificInfo(KivAssocId assoc, const KivSingleASN1Type* single, c
                                   "uCIPSpecificInfo.psSearchControl", "->", out, checkSearchControl);
         case CSIT_Term:
             return kivCheckMember(assoc, chosen.psTerm.get(), fieldsPath, "uCIPSpecificInfo.psTerm", "->",
-                                  out, checkTerm);
+                                  out, checkCipTerm);
         case CSIT_ExplainInfo:
             return kivCheckMember(assoc, chosen.psExplainInfo.get(), fieldsPath,
                                   "uCIPSpecificInfo.psExplainInfo", "->", out, checkExplainInfo);

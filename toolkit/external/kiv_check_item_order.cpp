@@ -50,8 +50,8 @@ int checkRequest(KivAssocId assoc, const KivItemOrderRequest* request, const std
                                     kivFieldPath(path, "sNotToKeep.psItemRequest->"), out);
 }
 
-int checkResponse(KivAssocId assoc, const KivItemOrderResponse* response, const std::string& path,
-                  SIError** out) {
+int checkItemOrderResponse(KivAssocId assoc, const KivItemOrderResponse* response, const std::string& path,
+                           SIError** out) {
     if (checkOptionalToKeep(assoc, response->psOriginPart.get(), kivFieldPath(path, "psOriginPart->"), out) !=
         0)
         return 1;
@@ -77,7 +77,8 @@ int checkItemOrder(KivAssocId assoc, const KivItemOrderExtendedService* package,
                                   "uItemOrderReqOrRsp.psItemOrderRequest", "->", out, checkRequest);
         case IOROR_Response:
             return kivCheckMember(assoc, member.psItemOrderResponse.get(), path,
-                                  "uItemOrderReqOrRsp.psItemOrderResponse", "->", out, checkResponse);
+                                  "uItemOrderReqOrRsp.psItemOrderResponse", "->", out,
+                                  checkItemOrderResponse);
         default:
             return KivReportValueOutOfRange(assoc, kivFieldPath(path, "eItemOrderReqRsp"), out);
     }

@@ -7,13 +7,9 @@
 #include "toolkit/api/kiv_private_services.h"
 #include "toolkit/api/kiv_record_composition.h"
 #include "toolkit/api/kiv_validation.h"
+#include "toolkit/external/kiv_check_presence.h"
 
 namespace {
-
-// 64 on path + name unless the member is there.
-int present(KivAssocId assoc, bool there, const std::string& path, std::string_view name, SIError** out) {
-    return there ? 0 : KivReportMissingField(assoc, kivFieldPath(path, name), out);
-}
 
 int passes(KivAssocId, const void*, const std::string&, SIError**) {
     return 0;
@@ -58,8 +54,8 @@ int checkPrintOriginPart(KivAssocId assoc, const KivPrintOriginPartToKeep* part,
             return kivCheckMember(assoc, chosen.psCreateOption.get(), path,
                                   "uPrintOriginPartToKeep.psCreateOption", "->", out, checkCreateOption);
         case POPKT_Delete:
-            return present(assoc, chosen.psDeleteOption != nullptr, path,
-                           "uPrintOriginPartToKeep.psDeleteOption", out);
+            return kivCheckPresent(assoc, chosen.psDeleteOption != nullptr, path,
+                                   "uPrintOriginPartToKeep.psDeleteOption", out);
         default:
             return KivReportValueOutOfRange(assoc, kivFieldPath(path, "ePrintOriginPartToKeepType"), out);
     }
@@ -78,14 +74,16 @@ int checkOrderRequest(KivAssocId assoc, const KivOrderRequest* request, const st
     const auto& chosen = request->uOrderRequest;
     switch (request->eOrderRequestType) {
         case ORT_NormalOrder:
-            return kivCheckMember(
-                assoc, chosen.psNormalOrder.get(), path, "uOrderRequest.psNormalOrder", "->", out,
-                [](KivAssocId id, const KivNormalOrder* order, const std::string& orderPath,
-                   SIError** error) {
-                    return present(id, order->ppsOrderRanges.present(), orderPath, "ppsOrderRanges", error);
-                });
+            return kivCheckMember(assoc, chosen.psNormalOrder.get(), path, "uOrderRequest.psNormalOrder",
+                                  "->", out,
+                                  [](KivAssocId id, const KivNormalOrder* order, const std::string& orderPath,
+                                     SIError** error) {
+                                      return kivCheckPresent(id, order->ppsOrderRanges.present(), orderPath,
+                                                             "ppsOrderRanges", error);
+                                  });
         case ORT_OrderRefs:
-            return present(assoc, chosen.ppsOrderRefs.present(), path, "uOrderRequest.ppsOrderRefs", out);
+            return kivCheckPresent(assoc, chosen.ppsOrderRefs.present(), path, "uOrderRequest.ppsOrderRefs",
+                                   out);
         default:
             return KivReportValueOutOfRange(assoc, kivFieldPath(path, "eOrderRequestType"), out);
     }
@@ -148,8 +146,8 @@ int KivCheckCOrder(KivAssocId assoc, const KivSingleASN1Type* single, const std:
                     return kivCheckMember(id, chosen.psOrderRequest.get(), orderPath,
                                           "uCOrder.psOrderRequest", "->", error, checkOrderRequest);
                 case COT_OrderResponse:
-                    return present(id, chosen.ppsOrderResponse.present(), orderPath,
-                                   "uCOrder.ppsOrderResponse", error);
+                    return kivCheckPresent(id, chosen.ppsOrderResponse.present(), orderPath,
+                                           "uCOrder.ppsOrderResponse", error);
                 default:
                     return KivReportValueOutOfRange(id, kivFieldPath(orderPath, "eCOrderType"), error);
             }

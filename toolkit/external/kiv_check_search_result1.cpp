@@ -11,7 +11,8 @@
 
 namespace {
 
-int checkTerm(KivAssocId assoc, const KivQueryExpressionTerm* term, const std::string& path, SIError** out) {
+int checkQueryExpressionTerm(KivAssocId assoc, const KivQueryExpressionTerm* term, const std::string& path,
+                             SIError** out) {
     return KivCheckTerm(assoc, &term->sQueryTerm, kivFieldPath(path, "sQueryTerm."), out);
 }
 
@@ -21,7 +22,7 @@ int checkExpression(KivAssocId assoc, const KivQueryExpression* expression, cons
     switch (expression->eQueryExpressionType) {
         case QET_Term:
             return kivCheckMember(assoc, member.psTerm.get(), path, "uQueryExpression.psTerm", "->", out,
-                                  checkTerm);
+                                  checkQueryExpressionTerm);
         case QET_Query:
             return kivCheckMember(assoc, member.psQuery.get(), path, "uQueryExpression.psQuery", "->", out,
                                   KivCheckQuery);

@@ -50,7 +50,7 @@ void paymentMethodToCodec(PaymentMethod* dst, const KivPaymentMethod* src) {
     }
 }
 
-void billingToCodec(ItemOrderBilling* dst, const KivItemOrderBilling* src) {
+void itemOrderBillingToCodec(ItemOrderBilling* dst, const KivItemOrderBilling* src) {
     kivNewToCodec(&dst->paymentMethod, &src->sPaymentMethod, paymentMethodToCodec);
     kivOptionalTextToCodec(&dst->customerReference, src->psCustomerReference);
     kivOptionalTextToCodec(&dst->customerPONumber, src->psCustomerPONumber);
@@ -59,7 +59,7 @@ void billingToCodec(ItemOrderBilling* dst, const KivItemOrderBilling* src) {
 void toKeepToCodec(ItemOrderOriginPartToKeep* dst, const KivItemOrderToKeep* src) {
     KivOptionalExternalToCodec(&dst->supplDescription, src->psSupplementalDescription.get());
     kivNewToCodec(&dst->contact, src->psContact.get(), contactToCodec);
-    kivNewToCodec(&dst->addlBilling, src->psAdditionalBilling.get(), billingToCodec);
+    kivNewToCodec(&dst->addlBilling, src->psAdditionalBilling.get(), itemOrderBillingToCodec);
 }
 
 void resultSetItemToCodec(ResultSetItem* dst, const KivResultSetItem* src) {
@@ -121,7 +121,7 @@ void paymentMethodFromCodec(KivPaymentMethod* dst, const PaymentMethod* src) {
     }
 }
 
-void billingFromCodec(KivItemOrderBilling* dst, const ItemOrderBilling* src) {
+void itemOrderBillingFromCodec(KivItemOrderBilling* dst, const ItemOrderBilling* src) {
     if (src->paymentMethod != nullptr) paymentMethodFromCodec(&dst->sPaymentMethod, src->paymentMethod);
     kivOptionalTextFromCodec(&dst->psCustomerReference, src->customerReference);
     kivOptionalTextFromCodec(&dst->psCustomerPONumber, src->customerPONumber);
@@ -130,7 +130,7 @@ void billingFromCodec(KivItemOrderBilling* dst, const ItemOrderBilling* src) {
 void toKeepFromCodec(KivItemOrderToKeep* dst, const ItemOrderOriginPartToKeep* src) {
     KivOptionalExternalFromCodec(&dst->psSupplementalDescription, src->supplDescription);
     kivNewFromCodec(&dst->psContact, src->contact, contactFromCodec);
-    kivNewFromCodec(&dst->psAdditionalBilling, src->addlBilling, billingFromCodec);
+    kivNewFromCodec(&dst->psAdditionalBilling, src->addlBilling, itemOrderBillingFromCodec);
 }
 
 void resultSetItemFromCodec(KivResultSetItem* dst, const ResultSetItem* src) {

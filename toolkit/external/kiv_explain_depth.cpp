@@ -2,12 +2,12 @@
 
 namespace {
 
-thread_local int elementListDepth = 0;
+thread_local int explainElementDepth = 0;
 
 }  // namespace
 
-KivExplainElementLevel::KivExplainElementLevel() : depth_(++elementListDepth) {}
+KivExplainElementLevel::KivExplainElementLevel() : depth_(++explainElementDepth) {}
 
 KivExplainElementLevel::~KivExplainElementLevel() {
-    --elementListDepth;
+    --explainElementDepth;
 }

@@ -2,18 +2,18 @@
 
 namespace {
 
-thread_local int elementListDepth = 0;
+thread_local int genericRecordElementDepth = 0;
 
 }  // namespace
 
 KivGenericRecordLevel::KivGenericRecordLevel() {
-    ++elementListDepth;
+    ++genericRecordElementDepth;
 }
 
 KivGenericRecordLevel::~KivGenericRecordLevel() {
-    --elementListDepth;
+    --genericRecordElementDepth;
 }
 
 bool KivGenericRecordLevel::tooDeep() const {
-    return elementListDepth > kKivMaxGenericRecordDepth;
+    return genericRecordElementDepth > kKivMaxGenericRecordDepth;
 }

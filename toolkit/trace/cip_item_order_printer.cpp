@@ -26,8 +26,8 @@ void printPart(std::FILE* file, const char* label, const T* part, void (*print)(
 
 // label, then "NULL\n" for an absent array, else a line end, each element's block and a line end.
 template <typename T>
-void printArray(std::FILE* file, const char* label, const KivArray<T>& items,
-                void (*print)(std::FILE*, const T&)) {
+void printArrayEndingInBlankLine(std::FILE* file, const char* label, const KivArray<T>& items,
+                                 void (*print)(std::FILE*, const T&)) {
     std::fputs(label, file);
     if (!items) {
         std::fputs("NULL\n", file);
@@ -51,7 +51,7 @@ void printOtherInformation(std::FILE* file, const KivOtherInformation& item) {
 }
 
 void printOtherInfo(std::FILE* file, const KivArray<KivOtherInformation>& items) {
-    printArray(file, "otherInfo: ", items, printOtherInformation);
+    printArrayEndingInBlankLine(file, "otherInfo: ", items, printOtherInformation);
 }
 
 void printPrice(std::FILE* file, const KivCipBPrice& price) {
@@ -149,7 +149,7 @@ void printProductSpec(std::FILE* file, const KivCipBProductSpec& spec) {
 
 void printPredefinedPackage(std::FILE* file, const KivCipBPredefinedPackage& package) {
     printText(file, "collectionId: ", &package.sCollectionId);
-    printArray(file, "orderItems: ", package.ppsOrderItems, printProductSpec);
+    printArrayEndingInBlankLine(file, "orderItems: ", package.ppsOrderItems, printProductSpec);
     printOtherInfo(file, package.ppsOtherInfo);
 }
 
@@ -160,7 +160,8 @@ void printPackage(std::FILE* file, const KivCipBPackage& package) {
                       printPredefinedPackage);
             break;
         case CIP_PKG_ADHOC:
-            printArray(file, "adHocPackage: ", package.uPackage.ppsAdHocPackage, printProductSpec);
+            printArrayEndingInBlankLine(file, "adHocPackage: ", package.uPackage.ppsAdHocPackage,
+                                        printProductSpec);
             break;
         default:
             break;
@@ -209,7 +210,7 @@ void printDeliveryUnit(std::FILE* file, const KivCipBDeliveryUnit& unit) {
     printPart(file, "deliveryUnitPrice: ", unit.psDeliveryUnitPrice.get(), printPrice);
     printPart(file, "deliveryMethod: ", unit.psDeliveryMethod.get(), printDeliveryMethod);
     printPart(file, "billing: ", unit.psBilling.get(), printBilling);
-    printArray(file, "packages: ", unit.ppsPackages, printPackageSpec);
+    printArrayEndingInBlankLine(file, "packages: ", unit.ppsPackages, printPackageSpec);
     printOtherInfo(file, unit.ppsOtherInfo);
 }
 
@@ -218,7 +219,7 @@ void printOrderSpecification(std::FILE* file, const KivCipBOrderSpecification& s
     printPart(file, "orderPrice: ", spec.psOrderPrice.get(), printPrice);
     printText(file, "orderDeliverDate: ", &spec.sOrderDeliveryDate);
     printText(file, "orderCancellationDate: ", &spec.sOrderCancellationDate);
-    printArray(file, "deliveryUnits: ", spec.ppsDeliveryUnits, printDeliveryUnit);
+    printArrayEndingInBlankLine(file, "deliveryUnits: ", spec.ppsDeliveryUnits, printDeliveryUnit);
     printOtherInfo(file, spec.ppsOtherInfo);
 }
 

@@ -109,17 +109,6 @@ void printElementInfo(std::FILE* file, const KivElementInfo& info) {
 
 }  // namespace
 
-bool structureLine(std::FILE* file, const char* label, bool present) {
-    std::fputs(label, file);
-    std::fputs(present ? ":\n" : ": NULL\n", file);
-    return present;
-}
-
-void selectorLine(std::FILE* file, const char* label, int32_t value, std::span<const EnumName> names) {
-    std::fputs(label, file);
-    printEnumName(file, value, names, "");
-}
-
 void printCommonInfo(std::FILE* file, const KivCommonInfo* info) {
     if (!structureLine(file, "psCommonInfo", info != nullptr)) return;
     printNamedDate(file, "pcDateAdded", info->pcDateAdded);

@@ -1,6 +1,6 @@
 #pragma once
-// The line forms the Explain printers share: structure and list label lines, enumeration lines, and the
-// printers of the parts that recur across categories.
+// The printers of the parts that recur across Explain categories, with the structure, array and selector
+// lines of the other structure printers.
 
 #include <cstdint>
 #include <cstdio>
@@ -10,22 +10,13 @@
 
 #include "toolkit/api/kiv_explain_record.h"
 #include "toolkit/trace/enum_names.h"
+#include "toolkit/trace/structure_printers.h"
 
 namespace trace::explain {
 
-// "label: NULL\n" and false for an absent structure or array, "label:\n" and true for a present one.
-bool structureLine(std::FILE* file, const char* label, bool present);
-
-// The label, the constant's name and a line end; a value outside the table prints the label and the line
-// end alone.
-void selectorLine(std::FILE* file, const char* label, int32_t value, std::span<const EnumName> names);
-
-// The label line of an array, then print(file, element) for each element.
-template <typename T, typename Print>
-void printArray(std::FILE* file, const char* label, const KivArray<T>& array, Print&& print) {
-    if (!structureLine(file, label, array.present())) return;
-    for (const T& item : array) print(file, item);
-}
+using trace::printArray;
+using trace::selectorLine;
+using trace::structureLine;
 
 void printCommonInfo(std::FILE* file, const KivCommonInfo* info);
 // "label: text\n"; an absent text prints "label : NULL\n".

@@ -12,6 +12,7 @@
 namespace {
 
 using trace::addressOf;
+using trace::printArray;
 using trace::printDateText;
 using trace::selectorLine;
 using trace::structureLine;
@@ -47,12 +48,6 @@ constexpr trace::EnumName kUsageTypes[] = {
     {UIT_LicensePointer, "UIT_LicensePointer"},
     {UIT_Invalid, "UIT_Invalid"},
 };
-
-template <typename T, typename Print>
-void printArray(std::FILE* file, const char* label, const KivArray<T>& array, Print print) {
-    if (!structureLine(file, label, array.present())) return;
-    for (const T& item : array) print(file, item);
-}
 
 void printTaggedElements(std::FILE* file, const KivArray<KivTaggedElement>& elements);
 

@@ -28,11 +28,6 @@ bool structureLine(std::FILE* file, const char* label, bool present) {
     return present;
 }
 
-void selectorLine(std::FILE* file, const char* label, int32_t value, std::span<const EnumName> names) {
-    std::fputs(label, file);
-    printEnumName(file, value, names, "");
-}
-
 void printDateText(std::FILE* file, const char* label, const std::optional<std::string>& text) {
     std::fputs(label, file);
     if (text) {

@@ -9,15 +9,20 @@
 #include <string>
 
 #include "toolkit/api/kiv_forward.h"
+#include "toolkit/api/kiv_owning.h"
 #include "toolkit/trace/enum_names.h"
+#include "toolkit/trace/part_lines.h"
 
 namespace trace {
 
 // "label: NULL\n" and false for an absent structure, "label:\n" and true for a present one.
 bool structureLine(std::FILE* file, const char* label, bool present);
-// The selector line: the label, the constant's name and a line end; a value outside the table prints the
-// label and the line end alone.
-void selectorLine(std::FILE* file, const char* label, int32_t value, std::span<const EnumName> names);
+// The structure line of an array under label, then print(file, element) for each element.
+template <typename T, typename Print>
+void printArray(std::FILE* file, const char* label, const KivArray<T>& array, Print&& print) {
+    if (!structureLine(file, label, array.present())) return;
+    for (const T& item : array) print(file, item);
+}
 // A date or time text, with a blank before the colon when it is absent.
 void printDateText(std::FILE* file, const char* label, const std::optional<std::string>& text);
 // The structure line of the term under label, then its "eTermType: " selector line and the member the type

@@ -7,7 +7,7 @@ namespace codec::extensions {
 
 namespace {
 
-constexpr codec::records::CarriedType kTypes[] = {
+constexpr codec::records::CarriedType kCharsetTypes[] = {
     CARRIED_TYPE(39, "1.2.840.10003.10.2", (codec::records::OidPlaceholder{{0x3E}, 1}), codec::extensions,
                  CharSetandLanguageNegotiation),
     CARRIED_TYPE(40, "1.2.840.10003.15.3", (codec::records::OidPlaceholder{{0x3E, 0x33}, 2}),
@@ -17,7 +17,7 @@ constexpr codec::records::CarriedType kTypes[] = {
 }  // namespace
 
 constinit const codec::records::CarriedTypeTable kCharsetTypeTable{
-    kTypes, "Fatal event: ASN_MakeOid failed for oid_overwrites_charset\n"};
+    kCharsetTypes, "Fatal event: ASN_MakeOid failed for oid_overwrites_charset\n"};
 
 void RegisterCharsetTypes() {
     codec::records::registerCarriedTypes(kCharsetTypeTable);

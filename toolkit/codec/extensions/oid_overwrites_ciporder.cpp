@@ -9,7 +9,7 @@ namespace {
 using codec::records::CarriedType;
 using codec::records::OidPlaceholder;
 
-constexpr CarriedType kTypes[] = {
+constexpr CarriedType kCiporderTypes[] = {
     CARRIED_TYPE(44, "1.2.840.10003.9.1000.99.1", (OidPlaceholder{{0xFF, 0x37}, 2}), codec::extensions,
                  CipBItemOrder),
 };
@@ -17,7 +17,7 @@ constexpr CarriedType kTypes[] = {
 }  // namespace
 
 constinit const codec::records::CarriedTypeTable kCiporderTypeTable{
-    kTypes, "Fatal event: ASN_MakeOid failed for oid_overwrites_ciporder\n",
+    kCiporderTypes, "Fatal event: ASN_MakeOid failed for oid_overwrites_ciporder\n",
     codec::records::FailureStream::StandardOutput};
 
 void RegisterCiporderTypes() {

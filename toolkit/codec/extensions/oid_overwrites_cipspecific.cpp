@@ -9,7 +9,7 @@ namespace {
 using codec::records::CarriedType;
 using codec::records::OidPlaceholder;
 
-constexpr CarriedType kTypes[] = {
+constexpr CarriedType kCipspecificTypes[] = {
     CARRIED_TYPE(45, "1.2.840.10003.2.1000.99.1", (OidPlaceholder{{0xFF, 0x37}, 2}), codec::extensions,
                  CIPSpecificInfo),
 };
@@ -17,7 +17,7 @@ constexpr CarriedType kTypes[] = {
 }  // namespace
 
 constinit const codec::records::CarriedTypeTable kCipspecificTypeTable{
-    kTypes, "Fatal event: ASN_MakeOid failed for oid_overwrites_cipspecific\n",
+    kCipspecificTypes, "Fatal event: ASN_MakeOid failed for oid_overwrites_cipspecific\n",
     codec::records::FailureStream::StandardOutput};
 
 void RegisterCipspecificTypes() {

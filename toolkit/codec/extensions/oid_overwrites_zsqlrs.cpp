@@ -6,7 +6,7 @@ namespace codec::extensions {
 
 namespace {
 
-constexpr codec::records::CarriedType kTypes[] = {
+constexpr codec::records::CarriedType kZsqlrsTypes[] = {
     CARRIED_TYPE(43, "1.2.840.10003.5.111", (codec::records::OidPlaceholder{{0x3E}, 1}), codec::extensions,
                  SQLResultRecord),
 };
@@ -14,7 +14,7 @@ constexpr codec::records::CarriedType kTypes[] = {
 }  // namespace
 
 constinit const codec::records::CarriedTypeTable kZsqlrsTypeTable{
-    kTypes, "Fatal event: ASN_MakeOid failed for oid_overwrites_zsqlrs\n"};
+    kZsqlrsTypes, "Fatal event: ASN_MakeOid failed for oid_overwrites_zsqlrs\n"};
 
 void RegisterZsqlrsTypes() {
     codec::records::registerCarriedTypes(kZsqlrsTypeTable);
