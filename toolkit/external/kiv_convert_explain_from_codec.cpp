@@ -16,16 +16,12 @@
 #include "toolkit/external/kiv_convert_explain_record.h"
 #include "toolkit/external/kiv_explain_depth.h"
 #include "toolkit/external/kiv_explain_numbers.h"
+#include "toolkit/external/kiv_carried_records.h"
 
 namespace x = codec::explain;
 namespace z = codec::z3950;
 
 namespace {
-
-// The interface selector of a codec choice: choiceId + 1, or -1 for a choice the type does not have.
-int32_t selectorOf(int32_t choiceId, int32_t alternatives) {
-    return choiceId >= 0 && choiceId < alternatives ? choiceId + 1 : -1;
-}
 
 // A named number of the module kept, any other -1.
 int32_t numberFromCodec(BerInteger value, bool (*named)(int32_t)) {
@@ -91,7 +87,7 @@ void iconsFromCodec(KivArray<KivIconObject>* dst, const BerList* src) {
         dst, src, [](KivIconObject* icon, const x::IconObjectItem& item) {
             if (const x::IconObjectBodyType* body = item.bodyType; body != nullptr) {
                 icon->sBodyType.eBodyTypeType =
-                    selectorOf(body->choiceId, x::IconObjectBodyType::kAlternatives);
+                    kivSelectorOf(body->choiceId, x::IconObjectBodyType::kAlternatives);
                 auto& chosen = icon->sBodyType.uBodyType;
                 std::unique_ptr<KivInternationalString>* members[] = {&chosen.psIanaType, &chosen.psZ3950Type,
                                                                       &chosen.psOtherType};
@@ -114,7 +110,7 @@ void contactFromCodec(std::unique_ptr<KivContactInfo>* dst, const x::ContactInfo
 
 void networkAddressFromCodec(KivNetworkAddress* dst, const x::NetworkAddress& src) {
     auto& address = dst->uNetworkAddress;
-    dst->eNetworkAddressType = selectorOf(src.choiceId, x::NetworkAddress::kAlternatives);
+    dst->eNetworkAddressType = kivSelectorOf(src.choiceId, x::NetworkAddress::kAlternatives);
     switch (src.choiceId) {
         case x::NetworkAddress::kInternetAddress:
             optionalFromCodec(&address.psInternetAddress, src.internetAddress,
@@ -162,7 +158,7 @@ void rpnFromCodec(KivRpnCapabilities* dst, const x::RpnCapabilities& src) {
                 &proximity->ppsUnitsSupported, item.unitsSupported,
                 [](KivUnitsSupported* unit, const x::ProximitySupportUnit& supported) {
                     unit->eUnitsSupportedType =
-                        selectorOf(supported.choiceId, x::ProximitySupportUnit::kAlternatives);
+                        kivSelectorOf(supported.choiceId, x::ProximitySupportUnit::kAlternatives);
                     if (supported.choiceId == x::ProximitySupportUnit::kKnown) {
                         unit->uUnitsSupported.ulKnown = static_cast<uint32_t>(supported.known);
                     } else if (supported.choiceId == x::ProximitySupportUnit::kPrivate) {
@@ -179,7 +175,7 @@ void rpnFromCodec(KivRpnCapabilities* dst, const x::RpnCapabilities& src) {
 
 void queryTypeFromCodec(KivQueryTypeDetails* dst, const x::QueryTypeDetails& src) {
     auto& details = dst->uQueryTypeDetails;
-    dst->eQueryTypeDetailsType = selectorOf(src.choiceId, x::QueryTypeDetails::kAlternatives);
+    dst->eQueryTypeDetailsType = kivSelectorOf(src.choiceId, x::QueryTypeDetails::kAlternatives);
     switch (src.choiceId) {
         case x::QueryTypeDetails::kPrivate:
             optionalFromCodec(&details.psPrivate, src.private_,
@@ -285,7 +281,7 @@ void elementInfoFromCodec(KivElementInfo* dst, const x::ElementInfo& src) {
     KivArrayFromCodec<x::PathItem>(&dst->ppsElementTagPath, src.elementTagPath, pathItemFromCodec);
     optionalFromCodec(
         &dst->psElementDataType, src.dataType, [](KivElementDataType* type, const x::ElementDataType& item) {
-            type->eElementDataTypeType = selectorOf(item.choiceId, x::ElementDataType::kAlternatives);
+            type->eElementDataTypeType = kivSelectorOf(item.choiceId, x::ElementDataType::kAlternatives);
             if (item.choiceId == x::ElementDataType::kPrimitive) {
                 type->uElementDataType.ePrimitive = numberFromCodec(item.primitive, kivIsPrimitiveDataType);
             } else if (item.choiceId == x::ElementDataType::kStructured) {
@@ -305,7 +301,7 @@ void occurrenceFromCodec(KivAttributeOccurrence* dst, const x::AttributeOccurren
     if (values == nullptr) return;
     auto& choice = dst->sAttributeValues;
     choice.eAttributeOccurrenceChoiceType =
-        selectorOf(values->choiceId, x::AttributeOccurrenceAttributeValues::kAlternatives);
+        kivSelectorOf(values->choiceId, x::AttributeOccurrenceAttributeValues::kAlternatives);
     if (values->choiceId == x::AttributeOccurrenceAttributeValues::kAnyOrNone) {
         choice.uAttributeOccurrenceChoiceType.pvAnyOrNone = true;
     } else if (values->choiceId == x::AttributeOccurrenceAttributeValues::kSpecific) {
@@ -328,7 +324,7 @@ void attributeCombinationsFromCodec(std::unique_ptr<KivAttributeCombinations>* d
 
 void valueDescriptionFromCodec(KivValueDescription* dst, const x::ValueDescription& src) {
     auto& value = dst->uValueDescription;
-    dst->eValueDescriptionType = selectorOf(src.choiceId, x::ValueDescription::kAlternatives);
+    dst->eValueDescriptionType = kivSelectorOf(src.choiceId, x::ValueDescription::kAlternatives);
     switch (src.choiceId) {
         case x::ValueDescription::kInteger:
             value.ulInteger = static_cast<uint32_t>(src.integer);
@@ -356,7 +352,7 @@ void valueDescriptionFromCodec(KivValueDescription* dst, const x::ValueDescripti
 void variantValueFromCodec(KivExplainVariantValue* dst, const x::VariantValue& src) {
     dst->eDataType = numberFromCodec(src.dataType, kivIsPrimitiveDataType);
     optionalFromCodec(&dst->psValues, src.values, [](KivValueSet* set, const x::ValueSet& item) {
-        set->eValueSetType = selectorOf(item.choiceId, x::ValueSet::kAlternatives);
+        set->eValueSetType = kivSelectorOf(item.choiceId, x::ValueSet::kAlternatives);
         if (item.choiceId == x::ValueSet::kRange) {
             optionalFromCodec(&set->uValueSet.psRange, item.range,
                               [](KivValueRange* range, const x::ValueRange& bounds) {
@@ -446,7 +442,7 @@ void databaseInfoFromCodec(KivDatabaseInfo* dst, const x::DatabaseInfo& src) {
     optionalFromCodec(&dst->psRecordCount, src.recordCount,
                       [](KivRecordCount* count, const x::DatabaseInfoRecordCount& item) {
                           count->eRecordCountType =
-                              selectorOf(item.choiceId, x::DatabaseInfoRecordCount::kAlternatives);
+                              kivSelectorOf(item.choiceId, x::DatabaseInfoRecordCount::kAlternatives);
                           if (item.choiceId == x::DatabaseInfoRecordCount::kActualNumber)
                               count->uRecordCount.ulActualNumber = static_cast<uint32_t>(item.actualNumber);
                           if (item.choiceId == x::DatabaseInfoRecordCount::kApproxNumber)
@@ -651,7 +647,7 @@ void sortDetailsFromCodec(KivSortDetails* dst, const x::SortDetails& src) {
             optionalFromCodec(&key->psSortType, item.sortType,
                               [](KivSortType* type, const x::SortKeyDetailsSortType& sort) {
                                   type->eSortTypeType =
-                                      selectorOf(sort.choiceId, x::SortKeyDetailsSortType::kAlternatives);
+                                      kivSelectorOf(sort.choiceId, x::SortKeyDetailsSortType::kAlternatives);
                                   if (sort.choiceId == x::SortKeyDetailsSortType::kStructured)
                                       humanFromCodec(&type->ppsStructured, sort.structured);
                               });
@@ -726,7 +722,7 @@ void KivExplainRecordFromCodec(KivSingleASN1Type* dst, const BerAny* src) {
     KivExplainRecord* record = dst->uASN1.psExplainRecord.get();
     const auto* holder = static_cast<const x::ExplainRecord*>(src->value);
     record->eExplainRecordType =
-        holder != nullptr ? selectorOf(holder->choiceId, x::ExplainRecord::kAlternatives) : -1;
+        holder != nullptr ? kivSelectorOf(holder->choiceId, x::ExplainRecord::kAlternatives) : -1;
     if (record->eExplainRecordType < 0) return;
     auto& category = record->uExplainRecord;
     switch (holder->choiceId) {

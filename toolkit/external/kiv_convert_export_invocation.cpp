@@ -73,7 +73,7 @@ void requestToCodec(r::ExportInvocationEsRequest* dst, const KivExpInvoRequest* 
     kivNewToCodec(&dst->notToKeep, &src->sNotToKeep, notToKeepToCodec);
 }
 
-void responseToCodec(r::ExportInvocationTaskPackage* dst, const KivExpInvoResponse* src) {
+void exportInvocationResponseToCodec(r::ExportInvocationTaskPackage* dst, const KivExpInvoResponse* src) {
     kivNewToCodec(&dst->originPart, &src->sOriginPart, toKeepToCodec);
     kivNewToCodec(&dst->targetPart, &src->sTargetPart, targetPartToCodec);
 }
@@ -143,7 +143,7 @@ void requestFromCodec(KivExpInvoRequest* dst, const r::ExportInvocationEsRequest
     notToKeepFromCodec(&dst->sNotToKeep, src->notToKeep);
 }
 
-void responseFromCodec(KivExpInvoResponse* dst, const r::ExportInvocationTaskPackage* src) {
+void exportInvocationResponseFromCodec(KivExpInvoResponse* dst, const r::ExportInvocationTaskPackage* src) {
     toKeepFromCodec(&dst->sOriginPart, src->originPart);
     targetPartFromCodec(&dst->sTargetPart, src->targetPart);
 }
@@ -163,7 +163,7 @@ void KivExpInvoExtendedServiceToCodec(BerAny* dst, const KivSingleASN1Type* src)
             break;
         case EIROR_Response:
             value->choiceId = r::ExportInvocation::kTaskPackage;
-            kivNewToCodec(&value->taskPackage, member.psExpInvoResponse.get(), responseToCodec);
+            kivNewToCodec(&value->taskPackage, member.psExpInvoResponse.get(), exportInvocationResponseToCodec);
             break;
         default:
             break;
@@ -184,7 +184,7 @@ void KivExpInvoExtendedServiceFromCodec(KivSingleASN1Type* dst, const BerAny* sr
             break;
         case r::ExportInvocation::kTaskPackage:
             package->eExpInvoReqOrRsp = EIROR_Response;
-            kivNewFromCodec(&member.psExpInvoResponse, value.taskPackage, responseFromCodec);
+            kivNewFromCodec(&member.psExpInvoResponse, value.taskPackage, exportInvocationResponseFromCodec);
             break;
         default:
             package->eExpInvoReqOrRsp = EIROR_Invalid;

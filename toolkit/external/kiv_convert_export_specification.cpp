@@ -46,7 +46,7 @@ void requestToCodec(r::ExportSpecificationEsRequest* dst, const KivExpSpecReques
     kivNewToCodec(&dst->toKeep, &src->sToKeep, toKeepToCodec);
 }
 
-void responseToCodec(r::ExportSpecificationTaskPackage* dst, const KivExpSpecResponse* src) {
+void exportSpecificationResponseToCodec(r::ExportSpecificationTaskPackage* dst, const KivExpSpecResponse* src) {
     kivNewToCodec(&dst->originPart, &src->sOriginPart, toKeepToCodec);
 }
 
@@ -79,7 +79,7 @@ void requestFromCodec(KivExpSpecRequest* dst, const r::ExportSpecificationEsRequ
     toKeepFromCodec(&dst->sToKeep, src->toKeep);
 }
 
-void responseFromCodec(KivExpSpecResponse* dst, const r::ExportSpecificationTaskPackage* src) {
+void exportSpecificationResponseFromCodec(KivExpSpecResponse* dst, const r::ExportSpecificationTaskPackage* src) {
     toKeepFromCodec(&dst->sOriginPart, src->originPart);
 }
 
@@ -95,7 +95,7 @@ void KivExpSpecToCodec(codec::records::ExportSpecification* dst, const KivExpSpe
             break;
         case ESROR_Response:
             dst->choiceId = r::ExportSpecification::kTaskPackage;
-            kivNewToCodec(&dst->taskPackage, member.psExpSpecResponse.get(), responseToCodec);
+            kivNewToCodec(&dst->taskPackage, member.psExpSpecResponse.get(), exportSpecificationResponseToCodec);
             break;
         default:
             break;
@@ -112,7 +112,7 @@ void KivExpSpecFromCodec(KivExpSpecExtendedService* dst, const codec::records::E
             break;
         case r::ExportSpecification::kTaskPackage:
             dst->eExpSpecReqOrRsp = ESROR_Response;
-            kivNewFromCodec(&member.psExpSpecResponse, src->taskPackage, responseFromCodec);
+            kivNewFromCodec(&member.psExpSpecResponse, src->taskPackage, exportSpecificationResponseFromCodec);
             break;
         default:
             dst->eExpSpecReqOrRsp = ESROR_Invalid;

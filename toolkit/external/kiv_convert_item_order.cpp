@@ -26,7 +26,7 @@ namespace {
 
 // ---- Towards the codec ----
 
-void contactToCodec(ItemOrderContact* dst, const KivItemOrderContact* src) {
+void itemOrderContactToCodec(ItemOrderContact* dst, const KivItemOrderContact* src) {
     kivOptionalTextToCodec(&dst->name, src->psName);
     kivOptionalTextToCodec(&dst->phone, src->psPhone);
     kivOptionalTextToCodec(&dst->email, src->psEmail);
@@ -58,7 +58,7 @@ void itemOrderBillingToCodec(ItemOrderBilling* dst, const KivItemOrderBilling* s
 
 void toKeepToCodec(ItemOrderOriginPartToKeep* dst, const KivItemOrderToKeep* src) {
     KivOptionalExternalToCodec(&dst->supplDescription, src->psSupplementalDescription.get());
-    kivNewToCodec(&dst->contact, src->psContact.get(), contactToCodec);
+    kivNewToCodec(&dst->contact, src->psContact.get(), itemOrderContactToCodec);
     kivNewToCodec(&dst->addlBilling, src->psAdditionalBilling.get(), itemOrderBillingToCodec);
 }
 
@@ -87,14 +87,14 @@ void requestToCodec(ItemOrderEsRequest* dst, const KivItemOrderRequest* src) {
     kivNewToCodec(&dst->notToKeep, &src->sNotToKeep, notToKeepToCodec);
 }
 
-void responseToCodec(ItemOrderTaskPackage* dst, const KivItemOrderResponse* src) {
+void itemOrderResponseToCodec(ItemOrderTaskPackage* dst, const KivItemOrderResponse* src) {
     kivNewToCodec(&dst->originPart, src->psOriginPart.get(), toKeepToCodec);
     kivNewToCodec(&dst->targetPart, &src->sTargetPart, targetPartToCodec);
 }
 
 // ---- From the codec ----
 
-void contactFromCodec(KivItemOrderContact* dst, const ItemOrderContact* src) {
+void itemOrderContactFromCodec(KivItemOrderContact* dst, const ItemOrderContact* src) {
     kivOptionalTextFromCodec(&dst->psName, src->name);
     kivOptionalTextFromCodec(&dst->psPhone, src->phone);
     kivOptionalTextFromCodec(&dst->psEmail, src->email);
@@ -129,7 +129,7 @@ void itemOrderBillingFromCodec(KivItemOrderBilling* dst, const ItemOrderBilling*
 
 void toKeepFromCodec(KivItemOrderToKeep* dst, const ItemOrderOriginPartToKeep* src) {
     KivOptionalExternalFromCodec(&dst->psSupplementalDescription, src->supplDescription);
-    kivNewFromCodec(&dst->psContact, src->contact, contactFromCodec);
+    kivNewFromCodec(&dst->psContact, src->contact, itemOrderContactFromCodec);
     kivNewFromCodec(&dst->psAdditionalBilling, src->addlBilling, itemOrderBillingFromCodec);
 }
 
@@ -157,7 +157,7 @@ void requestFromCodec(KivItemOrderRequest* dst, const ItemOrderEsRequest* src) {
     if (src->notToKeep != nullptr) notToKeepFromCodec(&dst->sNotToKeep, src->notToKeep);
 }
 
-void responseFromCodec(KivItemOrderResponse* dst, const ItemOrderTaskPackage* src) {
+void itemOrderResponseFromCodec(KivItemOrderResponse* dst, const ItemOrderTaskPackage* src) {
     kivNewFromCodec(&dst->psOriginPart, src->originPart, toKeepFromCodec);
     if (src->targetPart != nullptr) targetPartFromCodec(&dst->sTargetPart, src->targetPart);
 }
@@ -176,7 +176,7 @@ void KivItemOrderExtendedServiceToCodec(BerAny* dst, const KivSingleASN1Type* sr
             break;
         case IOROR_Response:
             value->choiceId = ItemOrder::kTaskPackage;
-            kivNewToCodec(&value->taskPackage, member.psItemOrderResponse.get(), responseToCodec);
+            kivNewToCodec(&value->taskPackage, member.psItemOrderResponse.get(), itemOrderResponseToCodec);
             break;
         default:
             break;
@@ -197,7 +197,7 @@ void KivItemOrderExtendedServiceFromCodec(KivSingleASN1Type* dst, const BerAny* 
             break;
         case ItemOrder::kTaskPackage:
             package->eItemOrderReqRsp = IOROR_Response;
-            kivNewFromCodec(&member.psItemOrderResponse, value.taskPackage, responseFromCodec);
+            kivNewFromCodec(&member.psItemOrderResponse, value.taskPackage, itemOrderResponseFromCodec);
             break;
         default:
             break;

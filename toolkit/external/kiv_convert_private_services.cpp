@@ -11,6 +11,7 @@
 #include "toolkit/codec/extensions/sil.h"
 #include "toolkit/external/kiv_carried_lists.h"
 #include "toolkit/external/kiv_carried_members.h"
+#include "toolkit/external/kiv_carried_records.h"
 
 namespace ext = codec::extensions;
 using codec::z3950::Range;
@@ -109,18 +110,13 @@ void alertOriginPartToCodec(ext::AlertOriginPartToKeep* dst, const KivAlertOrigi
 
 // ---- From the codec ----
 
-// The interface selector of a codec choice: choiceId + 1, or -1 for a choice the type does not have.
-int32_t selectorOf(int32_t choiceId, int32_t alternatives) {
-    return choiceId >= 0 && choiceId < alternatives ? choiceId + 1 : -1;
-}
-
 template <typename Composition>
 void recordCompositionFromCodec(std::unique_ptr<KivRecordComposition>* dst, const Composition* src) {
     if (src == nullptr) return;
     kivFromCodec([&] { *dst = std::make_unique<KivRecordComposition>(); });
     KivRecordComposition& composition = **dst;
     auto& chosen = composition.uRecordComposition;
-    composition.eRecordCompositionType = selectorOf(src->choiceId, Composition::kAlternatives);
+    composition.eRecordCompositionType = kivSelectorOf(src->choiceId, Composition::kAlternatives);
     if (src->choiceId == Composition::kSimple && src->simple != nullptr) {
         kivFromCodec([&] { chosen.psElementSetNames = std::make_unique<KivElementSetNames>(); });
         KivElementSetNamesFromCodec(chosen.psElementSetNames.get(), src->simple);
@@ -162,7 +158,7 @@ void accessionReferenceFromCodec(KivAccessionReference* dst, const ext::Accessio
 
 void createOptionFromCodec(KivCreateOption* dst, const ext::PrintCreateOption& src) {
     auto& chosen = dst->uCreateOption;
-    dst->eCreateOptionType = selectorOf(src.choiceId, ext::PrintCreateOption::kAlternatives);
+    dst->eCreateOptionType = kivSelectorOf(src.choiceId, ext::PrintCreateOption::kAlternatives);
     if (src.choiceId == ext::PrintCreateOption::kResultSetReference) {
         kivOptionalRecordFromCodec(&chosen.psResultSetReference, src.resultSetReference,
                                    resultSetReferenceFromCodec);
@@ -174,7 +170,7 @@ void createOptionFromCodec(KivCreateOption* dst, const ext::PrintCreateOption& s
 
 void printOriginPartFromCodec(KivPrintOriginPartToKeep* dst, const ext::PrintOriginPartToKeep& src) {
     auto& chosen = dst->uPrintOriginPartToKeep;
-    dst->ePrintOriginPartToKeepType = selectorOf(src.choiceId, ext::PrintOriginPartToKeep::kAlternatives);
+    dst->ePrintOriginPartToKeepType = kivSelectorOf(src.choiceId, ext::PrintOriginPartToKeep::kAlternatives);
     if (src.choiceId == ext::PrintOriginPartToKeep::kCreateOption) {
         kivOptionalRecordFromCodec(&chosen.psCreateOption, src.createOption, createOptionFromCodec);
     } else if (src.choiceId == ext::PrintOriginPartToKeep::kDeleteOption) {
@@ -286,7 +282,7 @@ void KivPrintExtendedServiceFromCodec(KivSingleASN1Type* dst, const BerAny* src)
     const auto* holder = static_cast<const ext::PrintExtendedService*>(src->value);
     if (holder == nullptr) return;
     auto& chosen = package.uPrintReqOrRsp;
-    package.ePrintReqRsp = selectorOf(holder->choiceId, ext::PrintExtendedService::kAlternatives);
+    package.ePrintReqRsp = kivSelectorOf(holder->choiceId, ext::PrintExtendedService::kAlternatives);
     if (holder->choiceId == ext::PrintExtendedService::kEsrequest) {
         kivOptionalRecordFromCodec(&chosen.psPrintRequest, holder->esrequest,
                                    [](KivPrintRequest* request, const ext::PrintEsRequest& from) {
@@ -314,7 +310,7 @@ void KivAlertExtendedServiceFromCodec(KivSingleASN1Type* dst, const BerAny* src)
     const auto* holder = static_cast<const ext::AlertExtendedService*>(src->value);
     if (holder == nullptr) return;
     auto& chosen = package.uAlertReqOrRsp;
-    package.eAlertReqRsp = selectorOf(holder->choiceId, ext::AlertExtendedService::kAlternatives);
+    package.eAlertReqRsp = kivSelectorOf(holder->choiceId, ext::AlertExtendedService::kAlternatives);
     if (holder->choiceId == ext::AlertExtendedService::kEsrequest) {
         kivOptionalRecordFromCodec(&chosen.psAlertRequest, holder->esrequest,
                                    [](KivAlertRequest* request, const ext::AlertEsRequest& from) {
@@ -337,13 +333,13 @@ void KivCOrderFromCodec(KivSingleASN1Type* dst, const BerAny* src) {
     const auto* holder = static_cast<const ext::COrder*>(src->value);
     if (holder == nullptr) return;
     auto& chosen = order.uCOrder;
-    order.eCOrderType = selectorOf(holder->choiceId, ext::COrder::kAlternatives);
+    order.eCOrderType = kivSelectorOf(holder->choiceId, ext::COrder::kAlternatives);
     if (holder->choiceId == ext::COrder::kOrderRequest) {
         kivOptionalRecordFromCodec(
             &chosen.psOrderRequest, holder->orderRequest,
             [](KivOrderRequest* request, const ext::OrderRequest& from) {
                 auto& member = request->uOrderRequest;
-                request->eOrderRequestType = selectorOf(from.choiceId, ext::OrderRequest::kAlternatives);
+                request->eOrderRequestType = kivSelectorOf(from.choiceId, ext::OrderRequest::kAlternatives);
                 if (from.choiceId == ext::OrderRequest::kNormalOrder) {
                     kivOptionalRecordFromCodec(&member.psNormalOrder, from.normalOrder,
                                                [](KivNormalOrder* normal, const ext::NormalOrder& order) {

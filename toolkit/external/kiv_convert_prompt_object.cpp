@@ -109,7 +109,7 @@ void promptResponseToCodec(r::ResponseItemPromptResponse* dst, const KivPromptRe
     }
 }
 
-void responseToCodec(r::ResponseItem* dst, const KivResponse* src) {
+void responseItemToCodec(r::ResponseItem* dst, const KivResponse* src) {
     kivNewToCodec(&dst->promptId, &src->sPromptId, promptIdToCodec);
     kivNewToCodec(&dst->promptResponse, &src->sPromptResponse, promptResponseToCodec);
 }
@@ -202,7 +202,7 @@ void promptResponseFromCodec(KivPromptResponse* dst, const r::ResponseItemPrompt
     }
 }
 
-void responseFromCodec(KivResponse* dst, const r::ResponseItem* src) {
+void responseItemFromCodec(KivResponse* dst, const r::ResponseItem* src) {
     if (src->promptId != nullptr) promptIdFromCodec(&dst->sPromptId, src->promptId);
     if (src->promptResponse != nullptr) promptResponseFromCodec(&dst->sPromptResponse, src->promptResponse);
 }
@@ -222,7 +222,7 @@ void KivPromptObjectToCodec(BerAny* dst, const KivSingleASN1Type* src) {
             break;
         case POT_Response:
             value->choiceId = r::PromptObject::kResponse;
-            kivArrayToCodec<r::ResponseItem>(&value->response, member.ppsResponse, responseToCodec);
+            kivArrayToCodec<r::ResponseItem>(&value->response, member.ppsResponse, responseItemToCodec);
             break;
         default:
             break;
@@ -248,7 +248,7 @@ void KivPromptObjectFromCodec(KivSingleASN1Type* dst, const BerAny* src) {
             object->ePromptObjectType = POT_Response;
             KivArrayFromCodec<r::ResponseItem>(
                 &member.ppsResponse, value.response,
-                [](KivResponse* item, const r::ResponseItem& codecItem) { responseFromCodec(item, &codecItem); });
+                [](KivResponse* item, const r::ResponseItem& codecItem) { responseItemFromCodec(item, &codecItem); });
             break;
         default:
             object->ePromptObjectType = POT_Invalid;

@@ -21,7 +21,7 @@ namespace {
 
 // ---- Towards the codec ----
 
-void termToCodec(QueryExpressionTerm* dst, const KivQueryExpressionTerm* src) {
+void queryTermToCodec(QueryExpressionTerm* dst, const KivQueryExpressionTerm* src) {
     dst->queryTerm = kivNewCodecRecord<codec::z3950::Term>();
     KivTermToCodec(dst->queryTerm, &src->sQueryTerm);
     kivOptionalTextToCodec(&dst->termComment, src->psTermComment);
@@ -32,7 +32,7 @@ void expressionToCodec(QueryExpression* dst, const KivQueryExpression* src) {
     switch (src->eQueryExpressionType) {
         case QET_Term:
             dst->choiceId = QueryExpression::kTerm;
-            kivNewToCodec(&dst->term, member.psTerm.get(), termToCodec);
+            kivNewToCodec(&dst->term, member.psTerm.get(), queryTermToCodec);
             break;
         case QET_Query:
             dst->choiceId = QueryExpression::kQuery;
@@ -76,7 +76,7 @@ void reportToCodec(SearchInfoReportEntry* dst, const KivSearchInfoReport* src) {
 
 // ---- From the codec ----
 
-void termFromCodec(KivQueryExpressionTerm* dst, const QueryExpressionTerm* src) {
+void queryTermFromCodec(KivQueryExpressionTerm* dst, const QueryExpressionTerm* src) {
     if (src->queryTerm != nullptr) KivTermFromCodec(&dst->sQueryTerm, src->queryTerm);
     kivOptionalTextFromCodec(&dst->psTermComment, src->termComment);
 }
@@ -86,7 +86,7 @@ void expressionFromCodec(KivQueryExpression* dst, const QueryExpression* src) {
     switch (src->choiceId) {
         case QueryExpression::kTerm:
             dst->eQueryExpressionType = QET_Term;
-            kivNewFromCodec(&member.psTerm, src->term, termFromCodec);
+            kivNewFromCodec(&member.psTerm, src->term, queryTermFromCodec);
             break;
         case QueryExpression::kQuery:
             dst->eQueryExpressionType = QET_Query;
