@@ -85,8 +85,11 @@ void DispatchPdu(KivAssocId assocId, const std::uint8_t* octets, std::size_t len
         try {
             handler(assocId, *pdu);
         } catch (const std::exception& failure) {
+            // Not even a diagnostic or a Close could be sent: end the connection, so the client is not left
+            // waiting for an answer and the event loop reclaims the slot.
             LogMessage(formatMessage("Association %d: request failed: %s", static_cast<int>(assocId),
                                      failure.what()));
+            if (connection != nullptr) connection->close();
         }
         pdu.reset();
         connection.reset();
