@@ -6,6 +6,7 @@
 
 #include "tests/api/carried_records_samples.h"
 #include "tests/util/process_log_fixture.h"
+#include "tests/util/validation_messages.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/api/kiv_convert_external_nesting.h"
 
@@ -23,12 +24,8 @@ struct FaultCase {
     std::string message;
 };
 
-std::string missing(const std::string& path) {
-    return "Missing compulsory field " + path;
-}
-std::string outOfRange(const std::string& path) {
-    return path + " contains a value which is out of its range";
-}
+using validation_messages::missing;
+using validation_messages::outOfRange;
 std::string invalidOid(const std::string& path) {
     return "Invalid oid value " + path + " given";
 }

@@ -8,6 +8,7 @@
 
 #include "tests/api/query_builders.h"
 #include "tests/util/process_log_fixture.h"
+#include "tests/util/validation_messages.h"
 #include "toolkit/api/kiv_check_attributes.h"
 #include "toolkit/api/kiv_check_other_information.h"
 #include "toolkit/api/kiv_check_query.h"
@@ -30,12 +31,8 @@ struct QueryFault {
     std::string message;
 };
 
-std::string missing(const std::string& path) {
-    return "Missing compulsory field " + path;
-}
-std::string outOfRange(const std::string& path) {
-    return path + " contains a value which is out of its range";
-}
+using validation_messages::missing;
+using validation_messages::outOfRange;
 std::string invalidOid(const std::string& path) {
     return "Invalid oid value " + path + " given";
 }

@@ -6,6 +6,7 @@
 
 #include "tests/api/records_samples.h"
 #include "tests/util/process_log_fixture.h"
+#include "tests/util/validation_messages.h"
 #include "toolkit/api/kiv_check_encoded_oid.h"
 #include "toolkit/api/kiv_check_records.h"
 
@@ -41,10 +42,10 @@ KivRecords withMultiple(int index, const std::function<void(KivDiagRec&)>& chang
 }
 
 std::string missing(const std::string& field) {
-    return "Missing compulsory field " + kPath + field;
+    return validation_messages::missing(kPath + field);
 }
 std::string outOfRange(const std::string& field) {
-    return kPath + field + " contains a value which is out of its range";
+    return validation_messages::outOfRange(kPath + field);
 }
 std::string invalidOid(const std::string& field) {
     return "Invalid oid value " + kPath + field + " given";

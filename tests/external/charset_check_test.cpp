@@ -10,6 +10,7 @@
 
 #include "tests/external/carried_check_fixture.h"
 #include "tests/external/charset_samples.h"
+#include "tests/util/validation_messages.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/external/kiv_check_char_set_and_language.h"
 
@@ -29,10 +30,10 @@ const std::string kTarget = kSelected + "uSelectedCharSet.psIso2022->uIso2022Typ
 using CharsetCheckTest = CarriedCheckTest;
 
 std::string missing(const std::string& field) {
-    return "Missing compulsory field " + kPath + field;
+    return validation_messages::missing(kPath + field);
 }
 std::string outOfRange(const std::string& field) {
-    return kPath + field + " contains a value which is out of its range";
+    return validation_messages::outOfRange(kPath + field);
 }
 std::string invalidOid(const std::string& field) {
     return "Invalid oid value " + kPath + field + " given";

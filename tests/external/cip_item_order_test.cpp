@@ -13,6 +13,7 @@
 #include "tests/external/carried_check_fixture.h"
 #include "tests/external/cip_item_order_samples.h"
 #include "tests/trace/trace_capture.h"
+#include "tests/util/validation_messages.h"
 #include "toolkit/trace/external_printer.h"
 
 namespace {
@@ -132,10 +133,10 @@ KivCipBPackageSpec& packageSpec(KivCipBItemOrderExtendedService& p) {
 }
 
 std::string missing(const std::string& field) {
-    return "Missing compulsory field " + kPath + field;
+    return validation_messages::missing(kPath + field);
 }
 std::string outOfRange(const std::string& field) {
-    return kPath + field + " contains a value which is out of its range";
+    return validation_messages::outOfRange(kPath + field);
 }
 
 TEST_F(CipItemOrderCheckTest, ValidPackagesPass) {

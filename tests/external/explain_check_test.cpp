@@ -8,6 +8,7 @@
 
 #include "tests/external/carried_check_fixture.h"
 #include "tests/external/explain_samples.h"
+#include "tests/util/validation_messages.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/external/kiv_check_explain_record.h"
 #include "toolkit/external/kiv_explain_depth.h"
@@ -22,10 +23,10 @@ const std::string kRecord = "uASN1.psExplainRecord->";
 using ExplainCheckTest = CarriedCheckTest;
 
 std::string missing(const std::string& field) {
-    return "Missing compulsory field " + kPath + kRecord + field;
+    return validation_messages::missing(kPath + kRecord + field);
 }
 std::string outOfRange(const std::string& field, const char* star = "") {
-    return star + kPath + kRecord + field + " contains a value which is out of its range";
+    return validation_messages::outOfRange(star + kPath + kRecord + field);
 }
 std::string invalidBoolean(const std::string& field, const char* star = "") {
     return "Invalid boolean value " + (star + kPath) + kRecord + field + " given";

@@ -9,6 +9,7 @@
 
 #include "tests/external/carried_check_fixture.h"
 #include "tests/external/export_package_samples.h"
+#include "tests/util/validation_messages.h"
 
 namespace {
 
@@ -24,12 +25,8 @@ const std::string kInvo = kContent + "uASN1.psExpInvoExtendedService";
 const std::string kInvoRequest = kInvo + "->uExpInvoReqOrRsp.psExpInvoRequest";
 const std::string kInvoResponse = kInvo + "->uExpInvoReqOrRsp.psExpInvoResponse";
 
-std::string missing(const std::string& path) {
-    return "Missing compulsory field " + path;
-}
-std::string outOfRange(const std::string& path) {
-    return path + " contains a value which is out of its range";
-}
+using validation_messages::missing;
+using validation_messages::outOfRange;
 
 struct FaultCase {
     const char* what;
@@ -53,8 +50,8 @@ KivExternal changedResponse(const std::function<void(KivExpInvoResponse&)>& chan
     change(*invocationOf(external).uExpInvoReqOrRsp.psExpInvoResponse);
     return external;
 }
-KivDestination& destinationOf(KivExpSpecExtendedService& spec) {
-    return spec.uExpSpecReqOrRsp.psExpSpecRequest->sToKeep.sExportDestination;
+KivDestination& destinationOf(KivExpSpecExtendedService& exportSpec) {
+    return exportSpec.uExpSpecReqOrRsp.psExpSpecRequest->sToKeep.sExportDestination;
 }
 
 TEST_F(ExportPackageCheckTest, UncheckedMembersPass) {
@@ -81,19 +78,21 @@ TEST_F(ExportPackageCheckTest, EachSpecificationFaultIsReportedWithItsPath) {
          },
          64, missing(kSpec)},
         {"request or response 3",
-         [] { return changedSpec(ESROR_Request, [](KivExpSpecExtendedService& s) { s.eExpSpecReqOrRsp = 3; }); }, 66,
-         outOfRange(kSpec + "->eExpSpecReqOrRsp")},
+         [] {
+             return changedSpec(ESROR_Request, [](KivExpSpecExtendedService& s) { s.eExpSpecReqOrRsp = 3; });
+         },
+         66, outOfRange(kSpec + "->eExpSpecReqOrRsp")},
         {"request missing",
          [] {
-             return changedSpec(ESROR_Request,
-                                [](KivExpSpecExtendedService& s) { s.uExpSpecReqOrRsp.psExpSpecRequest.reset(); });
+             return changedSpec(ESROR_Request, [](KivExpSpecExtendedService& s) {
+                 s.uExpSpecReqOrRsp.psExpSpecRequest.reset();
+             });
          },
          64, missing(kSpecRequest)},
         {"response missing",
          [] {
-             return changedSpec(ESROR_Request, [](KivExpSpecExtendedService& s) {
-                 s.eExpSpecReqOrRsp = ESROR_Response;
-             });
+             return changedSpec(ESROR_Request,
+                                [](KivExpSpecExtendedService& s) { s.eExpSpecReqOrRsp = ESROR_Response; });
          },
          64, missing(kSpec + "->uExpSpecReqOrRsp.psExpSpecResponse")},
         {"composition boolean",
@@ -118,8 +117,9 @@ TEST_F(ExportPackageCheckTest, EachSpecificationFaultIsReportedWithItsPath) {
          66, outOfRange(destination + "eDestinationType")},
         {"other missing",
          [] {
-             return changedSpec(ESROR_Request,
-                                [](KivExpSpecExtendedService& s) { destinationOf(s).uDestinationType.psOther.reset(); });
+             return changedSpec(ESROR_Request, [](KivExpSpecExtendedService& s) {
+                 destinationOf(s).uDestinationType.psOther.reset();
+             });
          },
          64, missing(destination + "uDestinationType.psOther")},
         {"response's origin part",
@@ -129,15 +129,18 @@ TEST_F(ExportPackageCheckTest, EachSpecificationFaultIsReportedWithItsPath) {
              });
          },
          66,
-         outOfRange(kSpec + "->uExpSpecReqOrRsp.psExpSpecResponse->sOriginPart.sExportDestination.eDestinationType")},
+         outOfRange(kSpec +
+                    "->uExpSpecReqOrRsp.psExpSpecResponse->sOriginPart.sExportDestination.eDestinationType")},
     };
     // Each of the types 1 to 8 without its member, with the path texts of the format (three s; FtpAm).
-    const char* paths[] = {"psPhoneNumber",   "psFaxNumber",   "psX400Address",  "psEmailAddresss",
-                           "psPagerNumber",   "psFtpAddresss", "psFtpAmAddress", "psPrinterAddress"};
+    const char* paths[] = {"psPhoneNumber", "psFaxNumber",   "psX400Address",  "psEmailAddresss",
+                           "psPagerNumber", "psFtpAddresss", "psFtpAmAddress", "psPrinterAddress"};
     for (int32_t type = DT_PhoneNumber; type <= DT_PrinterAddress; ++type) {
         KivExternal external = specificationExternal("1.2.840.10003.9.6", ESROR_Request, type);
-        (destinationOf(specificationOf(external)).uDestinationType.*kKivDestinationAddresses[type - 1]).reset();
-        expectFault(external, 64, missing(destination + "uDestinationType." + paths[type - 1]), paths[type - 1]);
+        (destinationOf(specificationOf(external)).uDestinationType.*kKivDestinationAddresses[type - 1])
+            .reset();
+        expectFault(external, 64, missing(destination + "uDestinationType." + paths[type - 1]),
+                    paths[type - 1]);
     }
     for (const FaultCase& c : cases) expectFault(c.make(), c.code, c.message, c.what);
     expectFault(specificationExternal("1.2.840.10003.9.7", ESROR_Request), 74,
@@ -177,10 +180,13 @@ TEST_F(ExportPackageCheckTest, EachInvocationFaultIsReportedWithItsPath) {
              return external;
          },
          64, missing(kInvoResponse)},
-        {"export spec type 3",
-         [] { return changedRequest([](KivExpInvoRequest& r) { r.sToKeep.sExportSpec.eExpInvoOriginPartToKeepChoiceType = 3; }); },
+        {"export specification type 3",
+         [] {
+             return changedRequest(
+                 [](KivExpInvoRequest& r) { r.sToKeep.sExportSpec.eExpInvoOriginPartToKeepChoiceType = 3; });
+         },
          66, outOfRange(requestSpec + "eExpInvoOriginPartToKeepChoiceType")},
-        {"package spec missing",
+        {"package specification missing",
          [] {
              return changedRequest([](KivExpInvoRequest& r) {
                  r.sToKeep.sExportSpec.uExpInvoOriginPartToKeepChoice.psPackageSpec.reset();
@@ -202,17 +208,22 @@ TEST_F(ExportPackageCheckTest, EachInvocationFaultIsReportedWithItsPath) {
                      .uDestinationType.psOther.reset();
              });
          },
-         64, missing(nested + "->uExpSpecReqOrRsp.psExpSpecRequest->sToKeep.sExportDestination.uDestinationType.psOther")},
+         64,
+         missing(nested +
+                 "->uExpSpecReqOrRsp.psExpSpecRequest->sToKeep.sExportDestination.uDestinationType.psOther")},
         {"records type 3",
-         [] { return changedRequest([](KivExpInvoRequest& r) { r.sNotToKeep.sRecords.eExpInvoRecordsType = 3; }); }, 66,
-         outOfRange(records + "eExpInvoRecordsType")},
+         [] {
+             return changedRequest(
+                 [](KivExpInvoRequest& r) { r.sNotToKeep.sRecords.eExpInvoRecordsType = 3; });
+         },
+         66, outOfRange(records + "eExpInvoRecordsType")},
         {"ranges missing",
          [] {
              return changedRequest(
                  [](KivExpInvoRequest& r) { r.sNotToKeep.sRecords.uExpInvoRecords.ppsRanges.reset(); });
          },
          64, missing(records + "uExpInvoRecords.ppsRanges")},
-        {"export spec before records",
+        {"export specification before records",
          [] {
              return changedRequest([](KivExpInvoRequest& r) {
                  r.sNotToKeep.sRecords.eExpInvoRecordsType = 3;
@@ -226,7 +237,8 @@ TEST_F(ExportPackageCheckTest, EachInvocationFaultIsReportedWithItsPath) {
                  r.sOriginPart.sExportSpec.uExpInvoOriginPartToKeepChoice.psPackageName.reset();
              });
          },
-         64, missing(kInvoResponse + "->sOriginPart.sExportSpec.uExpInvoOriginPartToKeepChoice.psPackageName")},
+         64,
+         missing(kInvoResponse + "->sOriginPart.sExportSpec.uExpInvoOriginPartToKeepChoice.psPackageName")},
         {"target unit type",
          [] {
              return changedResponse([](KivExpInvoResponse& r) {
@@ -234,7 +246,8 @@ TEST_F(ExportPackageCheckTest, EachInvocationFaultIsReportedWithItsPath) {
                  r.sTargetPart.psCostSoFar->sUnitUsed.psUnitType = std::make_unique<KivStringOrNumeric>();
              });
          },
-         66, outOfRange(kInvoResponse + "->sTargetPart.psEstimatedCost->sUnitUsed.psUnitType->eStringOrNumeric")},
+         66,
+         outOfRange(kInvoResponse + "->sTargetPart.psEstimatedCost->sUnitUsed.psUnitType->eStringOrNumeric")},
     };
     for (const FaultCase& c : cases) expectFault(c.make(), c.code, c.message, c.what);
 }

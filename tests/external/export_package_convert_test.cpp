@@ -39,9 +39,9 @@ TEST_F(ExportPackageConvertTest, SpecificationsRoundTripOnBothArcsWithEveryDesti
     for (const char* oid : {"1.2.840.10003.9.6", "1.0.10163.9.6"}) {
         for (int32_t reqOrRsp : {ESROR_Request, ESROR_Response}) {
             for (int32_t destination = DT_PhoneNumber; destination <= DT_Other; ++destination) {
-                expectRoundTrip(specificationExternal(oid, reqOrRsp, destination), AT_ExportSpecification,
-                                std::string(oid) + " " + std::to_string(reqOrRsp) + " " +
-                                    std::to_string(destination));
+                expectRoundTrip(
+                    specificationExternal(oid, reqOrRsp, destination), AT_ExportSpecification,
+                    std::string(oid) + " " + std::to_string(reqOrRsp) + " " + std::to_string(destination));
             }
         }
     }
@@ -62,11 +62,12 @@ TEST_F(ExportPackageConvertTest, InvocationsRoundTripOnBothArcs) {
     order.sNotToKeep.sRecords = {RTT_All, {}};
     expectRoundTrip(request, AT_ExportInvocation, "named, all records");
     KivExternal response = invocationResponse("1.0.10163.9.7");
-    KivExpInvoExportSpec& spec = invocationOf(response).uExpInvoReqOrRsp.psExpInvoResponse->sOriginPart.sExportSpec;
-    spec.eExpInvoOriginPartToKeepChoiceType = EI_PackageSpec;
-    spec.uExpInvoOriginPartToKeepChoice.psPackageName.reset();
-    spec.uExpInvoOriginPartToKeepChoice.psPackageSpec = specification(ESROR_Response, DT_Other);
-    spec.uExpInvoOriginPartToKeepChoice.psPackageSpec->uExpSpecReqOrRsp.psExpSpecResponse->sOriginPart
+    KivExpInvoExportSpec& exportSpec =
+        invocationOf(response).uExpInvoReqOrRsp.psExpInvoResponse->sOriginPart.sExportSpec;
+    exportSpec.eExpInvoOriginPartToKeepChoiceType = EI_PackageSpec;
+    exportSpec.uExpInvoOriginPartToKeepChoice.psPackageName.reset();
+    exportSpec.uExpInvoOriginPartToKeepChoice.psPackageSpec = specification(ESROR_Response, DT_Other);
+    exportSpec.uExpInvoOriginPartToKeepChoice.psPackageSpec->uExpSpecReqOrRsp.psExpSpecResponse->sOriginPart
         .sExportDestination.uDestinationType.psOther->psVehicle.reset();
     expectRoundTrip(response, AT_ExportInvocation, "full specification in a task package");
 }
@@ -109,19 +110,19 @@ TEST_F(ExportPackageConvertTest, ReceivedValuesFollowTheirRules) {
         const KivExpInvoRequest& received = *invocationOf(back).uExpInvoReqOrRsp.psExpInvoRequest;
         EXPECT_EQ(received.sNotToKeep.sRecords.eExpInvoRecordsType, RTT_Invalid);
         EXPECT_FALSE(received.sNotToKeep.sRecords.uExpInvoRecords.ppsRanges.present());
-        const KivExpSpecExtendedService& spec =
+        const KivExpSpecExtendedService& exportSpec =
             *received.sToKeep.sExportSpec.uExpInvoOriginPartToKeepChoice.psPackageSpec;
-        EXPECT_EQ(spec.eExpSpecReqOrRsp, ESROR_Invalid);
-        EXPECT_FALSE(spec.uExpSpecReqOrRsp.psExpSpecRequest);
+        EXPECT_EQ(exportSpec.eExpSpecReqOrRsp, ESROR_Invalid);
+        EXPECT_FALSE(exportSpec.uExpSpecReqOrRsp.psExpSpecRequest);
     }
     // An unknown destination alternative leaves the type 0.
     nested.choiceId = r::ExportSpecification::kEsRequest;
     {
         KivExternal back = codec.back();
-        const KivDestination& received = invocationOf(back)
-                                             .uExpInvoReqOrRsp.psExpInvoRequest->sToKeep.sExportSpec
-                                             .uExpInvoOriginPartToKeepChoice.psPackageSpec->uExpSpecReqOrRsp
-                                             .psExpSpecRequest->sToKeep.sExportDestination;
+        const KivDestination& received =
+            invocationOf(back)
+                .uExpInvoReqOrRsp.psExpInvoRequest->sToKeep.sExportSpec.uExpInvoOriginPartToKeepChoice
+                .psPackageSpec->uExpSpecReqOrRsp.psExpSpecRequest->sToKeep.sExportDestination;
         EXPECT_EQ(received.eDestinationType, 0);
         EXPECT_FALSE(received.uDestinationType.psOther);
     }
@@ -129,8 +130,8 @@ TEST_F(ExportPackageConvertTest, ReceivedValuesFollowTheirRules) {
     request.notToKeep->records->choiceId = r::ExportRecords::kRanges;
     request.toKeep->exportSpec->choiceId = r::ExportInvocationExportSpec::kAlternatives;
     KivExternal back = codec.back();
-    EXPECT_EQ(invocationOf(back).uExpInvoReqOrRsp.psExpInvoRequest->sToKeep.sExportSpec
-                  .eExpInvoOriginPartToKeepChoiceType,
+    EXPECT_EQ(invocationOf(back)
+                  .uExpInvoReqOrRsp.psExpInvoRequest->sToKeep.sExportSpec.eExpInvoOriginPartToKeepChoiceType,
               EI_Invalid);
     request.toKeep->exportSpec->choiceId = r::ExportInvocationExportSpec::kPackageSpec;
 }

@@ -15,19 +15,19 @@ using carried::text;
 // A composition with every member: an alternative syntax, a generic and a database-specific specification
 // and two record syntaxes.
 inline KivCompSpec composition() {
-    KivCompSpec spec;
-    spec.fSelectAlternativeSyntax = 1;
-    spec.psGeneric = std::make_unique<KivSpecification>();
-    spec.psGeneric->pcSchema = "1.2.840.10003.13.1";
-    spec.psGeneric->psElementSpec = std::make_unique<KivElementSpec>();
-    spec.psGeneric->psElementSpec->eElementSpecType = EST_Primitive;
-    spec.psGeneric->psElementSpec->uElementSpec.psPrimitive = text("F");
-    KivDbSpecific* books = spec.ppsDbSpecific.emplace();
+    KivCompSpec value;
+    value.fSelectAlternativeSyntax = 1;
+    value.psGeneric = std::make_unique<KivSpecification>();
+    value.psGeneric->pcSchema = "1.2.840.10003.13.1";
+    value.psGeneric->psElementSpec = std::make_unique<KivElementSpec>();
+    value.psGeneric->psElementSpec->eElementSpecType = EST_Primitive;
+    value.psGeneric->psElementSpec->uElementSpec.psPrimitive = text("F");
+    KivDbSpecific* books = value.ppsDbSpecific.emplace();
     books->sDatabaseName.pcValue = "books";
     books->sSpecification.pcSchema = "1.2.840.10003.13.2";
-    *spec.ppcRecordSyntax.emplace() = "1.2.840.10003.5.10";
-    *spec.ppcRecordSyntax.emplace() = "1.2.840.10003.5.109.10";
-    return spec;
+    *value.ppcRecordSyntax.emplace() = "1.2.840.10003.5.10";
+    *value.ppcRecordSyntax.emplace() = "1.2.840.10003.5.109.10";
+    return value;
 }
 
 // The destination of a type: an address text for 1 to 8, an other destination with its vehicle for 9.
@@ -84,9 +84,9 @@ inline KivExternal invocationRequest(const std::string& oid) {
         auto package = std::make_unique<KivExpInvoExtendedService>();
         package->eExpInvoReqOrRsp = EIROR_Request;
         auto request = std::make_unique<KivExpInvoRequest>();
-        KivExpInvoExportSpec& spec = request->sToKeep.sExportSpec;
-        spec.eExpInvoOriginPartToKeepChoiceType = EI_PackageSpec;
-        spec.uExpInvoOriginPartToKeepChoice.psPackageSpec = specification(ESROR_Request, DT_Other);
+        KivExpInvoExportSpec& exportSpec = request->sToKeep.sExportSpec;
+        exportSpec.eExpInvoOriginPartToKeepChoiceType = EI_PackageSpec;
+        exportSpec.uExpInvoOriginPartToKeepChoice.psPackageSpec = specification(ESROR_Request, DT_Other);
         request->sToKeep.ulNumberOfCopies = 2;
         request->sNotToKeep.sResultSetId.pcValue = "default";
         KivExpInvoRecords& records = request->sNotToKeep.sRecords;
@@ -104,9 +104,9 @@ inline KivExternal invocationResponse(const std::string& oid) {
         auto package = std::make_unique<KivExpInvoExtendedService>();
         package->eExpInvoReqOrRsp = EIROR_Response;
         auto response = std::make_unique<KivExpInvoResponse>();
-        KivExpInvoExportSpec& spec = response->sOriginPart.sExportSpec;
-        spec.eExpInvoOriginPartToKeepChoiceType = EI_PackageName;
-        spec.uExpInvoOriginPartToKeepChoice.psPackageName = text("weekly-list");
+        KivExpInvoExportSpec& exportSpec = response->sOriginPart.sExportSpec;
+        exportSpec.eExpInvoOriginPartToKeepChoiceType = EI_PackageName;
+        exportSpec.uExpInvoOriginPartToKeepChoice.psPackageName = text("weekly-list");
         response->sOriginPart.ulNumberOfCopies = 1;
         KivExpInvoTargetPart& target = response->sTargetPart;
         target.psEstimatedQuantity = intUnit(120);

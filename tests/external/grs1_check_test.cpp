@@ -9,6 +9,7 @@
 
 #include "tests/external/carried_check_fixture.h"
 #include "tests/external/grs1_samples.h"
+#include "tests/util/validation_messages.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/external/kiv_check_generic_record.h"
 #include "toolkit/external/kiv_generic_record_depth.h"
@@ -27,10 +28,10 @@ std::string element(int index) {
 }
 
 std::string missing(const std::string& field) {
-    return "Missing compulsory field " + kPath + field;
+    return validation_messages::missing(kPath + field);
 }
 std::string outOfRange(const std::string& field) {
-    return kPath + field + " contains a value which is out of its range";
+    return validation_messages::outOfRange(kPath + field);
 }
 std::string invalidBoolean(const std::string& field) {
     return "Invalid boolean value " + kPath + field + " given";

@@ -10,6 +10,7 @@
 
 #include "tests/external/ill_samples.h"
 #include "tests/util/process_log_fixture.h"
+#include "tests/util/validation_messages.h"
 #include "toolkit/external/kiv_check_ill_pdu.h"
 
 namespace {
@@ -22,10 +23,10 @@ const std::string kReport = "uASN1.psIllPdu->uIllPdu.psStatusOrErrorReport->";
 const std::string kExtension = kRequest + "ppsRequestExtension[0]->";
 
 std::string missing(const std::string& field) {
-    return "Missing compulsory field " + kPath + field;
+    return validation_messages::missing(kPath + field);
 }
 std::string outOfRange(const std::string& field) {
-    return kPath + field + " contains a value which is out of its range";
+    return validation_messages::outOfRange(kPath + field);
 }
 std::string starOutOfRange(const std::string& field) {
     return "*" + outOfRange(field);
@@ -81,10 +82,11 @@ struct FaultCase {
 
 TEST_F(IllCheckTest, EachFaultIsReportedWithItsPath) {
     const std::vector<FaultCase> cases = {
-        {"a Forward-Notification", minimalRequest, [](KivIllPdu& p) { p.eIllPduType = IAT_ForwardNotification; }, 66,
+        {"a Forward-Notification", minimalRequest,
+         [](KivIllPdu& p) { p.eIllPduType = IAT_ForwardNotification; }, 66,
          outOfRange("uASN1.psIllPdu->eIllPduType")},
-        {"a request without its body", minimalRequest, [](KivIllPdu& p) { p.uIllPdu.psIllRequest.reset(); }, 64,
-         missing("uASN1.psIllPdu->uIllPdu.psIllRequest")},
+        {"a request without its body", minimalRequest, [](KivIllPdu& p) { p.uIllPdu.psIllRequest.reset(); },
+         64, missing("uASN1.psIllPdu->uIllPdu.psIllRequest")},
         {"protocol version 3", minimalRequest, [](KivIllPdu& p) { request(p).eProtocolVersion = 3; }, 66,
          outOfRange(kRequest + "eProtocolVersion")},
         {"a string type 0", minimalRequest,
@@ -110,48 +112,57 @@ TEST_F(IllCheckTest, EachFaultIsReportedWithItsPath) {
         {"item type 4", minimalRequest, [](KivIllPdu& p) { request(p).sItemId.peItemType = 4; }, 66,
          outOfRange(kRequest + "sItemId.peItemType")},
         {"held medium type 2, which has no wire value", minimalRequest,
-         [](KivIllPdu& p) { request(p).sItemId.peMediumType = 2; }, 66, outOfRange(kRequest + "sItemId.peMediumType")},
+         [](KivIllPdu& p) { request(p).sItemId.peMediumType = 2; }, 66,
+         outOfRange(kRequest + "sItemId.peMediumType")},
         {"a maximum cost without its value", fullRequest,
          [](KivIllPdu& p) { request(p).psCostInfo->psMaximumCost->pcMonetaryValue.reset(); }, 64,
          missing(kRequest + "psCostInfo->psMaximumCost->pcMonetaryValue")},
         {"an electronic delivery without its array", fullRequest,
-         [](KivIllPdu& p) { request(p).psDeliveryService->uDeliveryService.ppsElectronicDelivery.reset(); }, 64,
-         missing(kRequest + "psDeliveryService->uDeliveryService.ppsElectronicDelivery")},
+         [](KivIllPdu& p) { request(p).psDeliveryService->uDeliveryService.ppsElectronicDelivery.reset(); },
+         64, missing(kRequest + "psDeliveryService->uDeliveryService.ppsElectronicDelivery")},
         {"delivery details of type 3", fullRequest,
          [](KivIllPdu& p) {
-             request(p).psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->sDeliveryDetails.eDeliveryDetailsType = 3;
+             request(p)
+                 .psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]
+                 ->sDeliveryDetails.eDeliveryDetailsType = 3;
          },
          66,
-         outOfRange(kRequest + "psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->sDeliveryDetails."
-                               "eDeliveryDetailsType")},
+         outOfRange(kRequest +
+                    "psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->sDeliveryDetails."
+                    "eDeliveryDetailsType")},
         {"a delivery parameter value without its mode", fullRequest,
          [](KivIllPdu& p) {
-             auto& parameter =
-                 *request(p).psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->psDeliveryParameter;
+             auto& parameter = *request(p)
+                                    .psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]
+                                    ->psDeliveryParameter;
              parameter.pcDeliveryMode.reset();
              parameter.puDeliveryParameter = std::make_unique<KivParameterValue>();
              parameter.puDeliveryParameter->psDummy = std::make_unique<KivExternal>();
          },
          64,
-         missing(kRequest + "psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->psDeliveryParameter->"
-                            "pcDeliveryMode (required for encoding psDeliveryParameter->puDeliveryParameter->psDummy)")},
+         missing(kRequest +
+                 "psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->psDeliveryParameter->"
+                 "pcDeliveryMode (required for encoding psDeliveryParameter->puDeliveryParameter->psDummy)")},
         {"a delivery parameter value that is not a single ASN.1 type", fullRequest,
          [](KivIllPdu& p) {
-             auto& parameter =
-                 *request(p).psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->psDeliveryParameter;
+             auto& parameter = *request(p)
+                                    .psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]
+                                    ->psDeliveryParameter;
              parameter.puDeliveryParameter = std::make_unique<KivParameterValue>();
              parameter.puDeliveryParameter->psDummy = std::make_unique<KivExternal>();
              parameter.puDeliveryParameter->psDummy->eValueType = EVT_OctetAligned;
          },
          76,
-         kPath + kRequest + "psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->psDeliveryParameter->"
-                            "puDeliveryParameter->psDummy->eValueType MUST BE EVT_SingleASN1Type"},
+         kPath + kRequest +
+             "psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->psDeliveryParameter->"
+             "puDeliveryParameter->psDummy->eValueType MUST BE EVT_SingleASN1Type"},
         {"preference 3", fullRequest, [](KivIllPdu& p) { request(p).psThirdPartyInfo->pePreference = 3; }, 66,
          starOutOfRange(kRequest + "psThirdPartyInfo->pePreference")},
-        {"extension 799", fullRequest, [](KivIllPdu& p) { request(p).ppsRequestExtension[0]->ulIdentifier = 799; }, 66,
+        {"extension 799", fullRequest,
+         [](KivIllPdu& p) { request(p).ppsRequestExtension[0]->ulIdentifier = 799; }, 66,
          outOfRange(kExtension + "uItem.ulIdentifier")},
-        {"critical 2", fullRequest, [](KivIllPdu& p) { request(p).ppsRequestExtension[0]->pfCritical = 2; }, 72,
-         starInvalidBoolean(kExtension + "pfCritical")},
+        {"critical 2", fullRequest, [](KivIllPdu& p) { request(p).ppsRequestExtension[0]->pfCritical = 2; },
+         72, starInvalidBoolean(kExtension + "pfCritical")},
         {"extension 800 without its item", fullRequest,
          [](KivIllPdu& p) { request(p).ppsRequestExtension[0]->uItem.psAddIllReqInfo.reset(); }, 64,
          missing(kExtension + "uItem.psAddIllReqInfo")},
@@ -159,10 +170,15 @@ TEST_F(IllCheckTest, EachFaultIsReportedWithItsPath) {
          [](KivIllPdu& p) { info(p).psAddDeliveryInfo->peStatusLevelOrigin = 4; }, 66,
          starOutOfRange(kExtension + "uItem.psAddIllReqInfo->psAddDeliveryInfo->peStatusLevelOrigin")},
         {"a card without its number", fullRequest,
-         [](KivIllPdu& p) { info(p).psAddBillingInfo->uAddBillingInfo.psBillingCreditCardInfo->pcCardNo.reset(); }, 64,
-         missing(kExtension + "uItem.psAddIllReqInfo->psAddBillingInfo->uAddBillingInfo.psBillingCreditCardInfo->pcCardNo")},
-        {"billing type 6", fullRequest, [](KivIllPdu& p) { info(p).psAddBillingInfo->eAddBillingType = 6; }, 66,
-         outOfRange(kExtension + "uItem.psAddIllReqInfo->psAddBillingInfo->eAddBillingType")},
+         [](KivIllPdu& p) {
+             info(p).psAddBillingInfo->uAddBillingInfo.psBillingCreditCardInfo->pcCardNo.reset();
+         },
+         64,
+         missing(
+             kExtension +
+             "uItem.psAddIllReqInfo->psAddBillingInfo->uAddBillingInfo.psBillingCreditCardInfo->pcCardNo")},
+        {"billing type 6", fullRequest, [](KivIllPdu& p) { info(p).psAddBillingInfo->eAddBillingType = 6; },
+         66, outOfRange(kExtension + "uItem.psAddIllReqInfo->psAddBillingInfo->eAddBillingType")},
         {"reason-no-report 3", statusOrErrorReport, [](KivIllPdu& p) { report(p).peReasonNoReport = 3; }, 66,
          starOutOfRange(kReport + "peReasonNoReport")},
         {"most recent service 22", statusOrErrorReport,
@@ -189,8 +205,9 @@ TEST_F(IllCheckTest, EachFaultIsReportedWithItsPath) {
          66,
          outOfRange(kReport + "psErrorReport->sReport.uReport.psProviderErrorReport->uProviderErrorReport."
                               "psStateTransitionProblem->eAPDUType")},
-        {"report source 3", statusOrErrorReport, [](KivIllPdu& p) { report(p).psErrorReport->sReport.eReportSource = 3; },
-         66, outOfRange(kReport + "psErrorReport->sReport.eReportSource")},
+        {"report source 3", statusOrErrorReport,
+         [](KivIllPdu& p) { report(p).psErrorReport->sReport.eReportSource = 3; }, 66,
+         outOfRange(kReport + "psErrorReport->sReport.eReportSource")},
     };
     for (const FaultCase& c : cases) {
         createLog();

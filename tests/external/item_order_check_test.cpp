@@ -9,6 +9,7 @@
 
 #include "tests/external/item_order_samples.h"
 #include "tests/util/process_log_fixture.h"
+#include "tests/util/validation_messages.h"
 #include "toolkit/api/kiv_check_external.h"
 
 namespace {
@@ -25,12 +26,8 @@ const std::string kTarget = kResponse + "->sTargetPart.";
 
 using ItemOrderCheckTest = ProcessLogFixture;
 
-std::string missing(const std::string& path) {
-    return "Missing compulsory field " + path;
-}
-std::string outOfRange(const std::string& path) {
-    return path + " contains a value which is out of its range";
-}
+using validation_messages::missing;
+using validation_messages::outOfRange;
 
 KivItemOrderExtendedService& packageOf(KivExternal& external) {
     return *external.uExternalValue.psSingleASN1Type->uASN1.psItemOrderExtendedService;

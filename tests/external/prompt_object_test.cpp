@@ -11,6 +11,7 @@
 #include "tests/external/carried_check_fixture.h"
 #include "tests/external/prompt_object_equality.h"
 #include "tests/external/prompt_object_samples.h"
+#include "tests/util/validation_messages.h"
 #include "toolkit/api/kiv_register_codec_types.h"
 #include "toolkit/codec/records/records_e.h"
 
@@ -64,8 +65,8 @@ TEST_F(PromptObjectTest, MembersConvertByTheirRules) {
     EXPECT_NE(item->responseRequired, nullptr);
     EXPECT_EQ(item->shouldSave, nullptr);
     EXPECT_EQ(*item->dataType, 0);
-    const r::Encryption& empty = *element<r::ChallengeItem>(codec.value<r::PromptObject>().challenge, 1)
-                                      ->promptInfo->encrypted;
+    const r::Encryption& empty =
+        *element<r::ChallengeItem>(codec.value<r::PromptObject>().challenge, 1)->promptInfo->encrypted;
     EXPECT_EQ(empty.data.length, 0);
     EXPECT_NE(empty.data.octets, nullptr);  // sent as an empty octet string
 
@@ -75,8 +76,8 @@ TEST_F(PromptObjectTest, MembersConvertByTheirRules) {
     item->promptInfo->choiceId = r::ChallengeItemPromptInfo::kAlternatives;
     {
         const KivExternal back = codec.back();
-        const KivChallenge& received = *back.uExternalValue.psSingleASN1Type->uASN1.psPromptObject->uPromptObject
-                                            .ppsChallenge[0];
+        const KivChallenge& received =
+            *back.uExternalValue.psSingleASN1Type->uASN1.psPromptObject->uPromptObject.ppsChallenge[0];
         EXPECT_EQ(received.sPromptId.uPromptId.psEnumeratedPrompt->eType, EPIT_Invalid);
         EXPECT_EQ(received.peDataType, DTTT_Invalid);
         EXPECT_EQ(received.psPromptInfo->ePromptInfoType, PIIT_Invalid);
@@ -88,7 +89,8 @@ TEST_F(PromptObjectTest, MembersConvertByTheirRules) {
     {
         const KivExternal back = codec.back();
         const KivPromptId& received =
-            back.uExternalValue.psSingleASN1Type->uASN1.psPromptObject->uPromptObject.ppsChallenge[0]->sPromptId;
+            back.uExternalValue.psSingleASN1Type->uASN1.psPromptObject->uPromptObject.ppsChallenge[0]
+                ->sPromptId;
         EXPECT_EQ(received.ePromptIdType, PIT_Invalid);
         EXPECT_FALSE(received.uPromptId.psEnumeratedPrompt);
     }
@@ -135,12 +137,8 @@ struct FaultCase {
     std::string message;
 };
 
-std::string missing(const std::string& path) {
-    return "Missing compulsory field " + path;
-}
-std::string outOfRange(const std::string& path) {
-    return path + " contains a value which is out of its range";
-}
+using validation_messages::missing;
+using validation_messages::outOfRange;
 
 TEST_F(PromptObjectTest, EachChallengeFaultIsReportedWithItsPath) {
     auto full = [](KivPromptObject& o) -> KivChallenge& { return *o.uPromptObject.ppsChallenge[0]; };
@@ -150,7 +148,8 @@ TEST_F(PromptObjectTest, EachChallengeFaultIsReportedWithItsPath) {
     const std::vector<FaultCase> cases = {
         {"object type 3", [](KivPromptObject& o) { o.ePromptObjectType = 3; }, 66,
          outOfRange(kObject + "->ePromptObjectType")},
-        {"no challenges", [](KivPromptObject& o) { o.uPromptObject.ppsChallenge.reset(); }, 64, missing(kChallenge)},
+        {"no challenges", [](KivPromptObject& o) { o.uPromptObject.ppsChallenge.reset(); }, 64,
+         missing(kChallenge)},
         {"response without its array", [](KivPromptObject& o) { o.ePromptObjectType = POT_Response; }, 64,
          missing(kResponse)},
         {"prompt id type 0", [&](KivPromptObject& o) { full(o).sPromptId.ePromptIdType = 0; }, 66,
@@ -162,8 +161,8 @@ TEST_F(PromptObjectTest, EachChallengeFaultIsReportedWithItsPath) {
          [&](KivPromptObject& o) { full(o).sPromptId.uPromptId.psEnumeratedPrompt->eType = 6; }, 66,
          outOfRange(first + "sPromptId.uPromptId.psEnumeratedPrompt->eType")},
         {"enumerated type -1",
-         [&](KivPromptObject& o) { full(o).sPromptId.uPromptId.psEnumeratedPrompt->eType = EPIT_Invalid; }, 66,
-         outOfRange(first + "sPromptId.uPromptId.psEnumeratedPrompt->eType")},
+         [&](KivPromptObject& o) { full(o).sPromptId.uPromptId.psEnumeratedPrompt->eType = EPIT_Invalid; },
+         66, outOfRange(first + "sPromptId.uPromptId.psEnumeratedPrompt->eType")},
         {"named prompt missing",
          [&](KivPromptObject& o) { named(o).sPromptId.uPromptId.psNonEnumeratedPrompt.reset(); }, 64,
          missing(second + "sPromptId.uPromptId.psNonEnumeratedPrompt")},
@@ -175,7 +174,8 @@ TEST_F(PromptObjectTest, EachChallengeFaultIsReportedWithItsPath) {
         {"character info missing",
          [&](KivPromptObject& o) { named(o).psPromptInfo->uPromptInfo.psCharacter.reset(); }, 64,
          missing(second + "psPromptInfo->uPromptInfo.psCharacter")},
-        {"data type 7", [&](KivPromptObject& o) { full(o).peDataType = 7; }, 66, outOfRange(first + "peDataType")},
+        {"data type 7", [&](KivPromptObject& o) { full(o).peDataType = 7; }, 66,
+         outOfRange(first + "peDataType")},
         {"diagnostic without its identifier",
          [&](KivPromptObject& o) { full(o).psDiagnostic->pcObjectIdentifier.reset(); }, 64,
          missing(first + "psDiagnostic->pcObjectIdentifier")},
@@ -208,8 +208,9 @@ TEST_F(PromptObjectTest, EachAnswerFaultIsReportedWithItsPath) {
          "Invalid boolean value " + at(1) + "sPromptResponse.uResponse.fAccept given"},
         {"diagnostic missing", [&](KivPromptObject& o) { answer(o, 3).uResponse.psDiagnostic.reset(); }, 64,
          missing(at(3) + "sPromptResponse.uResponse.psDiagnostic")},
-        {"diagnostic type 0", [&](KivPromptObject& o) { answer(o, 3).uResponse.psDiagnostic->eDiagnosticsType = 0; },
-         66, outOfRange(at(3) + "sPromptResponse.uResponse.psDiagnostic->eDiagnosticsType")},
+        {"diagnostic type 0",
+         [&](KivPromptObject& o) { answer(o, 3).uResponse.psDiagnostic->eDiagnosticsType = 0; }, 66,
+         outOfRange(at(3) + "sPromptResponse.uResponse.psDiagnostic->eDiagnosticsType")},
         {"encryption missing", [&](KivPromptObject& o) { answer(o, 4).uResponse.psEncryption.reset(); }, 64,
          missing(at(4) + "sPromptResponse.uResponse.psEncryption")},
         {"prompt id before the answer",

@@ -13,6 +13,7 @@
 #include "tests/external/search_result1_samples.h"
 #include "tests/trace/trace_capture.h"
 #include "tests/util/process_log_fixture.h"
+#include "tests/util/validation_messages.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/api/kiv_register_codec_types.h"
 #include "toolkit/codec/records/records_f.h"
@@ -100,12 +101,8 @@ struct FaultCase {
     std::string message;
 };
 
-std::string missing(const std::string& path) {
-    return "Missing compulsory field " + path;
-}
-std::string outOfRange(const std::string& path) {
-    return path + " contains a value which is out of its range";
-}
+using validation_messages::missing;
+using validation_messages::outOfRange;
 
 TEST_F(SearchResult1Test, EachFaultIsReportedWithItsPath) {
     auto report = [](KivUserInfoSearchResult1& r) -> KivSearchInfoReport& {

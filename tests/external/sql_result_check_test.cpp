@@ -10,6 +10,7 @@
 
 #include "tests/external/carried_check_fixture.h"
 #include "tests/external/sql_result_samples.h"
+#include "tests/util/validation_messages.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/api/kiv_single_asn1_type.h"
 #include "toolkit/external/kiv_check_sql_result.h"
@@ -54,12 +55,8 @@ KivSQLValueChoice& item(KivSQLResult& r, size_t index) {
     return *r.ppsListOfSQLResultValues[0]->ppsListOfSQLValue[index]->psDataItem;
 }
 
-std::string missing(const std::string& path) {
-    return "Missing compulsory field " + path;
-}
-std::string outOfRange(const std::string& path) {
-    return path + " contains a value which is out of its range";
-}
+using validation_messages::missing;
+using validation_messages::outOfRange;
 
 int check(const KivExternal& external, SIError** error) {
     return KivCheckSQLResult(3, external.uExternalValue.psSingleASN1Type.get(), kPath, error);

@@ -34,12 +34,13 @@ TEST(TraceExportPrinters, FilledPackagesMatchGolden) {
 TEST(TraceExportPrinters, DestinationsPrintTheirMember) {
     const char* labels[] = {"psPhoneNumber", "psFaxNumber",   "psX400Address", "psEmailAddresss",
                             "psPagerNumber", "psFtpAddresss", "psFtamAddress", "psPrinterAddress"};
-    const char* names[] = {"DT_PhoneNumber", "DT_FaxNumber",   "DT_X400Address", "DT_EmailAddress",
+    const char* names[] = {"DT_PhoneNumber", "DT_FaxNumber",  "DT_X400Address", "DT_EmailAddress",
                            "DT_PagerNumber", "DT_FtpAddress", "DT_FtamAddress", "DT_PrinterAddress"};
     for (int32_t type = DT_PhoneNumber; type <= DT_PrinterAddress; ++type) {
-        const std::string printed = printSpec(specificationExternal("1.2.840.10003.9.6", ESROR_Request, type));
-        const std::string tail = std::string("sExportDestination:\neDestinationType: ") + names[type - 1] + "\n" +
-                                 labels[type - 1] + ": address " + std::to_string(type) + "\n";
+        const std::string printed =
+            printSpec(specificationExternal("1.2.840.10003.9.6", ESROR_Request, type));
+        const std::string tail = std::string("sExportDestination:\neDestinationType: ") + names[type - 1] +
+                                 "\n" + labels[type - 1] + ": address " + std::to_string(type) + "\n";
         EXPECT_EQ(printed.substr(printed.find("sExportDestination:"), tail.size()), tail) << type;
     }
     KivExternal other = specificationExternal("1.2.840.10003.9.6", ESROR_Request, DT_Other);
@@ -51,17 +52,19 @@ TEST(TraceExportPrinters, DestinationsPrintTheirMember) {
               "sExportDestination:\neDestinationType: DT_Other\npsOther: NULL\n");
     destination.eDestinationType = 12;
     printed = printSpec(other);
-    EXPECT_EQ(printed.substr(printed.find("sExportDestination:")), "sExportDestination:\neDestinationType: \n");
+    EXPECT_EQ(printed.substr(printed.find("sExportDestination:")),
+              "sExportDestination:\neDestinationType: \n");
 }
 
 TEST(TraceExportPrinters, AbsentAndUnexpectedMembers) {
-    KivExternal spec = specificationExternal("1.2.840.10003.9.6", ESROR_Request);
-    specificationOf(spec).uExpSpecReqOrRsp.psExpSpecRequest.reset();
-    EXPECT_EQ(printSpec(spec), "psExpSpecExtendedService:\neExpSpecReqOrRsp: ESROR_Request\npsExpSpecRequest: NULL\n");
-    specificationOf(spec).eExpSpecReqOrRsp = ESROR_Invalid;
-    EXPECT_EQ(printSpec(spec), "psExpSpecExtendedService:\neExpSpecReqOrRsp: ESROR_Invalid\n");
-    spec.uExternalValue.psSingleASN1Type->uASN1.psExpSpecExtendedService.reset();
-    EXPECT_EQ(printSpec(spec), "psExpSpecExtendedService: NULL\n");
+    KivExternal exportSpec = specificationExternal("1.2.840.10003.9.6", ESROR_Request);
+    specificationOf(exportSpec).uExpSpecReqOrRsp.psExpSpecRequest.reset();
+    EXPECT_EQ(printSpec(exportSpec),
+              "psExpSpecExtendedService:\neExpSpecReqOrRsp: ESROR_Request\npsExpSpecRequest: NULL\n");
+    specificationOf(exportSpec).eExpSpecReqOrRsp = ESROR_Invalid;
+    EXPECT_EQ(printSpec(exportSpec), "psExpSpecExtendedService:\neExpSpecReqOrRsp: ESROR_Invalid\n");
+    exportSpec.uExternalValue.psSingleASN1Type->uASN1.psExpSpecExtendedService.reset();
+    EXPECT_EQ(printSpec(exportSpec), "psExpSpecExtendedService: NULL\n");
 
     // Records of every set print no ranges; a name stands where a specification would.
     KivExternal request = invocationRequest("1.2.840.10003.9.7");

@@ -10,10 +10,10 @@
 
 namespace export_invocation_checks {
 
-int checkExportSpec(KivAssocId assoc, const KivExpInvoExportSpec& spec, const std::string& path,
+int checkExportSpec(KivAssocId assoc, const KivExpInvoExportSpec& exportSpec, const std::string& path,
                     SIError** out) {
-    const auto& member = spec.uExpInvoOriginPartToKeepChoice;
-    switch (spec.eExpInvoOriginPartToKeepChoiceType) {
+    const auto& member = exportSpec.uExpInvoOriginPartToKeepChoice;
+    switch (exportSpec.eExpInvoOriginPartToKeepChoiceType) {
         case EI_PackageName:
             if (member.psPackageName) return 0;
             return KivReportMissingField(
@@ -22,7 +22,8 @@ int checkExportSpec(KivAssocId assoc, const KivExpInvoExportSpec& spec, const st
             return kivCheckMember(assoc, member.psPackageSpec.get(), path,
                                   "uExpInvoOriginPartToKeepChoice.psPackageSpec", "->", out, KivCheckExpSpec);
         default:
-            return KivReportValueOutOfRange(assoc, kivFieldPath(path, "eExpInvoOriginPartToKeepChoiceType"), out);
+            return KivReportValueOutOfRange(assoc, kivFieldPath(path, "eExpInvoOriginPartToKeepChoiceType"),
+                                            out);
     }
 }
 
@@ -36,8 +37,8 @@ int checkRecords(KivAssocId assoc, const KivExpInvoRecords& records, const std::
 }
 
 int checkRequest(KivAssocId assoc, const KivExpInvoRequest* request, const std::string& path, SIError** out) {
-    if (checkExportSpec(assoc, request->sToKeep.sExportSpec, kivFieldPath(path, "sToKeep.sExportSpec."), out) !=
-        0) {
+    if (checkExportSpec(assoc, request->sToKeep.sExportSpec, kivFieldPath(path, "sToKeep.sExportSpec."),
+                        out) != 0) {
         return 1;
     }
     return checkRecords(assoc, request->sNotToKeep.sRecords, kivFieldPath(path, "sNotToKeep.sRecords."), out);
@@ -45,8 +46,8 @@ int checkRequest(KivAssocId assoc, const KivExpInvoRequest* request, const std::
 
 int checkResponse(KivAssocId assoc, const KivExpInvoResponse* response, const std::string& path,
                   SIError** out) {
-    if (checkExportSpec(assoc, response->sOriginPart.sExportSpec, kivFieldPath(path, "sOriginPart.sExportSpec."),
-                        out) != 0) {
+    if (checkExportSpec(assoc, response->sOriginPart.sExportSpec,
+                        kivFieldPath(path, "sOriginPart.sExportSpec."), out) != 0) {
         return 1;
     }
     const KivExpInvoTargetPart& target = response->sTargetPart;
@@ -68,8 +69,8 @@ int checkInvocation(KivAssocId assoc, const KivExpInvoExtendedService* package, 
     const auto& member = package->uExpInvoReqOrRsp;
     switch (package->eExpInvoReqOrRsp) {
         case EIROR_Request:
-            return kivCheckMember(assoc, member.psExpInvoRequest.get(), path, "uExpInvoReqOrRsp.psExpInvoRequest",
-                                  "->", out, checkRequest);
+            return kivCheckMember(assoc, member.psExpInvoRequest.get(), path,
+                                  "uExpInvoReqOrRsp.psExpInvoRequest", "->", out, checkRequest);
         case EIROR_Response:
             return kivCheckMember(assoc, member.psExpInvoResponse.get(), path,
                                   "uExpInvoReqOrRsp.psExpInvoResponse", "->", out, checkResponse);
@@ -80,8 +81,9 @@ int checkInvocation(KivAssocId assoc, const KivExpInvoExtendedService* package, 
 
 }  // namespace export_invocation_checks
 
-int KivCheckExpInvoExtendedService(KivAssocId assoc, const KivSingleASN1Type* content, const std::string& path,
-                                   SIError** out) {
+int KivCheckExpInvoExtendedService(KivAssocId assoc, const KivSingleASN1Type* content,
+                                   const std::string& path, SIError** out) {
     return kivCheckMember(assoc, content->uASN1.psExpInvoExtendedService.get(), path,
-                          "uASN1.psExpInvoExtendedService", "->", out, export_invocation_checks::checkInvocation);
+                          "uASN1.psExpInvoExtendedService", "->", out,
+                          export_invocation_checks::checkInvocation);
 }

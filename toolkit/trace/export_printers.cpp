@@ -20,11 +20,16 @@ constexpr trace::EnumName kSpecReqOrRsp[] = {
 };
 
 constexpr trace::EnumName kDestinationTypes[] = {
-    {DT_PhoneNumber, "DT_PhoneNumber"},   {DT_FaxNumber, "DT_FaxNumber"},
-    {DT_X400Address, "DT_X400Address"},   {DT_EmailAddress, "DT_EmailAddress"},
-    {DT_PagerNumber, "DT_PagerNumber"},   {DT_FtpAddress, "DT_FtpAddress"},
-    {DT_FtamAddress, "DT_FtamAddress"},   {DT_PrinterAddress, "DT_PrinterAddress"},
-    {DT_Other, "DT_Other"},               {DT_Invalid, "DT_Invalid"},
+    {DT_PhoneNumber, "DT_PhoneNumber"},
+    {DT_FaxNumber, "DT_FaxNumber"},
+    {DT_X400Address, "DT_X400Address"},
+    {DT_EmailAddress, "DT_EmailAddress"},
+    {DT_PagerNumber, "DT_PagerNumber"},
+    {DT_FtpAddress, "DT_FtpAddress"},
+    {DT_FtamAddress, "DT_FtamAddress"},
+    {DT_PrinterAddress, "DT_PrinterAddress"},
+    {DT_Other, "DT_Other"},
+    {DT_Invalid, "DT_Invalid"},
 };
 
 // The labels of the members of the destination types 1 to 8, in order.
@@ -75,13 +80,13 @@ void printSpecToKeep(std::FILE* file, const KivExpSpecToKeep& part) {
 void printInvoToKeep(std::FILE* file, const char* label, const KivExpInvoToKeep& part) {
     structureLine(file, label, true);
     structureLine(file, "sExportSpec", true);
-    const KivExpInvoExportSpec& spec = part.sExportSpec;
-    selectorLine(file, "eExpInvoOriginPartToKeepChoiceType: ", spec.eExpInvoOriginPartToKeepChoiceType,
+    const KivExpInvoExportSpec& exportSpec = part.sExportSpec;
+    selectorLine(file, "eExpInvoOriginPartToKeepChoiceType: ", exportSpec.eExpInvoOriginPartToKeepChoiceType,
                  kExportSpecTypes);
-    const auto& member = spec.uExpInvoOriginPartToKeepChoice;
-    if (spec.eExpInvoOriginPartToKeepChoiceType == EI_PackageName) {
+    const auto& member = exportSpec.uExpInvoOriginPartToKeepChoice;
+    if (exportSpec.eExpInvoOriginPartToKeepChoiceType == EI_PackageName) {
         KivPrintNamedInternationalString(file, "psPackageName", member.psPackageName.get());
-    } else if (spec.eExpInvoOriginPartToKeepChoiceType == EI_PackageSpec) {
+    } else if (exportSpec.eExpInvoOriginPartToKeepChoiceType == EI_PackageSpec) {
         KivPrintExpSpec(file, member.psPackageSpec.get());
     }
     KivPrintNamedInteger(file, "ulNumberOfCopies", &part.ulNumberOfCopies);
