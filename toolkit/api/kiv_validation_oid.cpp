@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/api/known_oids.h"
+#include "toolkit/asn1/known_oids.h"
 #include "toolkit/util/oid_arcs.h"
 
 namespace {

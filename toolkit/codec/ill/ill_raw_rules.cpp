@@ -2,7 +2,7 @@
 
 #include "toolkit/codec/ill/ill.h"
 
-#include "toolkit/api/known_oids.h"
+#include "toolkit/asn1/known_oids.h"
 #include "toolkit/asn1/ber_any.h"
 #include "toolkit/asn1/oid_text.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "toolkit/api/known_oids.h"
+#include "toolkit/asn1/known_oids.h"
 #include "toolkit/asn1/ber_external_members.h"
 #include "toolkit/asn1/ber_tag_length.h"
 #include "toolkit/asn1/oid_text.h"

@@ -1,4 +1,4 @@
-#include "toolkit/api/known_oids.h"
+#include "toolkit/asn1/known_oids.h"
 
 #include <gtest/gtest.h>
 
