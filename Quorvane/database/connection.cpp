@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "Quorvane/config/ini_readers.h"
+#include "Quorvane/database/connect_outages.h"
 #include "Quorvane/database/connection_pool.h"
 #include "Quorvane/database/odbc_diagnostic.h"
 #include "Quorvane/log/operations_log.h"
@@ -44,6 +45,13 @@ int fail(SessionRecord& session, const ConnectFailure& failure) {
     return 0;
 }
 
+// The error log's line for the failure that starts an outage.
+std::string outageLine(const ConnectFailure& failure, const std::string& database) {
+    std::string line = failure.message;
+    if (!failure.driverDetail.empty()) line += ": " + failure.driverDetail;
+    return line + " (logged once until database " + database + " connects again)";
+}
+
 bool connectionsBroken(const SessionRecord& session) {
     return (session.catalogueConnection != nullptr && session.catalogueConnection->broken()) ||
            (session.libraryConnection != nullptr && session.libraryConnection->broken());
@@ -63,7 +71,11 @@ int ConnectDatabase(SessionRecord& session, const std::string& database) {
         if (*session.connectionString == key && !connectionsBroken(session)) return 1;
         DisconnectDatabase(session);
     }
-    if (auto failure = openSources(session, *catalogue, library)) return fail(session, *failure);
+    if (auto failure = openSources(session, *catalogue, library)) {
+        if (ConnectOutages::instance().failed(key)) AppendErrorLog(outageLine(*failure, database));
+        return fail(session, *failure);
+    }
+    if (ConnectOutages::instance().connected(key)) AppendErrorLog("Database " + database + " connects again");
     session.connectionString = key;
     LogAndDiagnose("SUCCESS: ODBCConnectDB");
     return 1;
