@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/database/connect_outages.h"
@@ -48,7 +49,9 @@ int fail(SessionRecord& session, const ConnectFailure& failure) {
 // The error log's line for the failure that starts an outage.
 std::string outageLine(const ConnectFailure& failure, const std::string& database) {
     std::string line = failure.message;
-    if (!failure.driverDetail.empty()) line += ": " + failure.driverDetail;
+    const std::string_view detail = failure.driverDetail;
+    const std::size_t end = detail.find_last_not_of(" \n");  // the driver's text ends in a line end
+    if (end != std::string_view::npos) line.append(": ").append(detail.substr(0, end + 1));
     return line + " (logged once until database " + database + " connects again)";
 }
 

@@ -164,7 +164,7 @@ class PostgresCatalogue(e2e.ServerTestCase):
         errors = (down.dir / "QuorvaneError.log").read_text()
         failures = [line for line in errors.splitlines() if failed in line]
         self.assertEqual(len(failures), 2, errors)
-        for line, database in zip(failures, ("Default", "SAMPLERAW")):
+        for line, database in zip(failures, ("DEFAULT", "SAMPLERAW")):
             self.assertRegex(line, reason)
             self.assertTrue(line.endswith(f"(logged once until database {database} connects again)"), line)
         self.assertIn("Number of hits", self.postgres.yaz(["find @attr 1=4 history"]))
