@@ -7,7 +7,7 @@ of its own, holding the same rows as the SQLite files of generate.py (which it r
 
 The server is reached as psql reaches it: PGHOST, PGPORT, PGUSER and the other libpq variables. Both
 databases are dropped and created again (UTF-8, "C" collation), so the role needs CREATEDB. Rows go in
-with COPY, one transaction per database, and the indexes are built after the rows.
+with COPY, one transaction per database, and the indexes are built after the rows; VACUUM ANALYZE ends it.
 """
 
 import argparse
@@ -25,6 +25,7 @@ import generate  # noqa: E402
 import postgres_schema  # noqa: E402
 
 SOURCES = (("catalogue.db", "catalogue.sql"), ("library.db", "library.sql"))
+PROGRESS_ROWS = 250000  # a progress line per so many rows of a table
 COPY_ESCAPES = str.maketrans({"\\": "\\\\", "\t": "\\t", "\n": "\\n", "\r": "\\r"})
 
 
@@ -71,17 +72,24 @@ def load(sqlite_path, schema_path, database, progress):
     loader = psql(database, stdin=subprocess.PIPE, text=True, encoding="utf-8")
     out = loader.stdin
     source = sqlite3.connect(sqlite_path)
+
+    def report(text):
+        if progress:
+            print(f"  {database}: {text} ({time.monotonic() - started:.0f} s)", file=sys.stderr, flush=True)
+
     try:
         out.write("BEGIN;\n" + tables + "\n")
         for table in tables_of(source):
             out.write(f"COPY {table} FROM STDIN;\n")
-            for row in source.execute(f"SELECT * FROM {table}"):
+            for count, row in enumerate(source.execute(f"SELECT * FROM {table}"), 1):
                 out.write("\t".join(map(copy_field, row)) + "\n")
+                if count % PROGRESS_ROWS == 0:
+                    report(f"{table}: {count} rows")
             out.write("\\.\n")
-            if progress:
-                print(f"  {database}: {table} copied ({time.monotonic() - started:.0f} s)", file=sys.stderr,
-                      flush=True)
-        out.write(indexes + "\nCOMMIT;\nANALYZE;\n")
+            report(f"{table} copied")
+        report("building the indexes")
+        # VACUUM too: it marks the pages all-visible, which index-only scans need.
+        out.write(indexes + "\nCOMMIT;\nVACUUM ANALYZE;\n")
         out.close()
     except BrokenPipeError:
         pass
@@ -89,6 +97,7 @@ def load(sqlite_path, schema_path, database, progress):
         source.close()
     if loader.wait() != 0:
         raise SystemExit(f"load_postgres: loading {database} failed")
+    report("loaded")
 
 
 def main():

@@ -4,8 +4,10 @@
 
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "Quorvane/config/ini_readers.h"
+#include "Quorvane/database/connect_outages.h"
 #include "Quorvane/database/connection_pool.h"
 #include "Quorvane/database/odbc_diagnostic.h"
 #include "Quorvane/log/operations_log.h"
@@ -44,6 +46,15 @@ int fail(SessionRecord& session, const ConnectFailure& failure) {
     return 0;
 }
 
+// The error log's line for the failure that starts an outage.
+std::string outageLine(const ConnectFailure& failure, const std::string& database) {
+    std::string line = failure.message;
+    const std::string_view detail = failure.driverDetail;
+    const std::size_t end = detail.find_last_not_of(" \n");  // the driver's text ends in a line end
+    if (end != std::string_view::npos) line.append(": ").append(detail.substr(0, end + 1));
+    return line + " (logged once until database " + database + " connects again)";
+}
+
 bool connectionsBroken(const SessionRecord& session) {
     return (session.catalogueConnection != nullptr && session.catalogueConnection->broken()) ||
            (session.libraryConnection != nullptr && session.libraryConnection->broken());
@@ -63,7 +74,11 @@ int ConnectDatabase(SessionRecord& session, const std::string& database) {
         if (*session.connectionString == key && !connectionsBroken(session)) return 1;
         DisconnectDatabase(session);
     }
-    if (auto failure = openSources(session, *catalogue, library)) return fail(session, *failure);
+    if (auto failure = openSources(session, *catalogue, library)) {
+        if (ConnectOutages::instance().failed(key)) AppendErrorLog(outageLine(*failure, database));
+        return fail(session, *failure);
+    }
+    if (ConnectOutages::instance().connected(key)) AppendErrorLog("Database " + database + " connects again");
     session.connectionString = key;
     LogAndDiagnose("SUCCESS: ODBCConnectDB");
     return 1;

@@ -6,7 +6,8 @@
 // string, followed by a line end and the library string when there is one. Failures are reported through
 // LogAndDiagnose and leave their bib-1 condition as the session's pending diagnostic: 235 for a database
 // without a catalogue source, 109 when a driver refuses a connection, 2 for a failed handle allocation or
-// version setting.
+// version setting. A failed connect also reaches the error log, once per outage of the strings
+// (connect_outages.h), with the driver's reason, and so does the connect that ends the outage.
 
 #include <string>
 

@@ -64,6 +64,12 @@ void AppendDetailDiagInfo(std::string_view text) {
     if (logDetailEnabled()) AppendDiagInfo(text);
 }
 
+void AppendErrorLog(std::string_view text) {
+    std::string line = logLineText(text);
+    std::lock_guard<std::mutex> lock(sinkMutex);
+    appendErrorLog(line);
+}
+
 void LogConfigError(std::string_view text) {
     std::string line = logLineText(text);
     {

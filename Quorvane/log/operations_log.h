@@ -30,6 +30,9 @@ void LogAndDiagnose(std::string_view text);
 void AppendDiagInfo(std::string_view text);
 // AppendDiagInfo, only when detail lines are logged.
 void AppendDetailDiagInfo(std::string_view text);
+// Appends the text to the error log, whether or not the view is set: for what the operator must find
+// there although the trace view shows it (a database the server cannot reach).
+void AppendErrorLog(std::string_view text);
 // LogAndDiagnose for a configuration error, which the operator must also find in the error log: the line
 // is appended there even when the message went to the trace view.
 void LogConfigError(std::string_view text);

@@ -152,13 +152,21 @@ class PostgresCatalogue(e2e.ServerTestCase):
 
     def test_a_database_that_is_down_gets_diagnostics_and_the_server_stays_up(self):
         down = self.start("down", connection=f"Servername={self.postgres.dir / 'no-such-socket-directory'}")
-        output = down.yaz(["find @attr 1=4 history", "find @attr 1=4 history", "base SAMPLERAW",
-                           "find @attr 1=4 history"])
-        self.assertEqual(e2e.searches(output), [("diagnostic", 109)] * 3, output)
-        self.assertIn("Sarvik Error: Failed to do SQLDriverConnect on Driver=PostgreSQL ANSI;", down.trace())
+        output = down.yaz(["find @attr 1=4 history"] * 4 + ["base SAMPLERAW", "find @attr 1=4 history"])
+        output += down.yaz(["find @attr 1=4 history"])
+        self.assertEqual(e2e.searches(output), [("diagnostic", 109)] * 6, output)
+        failed = "Sarvik Error: Failed to do SQLDriverConnect on Driver=PostgreSQL ANSI;"
+        self.assertGreaterEqual(down.trace().count(failed), 6, "the trace shows every failure")
         diaginfo = down.dir / "diaginfo.txt"
         reason = re.compile(r"ODBC diagnostic 08001 \(\d+\): connection to server .* failed")
         e2e.wait_until(lambda: diaginfo.exists() and reason.search(diaginfo.read_text()), "the driver's reason")
+        # The error log says it with the driver's reason, once per database while it stays down.
+        errors = (down.dir / "QuorvaneError.log").read_text()
+        failures = [line for line in errors.splitlines() if failed in line]
+        self.assertEqual(len(failures), 2, errors)
+        for line, database in zip(failures, ("DEFAULT", "SAMPLERAW")):
+            self.assertRegex(line, reason)
+            self.assertTrue(line.endswith(f"(logged once until database {database} connects again)"), line)
         self.assertIn("Number of hits", self.postgres.yaz(["find @attr 1=4 history"]))
 
 

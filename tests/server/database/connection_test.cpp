@@ -96,6 +96,28 @@ TEST_F(OdbcConnection, FailuresDisconnectReportAndLeaveTheirCondition) {
     EXPECT_EQ(readFile("diaginfo.txt").find("secret"), std::string::npos);
 }
 
+TEST_F(OdbcConnection, AFailedConnectReachesTheErrorLogOncePerOutage) {
+    const std::string broken = "Sarvik Error: Failed to do SQLDriverConnect on " +
+                               connectionString("missing.db") + ";PWD=*****;UID=me: ODBC diagnostic ";
+    for (const char* database : {"BROKEN", "BROKEN", "NOLIB", "BROKEN", "NOLIB"}) {
+        EXPECT_EQ(ConnectDatabase(session_, database), 0);
+    }
+    EXPECT_EQ(countOf(takeLog(), "Sarvik Error: Failed to do SQLDriverConnect"), 5);
+    std::string errors = readFile(kErrorLogName);
+    EXPECT_EQ(countOf(errors, "Sarvik Error"), 2) << errors;
+    EXPECT_EQ(countOf(errors, broken), 1) << errors;
+    EXPECT_EQ(countOf(errors, "(logged once until database BROKEN connects again)\n"), 1) << errors;
+    EXPECT_EQ(countOf(errors, "(logged once until database NOLIB connects again)\n"), 1) << errors;
+    EXPECT_EQ(errors.find("secret"), std::string::npos);
+
+    // The database comes back: its next connect ends the outage, once.
+    createDatabase("missing.db", {"CREATE TABLE L (K INTEGER)"});
+    for (const char* database : {"NOLIB", "ONE", "NOLIB"}) EXPECT_EQ(ConnectDatabase(session_, database), 1);
+    errors = readFile(kErrorLogName);
+    EXPECT_EQ(countOf(errors, "Database NOLIB connects again\n"), 1) << errors;
+    EXPECT_EQ(countOf(errors, "\tDatabase "), 1) << errors;
+}
+
 TEST_F(OdbcConnection, DisconnectForgetsEverything) {
     ASSERT_EQ(ConnectDatabase(session_, "ONE"), 1);
     DisconnectDatabase(session_);
