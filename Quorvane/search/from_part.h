@@ -1,0 +1,12 @@
+#pragma once
+// The tables a split form's statement reads: a from-part lists every table that any of its alternatives
+// joins, and a table that the chosen alternative never names would only multiply each row by that
+// table's size (or, the way the shipped definitions neutralised it, cost an index look-up per row).
+
+#include <string>
+#include <string_view>
+
+// The entries of a from-part written as a plain comma list of "TABLE" or "TABLE ALIAS" that the where-part
+// names as "NAME." outside its quoted literals (NAME the alias, else the table; case ignored), the first
+// entry always kept; any other from-part (one entry, JOIN ... ON, parentheses) as it is.
+std::string FromPartNamedBy(std::string_view fromPart, std::string_view where);
