@@ -7,7 +7,9 @@
 
 namespace {
 
-bool isNameOctet(char octet) { return octet::isAlnum(octet) || octet == '_' || octet == '$'; }
+bool isNameOctet(char octet) {
+    return octet::isAlnum(octet) || octet == '_' || octet == '$';
+}
 
 std::string_view trimmedEntry(std::string_view text) {
     while (!text.empty() && octet::isWhite(text.front())) text.remove_prefix(1);
@@ -42,17 +44,17 @@ bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Whether the where-part writes "name." outside its quoted literals, not as the end of a longer name.
-bool whereNames(std::string_view where, std::string_view name) {
+// Whether the text writes "name." outside its quoted literals, not as the end of a longer name.
+bool textNames(std::string_view text, std::string_view name) {
     bool quoted = false;
-    for (size_t at = 0; at < where.size(); ++at) {
-        if (where[at] == '\'') {
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\'') {
             quoted = !quoted;  // a doubled quote inside a literal closes and reopens it
             continue;
         }
-        if (quoted || (at > 0 && (isNameOctet(where[at - 1]) || where[at - 1] == '.'))) continue;
-        if (at + name.size() < where.size() && where[at + name.size()] == '.' &&
-            sameName(where.substr(at, name.size()), name)) {
+        if (quoted || (at > 0 && (isNameOctet(text[at - 1]) || text[at - 1] == '.'))) continue;
+        if (at + name.size() < text.size() && text[at + name.size()] == '.' &&
+            sameName(text.substr(at, name.size()), name)) {
             return true;
         }
     }
@@ -61,7 +63,7 @@ bool whereNames(std::string_view where, std::string_view name) {
 
 }  // namespace
 
-std::string FromPartNamedBy(std::string_view fromPart, std::string_view where) {
+std::string FromPartNamedBy(std::string_view fromPart, std::string_view naming) {
     std::vector<std::string_view> entries;
     for (size_t start = 0;;) {
         size_t comma = fromPart.find(',', start);
@@ -74,7 +76,7 @@ std::string FromPartNamedBy(std::string_view fromPart, std::string_view where) {
     for (size_t i = 0; i < entries.size(); ++i) {
         std::optional<std::string_view> name = entryName(entries[i]);
         if (!name) return std::string(fromPart);
-        if (i > 0 && !whereNames(where, *name)) continue;
+        if (i > 0 && !textNames(naming, *name)) continue;
         if (!kept.empty()) kept += ", ";
         kept += entries[i];
     }

@@ -165,7 +165,10 @@ std::optional<SqlText> complexStatement(const SearchDefinition& definition, cons
         substituted.replaceServer(kTermPlaceholder, value);
     }
     if (mapping.fromPart.empty()) return substituted;
-    return selectFrom(key, FromPartNamedBy(mapping.fromPart, substituted.text()))
+    // The select list names tables too: a secondary column may come from a table the condition leaves alone.
+    SqlText named = selectFrom(key, "");
+    named.append(" ").append(substituted);
+    return selectFrom(key, FromPartNamedBy(mapping.fromPart, named.text()))
         .append(" WHERE ")
         .append(substituted);
 }

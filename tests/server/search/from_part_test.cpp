@@ -1,8 +1,8 @@
 // The tables a split form's statement reads: those of the from-part that its where-part names.
 
-#include <gtest/gtest.h>
-
 #include "Quorvane/search/from_part.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
