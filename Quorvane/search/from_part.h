@@ -1,7 +1,7 @@
 #pragma once
 // The tables a split form's statement reads: a from-part lists every table that any of its alternatives
-// joins, and a table that the chosen alternative never names would only multiply each row by that
-// table's size (or, the way the shipped definitions neutralised it, cost an index look-up per row).
+// joins, and a table that the chosen alternative never names would multiply each row by that table's
+// size (and give no rows at all when it is empty).
 
 #include <string>
 #include <string_view>
