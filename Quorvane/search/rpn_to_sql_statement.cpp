@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Quorvane/response/bib1_conditions.h"
+#include "Quorvane/search/from_part.h"
 #include "Quorvane/search/rpn_to_sql_words.h"
 #include "toolkit/util/str_text.h"
 
@@ -164,7 +165,12 @@ std::optional<SqlText> complexStatement(const SearchDefinition& definition, cons
         substituted.replaceServer(kTermPlaceholder, value);
     }
     if (mapping.fromPart.empty()) return substituted;
-    return selectFrom(key, mapping).append(" WHERE ").append(substituted);
+    // The select list names tables too: a secondary column may come from a table the condition leaves alone.
+    SqlText named = selectFrom(key, "");
+    named.append(" ").append(substituted);
+    return selectFrom(key, FromPartNamedBy(mapping.fromPart, named.text()))
+        .append(" WHERE ")
+        .append(substituted);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@ that the test can run the statements against the sample catalogue.
 
 It follows the server's rules for the paths the shipped file uses: mapping choice, term treatment
 (upper-casing, term routines, stemming, word counts and stop words), operator and value, word chains,
-the any-field OR, split forms with alternatives and numbered words, complete statements and relevance
+the any-field OR, split forms with alternatives and numbered words (reading only the tables they name), complete statements and relevance
 ranking. Dates are written as ISO literals, the choice of the shipped configuration.
 """
 
@@ -271,8 +271,20 @@ def complex_statement(definition, mapping, value, attributes, key_text, secondar
     else:
         text = template.replace("XXTERMXX", value)
     if mapping.from_part:
-        return f"SELECT {key_text}{secondary}FROM {mapping.from_part} WHERE {text}"
+        return f"SELECT {key_text}{secondary}FROM {named_from_part(mapping.from_part, text)} WHERE {text}"
     return text
+
+
+def named_from_part(from_part, where):
+    """The from-part's tables that the where-part names (alias, else table, then '.', outside quoted
+    literals), the first always kept; a from-part that is not a plain list of "TABLE [ALIAS]" as it is."""
+    entries = [e.strip() for e in from_part.split(",")]
+    if len(entries) < 2 or any(not re.fullmatch(r"[\w$.]+(\s+[\w$.]+)?", e) for e in entries):
+        return from_part
+    outside = re.sub(r"'[^']*'", "''", where).upper()
+    kept = [e for i, e in enumerate(entries)
+            if i == 0 or re.search(r"(?<![\w$.])" + re.escape(e.split()[-1].upper()) + r"\.", outside)]
+    return ", ".join(kept)
 
 
 def relevance_statement(term, reference, relrank_path, catalogue):

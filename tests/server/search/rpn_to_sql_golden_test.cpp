@@ -189,7 +189,7 @@ const std::vector<GoldenRow>& goldenRows() {
          kStemmed,
          {{1, 4}, {2, 101}},
          general("computers"),
-         "SELECT WORDS.TITLE_NO FROM WORDS, WORDS W2 WHERE WORDS.STEM = 'COMPUT'"},
+         "SELECT WORDS.TITLE_NO FROM WORDS WHERE WORDS.STEM = 'COMPUT'"},
         {"two stemmed words",
          kStemmed,
          {{1, 4}, {2, 101}},
@@ -401,6 +401,23 @@ TEST_F(RpnToSqlGolden, StarSelectsEveryKey) {
     OperandSql sql = BuildOperandSql(block, block.mappings[0], block.keys[1], star, none, SearchSettings{});
     EXPECT_EQ(sql.condition, 0);
     EXPECT_EQ(sql.statement, "SELECT SERIALS.TITLE_NO, SERIALS.FREQUENCY FROM SERIALS");
+}
+
+// A split form reads the from-part tables that its condition or its select list names, and no other.
+TEST_F(RpnToSqlGolden, FromPartKeepsTheTablesTheStatementNames) {
+    ASSERT_NE(load(std::string(kBlockHead) +
+                   "8,\"SERIALS, SERIES S2, SERIES S3||ISSN_KEY XXTERMXX\",NONEO,FALSEO,0,8,0;"),
+              nullptr);
+    const SearchDefinition& block = definition();
+    KeyDefinition key = block.keys[1];
+    ASSERT_EQ(key.secondaryColumns.size(), 1u);
+    key.secondaryColumns[0].column = "S2.FREQUENCY";
+    OperandTerm term{"12345678", kTermKindText, std::nullopt};
+    KivArray<KivAttributeElement> none;
+    OperandSql sql = BuildOperandSql(block, block.mappings[0], key, term, none, SearchSettings{});
+    EXPECT_EQ(sql.condition, 0);
+    EXPECT_EQ(sql.statement,
+              "SELECT SERIALS.TITLE_NO, S2.FREQUENCY FROM SERIALS, SERIES S2 WHERE ISSN_KEY = '12345678'");
 }
 
 }  // namespace

@@ -39,15 +39,18 @@ TEST(RpnToSqlShipped, SampleCatalogueStatements) {
         {"title words, a stop word left out",
          {{1, 4}},
          "history  of computing",
+         "SELECT WORDS.TITLE_NO FROM WORDS, WORDS W2 WHERE WORDS.FIELD = 'T' AND WORDS.WORD = 'HISTORY' AND "
+         "W2.TITLE_NO = WORDS.TITLE_NO AND W2.FIELD = 'T' AND W2.WORD = 'COMPUTING'"},
+        {"title words, three",
+         {{1, 4}},
+         "history computing europe",
          "SELECT WORDS.TITLE_NO FROM WORDS, WORDS W2, WORDS W3 WHERE WORDS.FIELD = 'T' AND WORDS.WORD = "
-         "'HISTORY' AND W2.TITLE_NO = WORDS.TITLE_NO AND W2.FIELD = 'T' AND W2.WORD = 'COMPUTING' AND W3.WORD "
-         "= W2.WORD AND W3.FIELD = W2.FIELD AND W3.TITLE_NO = W2.TITLE_NO"},
+         "'HISTORY' AND W2.TITLE_NO = WORDS.TITLE_NO AND W2.FIELD = 'T' AND W2.WORD = 'COMPUTING' AND "
+         "W3.TITLE_NO = WORDS.TITLE_NO AND W3.FIELD = 'T' AND W3.WORD = 'EUROPE'"},
         {"title word, right-truncated: word beginnings",
          {{1, 4}, {4, 2}, {5, 1}},
          "comput",
-         "SELECT WORDS.TITLE_NO FROM WORDS, WORDS W2, WORDS W3 WHERE WORDS.FIELD = 'T' AND WORDS.WORD LIKE "
-         "'COMPUT%' AND W2.WORD = WORDS.WORD AND W2.FIELD = WORDS.FIELD AND W2.TITLE_NO = WORDS.TITLE_NO AND "
-         "W3.WORD = WORDS.WORD AND W3.FIELD = WORDS.FIELD AND W3.TITLE_NO = WORDS.TITLE_NO"},
+         "SELECT WORDS.TITLE_NO FROM WORDS WHERE WORDS.FIELD = 'T' AND WORDS.WORD LIKE 'COMPUT%'"},
         {"title as a phrase: the title begins with it",
          {{1, 4}, {4, 1}},
          "history of computing",
@@ -68,17 +71,11 @@ TEST(RpnToSqlShipped, SampleCatalogueStatements) {
         {"any field, no use attribute: a word of any indexed field",
          {},
          "Tolkien",
-         "SELECT WORDS.TITLE_NO FROM WORDS, WORDS W2, WORDS W3 WHERE WORDS.WORD = 'TOLKIEN' AND W2.WORD = "
-         "WORDS.WORD AND W2.FIELD = WORDS.FIELD AND W2.TITLE_NO = WORDS.TITLE_NO AND W3.WORD = WORDS.WORD AND "
-         "W3.FIELD = WORDS.FIELD AND W3.TITLE_NO = WORDS.TITLE_NO"},
+         "SELECT WORDS.TITLE_NO FROM WORDS WHERE WORDS.WORD = 'TOLKIEN'"},
         {"stemmed title words",
          {{1, 4}, {2, 101}},
          "computers",
-         "SELECT WORDS.TITLE_NO FROM WORDS, WORDS W2, WORDS W3 WHERE WORDS.FIELD = 'T' AND WORDS.STEM = "
-         "'COMPUT'"
-         " AND W2.WORD = WORDS.WORD AND W2.FIELD = WORDS.FIELD AND W2.TITLE_NO = WORDS.TITLE_NO AND W3.WORD "
-         "= "
-         "WORDS.WORD AND W3.FIELD = WORDS.FIELD AND W3.TITLE_NO = WORDS.TITLE_NO"},
+         "SELECT WORDS.TITLE_NO FROM WORDS WHERE WORDS.FIELD = 'T' AND WORDS.STEM = 'COMPUT'"},
     };
     for (const ShippedRow& row : rows) {
         SCOPED_TRACE(row.path);

@@ -73,6 +73,7 @@ TEST_F(SearchDefinitionsReader, ShippedFileIsReadWithoutProblems) {
     EXPECT_EQ(stemmed->fromPart, "WORDS, WORDS W2, WORDS W3");
     ASSERT_EQ(stemmed->alternatives.size(), 3u);
     EXPECT_EQ(stemmed->sqlText, stemmed->alternatives[0]);
+    EXPECT_EQ(stemmed->alternatives[0], "WORDS.FIELD = 'T' AND WORDS.STEM XXTERMXX1");
     EXPECT_EQ(stemmed->alternatives[1].substr(0, 46), "WORDS.FIELD = 'T' AND WORDS.STEM = 'XXTERMXX1'");
     EXPECT_TRUE(stemmed->stem);
     EXPECT_FALSE(stemmed->alwaysStem);
