@@ -2,12 +2,12 @@
 #include <optional>
 #include <string>
 
+#include "Quorvane/association/authentication.h"
+#include "Quorvane/association/session_lease.h"
 #include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/response/counted_texts.h"
-#include "Quorvane/session/authentication.h"
-#include "Quorvane/session/session_lease.h"
+#include "Quorvane/protocol/counted_texts.h"
 #include "toolkit/api/kiv_free.h"
 #include "toolkit/session/response_services.h"
 

@@ -1,15 +1,15 @@
 #include <memory>
 #include <string>
 
+#include "Quorvane/association/session_lease.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
+#include "Quorvane/diagnostics/diagnostics.h"
 #include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/present/present_response.h"
 #include "Quorvane/present/present_settings.h"
-#include "Quorvane/response/bib1_conditions.h"
-#include "Quorvane/response/counted_texts.h"
-#include "Quorvane/response/diagnostics.h"
-#include "Quorvane/session/session_lease.h"
+#include "Quorvane/protocol/counted_texts.h"
 #include "toolkit/session/response_services.h"
 
 namespace {

@@ -5,16 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "Quorvane/association/session_lease.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
+#include "Quorvane/diagnostics/diagnostics.h"
 #include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/response/bib1_conditions.h"
-#include "Quorvane/response/counted_texts.h"
-#include "Quorvane/response/diagnostics.h"
+#include "Quorvane/protocol/counted_texts.h"
 #include "Quorvane/scan/scan_definitions.h"
 #include "Quorvane/scan/scan_terms.h"
 #include "Quorvane/search/search_definitions_lookup.h"
-#include "Quorvane/session/session_lease.h"
 #include "toolkit/session/response_services.h"
 #include "toolkit/util/str_case.h"
 

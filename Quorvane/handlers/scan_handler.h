@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 #include "toolkit/api/kiv_scan.h"
 
 // Clears the session's size diagnostic and fills the response for the request: the reference id, and

@@ -2,14 +2,14 @@
 
 #include <memory>
 
+#include "Quorvane/association/session_lease.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
+#include "Quorvane/diagnostics/diagnostics.h"
 #include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/response/bib1_conditions.h"
-#include "Quorvane/response/counted_texts.h"
-#include "Quorvane/response/diagnostics.h"
+#include "Quorvane/protocol/counted_texts.h"
 #include "Quorvane/search/run_search.h"
-#include "Quorvane/session/session_lease.h"
 #include "toolkit/session/response_services.h"
 #include "toolkit/util/str_case.h"
 

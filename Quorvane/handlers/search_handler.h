@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 #include "toolkit/api/kiv_search.h"
 
 // The database a request that names none searches.

@@ -2,12 +2,12 @@
 
 #include <memory>
 
+#include "Quorvane/diagnostics/diagnostics.h"
 #include "Quorvane/present/record_fetch.h"
 #include "Quorvane/present/record_syntaxes.h"
 #include "Quorvane/present/result_set_walk.h"
+#include "Quorvane/protocol/marc_syntax.h"
 #include "Quorvane/records/record_packaging.h"
-#include "Quorvane/response/diagnostics.h"
-#include "Quorvane/response/marc_syntax.h"
 
 void PackagePresentRecord(KivResponseRecord& record, PresentCacheEntry& entry, SessionRecord& session,
                           std::string_view syntax) {

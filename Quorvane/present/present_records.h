@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/present/record_format_choice.h"
-#include "Quorvane/session/session_record.h"
 #include "toolkit/api/kiv_present.h"
 
 // Builds and packages one record in the syntax, which IsSyntaxAvailable has accepted: HTML/XML, SUTRS,

@@ -1,12 +1,12 @@
 #include "Quorvane/records/grs1_record.h"
 
+#include "Quorvane/protocol/record_size_check.h"
 #include "Quorvane/records/field_value_conversion.h"
 #include "Quorvane/records/grs1_definitions.h"
 #include "Quorvane/records/grs1_elements.h"
 #include "Quorvane/records/grs1_prepare.h"
 #include "Quorvane/records/grs1_statement_columns.h"
 #include "Quorvane/records/marc_rows.h"
-#include "Quorvane/response/record_size_check.h"
 
 int BuildGenericRecord(const PresentCacheEntry& entry, KivGenericRecord& record, SessionRecord& session) {
     const GenericBlock* block = FindGenericBlock(session);

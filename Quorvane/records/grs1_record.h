@@ -2,8 +2,8 @@
 // The GRS-1 record builder: the tagged-element tree of one fetched record, shaped by its genericdef.tblx
 // block.
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
-#include "Quorvane/session/session_record.h"
 #include "toolkit/api/kiv_generic_record.h"
 
 // Builds the record of the cache entry for the session's current database (the association's full/brief

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "Quorvane/config/ini_readers.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/records/marc_build_state.h"
 #include "Quorvane/records/marc_definitions.h"
@@ -11,7 +12,6 @@
 #include "Quorvane/records/marc_rows.h"
 #include "Quorvane/records/marc_source_charset.h"
 #include "Quorvane/records/marc_tag_rules.h"
-#include "Quorvane/response/bib1_conditions.h"
 
 namespace {
 

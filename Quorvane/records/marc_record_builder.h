@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
-#include "Quorvane/session/session_record.h"
 
 // The record, or the bib-1 surrogate diagnostic that stands in for it.
 struct MarcBuildResult {

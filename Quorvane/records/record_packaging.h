@@ -21,8 +21,8 @@
 
 #include <string_view>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
-#include "Quorvane/session/session_record.h"
 #include "toolkit/api/kiv_records.h"
 
 inline constexpr std::string_view kOpacRecordSyntax = "1.2.840.10003.5.102";

@@ -3,11 +3,11 @@
 #include <string>
 
 #include "Quorvane/present/record_syntaxes.h"
+#include "Quorvane/protocol/record_size_check.h"
 #include "Quorvane/records/holdings_extraction.h"
 #include "Quorvane/records/marc_record_builder.h"
 #include "Quorvane/records/record_packaging.h"
 #include "Quorvane/records/record_packaging_external.h"
-#include "Quorvane/response/record_size_check.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 #include <memory>
 #include <string>
 
+#include "Quorvane/diagnostics/bib1_conditions.h"
+#include "Quorvane/protocol/counted_texts.h"
+#include "Quorvane/protocol/record_size_check.h"
 #include "Quorvane/records/grs1_record.h"
 #include "Quorvane/records/html_record.h"
 #include "Quorvane/records/record_packaging.h"
 #include "Quorvane/records/record_packaging_external.h"
 #include "Quorvane/records/sutrs_record.h"
-#include "Quorvane/response/bib1_conditions.h"
-#include "Quorvane/response/counted_texts.h"
-#include "Quorvane/response/record_size_check.h"
 
 namespace {
 

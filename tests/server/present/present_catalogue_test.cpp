@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "Quorvane/config/config_error_state.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/handlers/scan_handler.h"
 #include "Quorvane/handlers/search_handler.h"
 #include "Quorvane/present/present_definitions.h"
 #include "Quorvane/present/present_range.h"
 #include "Quorvane/present/present_response.h"
 #include "Quorvane/present/record_formats.h"
-#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/scan/scan_definitions_reader.h"
 #include "Quorvane/search/search_definitions_reader.h"
 #include "tests/server/database/sqlite_odbc_fixture.h"

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/trace_view.h"
 #include "Quorvane/records/marc_definitions.h"
 #include "Quorvane/records/marc_directory.h"
-#include "Quorvane/session/session_record.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 struct FieldCell {
     std::string column;

@@ -9,11 +9,11 @@
 #include <sstream>
 #include <string>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/records/field_value_conversion.h"
-#include "Quorvane/session/session_record.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 inline const std::string kShippedControlDir = QUORVANE_CONTROL_DIR;
 
