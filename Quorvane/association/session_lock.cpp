@@ -34,7 +34,6 @@ void releaseContents(SessionRecord& record) {
     record.connectionString.reset();
     record.currentDatabase.reset();
     record.controlFilesDir.clear();
-    record.marcSyntaxOverride = nullptr;
     record.sutrsDefinitions.reset();
     record.marcDefinitions.reset();
     record.marcHoldingsDefinitions.reset();

@@ -98,13 +98,8 @@ struct SessionRecord {
     const char* cacheFormatName = nullptr;
     // 32. bib-1 condition to report with the next answer; 0 when none.
     std::int32_t pendingDiagnostic = 0;
-    // 33. 16 or 17 when a Present record exceeded a size, else 0.
-    std::int32_t sizeDiagnostic = 0;
     // 34. pcProtocolVersion of the client's Init request ('0'/'1' bit text); absent before Init.
     std::optional<std::string> clientProtocolVersion;
-    // 35., 36. Octets and records placed in the Present response being built.
-    std::uint32_t octetsPlaced = 0;
-    std::uint32_t recordsPlaced = 0;
     // 37., 38. The busy mark and the deferred release, guarded by busyMutex (session_lock.h).
     bool busy = false;
     bool releasePending = false;
@@ -114,9 +109,6 @@ struct SessionRecord {
     OwnedDblList scanDefinitions;
     // 41. Scan definition of the last scan, one of scanDefinitions (not owned).
     ScanDefinition* currentScanDefinition = nullptr;
-    // 42. Record-syntax identifier of the marcdef2 block used (not owned; points into
-    //     marcHoldingsDefinitions).
-    const char* marcSyntaxOverride = nullptr;
 
     // The association the record belongs to.
     KivAssocId assocId = 0;

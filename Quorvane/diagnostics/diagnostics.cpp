@@ -39,7 +39,7 @@ bool offersVersion3(const SessionRecord& session) {
            (*session.clientProtocolVersion)[2] == '1';
 }
 
-std::string_view sizeDescription(std::int32_t sizeDiagnostic) {
+std::string_view sizeDescription(Bib1Condition sizeDiagnostic) {
     switch (sizeDiagnostic) {
         case kConditionPreferredSizeExceeded:
             return "SDIAG|16|Record exceeded the preferred record size";
@@ -102,9 +102,10 @@ void FillSurrogateDiag(const SessionRecord& session, KivDiagRec& diag, std::stri
     diag.uDiagnostics.psDefault = std::move(format);
 }
 
-void SetSurrogateDiagnostic(const SessionRecord& session, KivResponseRecord& record) {
+void SetSurrogateDiagnostic(const SessionRecord& session, KivResponseRecord& record,
+                            Bib1Condition sizeDiagnostic) {
     record.eDbRecordType = DRT_SurrogateDiagnostics;
     record.uDbRecord.psSurrogateDiagnostic = std::make_unique<KivDiagRec>();
     FillSurrogateDiag(session, *record.uDbRecord.psSurrogateDiagnostic,
-                      sizeDescription(session.sizeDiagnostic));
+                      sizeDescription(sizeDiagnostic));
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "Quorvane/association/session_record.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "toolkit/api/kiv_diagnostics.h"
 #include "toolkit/api/kiv_present.h"
 #include "toolkit/api/kiv_records.h"
@@ -34,7 +35,8 @@ void SetPresentDiagnostic(KivPresentRsp& response, std::uint32_t condition);
 // version is '1', the version-2 form otherwise (also before Init).
 void FillSurrogateDiag(const SessionRecord& session, KivDiagRec& diag, std::string_view description);
 
-// Turns a response record into the surrogate diagnostic of the session's size diagnostic: 16 "Record
+// Turns a response record into the surrogate diagnostic of a record refused for its size: 16 "Record
 // exceeded the preferred record size", 17 "Record exceeded the exceptional record size", anything else
 // 100 "Unspecified Error".
-void SetSurrogateDiagnostic(const SessionRecord& session, KivResponseRecord& record);
+void SetSurrogateDiagnostic(const SessionRecord& session, KivResponseRecord& record,
+                            Bib1Condition sizeDiagnostic);

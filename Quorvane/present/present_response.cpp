@@ -35,7 +35,6 @@ std::uint32_t takePendingDiagnostic(SessionRecord& session) {
 
 void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
                          const PresentSettings& settings, KivPresentRsp& response) {
-    session.sizeDiagnostic = 0;
     response.psReferenceId = CopyReferenceId(request.psReferenceId.get());
     const std::string syntax = request.pcPreferredRecordSyntax.value_or(settings.defaultSyntax);
     UseResultSetDatabase(session);

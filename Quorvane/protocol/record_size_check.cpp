@@ -1,24 +1,19 @@
-#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/protocol/record_size_check.h"
 
 #include <limits>
 
-namespace {
-
-}  // namespace
-
-int CheckRecordSize(SessionRecord& session, std::uint32_t length) {
-    if (session.recordsPlaced == 0) {
+int CheckRecordSize(const SessionRecord& session, RecordPlacement& placement, std::uint32_t length) {
+    if (placement.recordsPlaced == 0) {
         if (length > session.maximumMessageSize) {
-            session.sizeDiagnostic = kConditionExceptionalSizeExceeded;
+            placement.sizeDiagnostic = kConditionExceptionalSizeExceeded;
             return 0;
         }
-    } else if (session.octetsPlaced > session.preferredMessageSize) {
-        session.sizeDiagnostic = kConditionPreferredSizeExceeded;
+    } else if (placement.octetsPlaced > session.preferredMessageSize) {
+        placement.sizeDiagnostic = kConditionPreferredSizeExceeded;
         return 0;
     }
     // Saturates rather than wrapping round to a small total.
-    const std::uint32_t room = std::numeric_limits<std::uint32_t>::max() - session.octetsPlaced;
-    session.octetsPlaced += length < room ? length : room;
+    const std::uint32_t room = std::numeric_limits<std::uint32_t>::max() - placement.octetsPlaced;
+    placement.octetsPlaced += length < room ? length : room;
     return 1;
 }

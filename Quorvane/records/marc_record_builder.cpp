@@ -61,12 +61,13 @@ MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session
     const MarcBlock2* block = FindMarcBlock2(session.marcHoldingsDefinitions.get(), database);
     if (block == nullptr)
         return refused(kConditionNoDataInSyntax, "No MARC definition for database " + database);
-    session.marcSyntaxOverride = block->marcOid ? block->marcOid->c_str() : nullptr;
     std::optional<SpillOverColumns> spillOver = MarcSpillOverColumns(*block);
     MarcBuildState state = newState();
     for (const OwnedDblList& row : rows) {
         ApplyMarcRow(state, *block, row.get(), spillOver ? &*spillOver : nullptr, session);
     }
     AddMarcField(state.parts, state.fieldText, state.currentTag);
-    return assembled(state, "nam");
+    MarcBuildResult built = assembled(state, "nam");
+    if (built.refusalCondition == 0) built.syntax = block->marcOid;
+    return built;
 }

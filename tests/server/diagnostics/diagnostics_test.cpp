@@ -61,7 +61,7 @@ TEST(PresentDiagnostic, FailureKeepsTheReferenceId) {
 
 TEST(SurrogateDiagnostic, SizeDiagnosticChoosesConditionAndText) {
     struct Case {
-        std::int32_t sizeDiagnostic;
+        Bib1Condition sizeDiagnostic;
         std::uint32_t condition;
         const char* text;
     };
@@ -75,9 +75,8 @@ TEST(SurrogateDiagnostic, SizeDiagnosticChoosesConditionAndText) {
         SCOPED_TRACE(c.sizeDiagnostic);
         SessionRecord session;
         session.clientProtocolVersion = "111";
-        session.sizeDiagnostic = c.sizeDiagnostic;
         KivResponseRecord record;
-        SetSurrogateDiagnostic(session, record);
+        SetSurrogateDiagnostic(session, record, c.sizeDiagnostic);
         EXPECT_EQ(record.eDbRecordType, DRT_SurrogateDiagnostics);
         EXPECT_EQ(record.psDatabaseName, nullptr);
         ASSERT_NE(record.uDbRecord.psSurrogateDiagnostic, nullptr);

@@ -34,36 +34,38 @@ TEST(RecordSizeCheck, FirstRecordAgainstMaximumThenPlacedOctetsAgainstPreferred)
     SessionRecord session;
     session.preferredMessageSize = 1000;
     session.maximumMessageSize = 5000;
+    RecordPlacement placement;
 
-    EXPECT_EQ(CheckRecordSize(session, 5001), 0) << "first record beyond the maximum";
-    EXPECT_EQ(session.sizeDiagnostic, 17);
-    EXPECT_EQ(session.octetsPlaced, 0u);
+    EXPECT_EQ(CheckRecordSize(session, placement, 5001), 0) << "first record beyond the maximum";
+    EXPECT_EQ(placement.sizeDiagnostic, 17);
+    EXPECT_EQ(placement.octetsPlaced, 0u);
 
-    session.sizeDiagnostic = 0;
-    EXPECT_EQ(CheckRecordSize(session, 3000), 1) << "first record beyond the preferred size only";
-    EXPECT_EQ(session.octetsPlaced, 3000u);
+    placement.sizeDiagnostic = 0;
+    EXPECT_EQ(CheckRecordSize(session, placement, 3000), 1) << "first record beyond the preferred size only";
+    EXPECT_EQ(placement.octetsPlaced, 3000u);
 
     // Preferred 1000, records of 600: the first two fit, the third is refused.
-    session.octetsPlaced = 0;
-    session.recordsPlaced = 0;
+    placement.octetsPlaced = 0;
+    placement.recordsPlaced = 0;
     for (int record = 1; record <= 2; ++record) {
-        EXPECT_EQ(CheckRecordSize(session, 600), 1) << record;
-        ++session.recordsPlaced;
+        EXPECT_EQ(CheckRecordSize(session, placement, 600), 1) << record;
+        ++placement.recordsPlaced;
     }
-    EXPECT_EQ(session.octetsPlaced, 1200u);
-    EXPECT_EQ(CheckRecordSize(session, 600), 0);
-    EXPECT_EQ(session.sizeDiagnostic, 16);
-    EXPECT_EQ(session.octetsPlaced, 1200u);
+    EXPECT_EQ(placement.octetsPlaced, 1200u);
+    EXPECT_EQ(CheckRecordSize(session, placement, 600), 0);
+    EXPECT_EQ(placement.sizeDiagnostic, 16);
+    EXPECT_EQ(placement.octetsPlaced, 1200u);
 }
 
 TEST(RecordSizeCheck, PlacedOctetsDoNotWrapRound) {
     SessionRecord session;
     session.preferredMessageSize = 0xFFFFFFFFu;
     session.maximumMessageSize = 0xFFFFFFFFu;
-    EXPECT_EQ(CheckRecordSize(session, 0xFFFFFFF0u), 1);
-    session.recordsPlaced = 1;
-    EXPECT_EQ(CheckRecordSize(session, 0x100u), 1);
-    EXPECT_EQ(session.octetsPlaced, 0xFFFFFFFFu);
+    RecordPlacement placement;
+    EXPECT_EQ(CheckRecordSize(session, placement, 0xFFFFFFF0u), 1);
+    placement.recordsPlaced = 1;
+    EXPECT_EQ(CheckRecordSize(session, placement, 0x100u), 1);
+    EXPECT_EQ(placement.octetsPlaced, 0xFFFFFFFFu);
 }
 
 TEST(MarcSyntax, FamilyMembersByExactText) {
