@@ -9,6 +9,7 @@
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/log/operations_log.h"
+#include "tests/server/config_error_child.h"
 #include "tests/server/scratch_dir.h"
 
 namespace {
@@ -57,13 +58,14 @@ TEST_F(AllowList, ListedAddressesOnly) {
     EXPECT_FALSE(configErrorIsSet());
 }
 
-// Sets the process-wide configuration-error state: keep it last.
 TEST_F(AllowList, UnquotedValueIsAControlFileErrorAndMatchesNothing) {
-    writeFile("control/address.tblx", "10, \"10.0.0.2\";\n");
-    EXPECT_EQ(AllowListCheck("10"), 1);
-    EXPECT_EQ(out_.str(), " \n");
-    EXPECT_TRUE(configErrorIsSet());
-    EXPECT_EQ(AllowListCheck("10.0.0.2"), 0) << "the quoted values still count";
+    RunSettingConfigError([&] {
+        writeFile("control/address.tblx", "10, \"10.0.0.2\";\n");
+        EXPECT_EQ(AllowListCheck("10"), 1);
+        EXPECT_EQ(out_.str(), " \n");
+        EXPECT_TRUE(configErrorIsSet());
+        EXPECT_EQ(AllowListCheck("10.0.0.2"), 0) << "the quoted values still count";
+    });
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/log/operations_log.h"
+#include "tests/server/config_error_child.h"
 #include "tests/server/scratch_dir.h"
 #include "toolkit/session/association_registry.h"
 #include "toolkit/session/trace_registry.h"
@@ -126,17 +127,18 @@ TEST_F(SessionSetUpTest, UntraceableAssociationsStayUntraced) {
     EXPECT_FALSE(configErrorIsSet());
 }
 
-// Sets the process-wide configuration-error state: keep it last.
 TEST_F(SessionSetUpTest, MissingRequiredKeyIsAConfigurationErrorButSetUpFinishes) {
-    writeFile(kIniFileName, "[InitializeResponse]\npcProtocolVersion=111\n");
-    ASSERT_TRUE(SessionSetUp(26, 9));
-    EXPECT_TRUE(configErrorIsSet());
-    std::shared_ptr<SessionRecord> record = FindSession(26);
-    ASSERT_NE(record, nullptr);
-    EXPECT_FALSE(record->busy);
-    EXPECT_EQ(record->options, "Default INI String");
-    EXPECT_EQ(record->controlFilesDir, dir_) << "no directory configured: the program directory";
-    ReleaseSession(26);
+    RunSettingConfigError([&] {
+        writeFile(kIniFileName, "[InitializeResponse]\npcProtocolVersion=111\n");
+        ASSERT_TRUE(SessionSetUp(26, 9));
+        EXPECT_TRUE(configErrorIsSet());
+        std::shared_ptr<SessionRecord> record = FindSession(26);
+        ASSERT_NE(record, nullptr);
+        EXPECT_FALSE(record->busy);
+        EXPECT_EQ(record->options, "Default INI String");
+        EXPECT_EQ(record->controlFilesDir, dir_) << "no directory configured: the program directory";
+        ReleaseSession(26);
+    });
 }
 
 }  // namespace
