@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "Quorvane/association/session_lease.h"
-#include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
+#include "Quorvane/handlers/serve_request.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/protocol/counted_texts.h"
 #include "toolkit/session/close_service.h"

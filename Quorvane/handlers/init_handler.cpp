@@ -2,8 +2,8 @@
 #include <string>
 
 #include "Quorvane/association/authentication.h"
-#include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
+#include "Quorvane/handlers/serve_request.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/protocol/counted_texts.h"
 #include "toolkit/api/kiv_free.h"

@@ -2,8 +2,8 @@
 
 #include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/diagnostics/diagnostics.h"
-#include "Quorvane/handlers/request_failure.h"
 #include "Quorvane/handlers/request_handlers.h"
+#include "Quorvane/handlers/serve_request.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/present/present_response.h"
 #include "Quorvane/present/present_settings.h"

@@ -1,4 +1,4 @@
-#include "Quorvane/handlers/request_failure.h"
+#include "Quorvane/handlers/serve_request.h"
 
 #include <new>
 #include <string>
