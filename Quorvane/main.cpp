@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "Quorvane/app/server_app.h"
 #include "Quorvane/database/sqlite_memory_statistics.h"
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/log_flusher.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/program_dir.h"
-#include "Quorvane/shell/server_app.h"
 #include "toolkit/util/err_report.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 
 // Connects the session for the database: the catalogue string is [ODBC:<database>] VESKO, else
 // [ODBC] <database>; the library string is [ODBC:<database>] TELVO (an empty value counts as none).

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
-#include "Quorvane/session/session_record.h"
 
 using FetchedRow = std::vector<RecordField>;
 

@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/holdings_columns.h"
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/lists/dbl_list.h"
 
 inline constexpr std::string_view kOpacSyntax = "1.2.840.10003.5.102";
 

@@ -3,9 +3,9 @@
 
 #include <string_view>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/holdings_columns.h"
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/lists/dbl_list.h"
 
 // Holdings items are numbered from this value on.
 inline constexpr long kFirstHoldingsItem = 10000;

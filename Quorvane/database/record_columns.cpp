@@ -3,8 +3,8 @@
 #include <sqlext.h>
 
 #include "Quorvane/database/odbc_diagnostic.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/response/bib1_conditions.h"
 
 namespace {
 

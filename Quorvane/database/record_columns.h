@@ -5,8 +5,8 @@
 
 #include <cstddef>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/bound_columns.h"
-#include "Quorvane/session/session_record.h"
 
 // Record and Scan columns are fetched into 5000 octets each.
 inline constexpr std::size_t kRecordColumnSize = 5000;

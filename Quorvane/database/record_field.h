@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "Quorvane/common/dbl_list.h"
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
+#include "Quorvane/lists/dbl_list.h"
 
 // One fetched column value.
 struct RecordField {

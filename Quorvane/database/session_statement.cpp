@@ -5,9 +5,9 @@
 #include "Quorvane/database/odbc_connection.h"
 #include "Quorvane/database/odbc_diagnostic.h"
 #include "Quorvane/database/sql_substitution.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/response/bib1_conditions.h"
 
 namespace {
 

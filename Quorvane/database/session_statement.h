@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/key_parameters.h"
-#include "Quorvane/session/session_record.h"
 
 enum class OdbcSource : int { Library = 0, Catalogue = 1 };
 

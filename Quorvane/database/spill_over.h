@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "Quorvane/common/dbl_list.h"
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
+#include "Quorvane/lists/dbl_list.h"
 
 // The MARC holdings block's EXTRANO and DATA column names and its SPILLOVER statement.
 struct SpillOverColumns {

@@ -2,12 +2,11 @@
 #include <string>
 #include <string_view>
 
-#include "Quorvane/handlers/request_failure.h"
+#include "Quorvane/association/session_lease.h"
 #include "Quorvane/handlers/request_handlers.h"
+#include "Quorvane/handlers/serve_request.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/response/counted_texts.h"
-#include "Quorvane/session/session_lease.h"
-#include "toolkit/api/kiv_free.h"
+#include "Quorvane/protocol/counted_texts.h"
 #include "toolkit/session/close_service.h"
 
 namespace {
@@ -34,41 +33,39 @@ void logClose(KivAssocId assocId, const KivClose& close) {
                (close.pcResourceReportFormat ? *close.pcResourceReportFormat : std::string("NULL")));
 }
 
-void SendCloseResponse(KivAssocId assocId, const KivOctets* referenceId, bool& answered) {
-    auto response = std::make_unique<KivClose>();
-    response->psReferenceId = CopyReferenceId(referenceId);
-    response->eCloseReason = CR_Finished;
-
-    SIError* error = nullptr;
-    answered = ResponseSent(KIVCloseResponse(assocId, response.get(), &error), error);
-    LogMessage((answered ? "Sent Close Response PDU : Association "
-                     : "Error in sending Close Response PDU : Association ") +
-               std::to_string(assocId));
+void setCloseResponse(KivClose& response) {
+    response.eCloseReason = CR_Finished;
 }
 
-// Logs the received Close and, for a request, answers it.
-void handleClose(KivAssocId assocId, const KivClose* close, bool answer) {
-    SessionLease session(assocId);
-    if (!session || close == nullptr) return;
-    AnswerRequest(
-        assocId,
-        [&](bool& answered) {
-            answered = !answer;
-            logClose(assocId, *close);
-            if (answer) SendCloseResponse(assocId, close->psReferenceId.get(), answered);
-        },
-        [&](bool& answered) {
-            answered = !answer;
-            if (answer) SendCloseResponse(assocId, close->psReferenceId.get(), answered);
-        });
+void fillCloseResponse(SessionRecord& session, const KivClose& request, KivClose& response) {
+    logClose(session.assocId, request);
+    response.psReferenceId = CopyReferenceId(request.psReferenceId.get());
+    setCloseResponse(response);
+}
+
+bool sendCloseResponse(KivAssocId assocId, const KivClose& response) {
+    SIError* error = nullptr;
+    const bool sent = ResponseSent(KIVCloseResponse(assocId, &response, &error), error);
+    LogMessage((sent ? "Sent Close Response PDU : Association "
+                     : "Error in sending Close Response PDU : Association ") +
+               std::to_string(assocId));
+    return sent;
 }
 
 }  // namespace
 
 void HandleCloseRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
-    handleClose(assocId, pdu.uPdu.psCloseReq.get(), true);
+    ServeRequest(assocId, pdu.uPdu.psCloseReq.get(), sendCloseResponse, fillCloseResponse,
+                 [](SessionRecord&, KivClose& response) { setCloseResponse(response); });
 }
 
 void LogCloseResponse(KivAssocId assocId, const KivTargetPdu& pdu) {
-    handleClose(assocId, pdu.uPdu.psCloseRsp.get(), false);
+    SessionLease session(assocId);
+    const KivClose* close = pdu.uPdu.psCloseRsp.get();
+    if (!session || close == nullptr) return;
+    try {
+        logClose(assocId, *close);
+    } catch (const std::exception& failure) {
+        LogRequestFailure(assocId, failure);
+    }
 }

@@ -1,13 +1,11 @@
-#include <memory>
 #include <optional>
 #include <string>
 
-#include "Quorvane/handlers/request_failure.h"
+#include "Quorvane/association/authentication.h"
 #include "Quorvane/handlers/request_handlers.h"
+#include "Quorvane/handlers/serve_request.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/response/counted_texts.h"
-#include "Quorvane/session/authentication.h"
-#include "Quorvane/session/session_lease.h"
+#include "Quorvane/protocol/counted_texts.h"
 #include "toolkit/api/kiv_free.h"
 #include "toolkit/session/response_services.h"
 
@@ -42,41 +40,42 @@ void logImplementation(const KivInitializeReq& request) {
     LogMessage("psImplementationVersion: " + PrintCountedText(request.psImplementationVersion.get()));
 }
 
-void SendInitResponse(KivAssocId assocId, const SessionRecord& session, const KivOctets* referenceId,
-                      int result, bool& answered) {
-    auto response = std::make_unique<KivInitializeRsp>();
-    response->psReferenceId = CopyReferenceId(referenceId);
-    response->pcProtocolVersion = session.protocolVersion;
-    response->pcOptions = session.options;
-    response->ulPreferredMessageSize = session.preferredMessageSize;
-    response->ulMaxmiumMessageSize = session.maximumMessageSize;
-    response->fResult = result == 1 ? 1 : 0;
-    response->psImplementationId = NewInternationalString(session.implementationId);
-    response->psImplementationName = NewInternationalString(session.implementationName);
-    response->psImplementationVersion = NewInternationalString(session.implementationVersion);
+// The response's fields other than the reference id: the session's values and the result.
+void setInitResponse(const SessionRecord& session, int result, KivInitializeRsp& response) {
+    response.pcProtocolVersion = session.protocolVersion;
+    response.pcOptions = session.options;
+    response.ulPreferredMessageSize = session.preferredMessageSize;
+    response.ulMaxmiumMessageSize = session.maximumMessageSize;
+    response.fResult = result == 1 ? 1 : 0;
+    response.psImplementationId = NewInternationalString(session.implementationId);
+    response.psImplementationName = NewInternationalString(session.implementationName);
+    response.psImplementationVersion = NewInternationalString(session.implementationVersion);
+}
 
+void fillInitResponse(SessionRecord& session, const KivInitializeReq& request, KivInitializeRsp& response) {
+    logInitRequest(session.assocId, request);
+    session.clientProtocolVersion = request.pcProtocolVersion;
+    LogMessage("pcOptions: " + textOrNull(request.pcOptions));
+    logAndLowerMessageSizes(request, session);
+    logImplementation(request);
+    response.psReferenceId = CopyReferenceId(request.psReferenceId.get());
+    setInitResponse(session, Authenticate(request), response);
+}
+
+bool sendInitResponse(KivAssocId assocId, const KivInitializeRsp& response) {
     SIError* error = nullptr;
-    answered = ResponseSent(KIVInitializeResponse(assocId, response.get(), &error), error);
-    LogMessage((answered ? "Sent Initialize Response PDU : Association "
+    const bool sent = ResponseSent(KIVInitializeResponse(assocId, &response, &error), error);
+    LogMessage((sent ? "Sent Initialize Response PDU : Association "
                      : "Error in sending Initialize Response PDU : Association ") +
                std::to_string(assocId));
+    return sent;
 }
 
 }  // namespace
 
 void HandleInitRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
-    SessionLease session(assocId);
-    const KivInitializeReq* request = pdu.uPdu.psInitializeReq.get();
-    if (!session || request == nullptr) return;
-    AnswerRequest(
-        assocId,
-        [&](bool& answered) {
-            logInitRequest(assocId, *request);
-            session->clientProtocolVersion = request->pcProtocolVersion;
-            LogMessage("pcOptions: " + textOrNull(request->pcOptions));
-            logAndLowerMessageSizes(*request, *session);
-            logImplementation(*request);
-            SendInitResponse(assocId, *session, request->psReferenceId.get(), Authenticate(*request), answered);
-        },
-        [&](bool& answered) { SendInitResponse(assocId, *session, request->psReferenceId.get(), 0, answered); });
+    ServeRequest(assocId, pdu.uPdu.psInitializeReq.get(), sendInitResponse, fillInitResponse,
+                 [](const SessionRecord& session, KivInitializeRsp& response) {
+                     setInitResponse(session, 0, response);
+                 });
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The request handlers that the association manager's workers run, one per received request type. Each
 // handler holds the association's session through a SessionLease while it works; when the association has
-// no session it does nothing. A request that throws is answered all the same (request_failure.h): Search,
+// no session it does nothing. A request that throws is answered all the same (serve_request.h): Search,
 // Present and Scan with bib-1 diagnostic 2, Init with a refusal, Close with its Close response. The
 // received APDU stays the caller's.
 //

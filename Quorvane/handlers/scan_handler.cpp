@@ -5,16 +5,15 @@
 #include <string>
 #include <string_view>
 
-#include "Quorvane/handlers/request_failure.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
+#include "Quorvane/diagnostics/diagnostics.h"
 #include "Quorvane/handlers/request_handlers.h"
+#include "Quorvane/handlers/serve_request.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/response/bib1_conditions.h"
-#include "Quorvane/response/counted_texts.h"
-#include "Quorvane/response/diagnostics.h"
+#include "Quorvane/protocol/counted_texts.h"
 #include "Quorvane/scan/scan_definitions.h"
 #include "Quorvane/scan/scan_terms.h"
 #include "Quorvane/search/search_definitions_lookup.h"
-#include "Quorvane/session/session_lease.h"
 #include "toolkit/session/response_services.h"
 #include "toolkit/util/str_case.h"
 
@@ -129,34 +128,29 @@ std::unique_ptr<KivTermInfo> termInfo(ScanTerm& term) {
     return info;
 }
 
-}  // namespace
-
-namespace {
-
-void sendScanResponse(KivAssocId assocId, const KivScanRsp& response, bool& answered) {
+bool sendScanResponse(KivAssocId assocId, const KivScanRsp& response) {
     SIError* error = nullptr;
-    answered = ResponseSent(KIVScanResponse(assocId, &response, &error), error);
+    const bool sent = ResponseSent(KIVScanResponse(assocId, &response, &error), error);
     LogMessage("Sarvik: Sent Scan Response to Z Client");
+    return sent;
 }
 
 }  // namespace
 
-void SetScanDiagnostic(SessionRecord& session, KivScanRsp& response, std::int32_t condition) {
+void SetScanDiagnostic(const SessionRecord& session, KivScanRsp& response, std::int32_t condition) {
     response.pulStepSize.reset();
     response.eScanStatus = SCS_Failure;
     response.ulNumberOfEntriesReturned = 0;
     response.pulPositionOfTerm.reset();
     response.pcAttributeSetId.reset();
     response.ppsOtherInformation.reset();
-    if (condition != 0) session.sizeDiagnostic = condition;
     response.psEntries = std::make_unique<KivListEntries>();
     response.psEntries->ppsEntry = KivArray<KivEntry>::emptyArray();
     KivDiagRec* diagnostic = response.psEntries->ppsNonSurrogateDiagnostics.emplace();
-    FillSurrogateDiag(session, *diagnostic, scanDiagnosticText(session.sizeDiagnostic));
+    FillSurrogateDiag(session, *diagnostic, scanDiagnosticText(condition));
 }
 
 void FillScanResponse(SessionRecord& session, const KivScanReq& request, KivScanRsp& response) {
-    session.sizeDiagnostic = 0;
     response.psReferenceId = CopyReferenceId(request.psReferenceId.get());
     const std::string attributeSet = request.pcAttributeSetId.value_or(kBib1AttributeSet);
     std::int32_t condition = 0;
@@ -180,20 +174,8 @@ void FillScanResponse(SessionRecord& session, const KivScanReq& request, KivScan
 }
 
 void HandleScanRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
-    SessionLease session(assocId);
-    const KivScanReq* request = pdu.uPdu.psScanReq.get();
-    if (!session || request == nullptr) return;
-    AnswerRequest(
-        assocId,
-        [&](bool& answered) {
-            auto response = std::make_unique<KivScanRsp>();
-            FillScanResponse(*session, *request, *response);
-            sendScanResponse(assocId, *response, answered);
-        },
-        [&](bool& answered) {
-            auto response = std::make_unique<KivScanRsp>();
-            response->psReferenceId = CopyReferenceId(request->psReferenceId.get());
-            SetScanDiagnostic(*session, *response, kConditionTemporarySystemError);
-            sendScanResponse(assocId, *response, answered);
-        });
+    ServeRequest(assocId, pdu.uPdu.psScanReq.get(), sendScanResponse, FillScanResponse,
+                 [](SessionRecord& session, KivScanRsp& response) {
+                     SetScanDiagnostic(session, response, kConditionTemporarySystemError);
+                 });
 }

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 #include "toolkit/api/kiv_scan.h"
 
-// Clears the session's size diagnostic and fills the response for the request: the reference id, and
+// Fills the response for the request: the reference id, and
 // either the terms of the scan (CollectScanTerms) as term-info entries with their display terms and hit
 // counts, status success when as many entries as requested are returned and partial-5 otherwise, the
 // position of the term and the attribute set; or, when the scan cannot be answered, the failure form
@@ -18,7 +18,6 @@
 void FillScanResponse(SessionRecord& session, const KivScanReq& request, KivScanRsp& response);
 
 // The failure form of a Scan response: status failure, no entries and one bib-1 non-surrogate diagnostic.
-// A condition that is not 0 is kept as the session's size diagnostic, which chooses the diagnostic: 2, 109,
-// 113, 114, 123, 124, 235 and 240 are answered as themselves, any other (206 included) as 100
-// "Unspecified Error".
-void SetScanDiagnostic(SessionRecord& session, KivScanRsp& response, std::int32_t condition);
+// The condition chooses the diagnostic: 2, 109, 113, 114, 123, 124, 235 and 240 are answered as themselves,
+// any other (206 and 0 included) as 100 "Unspecified Error".
+void SetScanDiagnostic(const SessionRecord& session, KivScanRsp& response, std::int32_t condition);

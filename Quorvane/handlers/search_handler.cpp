@@ -1,24 +1,22 @@
 #include "Quorvane/handlers/search_handler.h"
 
-#include <memory>
-
-#include "Quorvane/handlers/request_failure.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
+#include "Quorvane/diagnostics/diagnostics.h"
 #include "Quorvane/handlers/request_handlers.h"
+#include "Quorvane/handlers/serve_request.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/response/bib1_conditions.h"
-#include "Quorvane/response/counted_texts.h"
-#include "Quorvane/response/diagnostics.h"
+#include "Quorvane/protocol/counted_texts.h"
 #include "Quorvane/search/run_search.h"
-#include "Quorvane/session/session_lease.h"
 #include "toolkit/session/response_services.h"
 #include "toolkit/util/str_case.h"
 
 namespace {
 
-void sendSearchResponse(KivAssocId assocId, const KivSearchRsp& response, bool& answered) {
+bool sendSearchResponse(KivAssocId assocId, const KivSearchRsp& response) {
     SIError* error = nullptr;
-    answered = ResponseSent(KIVSearchResponse(assocId, &response, &error), error);
+    const bool sent = ResponseSent(KIVSearchResponse(assocId, &response, &error), error);
     LogMessage("Sent SearchResponse PDU from association id " + std::to_string(assocId));
+    return sent;
 }
 
 }  // namespace
@@ -44,7 +42,6 @@ int PrepareSearch(SessionRecord& session, const KivSearchReq& request, int32_t& 
 }
 
 void FillSearchResponse(SessionRecord& session, const KivSearchReq& request, KivSearchRsp& response) {
-    session.sizeDiagnostic = 0;
     response.psReferenceId = CopyReferenceId(request.psReferenceId.get());
     int32_t condition = 0;
     if (PrepareSearch(session, request, condition) != 0) {
@@ -58,20 +55,8 @@ void FillSearchResponse(SessionRecord& session, const KivSearchReq& request, Kiv
 }
 
 void HandleSearchRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
-    SessionLease session(assocId);
-    const KivSearchReq* request = pdu.uPdu.psSearchReq.get();
-    if (!session || request == nullptr) return;
-    AnswerRequest(
-        assocId,
-        [&](bool& answered) {
-            auto response = std::make_unique<KivSearchRsp>();
-            FillSearchResponse(*session, *request, *response);
-            sendSearchResponse(assocId, *response, answered);
-        },
-        [&](bool& answered) {
-            auto response = std::make_unique<KivSearchRsp>();
-            response->psReferenceId = CopyReferenceId(request->psReferenceId.get());
-            SetSearchDiagnostic(*response, kConditionTemporarySystemError);
-            sendSearchResponse(assocId, *response, answered);
-        });
+    ServeRequest(assocId, pdu.uPdu.psSearchReq.get(), sendSearchResponse, FillSearchResponse,
+                 [](SessionRecord&, KivSearchRsp& response) {
+                     SetSearchDiagnostic(response, kConditionTemporarySystemError);
+                 });
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 #include "toolkit/api/kiv_search.h"
 
 // The database a request that names none searches.
@@ -21,7 +21,7 @@ std::string SearchDatabaseName(const KivSearchReq& request);
 // staying in place.
 int PrepareSearch(SessionRecord& session, const KivSearchReq& request, int32_t& condition);
 
-// Clears the session's size diagnostic, runs PrepareSearch and fills the response: the request's reference
+// Runs PrepareSearch and fills the response: the request's reference
 // id; on success the result count, no records, the next position 1 (0 for no hits) and search status 1;
 // on failure the failure form with the condition (SetSearchDiagnostic).
 void FillSearchResponse(SessionRecord& session, const KivSearchReq& request, KivSearchRsp& response);

@@ -1,9 +1,9 @@
+#include "Quorvane/association/session_lock.h"
+#include "Quorvane/association/session_table.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/manager/association_manager.h"
 #include "Quorvane/manager/association_slots.h"
 #include "Quorvane/manager/message_format.h"
-#include "Quorvane/session/session_lock.h"
-#include "Quorvane/session/session_table.h"
 #include "toolkit/session/target_association.h"
 
 namespace {

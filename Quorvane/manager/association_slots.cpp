@@ -3,8 +3,8 @@
 #include <array>
 #include <mutex>
 
+#include "Quorvane/association/session_table.h"
 #include "Quorvane/manager/association_manager.h"
-#include "Quorvane/session/session_table.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <system_error>
 #include <utility>
 
+#include "Quorvane/association/session_table.h"
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/log/operations_log.h"
@@ -10,7 +11,6 @@
 #include "Quorvane/manager/association_slots.h"
 #include "Quorvane/manager/message_format.h"
 #include "Quorvane/manager/request_workers.h"
-#include "Quorvane/session/session_table.h"
 #include "toolkit/api/kiv_free.h"
 #include "toolkit/session/receive_data_target.h"
 

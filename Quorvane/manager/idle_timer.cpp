@@ -1,8 +1,8 @@
+#include "Quorvane/association/session_lock.h"
+#include "Quorvane/association/session_table.h"
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/manager/association_manager.h"
 #include "Quorvane/manager/association_slots.h"
-#include "Quorvane/session/session_lock.h"
-#include "Quorvane/session/session_table.h"
 
 void IdleTimerProc(ConnectionHost& host) {
     const int timeOut = GetIniInt("Start", "ulTimeOut");

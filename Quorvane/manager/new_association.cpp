@@ -1,12 +1,12 @@
 #include <memory>
 #include <string>
 
+#include "Quorvane/association/address_allow_list.h"
+#include "Quorvane/association/session_lock.h"
+#include "Quorvane/association/session_setup.h"
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/manager/association_manager.h"
 #include "Quorvane/manager/association_slots.h"
-#include "Quorvane/session/address_allow_list.h"
-#include "Quorvane/session/session_lock.h"
-#include "Quorvane/session/session_setup.h"
 #include "toolkit/session/state_machine.h"
 #include "toolkit/session/target_association.h"
 

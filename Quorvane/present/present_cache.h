@@ -8,9 +8,9 @@
 #include <memory>
 #include <string_view>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/present/record_format_choice.h"
-#include "Quorvane/session/session_record.h"
 
 // Readies the cache for a Present that fetches with the choice in the syntax: creates it when the
 // session has none, and empties it when the record format (with record formats), the full flag (without)

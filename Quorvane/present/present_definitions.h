@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 
 struct PresentBlock {
     std::vector<std::string> databases;  // upper-cased

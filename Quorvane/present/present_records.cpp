@@ -2,26 +2,26 @@
 
 #include <memory>
 
+#include "Quorvane/diagnostics/diagnostics.h"
 #include "Quorvane/present/record_fetch.h"
 #include "Quorvane/present/record_syntaxes.h"
 #include "Quorvane/present/result_set_walk.h"
+#include "Quorvane/protocol/marc_syntax.h"
 #include "Quorvane/records/record_packaging.h"
-#include "Quorvane/response/diagnostics.h"
-#include "Quorvane/response/marc_syntax.h"
 
 void PackagePresentRecord(KivResponseRecord& record, PresentCacheEntry& entry, SessionRecord& session,
-                          std::string_view syntax) {
+                          RecordPlacement& placement, std::string_view syntax) {
     const std::string database = session.currentDatabase.value_or("");
     if (IsMarkupSyntax(syntax)) {
-        PackageHtmlRecord(record, database, entry, session, syntax);
+        PackageHtmlRecord(record, database, entry, session, placement, syntax);
     } else if (syntax == kSutrsRecordSyntax) {
-        PackageSutrsRecord(record, database, entry, session);
+        PackageSutrsRecord(record, database, entry, session, placement);
     } else if (syntax == kGenericRecordSyntax) {
-        PackageGenericRecord(record, database, entry, session);
+        PackageGenericRecord(record, database, entry, session, placement);
     } else if (syntax == kOpacPresentSyntax) {
-        PackageOpacRecord(record, database, entry, session, syntax);
+        PackageOpacRecord(record, database, entry, session, placement, syntax);
     } else if (IsMarcSyntax(syntax) != 0) {
-        PackageMarcRecord(record, database, entry, session, syntax);
+        PackageMarcRecord(record, database, entry, session, placement, syntax);
     }
 }
 
@@ -31,8 +31,7 @@ void PlacePresentRecords(SessionRecord& session, KivPresentRsp& response, std::u
     response.psRecords->eRecordType = RT_Response;
     KivArray<KivResponseRecord>& records = response.psRecords->uRecord.ppsResponseRecord;
     records = KivArray<KivResponseRecord>::emptyArray();
-    session.octetsPlaced = 0;
-    session.recordsPlaced = 0;
+    RecordPlacement placement;
 
     ResultSetWalk walk(session.resultList.get());
     for (std::uint32_t i = 0; i < number; ++i) {
@@ -40,21 +39,20 @@ void PlacePresentRecords(SessionRecord& session, KivPresentRsp& response, std::u
         PresentCacheEntry* entry = FetchPresentRecord(session, walk, position, choice, syntax);
         if (entry == nullptr) break;
         auto record = std::make_unique<KivResponseRecord>();
-        PackagePresentRecord(*record, *entry, session, syntax);
-        if (session.sizeDiagnostic != 0) {
-            if (session.recordsPlaced == 0) {
-                SetSurrogateDiagnostic(session, *record);
+        PackagePresentRecord(*record, *entry, session, placement, syntax);
+        if (placement.sizeDiagnostic != 0) {
+            if (placement.recordsPlaced == 0) {
+                SetSurrogateDiagnostic(session, *record, placement.sizeDiagnostic);
                 records.append(std::move(record));
-                ++session.recordsPlaced;
+                ++placement.recordsPlaced;
                 response.ulNextResultSetPosition = 0;
             } else {
                 response.ulNextResultSetPosition = position;
             }
-            session.sizeDiagnostic = 0;
             break;
         }
         records.append(std::move(record));
-        ++session.recordsPlaced;
+        ++placement.recordsPlaced;
     }
-    response.ulNumberOfRecordsReturned = session.recordsPlaced;
+    response.ulNumberOfRecordsReturned = placement.recordsPlaced;
 }

@@ -5,18 +5,19 @@
 #include <cstdint>
 #include <string_view>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/present/record_format_choice.h"
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/protocol/record_size_check.h"
 #include "toolkit/api/kiv_present.h"
 
 // Builds and packages one record in the syntax, which IsSyntaxAvailable has accepted: HTML/XML, SUTRS,
 // GRS-1, OPAC, or a member of the MARC family (record_packaging.h).
 void PackagePresentRecord(KivResponseRecord& record, PresentCacheEntry& entry, SessionRecord& session,
-                          std::string_view syntax);
+                          RecordPlacement& placement, std::string_view syntax);
 
 // Places the records of the positions start, start + 1, ... (at most number of them, and none beyond the
-// result set) as the response's records (RT_Response), starting the size state afresh. When a record does
+// result set) as the response's records (RT_Response), with a placement of its own. When a record does
 // not fit: as the first record it is answered as a surrogate diagnostic (16 or 17), the only record, and
 // the next position becomes 0; later, the records placed so far stay and the next position names the one
 // that did not fit. ulNumberOfRecordsReturned counts the records placed. A fetch that fails (a database

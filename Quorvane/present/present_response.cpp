@@ -3,14 +3,14 @@
 #include <string>
 
 #include "Quorvane/config/config_error_state.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
+#include "Quorvane/diagnostics/diagnostics.h"
 #include "Quorvane/present/present_cache.h"
 #include "Quorvane/present/present_range.h"
 #include "Quorvane/present/present_records.h"
 #include "Quorvane/present/record_format_choice.h"
 #include "Quorvane/present/syntax_availability.h"
-#include "Quorvane/response/bib1_conditions.h"
-#include "Quorvane/response/counted_texts.h"
-#include "Quorvane/response/diagnostics.h"
+#include "Quorvane/protocol/counted_texts.h"
 #include "Quorvane/results/result_set_store.h"
 
 namespace {
@@ -35,7 +35,6 @@ std::uint32_t takePendingDiagnostic(SessionRecord& session) {
 
 void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
                          const PresentSettings& settings, KivPresentRsp& response) {
-    session.sizeDiagnostic = 0;
     response.psReferenceId = CopyReferenceId(request.psReferenceId.get());
     const std::string syntax = request.pcPreferredRecordSyntax.value_or(settings.defaultSyntax);
     UseResultSetDatabase(session);

@@ -1,8 +1,8 @@
 #pragma once
 // The answer to a PresentRequest, built while the Present handler holds the session.
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/present/present_settings.h"
-#include "Quorvane/session/session_record.h"
 #include "toolkit/api/kiv_present.h"
 
 // Fills the response to the request: the reference id, then

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/present/record_format_choice.h"
 #include "Quorvane/present/result_set_walk.h"
 #include "Quorvane/results/result_row.h"
-#include "Quorvane/session/session_record.h"
 
 // The key text of a row: the text key of a text (ALPHA) key, else the numeric key in decimal, padded with
 // leading zeros to the width of a PADLZ<width> padding rule (at most 99 digits).

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Quorvane/response/bib1_conditions.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "toolkit/util/str_case.h"
 
 namespace {

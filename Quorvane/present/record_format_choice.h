@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/present/record_formats.h"
-#include "Quorvane/session/session_record.h"
 #include "toolkit/api/kiv_present.h"
 
 // Element-set names are looked at up to this many characters.

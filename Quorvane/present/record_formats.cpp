@@ -4,9 +4,9 @@
 #include <optional>
 #include <string_view>
 
-#include "Quorvane/common/control_file.h"
-#include "Quorvane/common/control_values.h"
 #include "Quorvane/config/config_problems.h"
+#include "Quorvane/config/control_file.h"
+#include "Quorvane/config/control_values.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/program_dir.h"
 #include "Quorvane/present/present_definitions.h"

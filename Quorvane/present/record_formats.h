@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 
 inline constexpr const char* kRecordFormatsFile = "recordformats.tblx";
 inline constexpr const char* kPresentFullFile = "present.full";

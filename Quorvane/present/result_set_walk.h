@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/results/result_row.h"
 
 class ResultSetWalk {

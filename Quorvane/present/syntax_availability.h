@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 
 // 1 when the syntax's control file has a block for the current database or for DEFAULT, else 0:
 // USMARC, UKMARC and OPAC (1.2.840.10003.5.10, .11, .102) marcdef.tblx or marcdef2.tblx, SUTRS (.101)

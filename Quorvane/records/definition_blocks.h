@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/association/session_record.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/records/marc_definitions.h"
-#include "Quorvane/session/session_record.h"
 
 // The block of the list (data of type Block, each with a `databases` vector of names) whose names hold the
 // database (exact comparison), else the block holding "DEFAULT"; nullptr when neither exists.

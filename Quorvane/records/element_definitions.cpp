@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "Quorvane/common/control_values.h"
 #include "Quorvane/config/config_problems.h"
+#include "Quorvane/config/control_values.h"
 #include "Quorvane/records/marc_definition_file.h"
 #include "toolkit/util/str_case.h"
 #include "toolkit/util/table_file.h"

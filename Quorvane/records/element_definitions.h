@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/records/marc_definitions.h"
 #include "Quorvane/records/marc_rows.h"
-#include "Quorvane/session/session_record.h"
 
 // kConcatenateLabel as a SUTRS label or an HTML/XML template continues the element written before.
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "Quorvane/common/control_values.h"
 #include "Quorvane/config/config_problems.h"
+#include "Quorvane/config/control_values.h"
 #include "Quorvane/records/definition_blocks.h"
 #include "Quorvane/records/grs1_values.h"
 #include "Quorvane/records/marc_definition_file.h"

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 
 inline constexpr const char* kGenericDefinitionsFile = "genericdef.tblx";
 

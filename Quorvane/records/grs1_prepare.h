@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/records/field_value_conversion.h"
 #include "Quorvane/records/grs1_definitions.h"
 

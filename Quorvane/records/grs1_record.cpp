@@ -1,21 +1,22 @@
 #include "Quorvane/records/grs1_record.h"
 
+#include "Quorvane/protocol/record_size_check.h"
 #include "Quorvane/records/field_value_conversion.h"
 #include "Quorvane/records/grs1_definitions.h"
 #include "Quorvane/records/grs1_elements.h"
 #include "Quorvane/records/grs1_prepare.h"
 #include "Quorvane/records/grs1_statement_columns.h"
 #include "Quorvane/records/marc_rows.h"
-#include "Quorvane/response/record_size_check.h"
 
-int BuildGenericRecord(const PresentCacheEntry& entry, KivGenericRecord& record, SessionRecord& session) {
+int BuildGenericRecord(const PresentCacheEntry& entry, KivGenericRecord& record, SessionRecord& session,
+                       RecordPlacement& placement) {
     const GenericBlock* block = FindGenericBlock(session);
     if (block == nullptr) return 0;
     const FieldRows rows = GroupRows(entry.fields.get(), true);
     const PreparedGenericDefinitions prepared = PrepareGenericDefinitions(
         block->definitions, rows.empty() ? nullptr : rows.front().get(), session.cacheFormat != 0,
         PresentStatementColumns(session), FieldValueConversionFromIni());
-    if (CheckRecordSize(session, prepared.length) == 0) return 0;
+    if (CheckRecordSize(session, placement, prepared.length) == 0) return 0;
     record.ppsTaggedElement =
         prepared.definitions.empty()
             ? KivArray<KivTaggedElement>::emptyArray()

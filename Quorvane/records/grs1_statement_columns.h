@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 
 // The column names of the select lists (upper case, as the fetched fields are named) of every present
 // statement the session holds: those of every record format, of present.full and of present.brief.

@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/records/element_definitions.h"
-#include "Quorvane/session/session_record.h"
 
 inline constexpr const char* kHtmlDefinitionsFile = "htmldef.tblx";
 

@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/records/field_value_conversion.h"
 #include "Quorvane/records/html_definitions.h"
-#include "Quorvane/session/session_record.h"
 
 // The record text of the fields (a RecordField list, grouped into rows by row number) by the block's
 // elements, in order:

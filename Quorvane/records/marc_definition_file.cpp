@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "Quorvane/common/control_values.h"
 #include "Quorvane/config/config_error_state.h"
+#include "Quorvane/config/control_values.h"
 #include "toolkit/util/str_case.h"
 
 OwnedTblFile OpenMarcDefinitionFile(const std::string& path) {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/common/control_file.h"
 #include "Quorvane/config/config_problems.h"
+#include "Quorvane/config/control_file.h"
 #include "Quorvane/records/marc_definitions.h"
 #include "toolkit/util/table_file.h"
 

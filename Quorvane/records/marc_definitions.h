@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/common/dbl_list.h"
 #include "Quorvane/database/holdings_columns.h"
 #include "Quorvane/database/spill_over.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/records/marc_rows.h"
 
 // The label with which a tag rule continues the open field instead of starting a new one.

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "Quorvane/common/control_values.h"
+#include "Quorvane/config/control_values.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/records/marc_definition_file.h"
 

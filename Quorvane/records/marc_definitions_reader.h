@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 
 inline constexpr const char* kMarcDefinitionsFile = "marcdef.tblx";
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "Quorvane/config/ini_readers.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/records/marc_build_state.h"
 #include "Quorvane/records/marc_definitions.h"
@@ -11,12 +12,11 @@
 #include "Quorvane/records/marc_rows.h"
 #include "Quorvane/records/marc_source_charset.h"
 #include "Quorvane/records/marc_tag_rules.h"
-#include "Quorvane/response/bib1_conditions.h"
 
 namespace {
 
 MarcBuildResult refused(std::uint32_t condition, std::string info) {
-    return MarcBuildResult{"", condition, std::move(info)};
+    return MarcBuildResult{"", condition, std::move(info), std::nullopt};
 }
 
 MarcBuildResult storedRecord(const MarcBlock& block, const FieldRows& rows) {
@@ -28,7 +28,7 @@ MarcBuildResult storedRecord(const MarcBlock& block, const FieldRows& rows) {
         LogMessage("Stored MARC record in column " + block.rawColumn + " is not a sound ISO 2709 record");
         return refused(kConditionMalformedRecord, "Stored MARC record is malformed");
     }
-    return MarcBuildResult{*field->value, 0, ""};
+    return MarcBuildResult{*field->value, 0, "", std::nullopt};
 }
 
 MarcBuildState newState() {
@@ -41,7 +41,7 @@ MarcBuildState newState() {
 MarcBuildResult assembled(const MarcBuildState& state, std::string_view typeLetters) {
     std::optional<std::string> record = AssembleMarcRecord(state.parts, typeLetters, state.storedLeader);
     if (!record) return refused(kConditionRecordTooLong, "MARC record exceeds 99999 octets");
-    return MarcBuildResult{std::move(*record), 0, ""};
+    return MarcBuildResult{std::move(*record), 0, "", std::nullopt};
 }
 
 }  // namespace
@@ -61,12 +61,13 @@ MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session
     const MarcBlock2* block = FindMarcBlock2(session.marcHoldingsDefinitions.get(), database);
     if (block == nullptr)
         return refused(kConditionNoDataInSyntax, "No MARC definition for database " + database);
-    session.marcSyntaxOverride = block->marcOid ? block->marcOid->c_str() : nullptr;
     std::optional<SpillOverColumns> spillOver = MarcSpillOverColumns(*block);
     MarcBuildState state = newState();
     for (const OwnedDblList& row : rows) {
         ApplyMarcRow(state, *block, row.get(), spillOver ? &*spillOver : nullptr, session);
     }
     AddMarcField(state.parts, state.fieldText, state.currentTag);
-    return assembled(state, "nam");
+    MarcBuildResult built = assembled(state, "nam");
+    if (built.refusalCondition == 0) built.syntax = block->marcOid;
+    return built;
 }

@@ -4,16 +4,18 @@
 // marcdef.tblx has none, its marcdef2.tblx block (row mapping, with OPAC holdings as HLD fields).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
-#include "Quorvane/session/session_record.h"
 
-// The record, or the bib-1 surrogate diagnostic that stands in for it.
+// The record and the record syntax it was built for, or the bib-1 surrogate diagnostic that stands in for it.
 struct MarcBuildResult {
     std::string record;                // empty when refused
     std::uint32_t refusalCondition{};  // 0 when built
     std::string refusalInfo;
+    std::optional<std::string> syntax;  // the marcdef2.tblx block's MARCOID; none for any other block
 };
 
 // Builds the record from the entry's fields, grouped into rows, with the definitions the session has
@@ -23,8 +25,8 @@ struct MarcBuildResult {
 //   malformed: 14), sent as it is;
 // - a marcdef.tblx block of tag rules: the rules in order (literal fields only when the session's cache
 //   format is full), the leader's type letters from its leader definition;
-// - else a marcdef2.tblx block: every row in order; the session's MARC syntax override becomes the
-//   block's MARCOID (none without one); spill-over text is fetched on the catalogue connection.
+// - else a marcdef2.tblx block: every row in order, the result's syntax being the block's MARCOID (none
+//   without one); spill-over text is fetched on the catalogue connection.
 // No block: 227. A record beyond 99,999 octets: 238. Values are converted from the character set of
 // [Present] pcSourceCharacterSet to UTF-8. Spill-over text is appended to the entry's fields.
 MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session);

@@ -4,10 +4,10 @@
 #include <optional>
 #include <string_view>
 
-#include "Quorvane/common/control_values.h"
+#include "Quorvane/config/control_values.h"
+#include "Quorvane/config/white_space.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/records/marc_definition_file.h"
-#include "Quorvane/response/white_space.h"
 #include "toolkit/util/str_case.h"
 
 namespace {

@@ -16,7 +16,7 @@
 
 #include <string>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 
 inline constexpr const char* kMarcRowDefinitionsFile = "marcdef2.tblx";
 

@@ -2,11 +2,11 @@
 // Building a MARC record row by row with a marcdef2.tblx block: each row holds a tag, indicators, a
 // subfield code and data, and becomes one subfield or one field.
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/spill_over.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/records/marc_build_state.h"
 #include "Quorvane/records/marc_definitions.h"
-#include "Quorvane/session/session_record.h"
 
 // Applies one row:
 // - A row without a tag value is skipped; a tag of more than three characters logs "Error in MARC tag

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/lists/dbl_list.h"
 
 // The rows of a record: each a DblList of RecordField pointers into the record's field list (not owned),
 // in field-list order.

@@ -14,29 +14,29 @@
 //   1.2.840.10003.5.109.3, .9, .10 HTML/XML the requested syntax; octet-aligned text
 //
 // The response record names the database. A record refused by the size check leaves the response record
-// untouched (all zero) with the session's size diagnostic set; the Present handler decides what the client
+// untouched (all zero) with the placement's size diagnostic set; the Present handler decides what the client
 // sees. A record that cannot be built makes the response record a bib-1 surrogate diagnostic of its own
 // instead: 227 when the syntax has no definition for the database, and for MARC the conditions of
 // BuildMarcRecord.
 
 #include <string_view>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/protocol/record_size_check.h"
 #include "toolkit/api/kiv_records.h"
 
 inline constexpr std::string_view kOpacRecordSyntax = "1.2.840.10003.5.102";
 
 // The database name is the association's current database; the syntax the one the client asked for.
 void PackageSutrsRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
-                        SessionRecord& session);
+                        SessionRecord& session, RecordPlacement& placement);
 void PackageGenericRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
-                          SessionRecord& session);
+                          SessionRecord& session, RecordPlacement& placement);
 void PackageHtmlRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
-                       SessionRecord& session, std::string_view syntax);
-// The session's MARC syntax override is cleared before the build.
+                       SessionRecord& session, RecordPlacement& placement, std::string_view syntax);
 void PackageMarcRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
-                       SessionRecord& session, std::string_view syntax);
+                       SessionRecord& session, RecordPlacement& placement, std::string_view syntax);
 // The MARC record passes the size check with its HLD fields; the holdings are then taken out of it.
 void PackageOpacRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
-                       SessionRecord& session, std::string_view syntax);
+                       SessionRecord& session, RecordPlacement& placement, std::string_view syntax);

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "Quorvane/response/counted_texts.h"
-#include "Quorvane/response/diagnostics.h"
+#include "Quorvane/diagnostics/diagnostics.h"
+#include "Quorvane/protocol/counted_texts.h"
 
 KivExternal& SetRetrievalRecord(KivResponseRecord& record, std::string_view databaseName,
                                 std::string_view oid) {

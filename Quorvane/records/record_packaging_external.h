@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 #include "toolkit/api/kiv_records.h"
 
 // Makes the record a retrieval record (DRT_Retrieval) of the database, carrying a new EXTERNAL with the

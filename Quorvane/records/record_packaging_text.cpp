@@ -1,14 +1,14 @@
 #include <memory>
 #include <string>
 
+#include "Quorvane/diagnostics/bib1_conditions.h"
+#include "Quorvane/protocol/counted_texts.h"
+#include "Quorvane/protocol/record_size_check.h"
 #include "Quorvane/records/grs1_record.h"
 #include "Quorvane/records/html_record.h"
 #include "Quorvane/records/record_packaging.h"
 #include "Quorvane/records/record_packaging_external.h"
 #include "Quorvane/records/sutrs_record.h"
-#include "Quorvane/response/bib1_conditions.h"
-#include "Quorvane/response/counted_texts.h"
-#include "Quorvane/response/record_size_check.h"
 
 namespace {
 
@@ -22,42 +22,43 @@ void noDefinition(KivResponseRecord& record, const SessionRecord& session) {
 
 // The built text when it passes the size check; none otherwise (a builder without a definition for the
 // database makes the record a surrogate diagnostic).
-std::optional<std::string> checkedText(KivResponseRecord& record, SessionRecord& session, bool built,
-                                       std::string text) {
+std::optional<std::string> checkedText(KivResponseRecord& record, SessionRecord& session,
+                                       RecordPlacement& placement, bool built, std::string text) {
     if (!built) {
         noDefinition(record, session);
         return std::nullopt;
     }
-    if (CheckRecordSize(session, static_cast<std::uint32_t>(text.size())) == 0) return std::nullopt;
+    if (CheckRecordSize(session, placement, static_cast<std::uint32_t>(text.size())) == 0)
+        return std::nullopt;
     return text;
 }
 
 }  // namespace
 
 void PackageSutrsRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
-                        SessionRecord& session) {
+                        SessionRecord& session, RecordPlacement& placement) {
     std::string text;
     const bool built = BuildSutrsRecord(entry, text, session);
-    std::optional<std::string> checked = checkedText(record, session, built, std::move(text));
+    std::optional<std::string> checked = checkedText(record, session, placement, built, std::move(text));
     if (!checked) return;
     SetSingleAsn1Type(SetRetrievalRecord(record, databaseName, kSutrsSyntax), AT_UnstructuredText)
         .uASN1.psUnstructuredText = NewInternationalString(*checked);
 }
 
 void PackageHtmlRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
-                       SessionRecord& session, std::string_view syntax) {
+                       SessionRecord& session, RecordPlacement& placement, std::string_view syntax) {
     std::string text;
     const bool built = BuildHtmlRecord(entry, text, session);
-    std::optional<std::string> checked = checkedText(record, session, built, std::move(text));
+    std::optional<std::string> checked = checkedText(record, session, placement, built, std::move(text));
     if (!checked) return;
     SetOctetAligned(SetRetrievalRecord(record, databaseName, syntax), *checked);
 }
 
 void PackageGenericRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
-                          SessionRecord& session) {
+                          SessionRecord& session, RecordPlacement& placement) {
     auto generic = std::make_unique<KivGenericRecord>();
-    if (BuildGenericRecord(entry, *generic, session) == 0) {
-        if (session.sizeDiagnostic == 0) noDefinition(record, session);
+    if (BuildGenericRecord(entry, *generic, session, placement) == 0) {
+        if (placement.sizeDiagnostic == 0) noDefinition(record, session);
         return;
     }
     SetSingleAsn1Type(SetRetrievalRecord(record, databaseName, kGenericSyntax), AT_GenericRecord)

@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/records/field_value_conversion.h"
 #include "Quorvane/records/sutrs_definitions.h"
-#include "Quorvane/session/session_record.h"
 
 // The record text of the fields (a RecordField list) by the block's elements, in order:
 // - a literal element (only when full): its prefix and the literal;

@@ -9,9 +9,9 @@
 #include "Quorvane/database/record_columns.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/database/session_statement.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/results/result_row_collector.h"
 
 namespace {

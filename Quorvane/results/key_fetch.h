@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/association/session_record.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/search/search_definitions.h"
-#include "Quorvane/session/session_record.h"
 
 // The key column is fetched into 20000 octets, each secondary column into 500.
 inline constexpr std::size_t kKeyColumnSize = 20000;

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "Quorvane/common/control_file.h"
-#include "Quorvane/common/control_values.h"
+#include "Quorvane/config/control_file.h"
+#include "Quorvane/config/control_values.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/program_dir.h"
 #include "toolkit/util/table_file.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 
 // Each keyword's frequency is fetched into 300 octets.
 inline constexpr std::size_t kFrequencySize = 300;

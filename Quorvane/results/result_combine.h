@@ -3,7 +3,7 @@
 // move into the result (in key order) and every other row is freed with its list. When either operand is
 // null the answer is null and the other operand is freed.
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/lists/dbl_list.h"
 
 // AND: the rows of left whose key occurs in right.
 DblList* IntersectResults(DblList* left, DblList* right);

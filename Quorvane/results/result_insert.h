@@ -4,7 +4,7 @@
 #include <memory>
 #include <string_view>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/results/result_row.h"
 #include "Quorvane/search/search_definitions.h"
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/search/search_definitions.h"
 
 // The value of a secondary column fetched together with a key.

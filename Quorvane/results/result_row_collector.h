@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/results/result_row.h"
 #include "Quorvane/search/search_definitions.h"
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "Quorvane/common/dbl_list.h"
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
+#include "Quorvane/lists/dbl_list.h"
 
 // The number of records of a row list: a row with sub-key values counts each value, any other row 1.
 std::uint32_t CountResultRecords(const DblList* rows);

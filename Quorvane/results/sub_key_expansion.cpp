@@ -8,8 +8,8 @@
 #include "Quorvane/database/record_columns.h"
 #include "Quorvane/database/session_statement.h"
 #include "Quorvane/database/sql_substitution.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/response/bib1_conditions.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/association/session_record.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/results/result_row.h"
-#include "Quorvane/session/session_record.h"
 
 // Each sub-key value is fetched into 200 octets.
 inline constexpr std::size_t kSubKeyValueSize = 200;

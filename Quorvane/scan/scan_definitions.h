@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/lists/dbl_list.h"
 
 // Placeholders of a scan statement: the low bound (inclusive) and the high bound of the term window.
 inline constexpr const char* kScanLowBoundPlaceholder = "XXTERM1XX";

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/common/control_file.h"
-#include "Quorvane/common/control_values.h"
 #include "Quorvane/config/config_problems.h"
+#include "Quorvane/config/control_file.h"
+#include "Quorvane/config/control_values.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/program_dir.h"
 #include "Quorvane/scan/scan_definitions.h"

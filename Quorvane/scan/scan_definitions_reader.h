@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/lists/dbl_list.h"
 
 inline constexpr const char* kScanFileName = "scan.tblx";
 

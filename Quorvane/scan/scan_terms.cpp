@@ -7,7 +7,7 @@
 #include "Quorvane/database/diag_info_batch.h"
 #include "Quorvane/database/fetch_rows.h"
 #include "Quorvane/database/sql_substitution.h"
-#include "Quorvane/response/bib1_conditions.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/scan/scan_definitions.h"
 #include "Quorvane/scan/scan_window.h"
 

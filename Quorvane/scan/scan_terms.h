@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "Quorvane/session/session_record.h"
+#include "Quorvane/association/session_record.h"
 
 // A request for more terms than this is served with this many.
 inline constexpr std::uint32_t kMaxScanTerms = 1000;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "Quorvane/response/bib1_conditions.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/search/rpn_to_sql_statement.h"
 #include "Quorvane/search/rpn_to_sql_words.h"
 #include "Quorvane/search/search_definitions_lookup.h"

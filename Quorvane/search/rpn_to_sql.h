@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/search/rpn_to_sql_term.h"
 #include "Quorvane/search/search_definitions.h"
 #include "toolkit/api/kiv_query.h"

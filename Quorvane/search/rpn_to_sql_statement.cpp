@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/response/bib1_conditions.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/search/from_part.h"
 #include "Quorvane/search/rpn_to_sql_words.h"
 #include "toolkit/util/str_text.h"

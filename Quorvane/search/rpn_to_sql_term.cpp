@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "Quorvane/response/bib1_conditions.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/search/rpn_to_sql_words.h"
 #include "Quorvane/text/stemmer.h"
 #include "Quorvane/text/term_routines.h"

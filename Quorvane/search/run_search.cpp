@@ -4,11 +4,11 @@
 #include <string>
 
 #include "Quorvane/database/new_diag_log.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/log/log_file_append.h"
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/records/marc_source_charset.h"
-#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/results/key_fetch.h"
 #include "Quorvane/results/relevance_sql.h"
 #include "Quorvane/results/result_combine.h"

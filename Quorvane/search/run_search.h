@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/search/rpn_to_sql_settings.h"
-#include "Quorvane/session/session_record.h"
 #include "toolkit/api/kiv_query.h"
 
 inline constexpr const char* kKeysLogName = "keys.txt";

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "Quorvane/response/bib1_conditions.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/search/search_definitions.h"
 #include "toolkit/api/kiv_attributes.h"
 

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/common/control_file.h"
-#include "Quorvane/common/control_values.h"
 #include "Quorvane/config/config_problems.h"
+#include "Quorvane/config/control_file.h"
+#include "Quorvane/config/control_values.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/text/phrase_stop_words.h"
 #include "Quorvane/text/routine_number.h"

@@ -12,7 +12,7 @@
 
 #include <string>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/search/search_definitions.h"
 
 inline constexpr const char* kSearchFileName = "search.tblx";

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "Quorvane/common/control_file.h"
+#include "Quorvane/config/control_file.h"
 #include "toolkit/util/err_report.h"
 #include "toolkit/util/str_class.h"
 #include "toolkit/util/table_file.h"

@@ -11,7 +11,7 @@
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/config/config_problems.h"
 #include "Quorvane/log/operations_log.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <tuple>
 #include <vector>
 
-#include "Quorvane/common/dbl_list.h"
 #include "Quorvane/database/record_field.h"
+#include "Quorvane/lists/dbl_list.h"
 
 using FieldTuple = std::tuple<std::string, std::optional<std::string>, std::int32_t>;
 

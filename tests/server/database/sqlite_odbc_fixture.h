@@ -12,11 +12,11 @@
 #include <sstream>
 #include <string>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/connection.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/trace_view.h"
-#include "Quorvane/session/session_record.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 inline constexpr const char* kSqliteDriver = "SQLite3";
 

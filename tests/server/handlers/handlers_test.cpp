@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "Quorvane/association/session_lock.h"
+#include "Quorvane/association/session_setup.h"
+#include "Quorvane/association/session_table.h"
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/program_dir.h"
-#include "Quorvane/session/session_lock.h"
-#include "Quorvane/session/session_setup.h"
-#include "Quorvane/session/session_table.h"
 #include "tests/session/transport_fixture.h"
 #include "toolkit/session/state_machine_names.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "Quorvane/common/control_values.h"
+#include "Quorvane/config/control_values.h"
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/database/diag_info_batch.h"
 #include "Quorvane/database/new_diag_log.h"
@@ -14,7 +14,7 @@
 #include "Quorvane/log/log_flusher.h"
 #include "Quorvane/log/log_settings.h"
 #include "Quorvane/log/operations_log.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "Quorvane/association/session_lock.h"
+#include "Quorvane/association/session_setup.h"
 #include "Quorvane/config/ini_readers.h"
-#include "Quorvane/session/session_lock.h"
-#include "Quorvane/session/session_setup.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 namespace {
 

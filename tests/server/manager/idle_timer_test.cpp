@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "Quorvane/association/session_lock.h"
+#include "Quorvane/association/session_setup.h"
+#include "Quorvane/association/session_table.h"
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/manager/association_manager.h"
 #include "Quorvane/manager/association_slots.h"
-#include "Quorvane/session/session_lock.h"
-#include "Quorvane/session/session_setup.h"
-#include "Quorvane/session/session_table.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 namespace {
 

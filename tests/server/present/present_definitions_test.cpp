@@ -11,7 +11,7 @@
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/trace_view.h"
 #include "Quorvane/present/record_formats.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 namespace {
 

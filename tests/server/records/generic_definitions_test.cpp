@@ -4,6 +4,7 @@
 
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/records/grs1_definitions.h"
+#include "tests/server/config_error_child.h"
 #include "tests/server/records/text_builders_fixture.h"
 
 namespace {
@@ -66,35 +67,36 @@ TEST_F(GenericFile, ReadsPairsOfRecords) {
     EXPECT_FALSE(other.grs1Definitions);
 }
 
-// Sets the process-wide configuration-error state: keep it last.
 TEST_F(GenericFile, FaultsAreReportedAndYieldNothing) {
-    struct Case {
-        const char* what;
-        std::string content;
-        std::string message;
-    };
-    const std::string errorInFile = "Error in file " + path("control/genericdef.tblx");
-    const Case cases[] = {
-        {"no record", "/* nothing */\n", errorInFile},
-        {"a database record without definitions", "\"DEFAULT\";\n\"0|2|1|STRING|TITLE\";\n\"BOOKS\";\n",
-         errorInFile},
-        {"no database name", "DEFAULT;\n\"0|2|1|STRING|TITLE\";\n",
-         "No database entries in file genericdef.tblx"},
-        {"no definition", "\"DEFAULT\";\n1;\n", "No definitions in file genericdef.tblx"},
-        {"a faulty definition", "\"DEFAULT\";\n\"0|2|1|STRING|TITLE\",\"0|2|1|STRING\";\n",
-         "Error in definition 0|2|1|STRING in file genericdef.tblx"},
-        {"an empty record stops the reading",
-         "\"DEFAULT\";\n\"0|2|1|STRING|TITLE\";\n;\n\"BOOKS\";\n\"0|2|1|STRING|X\";\n", errorInFile},
-    };
-    for (const Case& c : cases) {
-        out_.str("");
-        writeControl("genericdef.tblx", c.content);
-        SessionRecord session;
-        ReadGenericDefinitions(path("control/genericdef.tblx"), session);
-        EXPECT_FALSE(session.grs1Definitions) << c.what;
-        EXPECT_NE(logged().find(c.message + "\n"), std::string::npos) << c.what << ": " << logged();
-        EXPECT_TRUE(configErrorIsSet()) << c.what;
-    }
+    RunSettingConfigError([&] {
+        struct Case {
+            const char* what;
+            std::string content;
+            std::string message;
+        };
+        const std::string errorInFile = "Error in file " + path("control/genericdef.tblx");
+        const Case cases[] = {
+            {"no record", "/* nothing */\n", errorInFile},
+            {"a database record without definitions", "\"DEFAULT\";\n\"0|2|1|STRING|TITLE\";\n\"BOOKS\";\n",
+             errorInFile},
+            {"no database name", "DEFAULT;\n\"0|2|1|STRING|TITLE\";\n",
+             "No database entries in file genericdef.tblx"},
+            {"no definition", "\"DEFAULT\";\n1;\n", "No definitions in file genericdef.tblx"},
+            {"a faulty definition", "\"DEFAULT\";\n\"0|2|1|STRING|TITLE\",\"0|2|1|STRING\";\n",
+             "Error in definition 0|2|1|STRING in file genericdef.tblx"},
+            {"an empty record stops the reading",
+             "\"DEFAULT\";\n\"0|2|1|STRING|TITLE\";\n;\n\"BOOKS\";\n\"0|2|1|STRING|X\";\n", errorInFile},
+        };
+        for (const Case& c : cases) {
+            out_.str("");
+            writeControl("genericdef.tblx", c.content);
+            SessionRecord session;
+            ReadGenericDefinitions(path("control/genericdef.tblx"), session);
+            EXPECT_FALSE(session.grs1Definitions) << c.what;
+            EXPECT_NE(logged().find(c.message + "\n"), std::string::npos) << c.what << ": " << logged();
+            EXPECT_TRUE(configErrorIsSet()) << c.what;
+        }
+    });
 }
 
 }  // namespace

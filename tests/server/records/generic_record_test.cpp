@@ -234,8 +234,8 @@ TEST_F(GenericBuild, ShippedDefinitionsGiveAValidRecord) {
     single->eASN1Type = AT_GenericRecord;
     single->uASN1.psGenericRecord = std::make_unique<KivGenericRecord>();
     KivGenericRecord& record = *single->uASN1.psGenericRecord;
-    ASSERT_EQ(BuildGenericRecord(entry, record, session_), 1);
-    EXPECT_EQ(session_.octetsPlaced, 65u);  // the values put in
+    ASSERT_EQ(BuildGenericRecord(entry, record, session_, placement_), 1);
+    EXPECT_EQ(placement_.octetsPlaced, 65u);  // the values put in
     std::vector<std::string> tags;
     for (const KivTaggedElement& element : record.ppsTaggedElement) tags.push_back(tagOf(element));
     // Every content of the shipped layout is a column of the present statements: what the record lacks
@@ -253,7 +253,7 @@ TEST_F(GenericBuild, ShippedDefinitionsGiveAValidRecord) {
     // Brief: only the columns the record has.
     session_.cacheFormat = 0;
     KivGenericRecord brief;
-    ASSERT_EQ(BuildGenericRecord(entry, brief, session_), 1);
+    ASSERT_EQ(BuildGenericRecord(entry, brief, session_, placement_), 1);
     EXPECT_EQ(brief.ppsTaggedElement.size(), 7u);
     EXPECT_EQ(logged(), "");
 }
@@ -283,14 +283,14 @@ TEST_F(GenericBuild, ColumnsOfAnyRecordFormatAreNeverShownByTheirNames) {
          {std::pair{&brief, std::vector<std::string>{"Dune", "Sample catalogue"}},
           std::pair{&full, std::vector<std::string>{"Dune", "eng", "Sample catalogue"}}}) {
         KivGenericRecord record;
-        ASSERT_EQ(BuildGenericRecord(*entry, record, session_), 1);
+        ASSERT_EQ(BuildGenericRecord(*entry, record, session_, placement_), 1);
         std::vector<std::string> values;
         for (const KivTaggedElement& element : record.ppsTaggedElement) values.push_back(stringOf(element));
         EXPECT_EQ(values, texts);
     }
     session_.cacheFormat = 0;
     KivGenericRecord record;
-    ASSERT_EQ(BuildGenericRecord(brief, record, session_), 1);
+    ASSERT_EQ(BuildGenericRecord(brief, record, session_, placement_), 1);
     EXPECT_EQ(record.ppsTaggedElement.size(), 1u) << "literal text only in full records";
 }
 
@@ -299,12 +299,12 @@ TEST_F(GenericBuild, RefusedBySizeCheck) {
     const PresentCacheEntry entry = makeEntry({{"TITLE", "Dune"}});
     session_.maximumMessageSize = 3;
     KivGenericRecord record;
-    EXPECT_EQ(BuildGenericRecord(entry, record, session_), 0);
-    EXPECT_EQ(session_.sizeDiagnostic, 17);
+    EXPECT_EQ(BuildGenericRecord(entry, record, session_, placement_), 0);
+    EXPECT_EQ(placement_.sizeDiagnostic, 17);
     EXPECT_FALSE(record.ppsTaggedElement.present());
     session_.maximumMessageSize = 4;
-    session_.sizeDiagnostic = 0;
-    EXPECT_EQ(BuildGenericRecord(entry, record, session_), 1);
+    placement_.sizeDiagnostic = 0;
+    EXPECT_EQ(BuildGenericRecord(entry, record, session_, placement_), 1);
     EXPECT_EQ(record.ppsTaggedElement.size(), 1u);
 }
 
@@ -313,11 +313,11 @@ TEST_F(GenericBuild, NoDefinitionLeft) {
                  "\"BOOKS\";\n\"0|2|1|STRING|TITLE\";\n\"DEFAULT\";\n\"0|2|5|SUBTREE|1\";\n");
     const PresentCacheEntry entry = makeEntry({{"TITLE", "Dune"}});
     KivGenericRecord record;
-    ASSERT_EQ(BuildGenericRecord(entry, record, session_), 1);
+    ASSERT_EQ(BuildGenericRecord(entry, record, session_, placement_), 1);
     EXPECT_TRUE(record.ppsTaggedElement.present());  // present and empty
     EXPECT_EQ(record.ppsTaggedElement.size(), 0u);
     session_.currentDatabase = "BOOKS";
-    ASSERT_EQ(BuildGenericRecord(entry, record, session_), 1);
+    ASSERT_EQ(BuildGenericRecord(entry, record, session_, placement_), 1);
     EXPECT_EQ(record.ppsTaggedElement.size(), 1u);
 }
 

@@ -66,6 +66,8 @@ std::string readText(const std::string& path) {
 
 class SampleCatalogue : public SqliteOdbcTest {
   protected:
+    RecordPlacement placement_;  // the running size check of the Present response being built
+
     void setUpDatabases() override {
         const std::string command = "python3 " + kSourceDir + "/data/generate.py --records " +
                                     std::to_string(kRecords) + " --seed 5 --out " + path("sample") +
@@ -144,9 +146,9 @@ TEST_F(SampleCatalogue, EveryBuiltRecordIsReadByAnIndependentParser) {
                 PresentCacheEntry entry = fetch(database, titleNo, syntax);
                 KivResponseRecord record;
                 if (syntax == kOpacRecordSyntax) {
-                    PackageOpacRecord(record, database, entry, session_, syntax);
+                    PackageOpacRecord(record, database, entry, session_, placement_, syntax);
                 } else {
-                    PackageMarcRecord(record, database, entry, session_, kUkMarc);
+                    PackageMarcRecord(record, database, entry, session_, placement_, kUkMarc);
                 }
                 ASSERT_EQ(record.eDbRecordType, DRT_Retrieval) << database << " " << titleNo;
                 const std::string marc = marcOf(record);
@@ -178,11 +180,11 @@ TEST_F(SampleCatalogue, RowMappingRebuildsTheStoredRecordsWithSpillOverAndHoldin
     for (int titleNo = 1; titleNo <= kRecords; ++titleNo) {
         PresentCacheEntry stored = fetch("SAMPLERAW", titleNo, kUsMarc);
         KivResponseRecord raw;
-        PackageMarcRecord(raw, "SAMPLERAW", stored, session_, kUsMarc);
+        PackageMarcRecord(raw, "SAMPLERAW", stored, session_, placement_, kUsMarc);
 
         PresentCacheEntry rows = fetch("SAMPLE", titleNo, kOpacRecordSyntax);
         KivResponseRecord opac;
-        PackageOpacRecord(opac, "SAMPLE", rows, session_, kOpacRecordSyntax);
+        PackageOpacRecord(opac, "SAMPLE", rows, session_, placement_, kOpacRecordSyntax);
         ASSERT_EQ(marcOf(opac), marcOf(raw)) << titleNo;
 
         for (const DblNode* node = rows.fields->first; node != nullptr; node = node->next) {
@@ -207,7 +209,7 @@ TEST_F(SampleCatalogue, OtherSyntaxesCarryTheirExternals) {
     PresentCacheEntry entry = fetch("SAMPLE", 1, "1.2.840.10003.5.101");
 
     KivResponseRecord sutrs;
-    PackageSutrsRecord(sutrs, "SAMPLE", entry, session_);
+    PackageSutrsRecord(sutrs, "SAMPLE", entry, session_, placement_);
     ASSERT_EQ(sutrs.eDbRecordType, DRT_Retrieval);
     EXPECT_EQ(sutrs.psDatabaseName->pcValue, "SAMPLE");
     const KivExternal& text = *sutrs.uDbRecord.psRetrievalRecord;
@@ -217,7 +219,7 @@ TEST_F(SampleCatalogue, OtherSyntaxesCarryTheirExternals) {
     EXPECT_FALSE(text.uExternalValue.psSingleASN1Type->uASN1.psUnstructuredText->pcValue.empty());
 
     KivResponseRecord generic;
-    PackageGenericRecord(generic, "SAMPLE", entry, session_);
+    PackageGenericRecord(generic, "SAMPLE", entry, session_, placement_);
     ASSERT_EQ(generic.eDbRecordType, DRT_Retrieval);
     const KivExternal& tree = *generic.uDbRecord.psRetrievalRecord;
     EXPECT_EQ(tree.pcObjectIdentifier, "1.2.840.10003.5.105");
@@ -225,14 +227,14 @@ TEST_F(SampleCatalogue, OtherSyntaxesCarryTheirExternals) {
     EXPECT_TRUE(tree.uExternalValue.psSingleASN1Type->uASN1.psGenericRecord);
 
     KivResponseRecord xml;
-    PackageHtmlRecord(xml, "SAMPLE", entry, session_, "1.2.840.10003.5.109.10");
+    PackageHtmlRecord(xml, "SAMPLE", entry, session_, placement_, "1.2.840.10003.5.109.10");
     ASSERT_EQ(xml.eDbRecordType, DRT_Retrieval);
     const KivExternal& markup = *xml.uDbRecord.psRetrievalRecord;
     EXPECT_EQ(markup.pcObjectIdentifier, "1.2.840.10003.5.109.10");
     ASSERT_EQ(markup.eValueType, EVT_OctetAligned);
     EXPECT_NE(markup.uExternalValue.psOctetAligned->pcValue.find('<'), std::string::npos);
 
-    EXPECT_GT(session_.octetsPlaced, 0u);
+    EXPECT_GT(placement_.octetsPlaced, 0u);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/records/marc_record_builder.h"
-#include "Quorvane/response/bib1_conditions.h"
 #include "tests/server/records/marc_fixture.h"
 
 namespace {

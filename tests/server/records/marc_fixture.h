@@ -11,13 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/trace_view.h"
+#include "Quorvane/protocol/record_size_check.h"
 #include "Quorvane/records/marc_definitions.h"
 #include "Quorvane/records/marc_directory.h"
-#include "Quorvane/session/session_record.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 struct FieldCell {
     std::string column;
@@ -96,6 +97,7 @@ class MarcTest : public ScratchDirTest {
     }
 
     SessionRecord session_;
+    RecordPlacement placement_;  // the running size check of the Present response being built
 
   private:
     std::ostringstream out_;

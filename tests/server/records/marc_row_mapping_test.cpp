@@ -49,12 +49,15 @@ MarcBlock2 rowBlock(bool withSameField) {
 
 class RowMapping : public MarcTest {
   protected:
-    std::string build(const MarcBlock2& block, const std::vector<Row>& rows) {
+    MarcBuildResult buildResult(const MarcBlock2& block, const std::vector<Row>& rows) {
         session_.marcHoldingsDefinitions = rowBlocks({block});
         PresentCacheEntry entry = entryOfRows(rows);
         MarcBuildResult built = BuildMarcRecord(entry, session_);
         EXPECT_EQ(built.refusalCondition, 0u) << built.refusalInfo;
-        return built.record;
+        return built;
+    }
+    std::string build(const MarcBlock2& block, const std::vector<Row>& rows) {
+        return buildResult(block, rows).record;
     }
 };
 
@@ -118,14 +121,11 @@ TEST_F(RowMapping, RoutinesAndBlocksWithoutSubfieldColumn) {
               (Fields{"245 10$aTitle$cBy", "245   more", "500   No subfields"}));
 }
 
-TEST_F(RowMapping, MarcOidBecomesTheSyntaxOverride) {
+TEST_F(RowMapping, MarcOidBecomesTheRecordsSyntax) {
     MarcBlock2 block = rowBlock(true);
     block.marcOid = "1.2.840.10003.5.11";
-    build(block, {{"001", none, none, none, "1", "1"}});
-    ASSERT_NE(session_.marcSyntaxOverride, nullptr);
-    EXPECT_STREQ(session_.marcSyntaxOverride, "1.2.840.10003.5.11");
-    build(rowBlock(true), {{"001", none, none, none, "1", "1"}});
-    EXPECT_EQ(session_.marcSyntaxOverride, nullptr);
+    EXPECT_EQ(buildResult(block, {{"001", none, none, none, "1", "1"}}).syntax, "1.2.840.10003.5.11");
+    EXPECT_EQ(buildResult(rowBlock(true), {{"001", none, none, none, "1", "1"}}).syntax, std::nullopt);
 }
 
 TEST_F(RowMapping, MarcdefBlockComesFirst) {

@@ -95,7 +95,7 @@ TEST_F(Packaging, OpacRecordCarriesHoldingsAndCirculation) {
     addItem(entry, row, {{'b', "598 ANN"}, {'c', "Stack"}});
 
     KivResponseRecord record;
-    PackageOpacRecord(record, "BOOKS", entry, session_, kOpacRecordSyntax);
+    PackageOpacRecord(record, "BOOKS", entry, session_, placement_, kOpacRecordSyntax);
     ASSERT_EQ(record.eDbRecordType, DRT_Retrieval);
     EXPECT_EQ(text(record.psDatabaseName), "BOOKS");
     const KivExternal& external = *record.uDbRecord.psRetrievalRecord;
@@ -144,7 +144,7 @@ TEST_F(Packaging, OpacRecordCarriesHoldingsAndCirculation) {
     EXPECT_FALSE(shelfOnly.ppsCircRecord);  // no circulation subfield, no circulation record
 
     // The size check saw the record with its holdings fields.
-    EXPECT_GT(session_.octetsPlaced, marc.size());
+    EXPECT_GT(placement_.octetsPlaced, marc.size());
 }
 
 // The OPAC record's bibliographic record names its MARC syntax (the block's MARCOID, else USMARC), which
@@ -161,7 +161,7 @@ TEST_F(Packaging, OpacBibliographicRecordNamesItsMarcSyntax) {
         SCOPED_TRACE(oid);
         session_.marcHoldingsDefinitions = rowBlocks({block});
         KivResponseRecord record;
-        PackageOpacRecord(record, "BOOKS", entry, session_, kOpacRecordSyntax);
+        PackageOpacRecord(record, "BOOKS", entry, session_, placement_, kOpacRecordSyntax);
         ASSERT_EQ(record.eDbRecordType, DRT_Retrieval);
         const KivExternal& external = *record.uDbRecord.psRetrievalRecord;
         const auto bibliographicOf = [](const KivExternal& opac) -> const KivExternal& {
@@ -227,20 +227,20 @@ TEST_F(Packaging, MarcRecordUnderTheBlocksSyntaxOrTheRequestedOne) {
     PresentCacheEntry entry = entryOf({});
     addRecordRows(entry);
     KivResponseRecord requested;
-    PackageMarcRecord(requested, "BOOKS", entry, session_, kUkMarc);
+    PackageMarcRecord(requested, "BOOKS", entry, session_, placement_, kUkMarc);
     ASSERT_EQ(requested.eDbRecordType, DRT_Retrieval);
     const KivExternal& external = *requested.uDbRecord.psRetrievalRecord;
     EXPECT_EQ(external.pcObjectIdentifier, std::string(kUkMarc));
     ASSERT_EQ(external.eValueType, EVT_OctetAligned);
     EXPECT_EQ(fieldsOf(external.uExternalValue.psOctetAligned->pcValue),
               (std::vector<std::string>{"245 10$aBirds$cAnn", "650  0$aOwls"}));
-    EXPECT_EQ(session_.octetsPlaced, external.uExternalValue.psOctetAligned->pcValue.size());
+    EXPECT_EQ(placement_.octetsPlaced, external.uExternalValue.psOctetAligned->pcValue.size());
 
     MarcBlock2 withOid = holdingsBlock();
     withOid.marcOid = std::string(kUsMarc);
     session_.marcHoldingsDefinitions = rowBlocks({withOid});
     KivResponseRecord overridden;
-    PackageMarcRecord(overridden, "BOOKS", entry, session_, kUkMarc);
+    PackageMarcRecord(overridden, "BOOKS", entry, session_, placement_, kUkMarc);
     EXPECT_EQ(overridden.uDbRecord.psRetrievalRecord->pcObjectIdentifier, std::string(kUsMarc));
 }
 
@@ -250,15 +250,15 @@ TEST_F(Packaging, RefusedRecords) {
     // Larger than the maximum message size: untouched, with the size diagnostic.
     session_.maximumMessageSize = 20;
     KivResponseRecord tooLarge;
-    PackageMarcRecord(tooLarge, "BOOKS", entry, session_, kUsMarc);
+    PackageMarcRecord(tooLarge, "BOOKS", entry, session_, placement_, kUsMarc);
     EXPECT_EQ(tooLarge.eDbRecordType, 0);
     EXPECT_FALSE(tooLarge.psDatabaseName);
     EXPECT_FALSE(tooLarge.uDbRecord.psRetrievalRecord);
-    EXPECT_EQ(session_.sizeDiagnostic, 17);
+    EXPECT_EQ(placement_.sizeDiagnostic, 17);
     KivResponseRecord opacTooLarge;
-    PackageOpacRecord(opacTooLarge, "BOOKS", entry, session_, kOpacRecordSyntax);
+    PackageOpacRecord(opacTooLarge, "BOOKS", entry, session_, placement_, kOpacRecordSyntax);
     EXPECT_EQ(opacTooLarge.eDbRecordType, 0);
-    session_.sizeDiagnostic = 0;
+    placement_.sizeDiagnostic = 0;
     session_.maximumMessageSize = 1000000;
 
     // Beyond what ISO 2709 can hold: a surrogate diagnostic of its own.
@@ -272,7 +272,7 @@ TEST_F(Packaging, RefusedRecords) {
     for (bool version3 : {true, false}) {
         session_.clientProtocolVersion = version3 ? "111" : "11";
         KivResponseRecord record;
-        PackageMarcRecord(record, "BOOKS", huge, session_, kUsMarc);
+        PackageMarcRecord(record, "BOOKS", huge, session_, placement_, kUsMarc);
         ASSERT_EQ(record.eDbRecordType, DRT_SurrogateDiagnostics);
         const KivDefaultDiagFormat& diag = *record.uDbRecord.psSurrogateDiagnostic->uDiagnostics.psDefault;
         EXPECT_EQ(diag.pcDiagnosticSetId, "1.2.840.10003.4.1");
@@ -280,8 +280,8 @@ TEST_F(Packaging, RefusedRecords) {
         const auto& info = diag.sAdditionalInfo.uAdditionalInfo;
         EXPECT_EQ(version3 ? info.psV3->pcValue : info.pcV2.value_or(""), "MARC record exceeds 99999 octets");
     }
-    EXPECT_EQ(session_.sizeDiagnostic, 0);
-    EXPECT_EQ(session_.octetsPlaced, 0u);
+    EXPECT_EQ(placement_.sizeDiagnostic, 0);
+    EXPECT_EQ(placement_.octetsPlaced, 0u);
 }
 
 TEST_F(Packaging, SyntaxWithoutDefinitionGivesItsOwnDiagnostic) {
@@ -289,13 +289,15 @@ TEST_F(Packaging, SyntaxWithoutDefinitionGivesItsOwnDiagnostic) {
     session_.marcHoldingsDefinitions.reset();
     using Package = std::function<void(KivResponseRecord&)>;
     const Package packages[] = {
-        [&](KivResponseRecord& r) { PackageSutrsRecord(r, "BOOKS", entry, session_); },
-        [&](KivResponseRecord& r) { PackageGenericRecord(r, "BOOKS", entry, session_); },
+        [&](KivResponseRecord& r) { PackageSutrsRecord(r, "BOOKS", entry, session_, placement_); },
+        [&](KivResponseRecord& r) { PackageGenericRecord(r, "BOOKS", entry, session_, placement_); },
         [&](KivResponseRecord& r) {
-            PackageHtmlRecord(r, "BOOKS", entry, session_, "1.2.840.10003.5.109.10");
+            PackageHtmlRecord(r, "BOOKS", entry, session_, placement_, "1.2.840.10003.5.109.10");
         },
-        [&](KivResponseRecord& r) { PackageMarcRecord(r, "BOOKS", entry, session_, kUsMarc); },
-        [&](KivResponseRecord& r) { PackageOpacRecord(r, "BOOKS", entry, session_, kOpacRecordSyntax); },
+        [&](KivResponseRecord& r) { PackageMarcRecord(r, "BOOKS", entry, session_, placement_, kUsMarc); },
+        [&](KivResponseRecord& r) {
+            PackageOpacRecord(r, "BOOKS", entry, session_, placement_, kOpacRecordSyntax);
+        },
     };
     for (const Package& package : packages) {
         KivResponseRecord record;
@@ -303,7 +305,7 @@ TEST_F(Packaging, SyntaxWithoutDefinitionGivesItsOwnDiagnostic) {
         ASSERT_EQ(record.eDbRecordType, DRT_SurrogateDiagnostics);
         EXPECT_EQ(record.uDbRecord.psSurrogateDiagnostic->uDiagnostics.psDefault->ulCondition, 227u);
     }
-    EXPECT_EQ(session_.sizeDiagnostic, 0);
+    EXPECT_EQ(placement_.sizeDiagnostic, 0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/records/html_definitions.h"
+#include "tests/server/config_error_child.h"
 #include "tests/server/records/text_builders_fixture.h"
 
 namespace {
@@ -71,46 +72,47 @@ TEST_F(ElementFile, BlockOfTheDatabaseElseDefaultReadOnce) {
     EXPECT_EQ(FindSutrsBlock(session_), nullptr);  // no sutrsdef.tblx
 }
 
-// Sets the process-wide configuration-error state: keep it last.
 TEST_F(ElementFile, FaultsAreReportedAndYieldNothing) {
-    struct Case {
-        const char* what;
-        std::string content;
-        std::string message;
-    };
-    const std::string errorInFile = "Error in file " + path("control/sutrsdef.tblx");
-    const Case cases[] = {
-        {"a header that ends the file", kHeader, errorInFile},
-        {"a header right after a header", kHeader + kHeader + kElement, errorInFile},
-        {"an element before the first header", kElement + kHeader + kElement, errorInFile},
-        {"a header without databases", "\"XXDATABASESXX\";\n" + kElement,
-         "Missing database in file sutrsdef.tblx"},
-        {"a first label that is no string", kHeader + "Title,\"TITLE\",TRUE,\"NULL\";\n",
-         "Missing label in file sutrsdef.tblx"},
-        {"a later label that is no string", kHeader + kElement + "Title,\"TITLE\",TRUE,\"NULL\";\n",
-         "Missing label"},
-        {"an unquoted field", kHeader + "\"Title\",TITLE,TRUE,\"NULL\";\n",
-         "Missing field in file sutrsdef.tblx"},
-        {"no bool", kHeader + "\"Title\",\"TITLE\";\n", "Missing bool in file sutrsdef.tblx"},
-        {"no routine", kHeader + "\"Title\",\"TITLE\",TRUE;\n", "Missing field in file sutrsdef.tblx"},
-        {"a condition without its value", kHeader + "\"Title\",\"TITLE\",TRUE,\"NULL\",\"SEQ\";\n",
-         "Missing value in file sutrsdef.tblx"},
-        {"an empty record stops the reading", kHeader + kElement + ";\n" + kElement, errorInFile},
-    };
-    for (const Case& c : cases) {
+    RunSettingConfigError([&] {
+        struct Case {
+            const char* what;
+            std::string content;
+            std::string message;
+        };
+        const std::string errorInFile = "Error in file " + path("control/sutrsdef.tblx");
+        const Case cases[] = {
+            {"a header that ends the file", kHeader, errorInFile},
+            {"a header right after a header", kHeader + kHeader + kElement, errorInFile},
+            {"an element before the first header", kElement + kHeader + kElement, errorInFile},
+            {"a header without databases", "\"XXDATABASESXX\";\n" + kElement,
+             "Missing database in file sutrsdef.tblx"},
+            {"a first label that is no string", kHeader + "Title,\"TITLE\",TRUE,\"NULL\";\n",
+             "Missing label in file sutrsdef.tblx"},
+            {"a later label that is no string", kHeader + kElement + "Title,\"TITLE\",TRUE,\"NULL\";\n",
+             "Missing label"},
+            {"an unquoted field", kHeader + "\"Title\",TITLE,TRUE,\"NULL\";\n",
+             "Missing field in file sutrsdef.tblx"},
+            {"no bool", kHeader + "\"Title\",\"TITLE\";\n", "Missing bool in file sutrsdef.tblx"},
+            {"no routine", kHeader + "\"Title\",\"TITLE\",TRUE;\n", "Missing field in file sutrsdef.tblx"},
+            {"a condition without its value", kHeader + "\"Title\",\"TITLE\",TRUE,\"NULL\",\"SEQ\";\n",
+             "Missing value in file sutrsdef.tblx"},
+            {"an empty record stops the reading", kHeader + kElement + ";\n" + kElement, errorInFile},
+        };
+        for (const Case& c : cases) {
+            out_.str("");
+            writeControl("sutrsdef.tblx", c.content);
+            EXPECT_EQ(ReadSutrsDefinitions(path("control/sutrsdef.tblx")), nullptr) << c.what;
+            EXPECT_NE(logged().find(c.message + "\n"), std::string::npos) << c.what << ": " << logged();
+            EXPECT_TRUE(configErrorIsSet()) << c.what;
+        }
         out_.str("");
-        writeControl("sutrsdef.tblx", c.content);
-        EXPECT_EQ(ReadSutrsDefinitions(path("control/sutrsdef.tblx")), nullptr) << c.what;
-        EXPECT_NE(logged().find(c.message + "\n"), std::string::npos) << c.what << ": " << logged();
-        EXPECT_TRUE(configErrorIsSet()) << c.what;
-    }
-    out_.str("");
-    writeControl("htmldef.tblx", "\"XXDATABASESXX\";\n\"<b>%s</b>\",\"TITLE\",TRUE,\"NULL\";\n");
-    EXPECT_EQ(ReadHtmlDefinitions(path("control/htmldef.tblx")), nullptr);
-    EXPECT_EQ(logged(), "Missing databases in file htmldef.tblx\n");
-    // While the state is set even a sound file yields nothing.
-    writeControl("sutrsdef.tblx", kHeader + kElement);
-    EXPECT_EQ(ReadSutrsDefinitions(path("control/sutrsdef.tblx")), nullptr);
+        writeControl("htmldef.tblx", "\"XXDATABASESXX\";\n\"<b>%s</b>\",\"TITLE\",TRUE,\"NULL\";\n");
+        EXPECT_EQ(ReadHtmlDefinitions(path("control/htmldef.tblx")), nullptr);
+        EXPECT_EQ(logged(), "Missing databases in file htmldef.tblx\n");
+        // While the state is set even a sound file yields nothing.
+        writeControl("sutrsdef.tblx", kHeader + kElement);
+        EXPECT_EQ(ReadSutrsDefinitions(path("control/sutrsdef.tblx")), nullptr);
+    });
 }
 
 }  // namespace

@@ -9,11 +9,12 @@
 #include <sstream>
 #include <string>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/log/operations_log.h"
+#include "Quorvane/protocol/record_size_check.h"
 #include "Quorvane/records/field_value_conversion.h"
-#include "Quorvane/session/session_record.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 inline const std::string kShippedControlDir = QUORVANE_CONTROL_DIR;
 
@@ -66,4 +67,5 @@ class TextBuilderTest : public ScratchDirTest {
     std::ostringstream out_;
     platform::TraceView view_{out_};
     SessionRecord session_;
+    RecordPlacement placement_;  // the running size check of the Present response being built
 };

@@ -8,7 +8,7 @@
 #include "Quorvane/platform/trace_view.h"
 #include "Quorvane/results/relevance_definition.h"
 #include "Quorvane/results/relevance_factor.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 namespace {
 

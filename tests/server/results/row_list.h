@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/results/result_insert.h"
 #include "Quorvane/results/result_row.h"
 #include "Quorvane/search/search_definitions.h"

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "Quorvane/association/session_lock.h"
+#include "Quorvane/association/session_setup.h"
+#include "Quorvane/association/session_table.h"
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/program_dir.h"
-#include "Quorvane/session/session_lock.h"
-#include "Quorvane/session/session_setup.h"
-#include "Quorvane/session/session_table.h"
 #include "tests/server/scan/sample_catalogue.h"
 #include "tests/session/transport_fixture.h"
 

@@ -10,7 +10,7 @@
 #include "Quorvane/config/config_problems.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/scan/scan_definitions_reader.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "Quorvane/common/dbl_list.h"
+#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/search/search_definitions.h"
 #include "Quorvane/search/search_definitions_reader.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 // A block head for mappings: every database, bib-1, individual; the keys of the titles, serials (with a
 // secondary column) and word tables; the stop words THE and OF.

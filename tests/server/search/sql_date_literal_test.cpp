@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Quorvane/search/rpn_to_sql_settings.h"
-#include "tests/server/common/scratch_dir.h"
+#include "tests/server/scratch_dir.h"
 
 namespace {
 
