@@ -29,8 +29,10 @@ void HandlePresentRequest(KivAssocId assocId, const KivTargetPdu& pdu) {
     AnswerRequest(
         assocId,
         [&](bool& answered) {
+            const PresentSettings settings = ReadPresentSettings();
+            RequestMemory memory(settings.requestBudget);  // the records stay reserved until sent
             auto response = std::make_unique<KivPresentRsp>();
-            FillPresentResponse(*session, *request, ReadPresentSettings(), *response);
+            FillPresentResponse(*session, *request, settings, *response, &memory);
             sendPresentResponse(assocId, *response, answered);
         },
         [&](bool& answered) {

@@ -2,10 +2,11 @@
 
 #include <memory>
 
+#include "Quorvane/present/present_cache.h"
 #include "Quorvane/present/record_fetch.h"
 #include "Quorvane/present/record_syntaxes.h"
-#include "Quorvane/present/result_set_walk.h"
 #include "Quorvane/records/record_packaging.h"
+#include "Quorvane/response/bib1_conditions.h"
 #include "Quorvane/response/diagnostics.h"
 #include "Quorvane/response/marc_syntax.h"
 
@@ -26,7 +27,8 @@ void PackagePresentRecord(KivResponseRecord& record, PresentCacheEntry& entry, S
 }
 
 void PlacePresentRecords(SessionRecord& session, KivPresentRsp& response, std::uint32_t start,
-                         std::uint32_t number, const RecordFormatChoice& choice, std::string_view syntax) {
+                         std::uint32_t number, const RecordFormatChoice& choice, std::string_view syntax,
+                         RequestMemory& memory) {
     response.psRecords = std::make_unique<KivRecords>();
     response.psRecords->eRecordType = RT_Response;
     KivArray<KivResponseRecord>& records = response.psRecords->uRecord.ppsResponseRecord;
@@ -34,13 +36,28 @@ void PlacePresentRecords(SessionRecord& session, KivPresentRsp& response, std::u
     session.octetsPlaced = 0;
     session.recordsPlaced = 0;
 
-    ResultSetWalk walk(session.resultList.get());
+    const RowFetch fetched = FetchPresentRecords(session, start, number, choice, syntax, memory);
+    if (fetched == RowFetch::Failed) {
+        response.ulNumberOfRecordsReturned = 0;
+        return;
+    }
     for (std::uint32_t i = 0; i < number; ++i) {
         const std::uint32_t position = start + i;
-        PresentCacheEntry* entry = FetchPresentRecord(session, walk, position, choice, syntax);
-        if (entry == nullptr) break;
+        PresentCacheEntry* entry = FindCachedRecord(*session.presentCache, position);
+        if (entry == nullptr && fetched == RowFetch::Done) break;
         auto record = std::make_unique<KivResponseRecord>();
-        PackagePresentRecord(*record, *entry, session, syntax);
+        const std::uint32_t octetsBefore = session.octetsPlaced;
+        if (entry != nullptr) PackagePresentRecord(*record, *entry, session, syntax);
+        if (entry == nullptr || !memory.reserve(2 * std::size_t{session.octetsPlaced - octetsBefore})) {
+            session.sizeDiagnostic = 0;
+            if (session.recordsPlaced == 0) {
+                SetPresentDiagnostic(response, kConditionResourcesExhausted);
+                return;
+            }
+            response.ePresentStatus = PS_Partial_4;
+            response.ulNextResultSetPosition = position;
+            break;
+        }
         if (session.sizeDiagnostic != 0) {
             if (session.recordsPlaced == 0) {
                 SetSurrogateDiagnostic(session, *record);
