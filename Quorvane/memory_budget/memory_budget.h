@@ -60,12 +60,13 @@ class RequestMemory {
     RequestMemory& operator=(const RequestMemory&) = delete;
 
     // Reserves the bytes; false (nothing reserved) when the request's limit or the process's would be
-    // passed. Once refused, the request stays refused.
+    // passed.
     bool reserve(std::size_t bytes);
     // Gives back bytes reserved by this request that it no longer needs (at most what it holds).
     void release(std::size_t bytes);
     // Hands bytes held by the request (at most what it holds) over to a reservation of their own.
     MemoryReservation take(std::size_t bytes);
+    // A reservation of the request has been refused.
     bool refused() const { return refused_; }
     // The request's own limit; 0 for none.
     std::size_t limit() const { return requestLimit_; }

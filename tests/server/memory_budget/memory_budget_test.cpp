@@ -14,13 +14,13 @@ TEST(MemoryBudget, ARequestIsRefusedAtItsOwnLimitOrTheProcesssAndGivesBackWhatIt
         RequestMemory first(600, process);
         EXPECT_TRUE(first.reserve(400));
         EXPECT_FALSE(first.reserve(201)) << "past the request's limit";
-        EXPECT_FALSE(first.reserve(1)) << "a refused request stays refused";
         EXPECT_TRUE(first.refused());
+        EXPECT_TRUE(first.reserve(200)) << "what fits after a refusal is reserved";
 
         RequestMemory second(0, process);
-        EXPECT_TRUE(second.reserve(500));
-        EXPECT_FALSE(second.reserve(101)) << "past the process's limit with the first request's 400";
-        EXPECT_EQ(process.reserved(), 900u);
+        EXPECT_TRUE(second.reserve(400));
+        EXPECT_FALSE(second.reserve(1)) << "past the process's limit with the first request's 600";
+        EXPECT_EQ(process.reserved(), 1000u);
     }
     EXPECT_EQ(process.reserved(), 0u);
 
