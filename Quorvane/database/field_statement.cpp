@@ -16,20 +16,20 @@ bool isHoldingsStatement(std::string_view statementTemplate) {
 }
 
 // Every column of a row becomes a field of the record, the record's rows numbered from 1; the detail
-// lines of each record are written together when the sink goes.
+// lines of each record are written together by writeDetailLines.
 class FieldRowSink : public RecordRowSink {
   public:
     FieldRowSink(const std::vector<std::string>& names, FieldAppender& fields, std::size_t records)
         : names_(names), fields_(fields), rows_(records, 0) {
         if (diagnostics_.enabled()) lines_.resize(records);
     }
-    ~FieldRowSink() override {
+
+    void writeDetailLines() {
         for (const std::vector<std::string>& lines : lines_) {
             for (const std::string& line : lines) diagnostics_.add(line);
         }
+        diagnostics_.flush();
     }
-    FieldRowSink(const FieldRowSink&) = delete;
-    FieldRowSink& operator=(const FieldRowSink&) = delete;
 
     bool take(std::size_t record, const BulkColumns& columns) override {
         const std::int32_t row = ++rows_[record];
@@ -68,7 +68,10 @@ RowFetch RunFieldStatementForRecords(std::span<RecordFieldTarget> records, std::
     FieldAppender fields(records, memory);
     if (!isHoldingsStatement(statementTemplate)) {
         FieldRowSink sink(names, fields, records.size());
-        return FetchRecordRows(session, OdbcSource::Catalogue, statementTemplate, names.size(), keys, sink, memory);
+        const RowFetch fetched =
+            FetchRecordRows(session, OdbcSource::Catalogue, statementTemplate, names.size(), keys, sink, memory);
+        sink.writeDetailLines();
+        return fetched;
     }
     if (session.libraryConnection == nullptr || syntax != kOpacSyntax) return RowFetch::Done;
     if (holdings == nullptr) {

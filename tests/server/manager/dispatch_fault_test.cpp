@@ -17,6 +17,7 @@
 #include "Quorvane/manager/association_slots.h"
 #include "Quorvane/session/session_table.h"
 #include "toolkit/api/kiv_close.h"
+#include "tests/server/common/replaced_operator_new.h"
 #include "tests/server/scan/handler_road_fixture.h"
 
 namespace {
@@ -24,48 +25,13 @@ namespace {
 const std::thread::id kTestThread = std::this_thread::get_id();
 std::atomic<bool> failOtherThreads{false};
 
-void* allocate(std::size_t size) {
+}  // namespace
+
+void* testAllocate(std::size_t size) {
     if (failOtherThreads.load() && std::this_thread::get_id() != kTestThread) throw std::bad_alloc();
     void* block = std::malloc(size == 0 ? 1 : size);
     if (block == nullptr) throw std::bad_alloc();
     return block;
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    return allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return allocate(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    try {
-        return allocate(size);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-}
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
-    return operator new(size, tag);
-}
-void operator delete(void* block) noexcept {
-    std::free(block);
-}
-void operator delete[](void* block) noexcept {
-    std::free(block);
-}
-void operator delete(void* block, std::size_t) noexcept {
-    std::free(block);
-}
-void operator delete[](void* block, std::size_t) noexcept {
-    std::free(block);
-}
-void operator delete(void* block, const std::nothrow_t&) noexcept {
-    std::free(block);
-}
-void operator delete[](void* block, const std::nothrow_t&) noexcept {
-    std::free(block);
 }
 
 namespace {
