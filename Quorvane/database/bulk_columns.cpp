@@ -13,8 +13,9 @@ std::size_t setRowArray(SQLHSTMT statement, std::size_t rows, SQLULEN* fetched, 
     if (rows <= 1) return 1;
     SQLRETURN rc = SQLSetStmtAttr(statement, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(rows), 0);
     SQLULEN taken = 1;
-    if (!SQL_SUCCEEDED(rc) || !SQL_SUCCEEDED(SQLGetStmtAttr(statement, SQL_ATTR_ROW_ARRAY_SIZE, &taken, 0, nullptr)) ||
-        taken < 1 || taken > rows ||
+    if (!SQL_SUCCEEDED(rc) ||
+        !SQL_SUCCEEDED(SQLGetStmtAttr(statement, SQL_ATTR_ROW_ARRAY_SIZE, &taken, 0, nullptr)) || taken < 1 ||
+        taken > rows ||
         !SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROW_BIND_TYPE,
                                       reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0)) ||
         !SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROWS_FETCHED_PTR, fetched, 0)) ||
@@ -52,8 +53,9 @@ bool BulkColumns::bind(SQLHSTMT statement) {
         Column& column = columns_[i];
         column.areas.assign(rows_ * column.width, '\0');
         column.indicators.assign(rows_, SQL_NULL_DATA);
-        if (!SQL_SUCCEEDED(SQLBindCol(statement, static_cast<SQLUSMALLINT>(i + 1), SQL_C_CHAR, column.areas.data(),
-                                      static_cast<SQLLEN>(column.width), column.indicators.data()))) {
+        if (!SQL_SUCCEEDED(SQLBindCol(statement, static_cast<SQLUSMALLINT>(i + 1), SQL_C_CHAR,
+                                      column.areas.data(), static_cast<SQLLEN>(column.width),
+                                      column.indicators.data()))) {
             return false;
         }
     }

@@ -22,9 +22,9 @@ bool isIntegerType(SQLSMALLINT type) {
 
 std::size_t ColumnAreaSize(SQLHSTMT statement, SQLUSMALLINT number, std::size_t areaSize) {
     SQLSMALLINT type = SQL_UNKNOWN_TYPE;
-    const bool integer =
-        SQL_SUCCEEDED(SQLDescribeCol(statement, number, nullptr, 0, nullptr, &type, nullptr, nullptr, nullptr)) &&
-        isIntegerType(type);
+    const bool integer = SQL_SUCCEEDED(SQLDescribeCol(statement, number, nullptr, 0, nullptr, &type, nullptr,
+                                                      nullptr, nullptr)) &&
+                         isIntegerType(type);
     return std::max<std::size_t>(integer ? std::min(areaSize, kIntegerAreaSize) : areaSize, 1);
 }
 
@@ -42,7 +42,8 @@ bool ColumnAreaTruncated(std::size_t size, SQLLEN indicator) {
 }
 
 void ReportTruncatedColumn(std::size_t number, std::size_t kept, SQLLEN indicator) {
-    std::string message = "Sarvik Warning: column " + std::to_string(number) + " truncated to " + std::to_string(kept);
+    std::string message =
+        "Sarvik Warning: column " + std::to_string(number) + " truncated to " + std::to_string(kept);
     if (indicator != SQL_NO_TOTAL) message += " of " + std::to_string(indicator);
     LogAndDiagnose(message + " octets");
 }

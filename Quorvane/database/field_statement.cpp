@@ -68,8 +68,8 @@ RowFetch RunFieldStatementForRecords(std::span<RecordFieldTarget> records, std::
     FieldAppender fields(records, memory);
     if (!isHoldingsStatement(statementTemplate)) {
         FieldRowSink sink(names, fields, records.size());
-        const RowFetch fetched =
-            FetchRecordRows(session, OdbcSource::Catalogue, statementTemplate, names.size(), keys, sink, memory);
+        const RowFetch fetched = FetchRecordRows(session, OdbcSource::Catalogue, statementTemplate,
+                                                 names.size(), keys, sink, memory);
         sink.writeDetailLines();
         return fetched;
     }

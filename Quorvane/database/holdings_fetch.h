@@ -15,8 +15,8 @@ inline constexpr long kFirstHoldingsItem = 10000;
 // Turns the holdings rows of each record into its holdings fields (see RunFieldStatementForRecords).
 class HoldingsRowSink : public RecordRowSink {
   public:
-    HoldingsRowSink(const std::vector<std::string>& names, const HoldingsColumns& holdings, FieldAppender& fields,
-                    std::size_t records);
+    HoldingsRowSink(const std::vector<std::string>& names, const HoldingsColumns& holdings,
+                    FieldAppender& fields, std::size_t records);
     bool take(std::size_t record, const BulkColumns& columns) override;
 
   private:

@@ -14,7 +14,7 @@ constexpr std::array<std::size_t, 4> kParameterCounts = {4, 16, 64, KeyListState
 // Words that could make a key's rows in the list form differ from its rows alone (an outer join's ON
 // clause among them).
 constexpr std::array<std::string_view, 19> kRefusedWords = {
-    "OR",    "NOT",    "UNION", "INTERSECT", "EXCEPT", "GROUP", "HAVING", "LIMIT", "OFFSET", "FETCH",
+    "OR",       "NOT", "UNION", "INTERSECT", "EXCEPT", "GROUP", "HAVING", "LIMIT", "OFFSET", "FETCH",
     "DISTINCT", "TOP", "WITH",  "JOIN",      "ON",     "LEFT",  "RIGHT",  "FULL",  "OUTER"};
 
 // A word (letters, digits, '_', '.', '$') or one other character, outside quoted texts and names.
@@ -32,7 +32,8 @@ bool isWordChar(char c) {
 bool isPlainName(std::string_view name) {
     if (name.empty() || !(std::isalpha(static_cast<unsigned char>(name.front())) != 0 || name.front() == '_'))
         return false;
-    return name.back() != '.' && std::all_of(name.begin(), name.end(), [](char c) { return c != '$' && isWordChar(c); });
+    return name.back() != '.' &&
+           std::all_of(name.begin(), name.end(), [](char c) { return c != '$' && isWordChar(c); });
 }
 
 bool sameWord(std::string_view text, std::string_view upper) {
@@ -121,9 +122,9 @@ std::optional<KeyListStatement> KeyListStatement::make(std::string_view statemen
     if (selectList.find_first_of("()*'\"") != std::string_view::npos) return std::nullopt;
 
     const Token& column = (*tokens)[placeholder - 2];
-    const bool keyCondition = (*tokens)[placeholder].depth == 0 && textOf((*tokens)[placeholder - 1]) == "=" &&
-                              column.word && isPlainName(textOf(column)) &&
-                              (isWord(placeholder - 3, "WHERE") || isWord(placeholder - 3, "AND"));
+    const bool keyCondition =
+        (*tokens)[placeholder].depth == 0 && textOf((*tokens)[placeholder - 1]) == "=" && column.word &&
+        isPlainName(textOf(column)) && (isWord(placeholder - 3, "WHERE") || isWord(placeholder - 3, "AND"));
     const bool endsCondition = placeholder + 1 == tokens->size() || isWord(placeholder + 1, "AND") ||
                                isWord(placeholder + 1, "ORDER");
     if (!keyCondition || !endsCondition) return std::nullopt;
@@ -156,8 +157,9 @@ bool KeyListStatement::bind(SQLHSTMT statement, std::span<const std::int64_t> ke
     if (keys.empty() || keys.size() > parameters_) return false;
     for (std::size_t i = 0; i < parameters_; ++i) {
         const std::int64_t* key = &keys[std::min(i, keys.size() - 1)];
-        SQLRETURN rc = SQLBindParameter(statement, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT, SQL_C_SBIGINT,
-                                        SQL_BIGINT, 0, 0, const_cast<std::int64_t*>(key), 0, nullptr);
+        SQLRETURN rc =
+            SQLBindParameter(statement, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT, SQL_C_SBIGINT,
+                             SQL_BIGINT, 0, 0, const_cast<std::int64_t*>(key), 0, nullptr);
         if (!SQL_SUCCEEDED(rc)) return false;
     }
     return true;

@@ -37,8 +37,8 @@ std::size_t RecordFieldFootprint(const RecordField& field) {
            (field.value ? heapOctets(*field.value) : 0);
 }
 
-RecordField& FieldAppender::append(std::size_t record, std::string columnName, std::optional<std::string> value,
-                                   std::int32_t rowNumber) {
+RecordField& FieldAppender::append(std::size_t record, std::string columnName,
+                                   std::optional<std::string> value, std::int32_t rowNumber) {
     RecordFieldTarget& target = records_[record];
     RecordField* field = AppendRecordField(target.fields, std::move(columnName), std::move(value), rowNumber);
     const std::size_t octets = RecordFieldFootprint(*field);

@@ -66,8 +66,8 @@ class AreaReservation {
 };
 
 // Binds, executes and fetches the prepared statement, each row going to the handler.
-RowFetch runPrepared(SessionRecord& session, SQLHSTMT statement, std::size_t columnCount, RequestMemory* memory,
-                     const std::function<bool(const BulkColumns&)>& handle) {
+RowFetch runPrepared(SessionRecord& session, SQLHSTMT statement, std::size_t columnCount,
+                     RequestMemory* memory, const std::function<bool(const BulkColumns&)>& handle) {
     BulkColumns columns;
     columns.plan(statement, columnCount, kRecordColumnSize, kRecordAreaBudget);
     AreaReservation areas(memory);
@@ -83,7 +83,8 @@ RowFetch runPrepared(SessionRecord& session, SQLHSTMT statement, std::size_t col
 }
 
 RowFetch fetchPerKey(SessionRecord& session, OdbcSource source, std::string_view statementTemplate,
-                     std::size_t columnCount, const KeyGroups& groups, RecordRowSink& sink, RequestMemory* memory) {
+                     std::size_t columnCount, const KeyGroups& groups, RecordRowSink& sink,
+                     RequestMemory* memory) {
     for (std::size_t k = 0; k < groups.texts.size(); ++k) {
         SessionStatement prepared(session);
         if (!prepared.prepareKeyed(source, statementTemplate, groups.texts[k])) return RowFetch::Failed;
@@ -140,8 +141,8 @@ RowFetch FetchRecordRows(SessionRecord& session, OdbcSource source, std::string_
         const std::size_t count = std::min(KeyListStatement::kMaxKeys, numbers->size() - first);
         const std::span<const std::int64_t> chunk(numbers->data() + first, count);
         const std::optional<KeyListStatement> statement = KeyListStatement::make(statementTemplate, count);
-        const RowFetch result = statement ? fetchKeyList(session, source, *statement, columnCount, groups, chunk,
-                                                         first, sink, memory)
+        const RowFetch result = statement ? fetchKeyList(session, source, *statement, columnCount, groups,
+                                                         chunk, first, sink, memory)
                                           : RowFetch::Failed;
         if (result != RowFetch::Done) return result;
     }

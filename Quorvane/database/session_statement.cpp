@@ -60,7 +60,8 @@ bool readyForReuse(SQLHSTMT statement) {
     return SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_CLOSE)) &&
            SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_UNBIND)) &&
            SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_RESET_PARAMS)) &&
-           SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0)) &&
+           SQL_SUCCEEDED(
+               SQLSetStmtAttr(statement, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0)) &&
            SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0)) &&
            SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROW_STATUS_PTR, nullptr, 0));
 }

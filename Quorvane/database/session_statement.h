@@ -45,7 +45,8 @@ class SessionStatement {
     // The key-list form with the keys bound (kept on the connection for its text like a keyed
     // statement); diaginfo.txt gets the text with the keys written in. A refused binding reports
     // "Sarvik Error: Failed to do SQLBindParameter on STMT".
-    bool prepareKeyList(OdbcSource source, const KeyListStatement& statement, std::span<const std::int64_t> keys);
+    bool prepareKeyList(OdbcSource source, const KeyListStatement& statement,
+                        std::span<const std::int64_t> keys);
     // SQL_NULL_HSTMT until a prepare succeeded.
     SQLHSTMT handle() const { return handle_; }
 

@@ -36,7 +36,8 @@ void MemoryReservation::reset() {
 }
 
 bool RequestMemory::reserve(std::size_t bytes) {
-    const bool withinRequest = requestLimit_ == 0 || (bytes <= requestLimit_ && used_ <= requestLimit_ - bytes);
+    const bool withinRequest =
+        requestLimit_ == 0 || (bytes <= requestLimit_ && used_ <= requestLimit_ - bytes);
     if (!withinRequest || !process_.tryReserve(bytes)) {
         refused_ = true;
         return false;

@@ -68,7 +68,8 @@ void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
         std::optional<RequestMemory> ownMemory;
         if (memory == nullptr) memory = &ownMemory.emplace(settings.requestBudget);
         PreparePresentCache(session, choice, syntax);
-        PlacePresentRecords(session, response, request.ulResultSetStartPoint, number, choice, syntax, *memory);
+        PlacePresentRecords(session, response, request.ulResultSetStartPoint, number, choice, syntax,
+                            *memory);
     }
     if (configErrorIsSet() || session.pendingDiagnostic != 0) {
         condition = takePendingDiagnostic(session);

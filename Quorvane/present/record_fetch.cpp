@@ -55,7 +55,8 @@ std::optional<HoldingsColumns> holdingsColumns(const SessionRecord& session, std
 }
 
 // The positions of the range the cache lacks, with the key of each; the cached ones are marked used.
-std::vector<std::pair<std::uint32_t, std::string>> positionsToFetch(SessionRecord& session, std::uint32_t start,
+std::vector<std::pair<std::uint32_t, std::string>> positionsToFetch(SessionRecord& session,
+                                                                    std::uint32_t start,
                                                                     std::uint32_t number) {
     std::vector<std::pair<std::uint32_t, std::string>> wanted;
     ResultSetWalk walk(session.resultList.get());
@@ -85,7 +86,8 @@ RowFetch FetchRecordFields(SessionRecord& session, std::span<RecordFieldTarget> 
     const PresentBlock* block =
         FindDatabaseBlock<PresentBlock>(presentDefinitions(session, choice), session.currentDatabase);
     if (block == nullptr) {
-        LogMessage("No database " + session.currentDatabase.value_or("") + " in second query definition file");
+        LogMessage("No database " + session.currentDatabase.value_or("") +
+                   " in second query definition file");
         setConfigError();
         return RowFetch::Failed;
     }
@@ -100,9 +102,11 @@ RowFetch FetchRecordFields(SessionRecord& session, std::span<RecordFieldTarget> 
 }
 
 RowFetch FetchPresentRecords(SessionRecord& session, std::uint32_t start, std::uint32_t number,
-                             const RecordFormatChoice& choice, std::string_view syntax, RequestMemory& memory) {
+                             const RecordFormatChoice& choice, std::string_view syntax,
+                             RequestMemory& memory) {
     DblList& cache = *session.presentCache;
-    const std::vector<std::pair<std::uint32_t, std::string>> wanted = positionsToFetch(session, start, number);
+    const std::vector<std::pair<std::uint32_t, std::string>> wanted =
+        positionsToFetch(session, start, number);
     if (memory.limit() != 0 && CachedRecordOctets(cache) > memory.limit()) DropUnusedRecords(cache);
 
     for (std::size_t first = 0; first < wanted.size(); first += KeyListStatement::kMaxKeys) {

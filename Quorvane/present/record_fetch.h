@@ -36,4 +36,5 @@ RowFetch FetchRecordFields(SessionRecord& session, std::span<RecordFieldTarget> 
 // configuration error); Stopped: the memory refused a group. The groups before it stay cached; the
 // failed or refused group is not.
 RowFetch FetchPresentRecords(SessionRecord& session, std::uint32_t start, std::uint32_t number,
-                             const RecordFormatChoice& choice, std::string_view syntax, RequestMemory& memory);
+                             const RecordFormatChoice& choice, std::string_view syntax,
+                             RequestMemory& memory);

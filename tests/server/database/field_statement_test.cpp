@@ -79,7 +79,8 @@ class RecordFieldFetch : public SqliteOdbcTest {
             records.push_back(RecordFieldTarget{key, lists.back().get(), 0});
         }
         Fetched fetched;
-        fetched.result = RunFieldStatementForRecords(records, syntax, session_, statement, &holdings_, memory);
+        fetched.result =
+            RunFieldStatementForRecords(records, syntax, session_, statement, &holdings_, memory);
         for (std::size_t i = 0; i < keys.size(); ++i) {
             fetched.together.push_back(fieldTuples(lists[i].get()));
             std::size_t footprint = 0;
@@ -196,7 +197,9 @@ TEST_F(RecordFieldFetch, AMemoryRefusalStopsTheFetchAndGivesEveryOctetBack) {
         RowFetch result;
         {
             RequestMemory memory(0, process);
-            result = fetchTogether({"1", "3"}, kUsMarc, "SELECT LINE FROM LINES WHERE TITLE_NO = XXXXX", &memory).result;
+            result =
+                fetchTogether({"1", "3"}, kUsMarc, "SELECT LINE FROM LINES WHERE TITLE_NO = XXXXX", &memory)
+                    .result;
             EXPECT_EQ(memory.refused(), result == RowFetch::Stopped);
             EXPECT_EQ(process.reserved(), memory.held()) << "the column areas are given back";
         }

@@ -15,11 +15,12 @@ namespace {
 class OdbcStatement : public SqliteOdbcTest {
   protected:
     void setUpDatabases() override {
-        createDatabase("catalogue.db", {"CREATE TABLE T (K INTEGER, V TEXT)",
-                                        "INSERT INTO T VALUES (1, 'short')", "INSERT INTO T VALUES (2, NULL)",
-                                        "INSERT INTO T VALUES (3, '" + std::string(12, 'x') + "')",
-                                        "WITH RECURSIVE N(I) AS (SELECT 4 UNION ALL SELECT I + 1 FROM N WHERE I < 100) "
-                                        "INSERT INTO T SELECT I, 'v' || I FROM N"});
+        createDatabase(
+            "catalogue.db",
+            {"CREATE TABLE T (K INTEGER, V TEXT)", "INSERT INTO T VALUES (1, 'short')",
+             "INSERT INTO T VALUES (2, NULL)", "INSERT INTO T VALUES (3, '" + std::string(12, 'x') + "')",
+             "WITH RECURSIVE N(I) AS (SELECT 4 UNION ALL SELECT I + 1 FROM N WHERE I < 100) "
+             "INSERT INTO T SELECT I, 'v' || I FROM N"});
         writeIni("[ODBC:CAT]\nVESKO=" + connectionString("catalogue.db") + "\n");
         ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
         removeLog("diaginfo.txt");
@@ -108,12 +109,15 @@ TEST_F(OdbcStatement, BlocksOfRowsReadAsOneRowAtATimeAndAKeptStatementFetchesSin
     for (std::size_t budget : {std::size_t{1}, std::size_t{8 * 32}, std::size_t{1} << 20}) {
         SCOPED_TRACE(budget);
         SessionStatement statement(session_);
-        ASSERT_TRUE(statement.prepareKeyed(OdbcSource::Catalogue, "SELECT K, V FROM T WHERE K > XXXXX ORDER BY K", "0"));
+        ASSERT_TRUE(statement.prepareKeyed(OdbcSource::Catalogue,
+                                           "SELECT K, V FROM T WHERE K > XXXXX ORDER BY K", "0"));
         takeLog();
         BulkColumns columns;
         columns.plan(statement.handle(), 2, 8, budget);
         ASSERT_TRUE(BindAndExecute(session_, statement.handle(), columns));
-        EXPECT_EQ(columns.rowsPerFetch(), budget == 1 ? 1u : budget == 256 ? 16u : BulkColumns::kMaxRows)
+        EXPECT_EQ(columns.rowsPerFetch(), budget == 1     ? 1u
+                                          : budget == 256 ? 16u
+                                                          : BulkColumns::kMaxRows)
             << "the SQLite driver takes row arrays (of 2 columns of 8 octets here)";
         SQLRETURN fetched = SQL_ERROR;
         EXPECT_EQ(rowsOf(statement.handle(), columns, fetched), expected);
@@ -122,7 +126,8 @@ TEST_F(OdbcStatement, BlocksOfRowsReadAsOneRowAtATimeAndAKeptStatementFetchesSin
     }
     // The statement kept for the template fetches one row per call again.
     SessionStatement statement(session_);
-    ASSERT_TRUE(statement.prepareKeyed(OdbcSource::Catalogue, "SELECT K, V FROM T WHERE K > XXXXX ORDER BY K", "97"));
+    ASSERT_TRUE(
+        statement.prepareKeyed(OdbcSource::Catalogue, "SELECT K, V FROM T WHERE K > XXXXX ORDER BY K", "97"));
     BoundColumns columns;
     ASSERT_TRUE(BindAndExecute(session_, statement.handle(), 2, columns));
     SQLRETURN fetched = SQL_ERROR;

@@ -16,9 +16,9 @@
 #include "Quorvane/manager/association_manager.h"
 #include "Quorvane/manager/association_slots.h"
 #include "Quorvane/session/session_table.h"
-#include "toolkit/api/kiv_close.h"
 #include "tests/server/common/replaced_operator_new.h"
 #include "tests/server/scan/handler_road_fixture.h"
+#include "toolkit/api/kiv_close.h"
 
 namespace {
 
@@ -80,7 +80,8 @@ TEST_F(DispatchFault, ARequestThatCanAnswerNothingEndsItsConnection) {
 
     // The worker that met the failure serves the next request.
     auto [nextTarget, nextClient] = openAssociation();
-    DispatchPdu(kId, close.data(), close.size(), host, std::make_shared<platform::Connection>(::dup(nextTarget)));
+    DispatchPdu(kId, close.data(), close.size(), host,
+                std::make_shared<platform::Connection>(::dup(nextTarget)));
     WaitForRequests();
     EXPECT_EQ(decodeApdu(readApdu(nextClient)).choiceId, codec::z3950::PDU::kClose);
 }

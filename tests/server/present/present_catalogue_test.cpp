@@ -410,7 +410,8 @@ TEST_F(PresentCatalogue, TheMemoryBudgetGivesTheRecordsBuiltSoFarOrAFailure) {
 
     settings_.requestBudget = 0;
     ASSERT_EQ(recordsOf(present(1, 100, kUsMarc, "F")).size(), 100u);
-    EXPECT_EQ(process.reserved(), CachedRecordOctets(*session_.presentCache)) << "the cache holds its records";
+    EXPECT_EQ(process.reserved(), CachedRecordOctets(*session_.presentCache))
+        << "the cache holds its records";
     EXPECT_GT(process.reserved(), 100u * 1000);
 
     // Cached records cost only their packaging: 2 x about 1,500 octets each.
