@@ -83,7 +83,9 @@ TEST_F(DispatchFault, ARequestThatCanAnswerNothingEndsItsConnection) {
     DispatchPdu(kId, close.data(), close.size(), host,
                 std::make_shared<platform::Connection>(::dup(nextTarget)));
     WaitForRequests();
-    EXPECT_EQ(decodeApdu(readApdu(nextClient)).choiceId, codec::z3950::PDU::kClose);
+    codec::z3950::PDU answer = decodeApdu(readApdu(nextClient));
+    EXPECT_EQ(answer.choiceId, codec::z3950::PDU::kClose);
+    codec::z3950::FreePDU(&answer);
 }
 
 }  // namespace
