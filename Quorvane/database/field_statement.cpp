@@ -5,10 +5,7 @@
 
 #include "Quorvane/database/diag_info_batch.h"
 #include "Quorvane/database/holdings_fetch.h"
-#include "Quorvane/database/record_columns.h"
-#include "Quorvane/database/record_field.h"
 #include "Quorvane/database/select_list.h"
-#include "Quorvane/database/session_statement.h"
 #include "Quorvane/log/operations_log.h"
 
 namespace {
@@ -18,44 +15,76 @@ bool isHoldingsStatement(std::string_view statementTemplate) {
            statementTemplate.find("stk_item") != std::string_view::npos;
 }
 
-void fetchFields(SessionRecord& session, DblList* fields, std::string_view statementTemplate,
-                 std::string_view key) {
-    SessionStatement prepared(session);
-    if (!prepared.prepareKeyed(OdbcSource::Catalogue, statementTemplate, key)) return;
-    std::vector<std::string> names = SplitSelectList(statementTemplate, true);
-    BoundColumns columns;
-    if (!BindAndExecute(session, prepared.handle(), names.size(), columns)) return;
+// Every column of a row becomes a field of the record, the record's rows numbered from 1; the detail
+// lines of each record are written together by writeDetailLines.
+class FieldRowSink : public RecordRowSink {
+  public:
+    FieldRowSink(const std::vector<std::string>& names, FieldAppender& fields, std::size_t records)
+        : names_(names), fields_(fields), rows_(records, 0) {
+        if (diagnostics_.enabled()) lines_.resize(records);
+    }
 
-    DiagInfoBatch diagnostics;
-    std::int32_t row = 0;
-    SQLRETURN fetched = SQL_NO_DATA;
-    while (FetchNextRow(prepared.handle(), &fetched)) {
-        ++row;
-        columns.reportTruncation();
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            RecordField* field = AppendRecordField(fields, names[i], FieldValue(columns.text(i)), row);
-            if (diagnostics.enabled()) {
-                diagnostics.add(std::to_string(row) + " " + field->columnName + " " +
-                                field->value.value_or(""));
+    void writeDetailLines() {
+        for (const std::vector<std::string>& lines : lines_) {
+            for (const std::string& line : lines) diagnostics_.add(line);
+        }
+        diagnostics_.flush();
+    }
+
+    bool take(std::size_t record, const BulkColumns& columns) override {
+        const std::int32_t row = ++rows_[record];
+        for (std::size_t i = 0; i < names_.size(); ++i) {
+            RecordField& field = fields_.append(record, names_[i], FieldValue(columns.text(i)), row);
+            if (diagnostics_.enabled()) {
+                lines_[record].push_back(std::to_string(row) + " " + field.columnName + " " +
+                                         field.value.value_or(""));
             }
         }
+        return fields_.commit();
     }
-    diagnostics.flush();
-    CheckFetchEnd(session, prepared.handle(), fetched);
+
+  private:
+    const std::vector<std::string>& names_;
+    FieldAppender& fields_;
+    std::vector<std::int32_t> rows_;
+    DiagInfoBatch diagnostics_;
+    std::vector<std::vector<std::string>> lines_;
+};
+
+std::vector<std::string> keysOf(std::span<const RecordFieldTarget> records) {
+    std::vector<std::string> keys;
+    keys.reserve(records.size());
+    for (const RecordFieldTarget& record : records) keys.push_back(record.key);
+    return keys;
 }
 
 }  // namespace
 
-void RunFieldStatement(DblList* fields, std::string_view key, std::string_view syntax, SessionRecord& session,
-                       std::string_view statementTemplate, const HoldingsColumns* holdings) {
+RowFetch RunFieldStatementForRecords(std::span<RecordFieldTarget> records, std::string_view syntax,
+                                     SessionRecord& session, std::string_view statementTemplate,
+                                     const HoldingsColumns* holdings, RequestMemory* memory) {
+    const std::vector<std::string> names = SplitSelectList(statementTemplate, true);
+    const std::vector<std::string> keys = keysOf(records);
+    FieldAppender fields(records, memory);
     if (!isHoldingsStatement(statementTemplate)) {
-        fetchFields(session, fields, statementTemplate, key);
-        return;
+        FieldRowSink sink(names, fields, records.size());
+        const RowFetch fetched = FetchRecordRows(session, OdbcSource::Catalogue, statementTemplate,
+                                                 names.size(), keys, sink, memory);
+        sink.writeDetailLines();
+        return fetched;
     }
-    if (session.libraryConnection == nullptr || syntax != kOpacSyntax) return;
+    if (session.libraryConnection == nullptr || syntax != kOpacSyntax) return RowFetch::Done;
     if (holdings == nullptr) {
         LogMessage("No holdings definition for database " + session.currentDatabase.value_or(""));
-        return;
+        return RowFetch::Done;
     }
-    FetchHoldingsRows(session, fields, statementTemplate, key, *holdings);
+    HoldingsRowSink sink(names, *holdings, fields, records.size());
+    return FetchRecordRows(session, OdbcSource::Library, statementTemplate, names.size(), keys, sink, memory);
+}
+
+void RunFieldStatement(DblList* fields, std::string_view key, std::string_view syntax, SessionRecord& session,
+                       std::string_view statementTemplate, const HoldingsColumns* holdings) {
+    RecordFieldTarget record{std::string(key), fields, 0};
+    RunFieldStatementForRecords(std::span<RecordFieldTarget>(&record, 1), syntax, session, statementTemplate,
+                                holdings, nullptr);
 }

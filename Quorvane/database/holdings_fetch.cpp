@@ -1,12 +1,7 @@
 #include "Quorvane/database/holdings_fetch.h"
 
-#include <string>
-#include <vector>
-
-#include "Quorvane/database/record_columns.h"
-#include "Quorvane/database/record_field.h"
-#include "Quorvane/database/select_list.h"
-#include "Quorvane/database/session_statement.h"
+#include <optional>
+#include <string_view>
 
 namespace {
 
@@ -22,32 +17,24 @@ std::size_t keywordOf(const HoldingsColumns& holdings, const std::string& column
 
 }  // namespace
 
-void FetchHoldingsRows(SessionRecord& session, DblList* fields, std::string_view statementTemplate,
-                       std::string_view key, const HoldingsColumns& holdings) {
-    SessionStatement prepared(session);
-    if (!prepared.prepareKeyed(OdbcSource::Library, statementTemplate, key)) return;
-    std::vector<std::string> names = SplitSelectList(statementTemplate, true);
-    BoundColumns columns;
-    if (!BindAndExecute(session, prepared.handle(), names.size(), columns)) return;
+HoldingsRowSink::HoldingsRowSink(const std::vector<std::string>& names, const HoldingsColumns& holdings,
+                                 FieldAppender& fields, std::size_t records)
+    : holdings_(holdings), fields_(fields), counters_(records, kFirstHoldingsItem) {
+    for (const std::string& name : names) keywords_.push_back(keywordOf(holdings, name));
+}
 
-    std::vector<std::size_t> keywords;
-    for (const std::string& name : names) keywords.push_back(keywordOf(holdings, name));
-
-    long counter = kFirstHoldingsItem;
-    SQLRETURN fetched = SQL_NO_DATA;
-    while (FetchNextRow(prepared.handle(), &fetched)) {
-        columns.reportTruncation();
-        const std::string item = std::to_string(counter);
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            std::optional<std::string_view> text = columns.text(i);
-            if (keywords[i] == kNoKeyword || !text || text->empty()) continue;
-            const auto row = static_cast<std::int32_t>(counter);
-            AppendRecordField(fields, holdings.tagNo, "HLD", row);
-            AppendRecordField(fields, holdings.subfield, std::string(1, kHoldingsLetters[keywords[i]]), row);
-            AppendRecordField(fields, holdings.data, std::string(*text), row);
-            AppendRecordField(fields, holdings.sameField, item, row);
-            ++counter;
-        }
+bool HoldingsRowSink::take(std::size_t record, const BulkColumns& columns) {
+    long& counter = counters_[record];
+    const std::string item = std::to_string(counter);
+    for (std::size_t i = 0; i < keywords_.size(); ++i) {
+        std::optional<std::string_view> text = columns.text(i);
+        if (keywords_[i] == kNoKeyword || !text || text->empty()) continue;
+        const auto row = static_cast<std::int32_t>(counter);
+        fields_.append(record, holdings_.tagNo, "HLD", row);
+        fields_.append(record, holdings_.subfield, std::string(1, kHoldingsLetters[keywords_[i]]), row);
+        fields_.append(record, holdings_.data, std::string(*text), row);
+        fields_.append(record, holdings_.sameField, item, row);
+        ++counter;
     }
-    CheckFetchEnd(session, prepared.handle(), fetched);
+    return fields_.commit();
 }

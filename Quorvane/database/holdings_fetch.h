@@ -1,20 +1,29 @@
 #pragma once
 // OPAC holdings rows from the library source, turned into MARC holdings fields.
 
-#include <string_view>
+#include <cstddef>
+#include <string>
+#include <vector>
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/holdings_columns.h"
+#include "Quorvane/database/record_field.h"
+#include "Quorvane/database/record_rows.h"
 #include "Quorvane/lists/dbl_list.h"
 
 // Holdings items are numbered from this value on.
 inline constexpr long kFirstHoldingsItem = 10000;
 
-// Runs the statement template with every "XXXXX" standing for the key (SessionStatement::prepareKeyed)
-// on the library connection. An item counter starts at kFirstHoldingsItem; each row's
-// item text is the counter's value at the row's start. Every column of the row, in select-list order,
-// that the holdings columns name for a keyword (the first keyword naming it) and whose text is not empty
-// appends four fields, all numbered with the counter: {tagNo, "HLD"}, {subfield, the keyword's letter},
-// {data, the text}, {sameField, the item text}; the counter then goes up by one.
-void FetchHoldingsRows(SessionRecord& session, DblList* fields, std::string_view statementTemplate,
-                       std::string_view key, const HoldingsColumns& holdings);
+// Turns the holdings rows of each record into its holdings fields (see RunFieldStatementForRecords).
+class HoldingsRowSink : public RecordRowSink {
+  public:
+    HoldingsRowSink(const std::vector<std::string>& names, const HoldingsColumns& holdings,
+                    FieldAppender& fields, std::size_t records);
+    bool take(std::size_t record, const BulkColumns& columns) override;
+
+  private:
+    const HoldingsColumns& holdings_;
+    FieldAppender& fields_;
+    std::vector<std::size_t> keywords_;  // per column: its keyword, or kHoldingsKeywordCount for none
+    std::vector<long> counters_;         // per record
+};

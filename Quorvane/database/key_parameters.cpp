@@ -8,15 +8,15 @@ namespace {
 
 constexpr std::string_view kPlaceholder = "XXXXX";
 
-std::optional<std::int64_t> integerOf(std::string_view key) {
+}  // namespace
+
+std::optional<std::int64_t> KeyInteger(std::string_view key) {
     std::int64_t number = 0;
     const char* end = key.data() + key.size();
     auto [stop, error] = std::from_chars(key.data(), end, number);
     if (key.empty() || error != std::errc() || stop != end) return std::nullopt;
     return number;
 }
-
-}  // namespace
 
 std::optional<KeyParameters> KeyParameters::make(std::string_view statementTemplate, std::string_view key) {
     KeyParameters made;
@@ -48,7 +48,7 @@ std::optional<KeyParameters> KeyParameters::make(std::string_view statementTempl
     }
     if (made.kinds_.empty()) return std::nullopt;
     if (made.kinds_.find('n') != std::string::npos) {
-        std::optional<std::int64_t> number = integerOf(key);
+        std::optional<std::int64_t> number = KeyInteger(key);
         if (!number) return std::nullopt;
         made.number_ = *number;
     }

@@ -10,6 +10,9 @@
 #include <string>
 #include <string_view>
 
+// The key as a decimal integer; nothing when it is none (or out of range).
+std::optional<std::int64_t> KeyInteger(std::string_view key);
+
 class KeyParameters {
   public:
     // The parameterised form of the template for the key. A placeholder outside any quoted text stands

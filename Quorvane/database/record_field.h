@@ -1,13 +1,16 @@
 #pragma once
 // Fetched column values of a record, and the present cache's record entries that hold them.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/lists/dbl_list.h"
+#include "Quorvane/memory_budget/memory_budget.h"
 
 // One fetched column value.
 struct RecordField {
@@ -30,6 +33,34 @@ std::optional<std::string> FieldValue(std::optional<std::string_view> text);
 RecordField* AppendRecordField(DblList* fields, std::string columnName, std::optional<std::string> value,
                                std::int32_t rowNumber);
 
+// The octets a field of the list takes: the field, its list node and the texts it holds.
+std::size_t RecordFieldFootprint(const RecordField& field);
+
+// A record whose fields a statement fetches: its key, its field list, and the octets its fields take, to
+// which the fetch adds.
+struct RecordFieldTarget {
+    std::string key;
+    DblList* fields = nullptr;
+    std::size_t footprint = 0;
+};
+
+// Appends fields to the lists of a batch of records, adding their octets to each record's footprint; the
+// octets appended since the last commit are reserved against the memory (when given) by commit().
+class FieldAppender {
+  public:
+    FieldAppender(std::span<RecordFieldTarget> records, RequestMemory* memory)
+        : records_(records), memory_(memory) {}
+    RecordField& append(std::size_t record, std::string columnName, std::optional<std::string> value,
+                        std::int32_t rowNumber);
+    // false when the memory refused the octets.
+    bool commit();
+
+  private:
+    std::span<RecordFieldTarget> records_;
+    RequestMemory* memory_;
+    std::size_t pending_ = 0;
+};
+
 // One fetched record of the present cache.
 struct PresentCacheEntry {
     // RecordField list filled by RunFieldStatement.
@@ -38,6 +69,8 @@ struct PresentCacheEntry {
     std::int32_t used = 0;
     // The result-set position the record was fetched for.
     std::uint32_t position = 0;
+    // The octets of the fields, held against the process's memory budget while the record is cached.
+    MemoryReservation memory;
 };
 
 // The DblList free routine of PresentCacheEntry data.

@@ -55,11 +55,15 @@ int prepareNew(SessionRecord& session, OdbcSource source, std::string_view text,
     return 1;
 }
 
-// Readies a used statement for its next use; false when the driver refuses.
+// Readies a used statement for its next use, with one row per fetch again; false when the driver refuses.
 bool readyForReuse(SQLHSTMT statement) {
     return SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_CLOSE)) &&
            SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_UNBIND)) &&
-           SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_RESET_PARAMS));
+           SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_RESET_PARAMS)) &&
+           SQL_SUCCEEDED(
+               SQLSetStmtAttr(statement, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0)) &&
+           SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0)) &&
+           SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROW_STATUS_PTR, nullptr, 0));
 }
 
 }  // namespace
@@ -87,7 +91,16 @@ bool SessionStatement::prepareKeyed(OdbcSource source, std::string_view statemen
     if (!parameters) return prepareShown(source, substituted, substituted, false);
     if (!prepareShown(source, parameters->text(), substituted, true)) return false;
     parameters_ = std::move(parameters);
-    if (parameters_->bind(handle_)) return true;
+    return parameters_->bind(handle_) || bindFailed();
+}
+
+bool SessionStatement::prepareKeyList(OdbcSource source, const KeyListStatement& statement,
+                                      std::span<const std::int64_t> keys) {
+    if (!prepareShown(source, statement.text(), statement.shown(keys), true)) return false;
+    return statement.bind(handle_, keys) || bindFailed();
+}
+
+bool SessionStatement::bindFailed() {
     report(session_, "Sarvik Error: Failed to do SQLBindParameter on STMT", SQL_HANDLE_STMT, handle_,
            connection_);
     release();

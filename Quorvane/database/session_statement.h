@@ -4,11 +4,14 @@
 
 #include <sql.h>
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "Quorvane/association/session_record.h"
+#include "Quorvane/database/key_list_statement.h"
 #include "Quorvane/database/key_parameters.h"
 
 enum class OdbcSource : int { Library = 0, Catalogue = 1 };
@@ -39,11 +42,17 @@ class SessionStatement {
     // prepared with the key substituted (quotes doubled). Either way diaginfo.txt gets the text with the
     // key substituted and "SUCCESS: ODBCPrepareStmt" is logged at the detail level.
     bool prepareKeyed(OdbcSource source, std::string_view statementTemplate, std::string_view key);
+    // The key-list form with the keys bound (kept on the connection for its text like a keyed
+    // statement); diaginfo.txt gets the text with the keys written in. A refused binding reports
+    // "Sarvik Error: Failed to do SQLBindParameter on STMT".
+    bool prepareKeyList(OdbcSource source, const KeyListStatement& statement,
+                        std::span<const std::int64_t> keys);
     // SQL_NULL_HSTMT until a prepare succeeded.
     SQLHSTMT handle() const { return handle_; }
 
   private:
     bool prepareShown(OdbcSource source, std::string_view text, std::string_view shown, bool keep);
+    bool bindFailed();
     void release();
 
     SessionRecord& session_;

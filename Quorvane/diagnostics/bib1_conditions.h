@@ -17,6 +17,7 @@ inline constexpr Bib1Condition kConditionMalformedRecord = 14;       // a stored
 inline constexpr Bib1Condition kConditionPreferredSizeExceeded = 16;
 inline constexpr Bib1Condition kConditionExceptionalSizeExceeded = 17;
 inline constexpr Bib1Condition kConditionNoResultSet = 30;  // a Present without a result set
+inline constexpr Bib1Condition kConditionResourcesExhausted = 31;  // no results available: the memory budget
 inline constexpr Bib1Condition kConditionUnspecified = 100;
 inline constexpr Bib1Condition kConditionNotTypeOne = 107;  // query type not supported
 inline constexpr Bib1Condition kConditionDatabaseUnavailable = 109;

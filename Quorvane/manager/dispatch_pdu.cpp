@@ -86,10 +86,14 @@ void DispatchPdu(KivAssocId assocId, const std::uint8_t* octets, std::size_t len
             handler(assocId, *pdu);
         } catch (const std::exception& failure) {
             // Not even a diagnostic or a Close could be sent: end the connection, so the client is not left
-            // waiting for an answer and the event loop reclaims the slot.
-            LogMessage(formatMessage("Association %d: request failed: %s", static_cast<int>(assocId),
-                                     failure.what()));
+            // waiting for an answer and the event loop reclaims the slot. Closing allocates nothing; the log
+            // line may fail for want of memory too, and must not end the worker.
             if (connection != nullptr) connection->close();
+            try {
+                LogMessage(formatMessage("Association %d: request failed: %s", static_cast<int>(assocId),
+                                         failure.what()));
+            } catch (const std::exception&) {
+            }
         }
         pdu.reset();
         connection.reset();

@@ -67,3 +67,24 @@ PresentCacheEntry* AddCachedRecord(DblList& cache, std::unique_ptr<PresentCacheE
     }
     return added;
 }
+
+std::size_t CachedRecordOctets(const DblList& cache) {
+    std::size_t octets = 0;
+    for (const DblNode* node = cache.first; node != nullptr; node = node->next) {
+        octets += static_cast<const PresentCacheEntry*>(node->datum)->memory.bytes();
+    }
+    return octets;
+}
+
+void DropUnusedRecords(DblList& cache) {
+    ListFirst(&cache);
+    while (ListIsEmpty(&cache) == 0 && cache.cursor != nullptr) {
+        auto* entry = static_cast<PresentCacheEntry*>(ListCurrent(&cache));
+        if (entry->used != 0) {
+            if (ListAtLast(&cache) != 0) break;
+            ListNext(&cache);
+            continue;
+        }
+        FreePresentCacheEntry(ListRemoveForward(&cache));
+    }
+}

@@ -4,6 +4,7 @@
 // records fetched with one choice of definitions and one kind of record syntax (OPAC with its holdings,
 // or any other); its list's user word tells which kind.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -23,3 +24,9 @@ PresentCacheEntry* FindCachedRecord(DblList& cache, std::uint32_t position);
 
 // Adds the entry in position order (the cache holds no entry of its position yet); answers it.
 PresentCacheEntry* AddCachedRecord(DblList& cache, std::unique_ptr<PresentCacheEntry> entry);
+
+// The octets the cached records' fields hold against the memory budget.
+std::size_t CachedRecordOctets(const DblList& cache);
+
+// Drops every entry whose used mark is clear.
+void DropUnusedRecords(DblList& cache);

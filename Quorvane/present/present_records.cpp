@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/diagnostics/diagnostics.h"
+#include "Quorvane/present/present_cache.h"
 #include "Quorvane/present/record_fetch.h"
 #include "Quorvane/present/record_syntaxes.h"
 #include "Quorvane/present/result_set_walk.h"
@@ -26,20 +28,35 @@ void PackagePresentRecord(KivResponseRecord& record, PresentCacheEntry& entry, S
 }
 
 void PlacePresentRecords(SessionRecord& session, KivPresentRsp& response, std::uint32_t start,
-                         std::uint32_t number, const RecordFormatChoice& choice, std::string_view syntax) {
+                         std::uint32_t number, const RecordFormatChoice& choice, std::string_view syntax,
+                         RequestMemory& memory) {
     response.psRecords = std::make_unique<KivRecords>();
     response.psRecords->eRecordType = RT_Response;
     KivArray<KivResponseRecord>& records = response.psRecords->uRecord.ppsResponseRecord;
     records = KivArray<KivResponseRecord>::emptyArray();
     RecordPlacement placement;
 
-    ResultSetWalk walk(session.resultList.get());
+    const RowFetch fetched = FetchPresentRecords(session, start, number, choice, syntax, memory);
+    if (fetched == RowFetch::Failed) {
+        response.ulNumberOfRecordsReturned = 0;
+        return;
+    }
     for (std::uint32_t i = 0; i < number; ++i) {
         const std::uint32_t position = start + i;
-        PresentCacheEntry* entry = FetchPresentRecord(session, walk, position, choice, syntax);
-        if (entry == nullptr) break;
+        PresentCacheEntry* entry = FindCachedRecord(*session.presentCache, position);
+        if (entry == nullptr && fetched == RowFetch::Done) break;
         auto record = std::make_unique<KivResponseRecord>();
-        PackagePresentRecord(*record, *entry, session, placement, syntax);
+        const std::uint32_t octetsBefore = placement.octetsPlaced;
+        if (entry != nullptr) PackagePresentRecord(*record, *entry, session, placement, syntax);
+        if (entry == nullptr || !memory.reserve(2 * std::size_t{placement.octetsPlaced - octetsBefore})) {
+            if (placement.recordsPlaced == 0) {
+                SetPresentDiagnostic(response, kConditionResourcesExhausted);
+                return;
+            }
+            response.ePresentStatus = PS_Partial_4;
+            response.ulNextResultSetPosition = position;
+            break;
+        }
         if (placement.sizeDiagnostic != 0) {
             if (placement.recordsPlaced == 0) {
                 SetSurrogateDiagnostic(session, *record, placement.sizeDiagnostic);

@@ -7,6 +7,7 @@
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
+#include "Quorvane/memory_budget/memory_budget.h"
 #include "Quorvane/present/record_format_choice.h"
 #include "Quorvane/protocol/record_size_check.h"
 #include "toolkit/api/kiv_present.h"
@@ -17,11 +18,16 @@ void PackagePresentRecord(KivResponseRecord& record, PresentCacheEntry& entry, S
                           RecordPlacement& placement, std::string_view syntax);
 
 // Places the records of the positions start, start + 1, ... (at most number of them, and none beyond the
-// result set) as the response's records (RT_Response), with a placement of its own. When a record does
-// not fit: as the first record it is answered as a surrogate diagnostic (16 or 17), the only record, and
-// the next position becomes 0; later, the records placed so far stay and the next position names the one
-// that did not fit. ulNumberOfRecordsReturned counts the records placed. A fetch that fails (a database
-// failure leaving the session's pending diagnostic, or a configuration error) ends the placing; the
+// result set) as the response's records (RT_Response), with a placement of its own; the records the present
+// cache lacks are fetched first (FetchPresentRecords). When a record does not fit: as the first record it is
+// answered as a surrogate diagnostic (16 or 17), the only record, and the next position becomes 0; later,
+// the records placed so far stay and the next position names the one that did not fit. Each packaged
+// record's octets are reserved twice against the memory (the record and its encoding); when the memory
+// refuses a record or its fetch, the records placed so far stay with status partial-4 (resource control by
+// the target) and the next position names the first left out, or, with none placed, the Present fails with
+// kConditionResourcesExhausted. ulNumberOfRecordsReturned counts the records placed. A fetch that fails (a
+// database failure leaving the session's pending diagnostic, or a configuration error) places nothing; the
 // response then still needs its failure form.
 void PlacePresentRecords(SessionRecord& session, KivPresentRsp& response, std::uint32_t start,
-                         std::uint32_t number, const RecordFormatChoice& choice, std::string_view syntax);
+                         std::uint32_t number, const RecordFormatChoice& choice, std::string_view syntax,
+                         RequestMemory& memory);

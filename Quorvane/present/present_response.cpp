@@ -1,5 +1,6 @@
 #include "Quorvane/present/present_response.h"
 
+#include <optional>
 #include <string>
 
 #include "Quorvane/config/config_error_state.h"
@@ -34,7 +35,7 @@ std::uint32_t takePendingDiagnostic(SessionRecord& session) {
 }  // namespace
 
 void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
-                         const PresentSettings& settings, KivPresentRsp& response) {
+                         const PresentSettings& settings, KivPresentRsp& response, RequestMemory* memory) {
     response.psReferenceId = CopyReferenceId(request.psReferenceId.get());
     const std::string syntax = request.pcPreferredRecordSyntax.value_or(settings.defaultSyntax);
     UseResultSetDatabase(session);
@@ -62,8 +63,12 @@ void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
     response.ulNextResultSetPosition = nextPosition;
     response.ePresentStatus = PS_Success;
     if (number != 0) {
+        ProcessMemoryBudget::instance().setLimit(settings.processBudget);
+        std::optional<RequestMemory> ownMemory;
+        if (memory == nullptr) memory = &ownMemory.emplace(settings.requestBudget);
         PreparePresentCache(session, choice, syntax);
-        PlacePresentRecords(session, response, request.ulResultSetStartPoint, number, choice, syntax);
+        PlacePresentRecords(session, response, request.ulResultSetStartPoint, number, choice, syntax,
+                            *memory);
     }
     if (configErrorIsSet() || session.pendingDiagnostic != 0) {
         condition = takePendingDiagnostic(session);

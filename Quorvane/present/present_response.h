@@ -2,6 +2,7 @@
 // The answer to a PresentRequest, built while the Present handler holds the session.
 
 #include "Quorvane/association/session_record.h"
+#include "Quorvane/memory_budget/memory_budget.h"
 #include "Quorvane/present/present_settings.h"
 #include "toolkit/api/kiv_present.h"
 
@@ -13,9 +14,12 @@
 // - the record format (ChooseRecordFormat) may fail with 10;
 // - the range (ComputePresentRange with settings.maximumRecords) and its records (PlacePresentRecords),
 //   status success; a range that runs past the end of the result set returns the records up to the end,
-//   with status success and next position 0;
+//   with status success and next position 0; the records are built within the memory (the caller's, so
+//   that the records stay reserved until they are sent; else one of the request's own), whose limits are
+//   settings.requestBudget and, process-wide, settings.processBudget;
 // - a fetch that failed gives the failure form with the session's pending diagnostic (cleared), or with
 //   kConditionConfigurationFailure when a configuration error stopped it and none is pending.
 // The session's size diagnostic is cleared first.
 void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
-                         const PresentSettings& settings, KivPresentRsp& response);
+                         const PresentSettings& settings, KivPresentRsp& response,
+                         RequestMemory* memory = nullptr);

@@ -4,12 +4,15 @@
 #include <charconv>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/database/field_statement.h"
+#include "Quorvane/database/key_list_statement.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/present/present_cache.h"
 #include "Quorvane/present/present_definitions.h"
+#include "Quorvane/present/result_set_walk.h"
 #include "Quorvane/records/definition_blocks.h"
 #include "Quorvane/records/marc_definitions.h"
 
@@ -51,6 +54,22 @@ std::optional<HoldingsColumns> holdingsColumns(const SessionRecord& session, std
     return MarcHoldingsColumns(*block);
 }
 
+// The positions of the range the cache lacks, with the key of each; the cached ones are marked used.
+std::vector<std::pair<std::uint32_t, std::string>> positionsToFetch(SessionRecord& session,
+                                                                    std::uint32_t start,
+                                                                    std::uint32_t number) {
+    std::vector<std::pair<std::uint32_t, std::string>> wanted;
+    ResultSetWalk walk(session.resultList.get());
+    for (std::uint32_t i = 0; i < number; ++i) {
+        const std::uint32_t position = start + i;
+        if (FindCachedRecord(*session.presentCache, position) != nullptr) continue;
+        const ResultRow* row = walk.rowAt(position);
+        if (row == nullptr) break;
+        wanted.emplace_back(position, FormatResultKey(*row));
+    }
+    return wanted;
+}
+
 }  // namespace
 
 std::string FormatResultKey(const ResultRow& row) {
@@ -61,33 +80,58 @@ std::string FormatResultKey(const ResultRow& row) {
     return key;
 }
 
-void FetchRecordFields(SessionRecord& session, std::string_view key, DblList* fields,
-                       const RecordFormatChoice& choice, std::string_view syntax) {
-    const std::string keyText = withoutPointZero(key);
+RowFetch FetchRecordFields(SessionRecord& session, std::span<RecordFieldTarget> records,
+                           const RecordFormatChoice& choice, std::string_view syntax, RequestMemory* memory) {
+    for (RecordFieldTarget& record : records) record.key = withoutPointZero(record.key);
     const PresentBlock* block =
         FindDatabaseBlock<PresentBlock>(presentDefinitions(session, choice), session.currentDatabase);
     if (block == nullptr) {
         LogMessage("No database " + session.currentDatabase.value_or("") +
                    " in second query definition file");
         setConfigError();
-        return;
+        return RowFetch::Failed;
     }
     const std::optional<HoldingsColumns> holdings = holdingsColumns(session, syntax);
     for (const std::string& statement : block->statements) {
-        RunFieldStatement(fields, keyText, syntax, session, statement, holdings ? &*holdings : nullptr);
+        const RowFetch fetched = RunFieldStatementForRecords(records, syntax, session, statement,
+                                                             holdings ? &*holdings : nullptr, memory);
+        if (fetched != RowFetch::Done) return fetched;
+        if (session.pendingDiagnostic != 0) return RowFetch::Failed;
     }
+    return RowFetch::Done;
 }
 
-PresentCacheEntry* FetchPresentRecord(SessionRecord& session, ResultSetWalk& walk, std::uint32_t position,
-                                      const RecordFormatChoice& choice, std::string_view syntax) {
+RowFetch FetchPresentRecords(SessionRecord& session, std::uint32_t start, std::uint32_t number,
+                             const RecordFormatChoice& choice, std::string_view syntax,
+                             RequestMemory& memory) {
     DblList& cache = *session.presentCache;
-    if (PresentCacheEntry* cached = FindCachedRecord(cache, position)) return cached;
-    const ResultRow* row = walk.rowAt(position);
-    if (row == nullptr) return nullptr;
-    auto entry = std::make_unique<PresentCacheEntry>();
-    entry->fields.reset(CreateFieldList());
-    entry->position = position;
-    FetchRecordFields(session, FormatResultKey(*row), entry->fields.get(), choice, syntax);
-    if (session.pendingDiagnostic != 0 || configErrorIsSet()) return nullptr;
-    return AddCachedRecord(cache, std::move(entry));
+    const std::vector<std::pair<std::uint32_t, std::string>> wanted =
+        positionsToFetch(session, start, number);
+    if (memory.limit() != 0 && CachedRecordOctets(cache) > memory.limit()) DropUnusedRecords(cache);
+
+    for (std::size_t first = 0; first < wanted.size(); first += KeyListStatement::kMaxKeys) {
+        const std::size_t count = std::min(KeyListStatement::kMaxKeys, wanted.size() - first);
+        std::vector<std::unique_ptr<PresentCacheEntry>> entries;
+        std::vector<RecordFieldTarget> records;
+        for (std::size_t i = first; i < first + count; ++i) {
+            auto entry = std::make_unique<PresentCacheEntry>();
+            entry->fields.reset(CreateFieldList());
+            entry->position = wanted[i].first;
+            records.push_back(RecordFieldTarget{wanted[i].second, entry->fields.get(), 0});
+            entries.push_back(std::move(entry));
+        }
+        RowFetch fetched = FetchRecordFields(session, records, choice, syntax, &memory);
+        if (fetched == RowFetch::Done && (session.pendingDiagnostic != 0 || configErrorIsSet()))
+            fetched = RowFetch::Failed;
+        if (fetched != RowFetch::Done) {
+            for (const RecordFieldTarget& record : records) memory.release(record.footprint);
+            return fetched;
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            entries[i]->memory = memory.take(records[i].footprint);
+            entries[i]->used = 1;
+            AddCachedRecord(cache, std::move(entries[i]));
+        }
+    }
+    return RowFetch::Done;
 }

@@ -3,29 +3,38 @@
 // present block of the result set's database, and the present cache in front of them.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
+#include "Quorvane/database/record_rows.h"
+#include "Quorvane/memory_budget/memory_budget.h"
 #include "Quorvane/present/record_format_choice.h"
-#include "Quorvane/present/result_set_walk.h"
 #include "Quorvane/results/result_row.h"
 
 // The key text of a row: the text key of a text (ALPHA) key, else the numeric key in decimal, padded with
 // leading zeros to the width of a PADLZ<width> padding rule (at most 99 digits).
 std::string FormatResultKey(const ResultRow& row);
 
-// Appends the record's fields to the list: every ".0" is removed from the key, then each statement of the
-// present block of the session's current database (else of DEFAULT) runs with it (RunFieldStatement),
-// with the MARC holdings columns of the database for the OPAC syntax. The definitions are those of the
-// chosen record format, else present.full or present.brief by the full flag. No block: "No database
-// <name> in second query definition file" and the configuration-error state is set.
-void FetchRecordFields(SessionRecord& session, std::string_view key, DblList* fields,
-                       const RecordFormatChoice& choice, std::string_view syntax);
+// Appends each record's fields to its list: every ".0" is removed from its key, then each statement of the
+// present block of the session's current database (else of DEFAULT) runs for the records together
+// (RunFieldStatementForRecords), with the MARC holdings columns of the database for the OPAC syntax. The
+// definitions are those of the chosen record format, else present.full or present.brief by the full
+// flag. No block: "No database <name> in second query definition file", the configuration-error state is
+// set and the answer is Failed. A database failure (the session's pending diagnostic set) is Failed, a
+// refusal of the memory Stopped; either leaves the records incomplete.
+RowFetch FetchRecordFields(SessionRecord& session, std::span<RecordFieldTarget> records,
+                           const RecordFormatChoice& choice, std::string_view syntax, RequestMemory* memory);
 
-// The record of the position: from the present cache (PreparePresentCache has readied it), else fetched
-// and added to it. Null beyond the result set, and when the fetch failed: a database failure (the
-// session's pending diagnostic is set) or a configuration error; such a record is not cached.
-PresentCacheEntry* FetchPresentRecord(SessionRecord& session, ResultSetWalk& walk, std::uint32_t position,
-                                      const RecordFormatChoice& choice, std::string_view syntax);
+// Readies the present cache (PreparePresentCache has readied it) for the positions start, start + 1, ...
+// (at most number, none beyond the result set): the cached ones are marked used; when the cache then holds
+// more than the memory's request limit, the entries this Present does not use are dropped; the others are
+// fetched in groups of KeyListStatement::kMaxKeys records and added, each holding its fields' octets
+// against the process's memory budget. Failed: a group's fetch failed (a database failure or a
+// configuration error); Stopped: the memory refused a group. The groups before it stay cached; the
+// failed or refused group is not.
+RowFetch FetchPresentRecords(SessionRecord& session, std::uint32_t start, std::uint32_t number,
+                             const RecordFormatChoice& choice, std::string_view syntax,
+                             RequestMemory& memory);

@@ -8,6 +8,12 @@
 
 namespace {
 
+std::uint32_t countOf(const std::string& text, const std::string& what) {
+    std::uint32_t count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
+    return count;
+}
+
 constexpr const char* kUsMarc = "1.2.840.10003.5.10";
 constexpr const char* kHoldingsStatement =
     "SELECT BARCODE, CALL_NUMBER, LOCATION_NAME, ON_LOAN FROM STK_ITEM_STATUS WHERE TITLE_NO = XXXXX ORDER "
@@ -20,12 +26,17 @@ class RecordFieldFetch : public SqliteOdbcTest {
                        {"CREATE TABLE TITLES (TITLE_NO INTEGER, CODE TEXT, TITLE TEXT, NOTE TEXT)",
                         "INSERT INTO TITLES VALUES (1, 'A1', 'Cats', 'first')",
                         "INSERT INTO TITLES VALUES (1, 'A1', 'Cats again', NULL)",
-                        "INSERT INTO TITLES VALUES (2, 'O''B', 'Not Applicable', '')"});
+                        "INSERT INTO TITLES VALUES (2, 'O''B', 'Not Applicable', '')",
+                        "CREATE TABLE LINES (TITLE_NO INTEGER, SEQ INTEGER, LINE TEXT)",
+                        "WITH RECURSIVE N(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM N WHERE I < 150) "
+                        "INSERT INTO LINES SELECT 1, 151 - I, 'line ' || I FROM N",
+                        "INSERT INTO LINES VALUES (3, 2, NULL)", "INSERT INTO LINES VALUES (3, 1, 'only')"});
         createDatabase("library.db",
                        {"CREATE TABLE STK_ITEM_STATUS (TITLE_NO INTEGER, ITEM_NO INTEGER, BARCODE TEXT, "
                         "CALL_NUMBER TEXT, LOCATION_NAME TEXT, ON_LOAN TEXT)",
                         "INSERT INTO STK_ITEM_STATUS VALUES (1, 1, 'B1', 'CN1', '', NULL)",
-                        "INSERT INTO STK_ITEM_STATUS VALUES (1, 2, 'B2', NULL, 'Main', 'N')"});
+                        "INSERT INTO STK_ITEM_STATUS VALUES (1, 2, 'B2', NULL, 'Main', 'N')",
+                        "INSERT INTO STK_ITEM_STATUS VALUES (3, 1, 'B3', 'CN3', NULL, NULL)"});
         writeIni("[ODBC:FULL]\nVESKO=" + connectionString("catalogue.db") +
                  "\nTELVO=" + connectionString("library.db") +
                  "\n[ODBC]\nCATONLY=" + connectionString("catalogue.db") + "\n");
@@ -52,8 +63,46 @@ class RecordFieldFetch : public SqliteOdbcTest {
         RunFieldStatement(fields_.get(), key, syntax, session_, statement, holdings);
     }
 
+    // The fields each key gets when the statement runs for all the keys together, next to the fields it
+    // gets alone.
+    struct Fetched {
+        std::vector<std::vector<FieldTuple>> together;
+        std::vector<std::vector<FieldTuple>> alone;
+        RowFetch result;
+    };
+    Fetched fetchTogether(const std::vector<std::string>& keys, const char* syntax, const char* statement,
+                          RequestMemory* memory = nullptr) {
+        std::vector<OwnedDblList> lists;
+        std::vector<RecordFieldTarget> records;
+        for (const std::string& key : keys) {
+            lists.emplace_back(CreateFieldList());
+            records.push_back(RecordFieldTarget{key, lists.back().get(), 0});
+        }
+        Fetched fetched;
+        fetched.result =
+            RunFieldStatementForRecords(records, syntax, session_, statement, &holdings_, memory);
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            fetched.together.push_back(fieldTuples(lists[i].get()));
+            std::size_t footprint = 0;
+            for (const DblNode* node = lists[i]->first; node != nullptr; node = node->next) {
+                footprint += RecordFieldFootprint(*static_cast<const RecordField*>(node->datum));
+            }
+            EXPECT_EQ(records[i].footprint, footprint);
+        }
+        diagInfo_ = readFile("diaginfo.txt");
+        removeLog("diaginfo.txt");
+        for (const std::string& key : keys) {
+            OwnedDblList alone(CreateFieldList());
+            RunFieldStatement(alone.get(), key, syntax, session_, statement, &holdings_);
+            fetched.alone.push_back(fieldTuples(alone.get()));
+        }
+        removeLog("diaginfo.txt");
+        return fetched;
+    }
+
     HoldingsColumns holdings_;
     OwnedDblList fields_;
+    std::string diagInfo_;
 };
 
 TEST_F(RecordFieldFetch, EveryColumnOfEveryRowBecomesAField) {
@@ -105,6 +154,59 @@ TEST_F(RecordFieldFetch, HoldingsAreSkippedWithoutALibrarySource) {
     EXPECT_TRUE(ListIsEmpty(fields_.get()));
     EXPECT_EQ(session_.pendingDiagnostic, 0);
     EXPECT_EQ(takeLog(), "");
+}
+
+TEST_F(RecordFieldFetch, RecordsFetchedTogetherGetTheRowsOfTheirKeyAlone) {
+    connect("FULL");
+    struct Case {
+        const char* statement;
+        const char* syntax;
+        std::uint32_t statements;  // prepared for the keys 3, 2, 1, 3
+        const char* shown;         // in diaginfo.txt
+    };
+    const Case cases[] = {
+        // Key 1 has 150 rows: more than one block of rows per fetch, and it fills the list's unused
+        // parameters; key 2 has none; key 3 comes twice.
+        {"SELECT LINE, SEQ FROM LINES WHERE TITLE_NO = XXXXX ORDER BY SEQ", kUsMarc, 1,
+         "SELECT LINE, SEQ, TITLE_NO FROM LINES WHERE TITLE_NO IN (3, 2, 1) ORDER BY SEQ"},
+        {"SELECT LINE, SEQ FROM LINES WHERE TITLE_NO = XXXXX OR 1 = 0 ORDER BY SEQ", kUsMarc, 3,
+         "SELECT LINE, SEQ FROM LINES WHERE TITLE_NO = 2 OR 1 = 0 ORDER BY SEQ"},
+        {kHoldingsStatement, kOpacSyntax.data(), 1, "WHERE TITLE_NO IN (3, 2, 1) ORDER BY ITEM_NO"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.statement);
+        const Fetched fetched = fetchTogether({"3", "2", "1", "3"}, c.syntax, c.statement);
+        EXPECT_EQ(fetched.result, RowFetch::Done);
+        EXPECT_EQ(fetched.together, fetched.alone);
+        EXPECT_FALSE(fetched.together[0].empty());
+        EXPECT_TRUE(fetched.together[1].empty());
+        EXPECT_EQ(countOf(diagInfo_, "SUCCESS: ODBCPrepareStmt"), c.statements);
+        EXPECT_NE(diagInfo_.find(c.shown), std::string::npos) << diagInfo_;
+    }
+    EXPECT_EQ(session_.pendingDiagnostic, 0);
+    EXPECT_EQ(takeLog().find("Sarvik"), std::string::npos);
+}
+
+TEST_F(RecordFieldFetch, AMemoryRefusalStopsTheFetchAndGivesEveryOctetBack) {
+    connect("FULL");
+    ProcessMemoryBudget process;
+    // 1000 octets take no column area; a few KiB beyond the areas' budget take them but not every row.
+    for (std::size_t limit : {std::size_t{1000}, kRecordAreaBudget + 4096, std::size_t{0}}) {
+        SCOPED_TRACE(limit);
+        process.setLimit(limit);
+        RowFetch result;
+        {
+            RequestMemory memory(0, process);
+            result =
+                fetchTogether({"1", "3"}, kUsMarc, "SELECT LINE FROM LINES WHERE TITLE_NO = XXXXX", &memory)
+                    .result;
+            EXPECT_EQ(memory.refused(), result == RowFetch::Stopped);
+            EXPECT_EQ(process.reserved(), memory.held()) << "the column areas are given back";
+        }
+        EXPECT_EQ(result, limit == 0 ? RowFetch::Done : RowFetch::Stopped);
+        EXPECT_EQ(process.reserved(), 0u);
+    }
+    EXPECT_EQ(session_.pendingDiagnostic, 0);
 }
 
 TEST_F(RecordFieldFetch, FailuresLeaveTheFieldsEmptyAndAPendingDiagnostic) {

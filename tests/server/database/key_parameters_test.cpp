@@ -31,7 +31,9 @@ TEST(KeyParameters, PlaceholdersBecomeParametersOnlyWhereTheKeyIsAWholeValue) {
         SCOPED_TRACE(c.statementTemplate);
         std::optional<KeyParameters> made = KeyParameters::make(c.statementTemplate, c.key);
         ASSERT_EQ(made.has_value(), c.text.has_value());
-        if (made) EXPECT_EQ(made->text(), *c.text);
+        if (made) {
+            EXPECT_EQ(made->text(), *c.text);
+        }
     }
 }
 

@@ -2,8 +2,11 @@
 
 #include <regex>
 #include <string>
+#include <vector>
 
 #include "Quorvane/database/bound_columns.h"
+#include "Quorvane/database/bulk_columns.h"
+#include "Quorvane/database/record_columns.h"
 #include "Quorvane/database/session_statement.h"
 #include "tests/server/database/sqlite_odbc_fixture.h"
 
@@ -12,9 +15,12 @@ namespace {
 class OdbcStatement : public SqliteOdbcTest {
   protected:
     void setUpDatabases() override {
-        createDatabase("catalogue.db", {"CREATE TABLE T (K INTEGER, V TEXT)",
-                                        "INSERT INTO T VALUES (1, 'short')", "INSERT INTO T VALUES (2, NULL)",
-                                        "INSERT INTO T VALUES (3, '" + std::string(12, 'x') + "')"});
+        createDatabase(
+            "catalogue.db",
+            {"CREATE TABLE T (K INTEGER, V TEXT)", "INSERT INTO T VALUES (1, 'short')",
+             "INSERT INTO T VALUES (2, NULL)", "INSERT INTO T VALUES (3, '" + std::string(12, 'x') + "')",
+             "WITH RECURSIVE N(I) AS (SELECT 4 UNION ALL SELECT I + 1 FROM N WHERE I < 100) "
+             "INSERT INTO T SELECT I, 'v' || I FROM N"});
         writeIni("[ODBC:CAT]\nVESKO=" + connectionString("catalogue.db") + "\n");
         ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
         removeLog("diaginfo.txt");
@@ -52,7 +58,7 @@ TEST_F(OdbcStatement, PreparingNeedsTheChosenConnection) {
 
 TEST_F(OdbcStatement, BoundColumnsTellTextNullAndTruncation) {
     SessionStatement statement(session_);
-    ASSERT_TRUE(statement.prepare(OdbcSource::Catalogue, "SELECT K, V FROM T ORDER BY K"));
+    ASSERT_TRUE(statement.prepare(OdbcSource::Catalogue, "SELECT K, V FROM T WHERE K <= 3 ORDER BY K"));
     BoundColumns columns;
     ASSERT_TRUE(columns.bind(statement.handle(), 10));
     ASSERT_TRUE(columns.bind(statement.handle(), 8));
@@ -84,6 +90,53 @@ TEST_F(OdbcStatement, BoundColumnsTellTextNullAndTruncation) {
     EXPECT_FALSE(FetchNextRow(statement.handle(), &fetched));
     EXPECT_EQ(fetched, SQL_NO_DATA);
     EXPECT_EQ(takeLog(), "Sarvik Warning: column 2 truncated to 7 of 12 octets\n");
+}
+
+// The rows of T in key order as "<K> <V>" ("-" for NULL), with the truncations logged.
+std::vector<std::string> rowsOf(SQLHSTMT statement, BulkColumns& columns, SQLRETURN& fetched) {
+    std::vector<std::string> rows;
+    while (columns.next(statement, &fetched)) {
+        columns.reportTruncation();
+        rows.push_back(std::string(*columns.text(0)) + " " + std::string(columns.text(1).value_or("-")));
+    }
+    return rows;
+}
+
+TEST_F(OdbcStatement, BlocksOfRowsReadAsOneRowAtATimeAndAKeptStatementFetchesSingleRowsAgain) {
+    std::vector<std::string> expected = {"1 short", "2 -", "3 xxxxxxx"};
+    for (int k = 4; k <= 100; ++k) expected.push_back(std::to_string(k) + " v" + std::to_string(k));
+    // Area budgets of one row (the fallback's shape) and of blocks that end inside the table.
+    for (std::size_t budget : {std::size_t{1}, std::size_t{8 * 32}, std::size_t{1} << 20}) {
+        SCOPED_TRACE(budget);
+        SessionStatement statement(session_);
+        ASSERT_TRUE(statement.prepareKeyed(OdbcSource::Catalogue,
+                                           "SELECT K, V FROM T WHERE K > XXXXX ORDER BY K", "0"));
+        takeLog();
+        BulkColumns columns;
+        columns.plan(statement.handle(), 2, 8, budget);
+        ASSERT_TRUE(BindAndExecute(session_, statement.handle(), columns));
+        EXPECT_EQ(columns.rowsPerFetch(), budget == 1     ? 1u
+                                          : budget == 256 ? 16u
+                                                          : BulkColumns::kMaxRows)
+            << "the SQLite driver takes row arrays (of 2 columns of 8 octets here)";
+        SQLRETURN fetched = SQL_ERROR;
+        EXPECT_EQ(rowsOf(statement.handle(), columns, fetched), expected);
+        EXPECT_EQ(fetched, SQL_NO_DATA);
+        EXPECT_EQ(takeLog(), "Sarvik Warning: column 2 truncated to 7 of 12 octets\n");
+    }
+    // The statement kept for the template fetches one row per call again.
+    SessionStatement statement(session_);
+    ASSERT_TRUE(
+        statement.prepareKeyed(OdbcSource::Catalogue, "SELECT K, V FROM T WHERE K > XXXXX ORDER BY K", "97"));
+    BoundColumns columns;
+    ASSERT_TRUE(BindAndExecute(session_, statement.handle(), 2, columns));
+    SQLRETURN fetched = SQL_ERROR;
+    for (const char* key : {"98", "99", "100"}) {
+        ASSERT_TRUE(FetchNextRow(statement.handle(), &fetched));
+        EXPECT_EQ(columns.text(0), key);
+    }
+    EXPECT_FALSE(FetchNextRow(statement.handle(), &fetched));
+    EXPECT_EQ(session_.pendingDiagnostic, 0);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/handlers/search_handler.h"
+#include "tests/server/replaced_operator_new.h"
 #include "tests/server/scan/handler_road_fixture.h"
 #include "tests/server/search/rpn_builder.h"
 
@@ -20,50 +21,14 @@ namespace {
 std::atomic<long> allocations{0};
 std::atomic<long> failingAllocation{0};  // the allocation, counted from 1, that throws; 0 for none
 
-void* allocate(std::size_t size) {
+}  // namespace
+
+void* testAllocate(std::size_t size) {
     const long number = ++allocations;
     if (number == failingAllocation.load()) throw std::bad_alloc();
     void* block = std::malloc(size == 0 ? 1 : size);
     if (block == nullptr) throw std::bad_alloc();
     return block;
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    return allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return allocate(size);
-}
-// The non-throwing forms (std::stable_sort's temporary buffer) must come from the same heap as the deletes.
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    try {
-        return allocate(size);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-}
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
-    return operator new(size, tag);
-}
-void operator delete(void* block, const std::nothrow_t&) noexcept {
-    std::free(block);
-}
-void operator delete[](void* block, const std::nothrow_t&) noexcept {
-    std::free(block);
-}
-void operator delete(void* block) noexcept {
-    std::free(block);
-}
-void operator delete[](void* block) noexcept {
-    std::free(block);
-}
-void operator delete(void* block, std::size_t) noexcept {
-    std::free(block);
-}
-void operator delete[](void* block, std::size_t) noexcept {
-    std::free(block);
 }
 
 namespace {

@@ -11,12 +11,15 @@
 #include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/handlers/scan_handler.h"
 #include "Quorvane/handlers/search_handler.h"
+#include "Quorvane/memory_budget/memory_budget.h"
+#include "Quorvane/present/present_cache.h"
 #include "Quorvane/present/present_definitions.h"
 #include "Quorvane/present/present_range.h"
 #include "Quorvane/present/present_response.h"
 #include "Quorvane/present/record_formats.h"
 #include "Quorvane/scan/scan_definitions_reader.h"
 #include "Quorvane/search/search_definitions_reader.h"
+#include "tests/api/carried_records_equality.h"
 #include "tests/server/database/sqlite_odbc_fixture.h"
 #include "tests/server/records/marc_fixture.h"
 #include "tests/server/search/rpn_builder.h"
@@ -299,13 +302,13 @@ TEST_F(PresentCatalogue, RecordsAreFetchedOncePerResultSetAndDefinitions) {
     constexpr std::uint32_t kFullStatements = 4;  // the holdings statement runs for OPAC only
     constexpr std::uint32_t kBriefStatements = 3;
     present(1, 3, kSutrs, "F");
-    EXPECT_EQ(statementsRun(), 3 * kFullStatements);
+    EXPECT_EQ(statementsRun(), kFullStatements) << "each statement once for the three records";
     present(1, 3, kSutrs);
     EXPECT_EQ(statementsRun(), 0u) << "the same range again";
     present(2, 3, kHtml);
     EXPECT_EQ(statementsRun(), kFullStatements) << "only position 4 is new";
     present(1, 2, kSutrs, "B");
-    EXPECT_EQ(statementsRun(), 2 * kBriefStatements);
+    EXPECT_EQ(statementsRun(), kBriefStatements);
     present(1, 1, kOpac, "B");
     EXPECT_EQ(statementsRun(), kBriefStatements + 1) << "OPAC records are fetched with their holdings";
     ASSERT_EQ(search("SAMPLE", everyRecord()), 100u);
@@ -323,15 +326,14 @@ TEST_F(PresentCatalogue, MessageSizesGiveDiagnosticsAndPartialResults) {
     }
     ASSERT_EQ(sizes.size(), 3u);
 
-    // Records placed beyond the preferred size stop the response; the next position names the first left out,
-    // and the positions after it are not fetched.
+    // Records placed beyond the preferred size stop the response; the next position names the first left out.
     session_.preferredMessageSize = sizes[0];
     statementsRun();
     KivPresentRsp response = present(1, 10, kSutrs);
     EXPECT_EQ(response.ePresentStatus, PS_Success);
     EXPECT_EQ(recordsOf(response).size(), 2u);
     EXPECT_EQ(response.ulNextResultSetPosition, 3u);
-    EXPECT_EQ(statementsRun(), 0u) << "positions 1 to 3 come from the cache, 4 to 10 are not needed";
+    EXPECT_EQ(statementsRun(), 4u) << "positions 1 to 3 come from the cache, 4 to 10 are fetched together";
 
     session_.preferredMessageSize = 0;
     response = present(2, 3, kSutrs);
@@ -371,6 +373,66 @@ TEST_F(PresentCatalogue, RecordsComeFromTheResultSetsOwnDatabase) {
     EXPECT_GT(externalOf(*recordsOf(response)[0])
                   .uExternalValue.psSingleASN1Type->uASN1.psOpacRecord->ppsHoldingsData.size(),
               0u);
+}
+
+TEST_F(PresentCatalogue, RecordsFetchedTogetherEqualRecordsFetchedOneByOne) {
+    constexpr std::uint32_t kCount = 20;
+    for (const char* syntax : {kUsMarc, kSutrs, kOpac, kGrs1}) {
+        SCOPED_TRACE(syntax);
+        ASSERT_EQ(search("SAMPLE", everyRecord()), 100u);
+        removeLog(kDiagInfoName);
+        KivPresentRsp together = present(1, kCount, syntax, "F");
+        const std::string statements = readFile(kDiagInfoName);
+        EXPECT_EQ(countOf(statements, "WHERE TITLE_NO IN ("), syntax == std::string(kOpac) ? 5u : 4u)
+            << "each template of present.full once, the holdings for OPAC only";
+        EXPECT_EQ(countOf(statements, "WHERE TITLE_NO = "), 0u);
+        ASSERT_EQ(recordsOf(together).size(), kCount);
+
+        ASSERT_EQ(search("SAMPLE", everyRecord()), 100u);
+        for (std::uint32_t i = 0; i < kCount; ++i) {
+            KivPresentRsp alone = present(i + 1, 1, syntax, "F");
+            ASSERT_EQ(recordsOf(alone).size(), 1u);
+            EXPECT_TRUE(carried::same(*recordsOf(together)[i], *recordsOf(alone)[0])) << "record " << i + 1;
+        }
+    }
+}
+
+TEST_F(PresentCatalogue, TheMemoryBudgetGivesTheRecordsBuiltSoFarOrAFailure) {
+    ASSERT_EQ(search("SAMPLE", everyRecord()), 100u);
+    ProcessMemoryBudget& process = ProcessMemoryBudget::instance();
+    settings_.requestBudget = 1000;
+    EXPECT_EQ(failure(present(1, 10, kUsMarc, "F")), kConditionResourcesExhausted);
+    EXPECT_EQ(ListCount(session_.presentCache.get()), 0) << "a refused group is not cached";
+    EXPECT_EQ(session_.pendingDiagnostic, 0);
+    EXPECT_EQ(process.reserved(), 0u);
+
+    settings_.requestBudget = 0;
+    ASSERT_EQ(recordsOf(present(1, 100, kUsMarc, "F")).size(), 100u);
+    EXPECT_EQ(process.reserved(), CachedRecordOctets(*session_.presentCache))
+        << "the cache holds its records";
+    EXPECT_GT(process.reserved(), 100u * 1000);
+
+    // Cached records cost only their packaging: 2 x about 1,500 octets each.
+    settings_.requestBudget = 20000;
+    KivPresentRsp partial = present(1, 100, kUsMarc, "F");
+    EXPECT_EQ(partial.ePresentStatus, PS_Partial_4);
+    const std::size_t placed = recordsOf(partial).size();
+    EXPECT_GT(placed, 0u);
+    EXPECT_LT(placed, 100u);
+    EXPECT_EQ(partial.ulNextResultSetPosition, placed + 1);
+
+    // A cache larger than a request's budget keeps only what the next Present uses.
+    KivPresentRsp next = present(50, 3, kUsMarc, "F");
+    EXPECT_EQ(recordsOf(next).size(), 3u);
+    EXPECT_EQ(ListCount(session_.presentCache.get()), 3);
+    EXPECT_EQ(process.reserved(), CachedRecordOctets(*session_.presentCache));
+
+    settings_.processBudget = process.reserved() + 1000;
+    settings_.requestBudget = 0;
+    EXPECT_EQ(failure(present(60, 10, kUsMarc, "F")), kConditionResourcesExhausted) << "the process's budget";
+    settings_.processBudget = 0;
+    ASSERT_EQ(search("SAMPLE", everyRecord()), 100u);
+    EXPECT_EQ(process.reserved(), 0u) << "a new result set empties the cache";
 }
 
 class PresentFailures : public PresentCatalogue {

@@ -1,0 +1,38 @@
+#pragma once
+// The rows of a record statement for the keys of many records: one statement per list of up to
+// KeyListStatement::kMaxKeys keys where the template allows it, else one statement per distinct key.
+// Each row goes to the sink once for every record of its key, in the order the statement gives the
+// rows, so that a record receives the rows the template gives for its key alone.
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "Quorvane/database/bulk_columns.h"
+#include "Quorvane/database/session_statement.h"
+#include "Quorvane/memory_budget/memory_budget.h"
+#include "Quorvane/association/session_record.h"
+
+class RecordRowSink {
+  public:
+    virtual ~RecordRowSink() = default;
+    // A row of the record (an index into the keys); false stops the fetch.
+    virtual bool take(std::size_t record, const BulkColumns& columns) = 0;
+};
+
+enum class RowFetch {
+    Done,
+    Failed,   // reported, and the session's pending diagnostic set
+    Stopped,  // the sink, or the memory budget for the column areas, stopped it
+};
+
+// Column areas of one statement take at most this many octets (a block of rows fits in them).
+inline constexpr std::size_t kRecordAreaBudget = 256 * 1024;
+
+// Runs the template (its "XXXXX" standing for the key) for the keys (keys[i] of record i) on the
+// session's connection of the source, binding columnCount columns of kRecordColumnSize octets. Column
+// areas are reserved against the memory (when given). Failures are reported as for one statement.
+RowFetch FetchRecordRows(SessionRecord& session, OdbcSource source, std::string_view statementTemplate,
+                         std::size_t columnCount, std::span<const std::string> keys, RecordRowSink& sink,
+                         RequestMemory* memory);
