@@ -13,7 +13,7 @@
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/database/record_rows.h"
 #include "Quorvane/lists/dbl_list.h"
-#include "Quorvane/memory_budget/memory_budget.h"
+#include "Quorvane/memory/memory_budget.h"
 
 inline constexpr std::string_view kOpacSyntax = "1.2.840.10003.5.102";
 

@@ -10,7 +10,7 @@
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/lists/dbl_list.h"
-#include "Quorvane/memory_budget/memory_budget.h"
+#include "Quorvane/memory/memory_budget.h"
 
 // One fetched column value.
 struct RecordField {

@@ -11,7 +11,7 @@
 
 #include "Quorvane/database/bulk_columns.h"
 #include "Quorvane/database/session_statement.h"
-#include "Quorvane/memory_budget/memory_budget.h"
+#include "Quorvane/memory/memory_budget.h"
 #include "Quorvane/association/session_record.h"
 
 class RecordRowSink {

@@ -6,7 +6,7 @@
 #include "Quorvane/handlers/request_handlers.h"
 #include "Quorvane/handlers/serve_request.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/memory_budget/memory_budget.h"
+#include "Quorvane/memory/memory_budget.h"
 #include "Quorvane/present/present_response.h"
 #include "Quorvane/present/present_settings.h"
 #include "toolkit/session/response_services.h"

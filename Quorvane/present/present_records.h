@@ -7,7 +7,7 @@
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
-#include "Quorvane/memory_budget/memory_budget.h"
+#include "Quorvane/memory/memory_budget.h"
 #include "Quorvane/present/record_format_choice.h"
 #include "Quorvane/protocol/record_size_check.h"
 #include "toolkit/api/kiv_present.h"

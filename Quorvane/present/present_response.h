@@ -2,7 +2,7 @@
 // The answer to a PresentRequest, built while the Present handler holds the session.
 
 #include "Quorvane/association/session_record.h"
-#include "Quorvane/memory_budget/memory_budget.h"
+#include "Quorvane/memory/memory_budget.h"
 #include "Quorvane/present/present_settings.h"
 #include "toolkit/api/kiv_present.h"
 

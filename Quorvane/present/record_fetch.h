@@ -10,7 +10,7 @@
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/database/record_rows.h"
-#include "Quorvane/memory_budget/memory_budget.h"
+#include "Quorvane/memory/memory_budget.h"
 #include "Quorvane/present/record_format_choice.h"
 #include "Quorvane/results/result_row.h"
 

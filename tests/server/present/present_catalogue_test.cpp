@@ -11,7 +11,7 @@
 #include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/handlers/scan_handler.h"
 #include "Quorvane/handlers/search_handler.h"
-#include "Quorvane/memory_budget/memory_budget.h"
+#include "Quorvane/memory/memory_budget.h"
 #include "Quorvane/present/present_cache.h"
 #include "Quorvane/present/present_definitions.h"
 #include "Quorvane/present/present_range.h"

@@ -1,4 +1,4 @@
-#include "Quorvane/memory_budget/memory_budget.h"
+#include "Quorvane/memory/memory_budget.h"
 
 #include <algorithm>
 #include <utility>
