@@ -34,7 +34,7 @@ TEST_F(ResultSetStore, ANewResultSetReplacesTheOldAndItsCache) {
     StoreResultSet(session_, rowList("1 2 3"));
     EXPECT_EQ(session_.resultCount, 3u);
     session_.presentCache.reset(ListCreate(FreePresentCacheEntry));
-    ListInsert(session_.presentCache.get(), new PresentCacheEntry{OwnedDblList(CreateFieldList()), 0, 1});
+    ListInsert(session_.presentCache.get(), new PresentCacheEntry{OwnedDblList(CreateFieldList()), 0, 1, {}});
 
     session_.currentDatabase = "MAPS";
     StoreResultSet(session_, rowList(""));
