@@ -16,6 +16,9 @@
 #include "toolkit/session/association_registry.h"
 #include "toolkit/session/trace_parameter.h"
 
+// The rule a trace file draws above and below each PDU.
+inline const std::string kRule = "----------------------------------------\n";
+
 class SessionFixture : public ProcessLogFixture {
   protected:
     void TearDown() override {
@@ -95,8 +98,8 @@ class SessionFixture : public ProcessLogFixture {
     static bool isTimeStamp(std::string_view text) {
         if (text.size() < kTimeStampShape.size()) return false;
         for (size_t i = 0; i < kTimeStampShape.size(); ++i) {
-            const bool matches = kTimeStampShape[i] == '0' ? text[i] >= '0' && text[i] <= '9'
-                                                           : text[i] == kTimeStampShape[i];
+            const bool matches =
+                kTimeStampShape[i] == '0' ? text[i] >= '0' && text[i] <= '9' : text[i] == kTimeStampShape[i];
             if (!matches) return false;
         }
         return true;
