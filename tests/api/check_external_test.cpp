@@ -12,12 +12,12 @@
 
 namespace {
 
-const std::string kPath = "psExtendedServicesRsp->psTaskPackage->";
-const std::string kContent = kPath + "uExternalValue.psSingleASN1Type->";
+const std::string kExternalPath = "psExtendedServicesRsp->psTaskPackage->";
+const std::string kExternalContent = kExternalPath + "uExternalValue.psSingleASN1Type->";
 
 using CheckExternalTest = ProcessLogFixture;
 
-struct FaultCase {
+struct ExternalFaultCase {
     const char* what;
     std::function<KivExternal()> make;
     long code;
@@ -26,7 +26,7 @@ struct FaultCase {
 
 using validation_messages::missing;
 using validation_messages::outOfRange;
-std::string invalidOid(const std::string& path) {
+std::string invalidOidExternal(const std::string& path) {
     return "Invalid oid value " + path + " given";
 }
 
@@ -70,10 +70,12 @@ KivExternal arbitrary(uint32_t length, const std::string& bits) {
     return external;
 }
 
-const std::string kOpac = kContent + "uASN1.psOpacRecord->";
-const std::string kTask = kContent + "uASN1.psEsTaskPackage->";
-const std::string kRequest = kContent + "uASN1.psUpdateExtendedService->uUpdateReqOrRsp.psUpdateRequest->";
-const std::string kResponse = kContent + "uASN1.psUpdateExtendedService->uUpdateReqOrRsp.psUpdateResponse->";
+const std::string kOpac = kExternalContent + "uASN1.psOpacRecord->";
+const std::string kTask = kExternalContent + "uASN1.psEsTaskPackage->";
+const std::string kExternalRequest =
+    kExternalContent + "uASN1.psUpdateExtendedService->uUpdateReqOrRsp.psUpdateRequest->";
+const std::string kExternalResponse =
+    kExternalContent + "uASN1.psUpdateExtendedService->uUpdateReqOrRsp.psUpdateResponse->";
 
 TEST_F(CheckExternalTest, ValidExternalsPass) {
     std::vector<KivExternal> valid;
@@ -89,86 +91,86 @@ TEST_F(CheckExternalTest, ValidExternalsPass) {
     }));
     for (const KivExternal& external : valid) {
         SIError* error = nullptr;
-        EXPECT_EQ(KivCheckExternal(0, &external, kPath, &error), 0)
+        EXPECT_EQ(KivCheckExternal(0, &external, kExternalPath, &error), 0)
             << external.pcObjectIdentifier.value_or("");
         EXPECT_EQ(error, nullptr);
     }
     SIError* error = nullptr;
-    EXPECT_EQ(KivCheckOptionalExternal(0, nullptr, kPath, &error), 0);
+    EXPECT_EQ(KivCheckOptionalExternal(0, nullptr, kExternalPath, &error), 0);
 }
 
 TEST_F(CheckExternalTest, EachFaultIsReportedOnceWithItsPath) {
-    const std::vector<FaultCase> cases = {
+    const std::vector<ExternalFaultCase> cases = {
         // The EXTERNAL and its encodings.
         {"identifier not dotted", [] { return carried::octetAligned("1..2", "x"); }, 73,
-         invalidOid(kPath + "pcObjectIdentifier")},
+         invalidOidExternal(kExternalPath + "pcObjectIdentifier")},
         {"identifier of one arc", [] { return carried::octetAligned("1", "x"); }, 73,
-         invalidOid(kPath + "pcObjectIdentifier")},
+         invalidOidExternal(kExternalPath + "pcObjectIdentifier")},
         {"single value without identifier",
          [] {
              KivExternal e = carried::sutrsExternal("1.2.840.10003.5.101", "t");
              e.pcObjectIdentifier.reset();
              return e;
          },
-         64, missing(kPath + "pcObjectIdentifier")},
+         64, missing(kExternalPath + "pcObjectIdentifier")},
         {"single value missing",
          [] {
              KivExternal e = carried::sutrsExternal("1.2.840.10003.5.101", "t");
              e.uExternalValue.psSingleASN1Type.reset();
              return e;
          },
-         64, missing(kPath + "uExternalValue.psSingleASN1Type")},
+         64, missing(kExternalPath + "uExternalValue.psSingleASN1Type")},
         {"octets missing",
          [] {
              KivExternal e = carried::octetAligned("1.2.840.10003.5.10", "x");
              e.uExternalValue.psOctetAligned.reset();
              return e;
          },
-         64, missing(kPath + "uExternalValue.psOctetAligned")},
+         64, missing(kExternalPath + "uExternalValue.psOctetAligned")},
         {"bits missing",
          [] {
              KivExternal e = arbitrary(1, "1");
              e.uExternalValue.psArbitrary.reset();
              return e;
          },
-         64, missing(kPath + "uExternalValue.psArbitrary")},
+         64, missing(kExternalPath + "uExternalValue.psArbitrary")},
         {"encoding 0",
          [] {
              KivExternal e = carried::octetAligned("1.2.840.10003.5.10", "x");
              e.eValueType = 0;
              return e;
          },
-         66, outOfRange(kPath + "eValueType")},
+         66, outOfRange(kExternalPath + "eValueType")},
         {"bit characters", [] { return arbitrary(3, "121"); }, 65,
-         "The bit string " + kPath + "uExternalValue.psArbitrary->pcValue is invalid\nValue:121"},
+         "The bit string " + kExternalPath + "uExternalValue.psArbitrary->pcValue is invalid\nValue:121"},
         {"fewer bits than ulLength", [] { return arbitrary(5000, "1"); }, 65,
-         "The bit string " + kPath + "uExternalValue.psArbitrary->pcValue is invalid\nValue:1"},
+         "The bit string " + kExternalPath + "uExternalValue.psArbitrary->pcValue is invalid\nValue:1"},
         // Content type and identifier.
         {"OPAC identifier for SUTRS", [] { return carried::sutrsExternal("1.2.840.10003.5.102", "t"); }, 74,
-         "Invalid oid value 1.2.840.10003.5.102 for external " + kContent + "eASN1Type"},
+         "Invalid oid value 1.2.840.10003.5.102 for external " + kExternalContent + "eASN1Type"},
         {"SUTRS text missing",
          [] {
              return withContent(carried::sutrsExternal("1.0.10163.5.101", "t"),
                                 [](KivSingleASN1Type& c) { c.uASN1.psUnstructuredText.reset(); });
          },
-         64, missing(kContent + "uASN1.psUnstructuredText")},
+         64, missing(kExternalContent + "uASN1.psUnstructuredText")},
         {"type 11",
          [] {
              return withContent(carried::sutrsExternal("1.2.840.10003.5.101", "t"),
                                 [](KivSingleASN1Type& c) { c.eASN1Type = 11; });
          },
-         66, outOfRange(kContent + "eASN1Type")},
+         66, outOfRange(kExternalContent + "eASN1Type")},
         {"raw octets missing",
          [] {
              return withContent(raw("1.2.840.10003.5.109", ""),
                                 [](KivSingleASN1Type& c) { c.uASN1.psUnknownType.reset(); });
          },
-         64, missing(kContent + "uASN1.psUnknownType")},
+         64, missing(kExternalContent + "uASN1.psUnknownType")},
         {"raw octets not one element",
          [] { return raw("1.2.840.10003.5.109", std::string("\x05\x00\x05", 3)); }, 76,
-         kContent + "uASN1.psUnknownType MUST HOLD ONE WHOLE BER ELEMENT"},
+         kExternalContent + "uASN1.psUnknownType MUST HOLD ONE WHOLE BER ELEMENT"},
         {"raw octets empty", [] { return raw("1.2.840.10003.5.109", ""); }, 76,
-         kContent + "uASN1.psUnknownType MUST HOLD ONE WHOLE BER ELEMENT"},
+         kExternalContent + "uASN1.psUnknownType MUST HOLD ONE WHOLE BER ELEMENT"},
         // OPAC.
         {"bibliographic record encoding",
          [] { return opac([](KivOpacRecord& r) { r.psBibliographicRecord->eValueType = 0; }); }, 66,
@@ -207,34 +209,36 @@ TEST_F(CheckExternalTest, EachFaultIsReportedOnceWithItsPath) {
                  c.uASN1.psSummaryRecord->ppsOtherInformation[0]->eInformationType = 5;
              });
          },
-         66, outOfRange(kContent + "uASN1.psSummaryRecord->ppsOtherInformation[0]->eInformationType")},
+         66,
+         outOfRange(kExternalContent + "uASN1.psSummaryRecord->ppsOtherInformation[0]->eInformationType")},
         {"resource-1 estimates missing",
          [] {
              return withContent(carried::resource1External("1.2.840.10003.7.1"),
                                 [](KivSingleASN1Type& c) { c.uASN1.psResourceReport1->ppsEstimate.reset(); });
          },
-         64, missing(kContent + "uASN1.psResourceReport1->ppsEstimate")},
+         64, missing(kExternalContent + "uASN1.psResourceReport1->ppsEstimate")},
         {"resource-1 estimate type 17",
          [] {
              return withContent(carried::resource1External("1.0.10163.7.1"), [](KivSingleASN1Type& c) {
                  c.uASN1.psResourceReport1->ppsEstimate[1]->eEstimateType = 17;
              });
          },
-         66, outOfRange(kContent + "uASN1.psResourceReport1->ppsEstimate[1]->eEstimateType")},
+         66, outOfRange(kExternalContent + "uASN1.psResourceReport1->ppsEstimate[1]->eEstimateType")},
         {"resource-2 estimate type",
          [] {
              return withContent(carried::resource2External("1.2.840.10003.7.2"), [](KivSingleASN1Type& c) {
                  c.uASN1.psResourceReport2->ppsEstimate[0]->sType.eStringOrNumeric = 3;
              });
          },
-         66, outOfRange(kContent + "uASN1.psResourceReport2->ppsEstimate[0]->sType.eStringOrNumeric")},
+         66,
+         outOfRange(kExternalContent + "uASN1.psResourceReport2->ppsEstimate[0]->sType.eStringOrNumeric")},
         // Task package.
         {"package type missing",
          [] { return taskPackage([](KivEsTaskPackage& p) { p.pcPackageType.reset(); }); }, 64,
          missing(kTask + "pcPackageType")},
         {"package type of one arc",
          [] { return taskPackage([](KivEsTaskPackage& p) { p.pcPackageType = "1"; }); }, 73,
-         invalidOid(kTask + "pcPackageType")},
+         invalidOidExternal(kTask + "pcPackageType")},
         {"allowable function 6",
          [] {
              return taskPackage(
@@ -266,37 +270,38 @@ TEST_F(CheckExternalTest, EachFaultIsReportedOnceWithItsPath) {
                  c.uASN1.psUpdateExtendedService->eUpdateReqRsp = 3;
              });
          },
-         66, outOfRange(kContent + "uASN1.psUpdateExtendedService->eUpdateReqRsp")},
+         66, outOfRange(kExternalContent + "uASN1.psUpdateExtendedService->eUpdateReqRsp")},
         {"Update request missing",
          [] {
              return withContent(carried::updateRequestExternal("1.0.10163.9.5"), [](KivSingleASN1Type& c) {
                  c.uASN1.psUpdateExtendedService->uUpdateReqOrRsp.psUpdateRequest.reset();
              });
          },
-         64, missing(kContent + "uASN1.psUpdateExtendedService->uUpdateReqOrRsp.psUpdateRequest")},
+         64, missing(kExternalContent + "uASN1.psUpdateExtendedService->uUpdateReqOrRsp.psUpdateRequest")},
         {"action 5",
          [] { return updateRequest([](KivUpdateRequest& r) { r.sOriginPartToKeep.eAction = 5; }); }, 66,
-         outOfRange(kRequest + "sOriginPartToKeep.eAction")},
+         outOfRange(kExternalRequest + "sOriginPartToKeep.eAction")},
         {"schema",
          [] { return updateRequest([](KivUpdateRequest& r) { r.sOriginPartToKeep.pcSchema = "1..2"; }); }, 73,
-         invalidOid(kRequest + "sOriginPartToKeep.pcSchema")},
+         invalidOidExternal(kExternalRequest + "sOriginPartToKeep.pcSchema")},
         {"supplied records missing",
          [] { return updateRequest([](KivUpdateRequest& r) { r.ppsSuppliedRecord.reset(); }); }, 64,
-         missing(kRequest + "ppsSuppliedRecord")},
+         missing(kExternalRequest + "ppsSuppliedRecord")},
         {"record id string missing",
          [] {
              return updateRequest([](KivUpdateRequest& r) {
                  r.ppsSuppliedRecord[1]->psUpdtRecordId->uUpdtRecordId.psString.reset();
              });
          },
-         64, missing(kRequest + "ppsSuppliedRecord[1]->psUpdtRecordId->uUpdtRecordId.psString")},
+         64, missing(kExternalRequest + "ppsSuppliedRecord[1]->psUpdtRecordId->uUpdtRecordId.psString")},
         {"supplemental id type 4",
          [] {
              return updateRequest([](KivUpdateRequest& r) {
                  r.ppsSuppliedRecord[0]->psUpdtSupplementalId->eSupplementalIdType = 4;
              });
          },
-         66, outOfRange(kRequest + "ppsSuppliedRecord[0]->psUpdtSupplementalId->eSupplementalIdType")},
+         66,
+         outOfRange(kExternalRequest + "ppsSuppliedRecord[0]->psUpdtSupplementalId->eSupplementalIdType")},
         {"previous version encoding",
          [] {
              return updateRequest([](KivUpdateRequest& r) {
@@ -305,7 +310,7 @@ TEST_F(CheckExternalTest, EachFaultIsReportedOnceWithItsPath) {
              });
          },
          66,
-         outOfRange(kRequest +
+         outOfRange(kExternalRequest +
                     "ppsSuppliedRecord[2]->psUpdtSupplementalId->uUpdtSupplementalId.psPreviousVersion->"
                     "eValueType")},
         {"supplied record encoding",
@@ -313,15 +318,15 @@ TEST_F(CheckExternalTest, EachFaultIsReportedOnceWithItsPath) {
              return updateRequest(
                  [](KivUpdateRequest& r) { r.ppsSuppliedRecord[0]->sRecord.eValueType = 0; });
          },
-         66, outOfRange(kRequest + "ppsSuppliedRecord[0]->sRecord.eValueType")},
+         66, outOfRange(kExternalRequest + "ppsSuppliedRecord[0]->sRecord.eValueType")},
         {"task status 4",
          [] { return updateResponse([](KivUpdateResponse& r) { r.sTargetPart.eTaskStatus = 4; }); }, 66,
-         outOfRange(kResponse + "sTargetPart.eTaskStatus")},
+         outOfRange(kExternalResponse + "sTargetPart.eTaskStatus")},
         {"task-package records missing",
          [] {
              return updateResponse([](KivUpdateResponse& r) { r.sTargetPart.ppsTaskPackageRecord.reset(); });
          },
-         64, missing(kResponse + "sTargetPart.ppsTaskPackageRecord")},
+         64, missing(kExternalResponse + "sTargetPart.ppsTaskPackageRecord")},
         {"record or diagnostic 3",
          [] {
              return updateResponse([](KivUpdateResponse& r) {
@@ -329,7 +334,7 @@ TEST_F(CheckExternalTest, EachFaultIsReportedOnceWithItsPath) {
              });
          },
          66,
-         outOfRange(kResponse +
+         outOfRange(kExternalResponse +
                     "sTargetPart.ppsTaskPackageRecord[1]->psUpdtRecordOrDiag->eUpdtRecordOrDiag")},
         {"diagnostic missing",
          [] {
@@ -339,21 +344,21 @@ TEST_F(CheckExternalTest, EachFaultIsReportedOnceWithItsPath) {
              });
          },
          64,
-         missing(kResponse +
+         missing(kExternalResponse +
                  "sTargetPart.ppsTaskPackageRecord[1]->psUpdtRecordOrDiag->uUpdtRecordOrDiag.psDiagnostic")},
         {"record status 0",
          [] {
              return updateResponse(
                  [](KivUpdateResponse& r) { r.sTargetPart.ppsTaskPackageRecord[0]->eUpdtRecordStatus = 0; });
          },
-         66, outOfRange(kResponse + "sTargetPart.ppsTaskPackageRecord[0]->eUpdtRecordStatus")},
+         66, outOfRange(kExternalResponse + "sTargetPart.ppsTaskPackageRecord[0]->eUpdtRecordStatus")},
     };
-    for (const FaultCase& c : cases) {
+    for (const ExternalFaultCase& c : cases) {
         std::filesystem::remove("KIV_API_logfile");
         createLog();
         const KivExternal external = c.make();
         SIError* error = nullptr;
-        EXPECT_EQ(KivCheckExternal(0, &external, kPath, &error), 1) << c.what;
+        EXPECT_EQ(KivCheckExternal(0, &external, kExternalPath, &error), 1) << c.what;
         ASSERT_NE(error, nullptr) << c.what;
         EXPECT_EQ(error->eErrorClass, SI_Interface_Error) << c.what;
         EXPECT_EQ(error->uErrorCode.lIfOsCoError, c.code) << c.what;

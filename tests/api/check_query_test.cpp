@@ -33,10 +33,10 @@ struct QueryFault {
 
 using validation_messages::missing;
 using validation_messages::outOfRange;
-std::string invalidOid(const std::string& path) {
+std::string invalidOidQuery(const std::string& path) {
     return "Invalid oid value " + path + " given";
 }
-std::string invalidBoolean(const std::string& path) {
+std::string invalidBooleanQuery(const std::string& path) {
     return "Invalid boolean value " + path + " given";
 }
 
@@ -102,9 +102,9 @@ TEST_F(CheckQueryTest, QueryTypesAndTheirMembers) {
              member("psNaturalLanguageQuery")},
             {"sql", [](KivQuery& q) { q.eQueryType = QT_Sql; }, 64, member("psSQLQuery")},
             {"no attribute set", [](KivQuery& q) { q.uQuery.psRpnQuery->pcAttributeSetId.reset(); }, 73,
-             invalidOid("psSearchReq->psQuery->uQuery.psRpnQuery->pcAttributeSet")},
+             invalidOidQuery("psSearchReq->psQuery->uQuery.psRpnQuery->pcAttributeSet")},
             {"one-arc attribute set", [](KivQuery& q) { q.uQuery.psRpnQuery->pcAttributeSetId = "1"; }, 73,
-             invalidOid("psSearchReq->psQuery->uQuery.psRpnQuery->pcAttributeSet")},
+             invalidOidQuery("psSearchReq->psQuery->uQuery.psRpnQuery->pcAttributeSet")},
             {"structure type", [](KivQuery& q) { q.uQuery.psRpnQuery->sRpnStructure.eRpnStructureType = 3; },
              66, outOfRange(std::string(kRoot) + "eRpnStructureType")},
             {"no operand",
@@ -116,13 +116,13 @@ TEST_F(CheckQueryTest, QueryTypesAndTheirMembers) {
 TEST_F(CheckQueryTest, ErpnAndSqlQueriesAreLookedInto) {
     KivQuery erpn = rpnQuery(termNode("a"), true);
     erpn.uQuery.psErpnQuery->pcAttributeSetId = "1.02";
-    expectFault(erpn, 73, invalidOid("psSearchReq->psQuery->uQuery.psErpnQuery->pcAttributeSet"));
+    expectFault(erpn, 73, invalidOidQuery("psSearchReq->psQuery->uQuery.psErpnQuery->pcAttributeSet"));
 
     KivQuery sql;
     sql.eQueryType = QT_Sql;
     sql.uQuery.psSQLQuery = std::make_unique<KivSQLQuery>();
     sql.uQuery.psSQLQuery->pfAbstractDatabaseFlag = 2;
-    expectFault(sql, 72, invalidBoolean("*psSQLQuery->pfAbstractDatabaseFlag"));
+    expectFault(sql, 72, invalidBooleanQuery("*psSQLQuery->pfAbstractDatabaseFlag"));
 }
 
 TEST_F(CheckQueryTest, OperatorNodes) {
@@ -157,8 +157,9 @@ TEST_F(CheckQueryTest, OperatorNodes) {
             {"prox without operator", [](KivQuery& q) { topOf(q).sOperator.psProximityOperator.reset(); }, 64,
              missing(op + "psProximityOperator")},
             {"exclusion 2", [](KivQuery& q) { proxOf(q).pfExclusion = 2; }, 72,
-             invalidBoolean(prox + "pfExclusion")},
-            {"ordered 2", [](KivQuery& q) { proxOf(q).fOrdered = 2; }, 72, invalidBoolean(prox + "fOrdered")},
+             invalidBooleanQuery(prox + "pfExclusion")},
+            {"ordered 2", [](KivQuery& q) { proxOf(q).fOrdered = 2; }, 72,
+             invalidBooleanQuery(prox + "fOrdered")},
             {"relation 0", [](KivQuery& q) { proxOf(q).eProximityRelationType = 0; }, 66,
              outOfRange(prox + "eProximityRelationType")},
             {"relation 7", [](KivQuery& q) { proxOf(q).eProximityRelationType = 7; }, 66,
@@ -217,8 +218,8 @@ TEST_F(CheckQueryTest, Operands) {
                           numericAttribute(1, 1, "x"));
                   },
                   73,
-                  invalidOid(path +
-                             "uOperand.psResultSetPlusAttributes->ppsAttributeElement[0]->pcAttributeSetId")},
+                  invalidOidQuery(
+                      path + "uOperand.psResultSetPlusAttributes->ppsAttributeElement[0]->pcAttributeSetId")},
              });
 }
 
@@ -231,7 +232,7 @@ TEST_F(CheckQueryTest, AttributesAndTerms) {
              missing(kOperand + "ppsAttributeElement")},
             {"attribute set 1.02",
              [](KivQuery& q) { plusOf(q).ppsAttributeElement[0]->pcAttributeSetId = "1.02"; }, 73,
-             invalidOid(kOperand + "ppsAttributeElement[0]->pcAttributeSetId")},
+             invalidOidQuery(kOperand + "ppsAttributeElement[0]->pcAttributeSetId")},
             {"third attribute of three",
              [](KivQuery& q) {
                  plusOf(q).ppsAttributeElement.append(numericAttribute(2, 3));
@@ -276,13 +277,13 @@ TEST_F(CheckQueryTest, AttributesAndTerms) {
             {"character string", [](KivQuery& q) { termOf(q).eTermType = TT_SimpleCharacter; }, 64,
              missing(kOperand + "sTerm.uTerm.psSimpleCharacter")},
             {"oid absent", [](KivQuery& q) { termOf(q).eTermType = TT_ObjectIdentifier; }, 73,
-             invalidOid(kOperand + "sTerm.uTerm.pcObjectIdentifier")},
+             invalidOidQuery(kOperand + "sTerm.uTerm.pcObjectIdentifier")},
             {"oid 1..2",
              [](KivQuery& q) {
                  termOf(q).eTermType = TT_ObjectIdentifier;
                  termOf(q).uTerm.pcObjectIdentifier = "1..2";
              },
-             73, invalidOid(kOperand + "sTerm.uTerm.pcObjectIdentifier")},
+             73, invalidOidQuery(kOperand + "sTerm.uTerm.pcObjectIdentifier")},
             {"date and time", [](KivQuery& q) { termOf(q).eTermType = TT_DateTime; }, 64,
              missing(kOperand + "sTerm.uTerm.pcDateTime")},
             {"external", [](KivQuery& q) { termOf(q).eTermType = TT_External; }, 64,
@@ -364,12 +365,12 @@ TEST_F(CheckOtherInformationTest, FaultyItems) {
              i.eInformationType = IT_ObjectIdentifier;
              i.uInformation.pcObjectIdentifier = "1.2.3.04";
          },
-         73, invalidOid(item0 + "uInformation.pcObjectIdentifier")},
+         73, invalidOidQuery(item0 + "uInformation.pcObjectIdentifier")},
         {"category 1..2",
          [](KivOtherInformation& i) {
              i.psInfoCategory = std::make_unique<KivInfoCategory>(KivInfoCategory{"1..2", 1});
          },
-         73, invalidOid(item0 + "psInfoCategory->pcCategoryTypeId")},
+         73, invalidOidQuery(item0 + "psInfoCategory->pcCategoryTypeId")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

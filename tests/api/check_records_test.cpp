@@ -12,11 +12,11 @@
 
 namespace {
 
-const std::string kPath = "psSearchRsp->psRecords->";
+const std::string kRecordsPath = "psSearchRsp->psRecords->";
 
 using CheckRecordsTest = ProcessLogFixture;
 
-struct FaultCase {
+struct RecordsFaultCase {
     const char* what;
     std::function<KivRecords()> make;
     long code;
@@ -41,14 +41,14 @@ KivRecords withMultiple(int index, const std::function<void(KivDiagRec&)>& chang
     return records;
 }
 
-std::string missing(const std::string& field) {
-    return validation_messages::missing(kPath + field);
+std::string missingInRecords(const std::string& field) {
+    return validation_messages::missing(kRecordsPath + field);
 }
-std::string outOfRange(const std::string& field) {
-    return validation_messages::outOfRange(kPath + field);
+std::string outOfRangeInRecords(const std::string& field) {
+    return validation_messages::outOfRange(kRecordsPath + field);
 }
-std::string invalidOid(const std::string& field) {
-    return "Invalid oid value " + kPath + field + " given";
+std::string invalidOidRecords(const std::string& field) {
+    return "Invalid oid value " + kRecordsPath + field + " given";
 }
 
 TEST_F(CheckRecordsTest, ValidRecordsPass) {
@@ -56,75 +56,75 @@ TEST_F(CheckRecordsTest, ValidRecordsPass) {
          {sampleResponseRecords(), sampleNonSurrogateDiagnostic(PVIF_Version2, ""),
           sampleNonSurrogateDiagnostic(PVIF_Version3, "x"), sampleMultipleDiagnostics()}) {
         SIError* error = nullptr;
-        EXPECT_EQ(KivCheckRecords(0, &records, kPath, &error), 0) << records.eRecordType;
+        EXPECT_EQ(KivCheckRecords(0, &records, kRecordsPath, &error), 0) << records.eRecordType;
         EXPECT_EQ(error, nullptr);
     }
 }
 
 TEST_F(CheckRecordsTest, EachFaultIsReportedOnceWithItsPath) {
-    const std::vector<FaultCase> cases = {
+    const std::vector<RecordsFaultCase> cases = {
         {"records selector 4",
          [] {
              KivRecords records = sampleResponseRecords();
              records.eRecordType = 4;
              return records;
          },
-         66, outOfRange("eRecordType")},
+         66, outOfRangeInRecords("eRecordType")},
         {"records selector -1",
          [] {
              KivRecords records;
              records.eRecordType = -1;
              return records;
          },
-         66, outOfRange("eRecordType")},
+         66, outOfRangeInRecords("eRecordType")},
         {"absent response records",
          [] {
              KivRecords records;
              records.eRecordType = RT_Response;
              return records;
          },
-         64, missing("uRecord.ppsResponseRecord")},
+         64, missingInRecords("uRecord.ppsResponseRecord")},
         {"absent non-surrogate diagnostic",
          [] {
              KivRecords records;
              records.eRecordType = RT_NonSurrDiagnostics;
              return records;
          },
-         64, missing("uRecord.psNonSurrogateDiag")},
+         64, missingInRecords("uRecord.psNonSurrogateDiag")},
         {"absent multiple diagnostics",
          [] {
              KivRecords records;
              records.eRecordType = RT_MultipleNonSurrDiagnostics;
              return records;
          },
-         64, missing("uRecord.ppsMultipleNonSurrogateDiag")},
+         64, missingInRecords("uRecord.ppsMultipleNonSurrogateDiag")},
         {"second record without its surrogate diagnostic",
          [] {
              return withResponseRecord(
                  1, [](KivResponseRecord& r) { r.uDbRecord.psSurrogateDiagnostic.reset(); });
          },
-         64, missing("uRecord.ppsResponseRecord[1]->uDbRecord.psSurrogateDiagnostic")},
+         64, missingInRecords("uRecord.ppsResponseRecord[1]->uDbRecord.psSurrogateDiagnostic")},
         {"retrieval record missing",
          [] {
              return withResponseRecord(0,
                                        [](KivResponseRecord& r) { r.uDbRecord.psRetrievalRecord.reset(); });
          },
-         64, missing("uRecord.ppsResponseRecord[0]->uDbRecord.psRetrievalRecord")},
+         64, missingInRecords("uRecord.ppsResponseRecord[0]->uDbRecord.psRetrievalRecord")},
         {"retrieval record of no encoding",
          [] {
              return withResponseRecord(
                  0, [](KivResponseRecord& r) { r.uDbRecord.psRetrievalRecord->eValueType = 9; });
          },
-         66, outOfRange("uRecord.ppsResponseRecord[0]->uDbRecord.psRetrievalRecord->eValueType")},
+         66, outOfRangeInRecords("uRecord.ppsResponseRecord[0]->uDbRecord.psRetrievalRecord->eValueType")},
         {"record type 0",
          [] { return withResponseRecord(0, [](KivResponseRecord& r) { r.eDbRecordType = 0; }); }, 66,
-         outOfRange("uRecord.ppsResponseRecord[0]->eDbRecordType")},
+         outOfRangeInRecords("uRecord.ppsResponseRecord[0]->eDbRecordType")},
         {"starting fragment missing",
          [] {
              return withResponseRecord(2,
                                        [](KivResponseRecord& r) { r.uDbRecord.psStartingFragment.reset(); });
          },
-         64, missing("uRecord.ppsResponseRecord[2]->uDbRecord.psStartingFragment")},
+         64, missingInRecords("uRecord.ppsResponseRecord[2]->uDbRecord.psStartingFragment")},
         {"intermediate fragment without its external",
          [] {
              return withResponseRecord(3, [](KivResponseRecord& r) {
@@ -132,8 +132,8 @@ TEST_F(CheckRecordsTest, EachFaultIsReportedOnceWithItsPath) {
              });
          },
          64,
-         missing("uRecord.ppsResponseRecord[3]->uDbRecord.psIntermediateFragment->uFragmentSyntax."
-                 "psExternallyTagged")},
+         missingInRecords("uRecord.ppsResponseRecord[3]->uDbRecord.psIntermediateFragment->uFragmentSyntax."
+                          "psExternallyTagged")},
         {"arbitrary fragment with too few bits",
          [] {
              return withResponseRecord(3, [](KivResponseRecord& r) {
@@ -142,7 +142,7 @@ TEST_F(CheckRecordsTest, EachFaultIsReportedOnceWithItsPath) {
              });
          },
          65,
-         "The bit string " + kPath +
+         "The bit string " + kRecordsPath +
              "uRecord.ppsResponseRecord[3]->uDbRecord.psIntermediateFragment->uFragmentSyntax."
              "psExternallyTagged->"
              "uExternalValue.psArbitrary->pcValue is invalid\nValue:1011"},
@@ -153,57 +153,58 @@ TEST_F(CheckRecordsTest, EachFaultIsReportedOnceWithItsPath) {
              });
          },
          64,
-         missing("uRecord.ppsResponseRecord[4]->uDbRecord.psFinalFragment->uFragmentSyntax."
-                 "psNotExternallyTagged")},
+         missingInRecords("uRecord.ppsResponseRecord[4]->uDbRecord.psFinalFragment->uFragmentSyntax."
+                          "psNotExternallyTagged")},
         {"fragment selector 3",
          [] {
              return withResponseRecord(
                  4, [](KivResponseRecord& r) { r.uDbRecord.psFinalFragment->eFragmentSyntaxType = 3; });
          },
-         66, outOfRange("uRecord.ppsResponseRecord[4]->uDbRecord.psFinalFragment->eFragmentSyntaxType")},
+         66,
+         outOfRangeInRecords("uRecord.ppsResponseRecord[4]->uDbRecord.psFinalFragment->eFragmentSyntaxType")},
         {"diagnostic set absent",
          [] { return withNonSurrogate([](KivDefaultDiagFormat& d) { d.pcDiagnosticSetId.reset(); }); }, 73,
-         invalidOid("uRecord.psNonSurrogateDiag->pcDiagnosticSetId")},
+         invalidOidRecords("uRecord.psNonSurrogateDiag->pcDiagnosticSetId")},
         {"diagnostic set of one arc",
          [] { return withNonSurrogate([](KivDefaultDiagFormat& d) { d.pcDiagnosticSetId = "1"; }); }, 73,
-         invalidOid("uRecord.psNonSurrogateDiag->pcDiagnosticSetId")},
+         invalidOidRecords("uRecord.psNonSurrogateDiag->pcDiagnosticSetId")},
         {"diagnostic set not dotted decimal",
          [] { return withNonSurrogate([](KivDefaultDiagFormat& d) { d.pcDiagnosticSetId = "1..2"; }); }, 73,
-         invalidOid("uRecord.psNonSurrogateDiag->pcDiagnosticSetId")},
+         invalidOidRecords("uRecord.psNonSurrogateDiag->pcDiagnosticSetId")},
         {"version-2 text absent",
          [] {
              return withNonSurrogate(
                  [](KivDefaultDiagFormat& d) { d.sAdditionalInfo.uAdditionalInfo.pcV2.reset(); });
          },
-         64, missing("uRecord.psNonSurrogateDiag->sAdditionalInfo.uAdditionalInfo.pcV2")},
+         64, missingInRecords("uRecord.psNonSurrogateDiag->sAdditionalInfo.uAdditionalInfo.pcV2")},
         {"version-3 string absent",
          [] {
              return withNonSurrogate(
                  [](KivDefaultDiagFormat& d) { d.sAdditionalInfo.eProtocolVersionInForce = 2; });
          },
-         64, missing("uRecord.psNonSurrogateDiag->sAdditionalInfo.uAdditionalInfo.psV3")},
+         64, missingInRecords("uRecord.psNonSurrogateDiag->sAdditionalInfo.uAdditionalInfo.psV3")},
         {"protocol version 3",
          [] {
              return withNonSurrogate(
                  [](KivDefaultDiagFormat& d) { d.sAdditionalInfo.eProtocolVersionInForce = 3; });
          },
-         66, outOfRange("uRecord.psNonSurrogateDiag->sAdditionalInfo.eProtocolVersionInForce")},
+         66, outOfRangeInRecords("uRecord.psNonSurrogateDiag->sAdditionalInfo.eProtocolVersionInForce")},
         {"third diagnostic of no kind",
          [] { return withMultiple(2, [](KivDiagRec& d) { d.eDiagnosticsType = 0; }); }, 66,
-         outOfRange("uRecord.ppsMultipleNonSurrogateDiag[2]->eDiagnosticsType")},
+         outOfRangeInRecords("uRecord.ppsMultipleNonSurrogateDiag[2]->eDiagnosticsType")},
         {"default diagnostic missing",
          [] { return withMultiple(0, [](KivDiagRec& d) { d.uDiagnostics.psDefault.reset(); }); }, 64,
-         missing("uRecord.ppsMultipleNonSurrogateDiag[0]->uDiagnostics.psDefault")},
+         missingInRecords("uRecord.ppsMultipleNonSurrogateDiag[0]->uDiagnostics.psDefault")},
         {"external diagnostic missing",
          [] { return withMultiple(1, [](KivDiagRec& d) { d.uDiagnostics.psExternallyDefined.reset(); }); },
-         64, missing("uRecord.ppsMultipleNonSurrogateDiag[1]->uDiagnostics.psExternallyDefined")},
+         64, missingInRecords("uRecord.ppsMultipleNonSurrogateDiag[1]->uDiagnostics.psExternallyDefined")},
         {"external diagnostic with a one-arc identifier",
          [] {
              return withMultiple(
                  1, [](KivDiagRec& d) { d.uDiagnostics.psExternallyDefined->pcObjectIdentifier = "1"; });
          },
          73,
-         invalidOid(
+         invalidOidRecords(
              "uRecord.ppsMultipleNonSurrogateDiag[1]->uDiagnostics.psExternallyDefined->pcObjectIdentifier")},
         {"the first of two faults wins",
          [] {
@@ -212,13 +213,15 @@ TEST_F(CheckRecordsTest, EachFaultIsReportedOnceWithItsPath) {
              records.uRecord.ppsMultipleNonSurrogateDiag[2]->eDiagnosticsType = 7;
              return records;
          },
-         73, invalidOid("uRecord.ppsMultipleNonSurrogateDiag[0]->uDiagnostics.psDefault->pcDiagnosticSetId")},
+         73,
+         invalidOidRecords(
+             "uRecord.ppsMultipleNonSurrogateDiag[0]->uDiagnostics.psDefault->pcDiagnosticSetId")},
     };
-    for (const FaultCase& c : cases) {
+    for (const RecordsFaultCase& c : cases) {
         createLog();
         const KivRecords records = c.make();
         SIError* error = nullptr;
-        EXPECT_EQ(KivCheckRecords(4, &records, kPath, &error), 1) << c.what;
+        EXPECT_EQ(KivCheckRecords(4, &records, kRecordsPath, &error), 1) << c.what;
         ASSERT_NE(error, nullptr) << c.what;
         EXPECT_EQ(error->eErrorClass, SI_Interface_Error) << c.what;
         EXPECT_EQ(error->uErrorCode.lIfOsCoError, c.code) << c.what;

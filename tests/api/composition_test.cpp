@@ -131,10 +131,10 @@ TEST(CompositionTest, CodecValuesFollowTheirRules) {
 
 using CheckCompositionTest = ProcessLogFixture;
 
-const std::string kPath = "psPresentReq->psRecordComposition->";
-const std::string kSpec = kPath + "uRecordComposition.psCompSpec->";
+const std::string kCompositionPath = "psPresentReq->psRecordComposition->";
+const std::string kCompositionSpec = kCompositionPath + "uRecordComposition.psCompSpec->";
 
-struct FaultCase {
+struct CompositionFaultCase {
     const char* what;
     std::function<KivRecordComposition()> make;
     long code;
@@ -156,28 +156,28 @@ TEST_F(CheckCompositionTest, ValidCompositionsPass) {
         compSpec([](KivCompSpec& spec) { spec.psGeneric = std::make_unique<KivSpecification>(); }));
     for (const KivRecordComposition& composition : valid) {
         SIError* error = nullptr;
-        EXPECT_EQ(KivCheckRecordComposition(0, &composition, kPath, &error), 0);
+        EXPECT_EQ(KivCheckRecordComposition(0, &composition, kCompositionPath, &error), 0);
         EXPECT_EQ(error, nullptr);
     }
     SIError* error = nullptr;
-    EXPECT_EQ(KivCheckOptionalRecordComposition(0, nullptr, kPath, &error), 0);
+    EXPECT_EQ(KivCheckOptionalRecordComposition(0, nullptr, kCompositionPath, &error), 0);
 }
 
 TEST_F(CheckCompositionTest, EachFaultIsReportedOnceWithItsPath) {
-    const std::vector<FaultCase> cases = {
+    const std::vector<CompositionFaultCase> cases = {
         {"composition type 0",
          [] {
              KivRecordComposition c;
              return c;
          },
-         66, kPath + "eRecordCompositionType contains a value which is out of its range"},
+         66, kCompositionPath + "eRecordCompositionType contains a value which is out of its range"},
         {"element-set names missing",
          [] {
              KivRecordComposition c = elementSetNames(EST_Generic);
              c.uRecordComposition.psElementSetNames.reset();
              return c;
          },
-         64, "Missing compulsory field " + kPath + "uRecordComposition.psElementSetNames"},
+         64, "Missing compulsory field " + kCompositionPath + "uRecordComposition.psElementSetNames"},
         {"element-set type 3",
          [] {
              KivRecordComposition c = elementSetNames(EST_Generic);
@@ -185,8 +185,9 @@ TEST_F(CheckCompositionTest, EachFaultIsReportedOnceWithItsPath) {
              return c;
          },
          66,
-         kPath + "uRecordComposition.psElementSetNames->eElementSetType contains a value which is out of its "
-                 "range"},
+         kCompositionPath +
+             "uRecordComposition.psElementSetNames->eElementSetType contains a value which is out of its "
+             "range"},
         {"generic name missing",
          [] {
              KivRecordComposition c = elementSetNames(EST_Generic);
@@ -194,7 +195,8 @@ TEST_F(CheckCompositionTest, EachFaultIsReportedOnceWithItsPath) {
              return c;
          },
          64,
-         "Missing compulsory field " + kPath + "uRecordComposition.psElementSetNames->uElementSet.psGeneric"},
+         "Missing compulsory field " + kCompositionPath +
+             "uRecordComposition.psElementSetNames->uElementSet.psGeneric"},
         {"database-specific names missing",
          [] {
              KivRecordComposition c = elementSetNames(EST_DatabaseSpecific);
@@ -202,7 +204,7 @@ TEST_F(CheckCompositionTest, EachFaultIsReportedOnceWithItsPath) {
              return c;
          },
          64,
-         "Missing compulsory field " + kPath +
+         "Missing compulsory field " + kCompositionPath +
              "uRecordComposition.psElementSetNames->uElementSet.ppsElementSetsDbSpecific"},
         {"CompSpec missing",
          [] {
@@ -210,22 +212,26 @@ TEST_F(CheckCompositionTest, EachFaultIsReportedOnceWithItsPath) {
              c.uRecordComposition.psCompSpec.reset();
              return c;
          },
-         64, "Missing compulsory field " + kPath + "uRecordComposition.psCompSpec"},
+         64, "Missing compulsory field " + kCompositionPath + "uRecordComposition.psCompSpec"},
         {"alternative syntax 2",
          [] { return changedSpec([](KivCompSpec& s) { s.fSelectAlternativeSyntax = 2; }); }, 72,
-         "Invalid boolean value " + kSpec + "fSelectAlternativeSyntax given"},
+         "Invalid boolean value " + kCompositionSpec + "fSelectAlternativeSyntax given"},
         {"generic schema",
          [] { return changedSpec([](KivCompSpec& s) { s.psGeneric->pcSchema = "1.2.04"; }); }, 73,
-         "Invalid oid value " + kSpec + "psGeneric->pcSchema given"},
+         "Invalid oid value " + kCompositionSpec + "psGeneric->pcSchema given"},
         {"element spec type 3",
          [] { return changedSpec([](KivCompSpec& s) { s.psGeneric->psElementSpec->eElementSpecType = 3; }); },
-         66, kSpec + "psGeneric->psElementSpec->eElementSpecType contains a value which is out of its range"},
+         66,
+         kCompositionSpec +
+             "psGeneric->psElementSpec->eElementSpecType contains a value which is out of its range"},
         {"primitive missing",
          [] {
              return changedSpec(
                  [](KivCompSpec& s) { s.psGeneric->psElementSpec->uElementSpec.psPrimitive.reset(); });
          },
-         64, "Missing compulsory field " + kSpec + "psGeneric->psElementSpec->uElementSpec.psPrimitive"},
+         64,
+         "Missing compulsory field " + kCompositionSpec +
+             "psGeneric->psElementSpec->uElementSpec.psPrimitive"},
         {"external spec missing",
          [] {
              return changedSpec([](KivCompSpec& s) {
@@ -233,7 +239,7 @@ TEST_F(CheckCompositionTest, EachFaultIsReportedOnceWithItsPath) {
              });
          },
          64,
-         "Missing compulsory field " + kSpec +
+         "Missing compulsory field " + kCompositionSpec +
              "ppsDbSpecific[0]->sSpecification.psElementSpec->uElementSpec.psExternal"},
         {"external spec encoding",
          [] {
@@ -242,24 +248,25 @@ TEST_F(CheckCompositionTest, EachFaultIsReportedOnceWithItsPath) {
              });
          },
          66,
-         kSpec + "ppsDbSpecific[0]->sSpecification.psElementSpec->uElementSpec.psExternal->eValueType "
-                 "contains a value "
-                 "which is out of its range"},
+         kCompositionSpec +
+             "ppsDbSpecific[0]->sSpecification.psElementSpec->uElementSpec.psExternal->eValueType "
+             "contains a value "
+             "which is out of its range"},
         {"database-specific schema",
          [] {
              return changedSpec([](KivCompSpec& s) { s.ppsDbSpecific[1]->sSpecification.pcSchema = "1"; });
          },
-         73, "Invalid oid value " + kSpec + "ppsDbSpecific[1]->sSpecification.pcSchema given"},
+         73, "Invalid oid value " + kCompositionSpec + "ppsDbSpecific[1]->sSpecification.pcSchema given"},
         {"record syntax with an empty arc",
          [] { return changedSpec([](KivCompSpec& s) { *s.ppcRecordSyntax[0] = "1..2"; }); }, 73,
-         "Invalid oid value " + kSpec + "ppcRecordSyntax[0] given"},
+         "Invalid oid value " + kCompositionSpec + "ppcRecordSyntax[0] given"},
     };
-    for (const FaultCase& c : cases) {
+    for (const CompositionFaultCase& c : cases) {
         std::filesystem::remove("KIV_API_logfile");
         createLog();
         const KivRecordComposition composition = c.make();
         SIError* error = nullptr;
-        EXPECT_EQ(KivCheckRecordComposition(0, &composition, kPath, &error), 1) << c.what;
+        EXPECT_EQ(KivCheckRecordComposition(0, &composition, kCompositionPath, &error), 1) << c.what;
         ASSERT_NE(error, nullptr) << c.what;
         EXPECT_EQ(error->uErrorCode.lIfOsCoError, c.code) << c.what;
         EXPECT_EQ(loggedDiagnostic(), c.message) << c.what;

@@ -17,7 +17,7 @@ struct DecodedExternal {
     ~DecodedExternal() { ASN_FreeExternal(&value); }
 };
 
-DecodeOutcome decodeInto(const Octets& octets, DecodedExternal& decoded) {
+DecodeRun decodeInto(const Octets& octets, DecodedExternal& decoded) {
     return runDecode(octets, [&](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
         ASN_DecodeExternal(buf, &decoded.value, counter, ctx);
     });
@@ -77,7 +77,7 @@ TEST(AsnExternal, EachEncodingRoundTrips) {
         Octets octets = encode(original);
         EXPECT_EQ(octets, hex(c.encoded));
         DecodedExternal decoded;
-        DecodeOutcome outcome = decodeInto(octets, decoded);
+        DecodeRun outcome = decodeInto(octets, decoded);
         ASSERT_EQ(outcome.code, 0);
         EXPECT_EQ(outcome.counted, octets.size());
         EXPECT_EQ(outcome.consumed, octets.size());
@@ -108,7 +108,7 @@ TEST(AsnExternal, IndefiniteAndConstructedFormsDecode) {
         SCOPED_TRACE(text);
         Octets octets = hex(text);
         DecodedExternal decoded;
-        DecodeOutcome outcome = decodeInto(octets, decoded);
+        DecodeRun outcome = decodeInto(octets, decoded);
         ASSERT_EQ(outcome.code, 0);
         EXPECT_EQ(outcome.counted, octets.size());
         EXPECT_EQ(decoded.value.encoding.which, BerExternalEncodingKind::kSingleAsn1Type);

@@ -17,15 +17,14 @@ constexpr BerTag kPrimitiveOctets = 0x04000000;
 
 // Runs a contents decoder over octets with the given length; the value is filled in place.
 template <typename Value, typename Decoder>
-DecodeOutcome decodeContents(const Octets& octets, BerTag tag, BerLength length, Value* value,
-                             Decoder decoder) {
+DecodeRun decodeContents(const Octets& octets, BerTag tag, BerLength length, Value* value, Decoder decoder) {
     return runDecode(octets, [&](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
         decoder(buf, tag, length, value, counter, ctx);
     });
 }
 
 template <typename Value, typename Decoder>
-DecodeOutcome decodeWhole(const Octets& octets, Value* value, Decoder decoder) {
+DecodeRun decodeWhole(const Octets& octets, Value* value, Decoder decoder) {
     return runDecode(octets, [&](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
         decoder(buf, value, counter, ctx);
     });
@@ -36,7 +35,7 @@ Octets octetsOf(const BerOctets& value) {
 }
 
 // A successful decode counts exactly the octets it read.
-void expectClean(const DecodeOutcome& out, size_t size, const std::string& what) {
+void expectClean(const DecodeRun& out, size_t size, const std::string& what) {
     EXPECT_EQ(out.code, 0) << what;
     EXPECT_EQ(out.consumed, size) << what;
     EXPECT_EQ(out.counted, size) << what;
@@ -67,8 +66,8 @@ TEST(BerInteger, EncodesFewestOctetsAndDecodesBack) {
             runEncode([value = value](BerBuffer& buf) { return ASN_EncodeIntegerContent(buf, value); });
         EXPECT_EQ(encoded, hex(octets)) << value;
         BerInteger decoded = 0;
-        DecodeOutcome out = decodeContents(encoded, 0x02000000, static_cast<BerLength>(encoded.size()),
-                                           &decoded, ASN_DecodeIntegerContent);
+        DecodeRun out = decodeContents(encoded, 0x02000000, static_cast<BerLength>(encoded.size()), &decoded,
+                                       ASN_DecodeIntegerContent);
         expectClean(out, encoded.size(), octets);
         EXPECT_EQ(decoded, value);
     }
@@ -103,8 +102,8 @@ TEST(BerUnsigned, UsesAFifthOctetAbove2To31) {
             runEncode([value = value](BerBuffer& buf) { return ASN_EncodeUnsignedContent(buf, value); });
         EXPECT_EQ(encoded, hex(octets)) << value;
         uint32_t decoded = 1;
-        DecodeOutcome out = decodeContents(encoded, 0x02000000, static_cast<BerLength>(encoded.size()),
-                                           &decoded, ASN_DecodeUnsignedContent);
+        DecodeRun out = decodeContents(encoded, 0x02000000, static_cast<BerLength>(encoded.size()), &decoded,
+                                       ASN_DecodeUnsignedContent);
         expectClean(out, encoded.size(), octets);
         EXPECT_EQ(decoded, value);
     }
@@ -149,7 +148,7 @@ TEST(BerBoolean, WritesFFForTrueAndReadsAnyNonZeroAsTrue) {
 TEST(BerNull, AcceptsOnlyLengthZero) {
     const std::pair<BerLength, int> cases[] = {{0, 0}, {1, kBerNullLength}, {-1, kBerNullLength}};
     for (const auto& [length, code] : cases) {
-        DecodeOutcome out =
+        DecodeRun out =
             runDecode(hex("00"), [length = length](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
                 ASN_DecodeNullContent(buf, 0x05000000, length, counter, ctx);
             });
@@ -196,8 +195,8 @@ TEST(BerReal, RoundTripsExactly) {
     for (double value : values) {
         Octets encoded = runEncode([&](BerBuffer& buf) { return ASN_EncodeRealContent(buf, value); });
         BerReal decoded = 42;
-        DecodeOutcome out = decodeContents(encoded, 0x09000000, static_cast<BerLength>(encoded.size()),
-                                           &decoded, ASN_DecodeRealContent);
+        DecodeRun out = decodeContents(encoded, 0x09000000, static_cast<BerLength>(encoded.size()), &decoded,
+                                       ASN_DecodeRealContent);
         expectClean(out, encoded.size(), std::to_string(value));
         EXPECT_EQ(decoded, value);
     }
@@ -218,8 +217,8 @@ TEST(BerReal, DecodesOtherBasesScaleAndLongExponent) {
     for (const auto& [octets, expected] : cases) {
         Octets contents = hex(octets);
         BerReal value = 42;
-        DecodeOutcome out = decodeContents(contents, 0x09000000, static_cast<BerLength>(contents.size()),
-                                           &value, ASN_DecodeRealContent);
+        DecodeRun out = decodeContents(contents, 0x09000000, static_cast<BerLength>(contents.size()), &value,
+                                       ASN_DecodeRealContent);
         expectClean(out, contents.size(), octets);
         EXPECT_EQ(value, expected) << octets;
     }
@@ -251,9 +250,8 @@ TEST(BerOctetString, PrimitiveIsCopiedAndTerminated) {
     for (const char* octets : {"41 42 43", ""}) {
         Octets contents = hex(octets);
         BerOctets value{};
-        DecodeOutcome out =
-            decodeContents(contents, kPrimitiveOctets, static_cast<BerLength>(contents.size()), &value,
-                           ASN_DecodeOctetStringContent);
+        DecodeRun out = decodeContents(contents, kPrimitiveOctets, static_cast<BerLength>(contents.size()),
+                                       &value, ASN_DecodeOctetStringContent);
         expectClean(out, contents.size(), octets);
         ASSERT_NE(value.octets, nullptr);
         EXPECT_EQ(octetsOf(value), contents);
@@ -377,7 +375,7 @@ TEST(BerBitString, ConstructedValuesDecodeIndependently) {
     Octets both = hex("23 80 03 02 04 F0 00 00  23 80 03 02 00 FF 03 02 00 0F 00 00");
     BerBits first{};
     BerBits second{};
-    DecodeOutcome out = runDecode(both, [&](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
+    DecodeRun out = runDecode(both, [&](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
         ASN_DecodeBitString(buf, &first, counter, ctx);
         ASN_DecodeBitString(buf, &second, counter, ctx);
     });

@@ -25,7 +25,7 @@ TEST(BerTag, ReadsOneToThreeIdentifierOctets) {
     };
     for (const TagCase& c : cases) {
         BerTag tag = 0xFFFFFFFF;
-        DecodeOutcome out =
+        DecodeRun out =
             runDecode(hex(c.octets), [&](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
                 tag = ASN_DecodeTag(buf, counter, ctx);
             });
@@ -43,10 +43,9 @@ TEST(BerTag, RefusesCutAndOverlongIdentifiers) {
         {"9F 80 80", kBerTagTooLong},
     };
     for (const auto& [octets, code] : cases) {
-        DecodeOutcome out =
-            runDecode(hex(octets), [](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
-                ASN_DecodeTag(buf, counter, ctx);
-            });
+        DecodeRun out = runDecode(hex(octets), [](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
+            ASN_DecodeTag(buf, counter, ctx);
+        });
         EXPECT_EQ(out.code, code) << octets;
     }
 }
@@ -78,7 +77,7 @@ TEST(BerLength, EncodesShortestFormsAndDecodesThemBack) {
         EXPECT_EQ(encoded, hex(c.octets)) << c.length;
 
         BerLength decoded = 0;
-        DecodeOutcome out = runDecode(encoded, [&](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
+        DecodeRun out = runDecode(encoded, [&](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
             decoded = ASN_DecodeLength(buf, counter, ctx);
         });
         EXPECT_EQ(out.code, 0) << c.length;
@@ -91,10 +90,9 @@ TEST(BerLength, DecodesIndefiniteAndNonMinimalForms) {
     const std::pair<const char*, BerLength> cases[] = {{"80", -1}, {"81 05", 5}, {"84 00 00 00 05", 5}};
     for (const auto& [octets, expected] : cases) {
         BerLength decoded = 0;
-        DecodeOutcome out =
-            runDecode(hex(octets), [&](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
-                decoded = ASN_DecodeLength(buf, counter, ctx);
-            });
+        DecodeRun out = runDecode(hex(octets), [&](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
+            decoded = ASN_DecodeLength(buf, counter, ctx);
+        });
         EXPECT_EQ(out.code, 0) << octets;
         EXPECT_EQ(decoded, expected) << octets;
         EXPECT_EQ(out.counted, hex(octets).size()) << octets;
@@ -112,10 +110,9 @@ TEST(BerLength, RefusesMissingCutOverlongAndNegativeLengths) {
         {"84 FF FF FF FF", kBerLengthTooLong},
     };
     for (const auto& [octets, code] : cases) {
-        DecodeOutcome out =
-            runDecode(hex(octets), [](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
-                ASN_DecodeLength(buf, counter, ctx);
-            });
+        DecodeRun out = runDecode(hex(octets), [](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
+            ASN_DecodeLength(buf, counter, ctx);
+        });
         EXPECT_EQ(out.code, code) << octets;
     }
 }
@@ -140,10 +137,9 @@ TEST(BerEndOfContents, NeedsTwoZeroOctets) {
         {"", kBerEndOfContentsMissing},
     };
     for (const auto& [octets, code] : cases) {
-        DecodeOutcome out =
-            runDecode(hex(octets), [](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
-                ASN_DecodeEndOfContents(buf, counter, ctx);
-            });
+        DecodeRun out = runDecode(hex(octets), [](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
+            ASN_DecodeEndOfContents(buf, counter, ctx);
+        });
         EXPECT_EQ(out.code, code) << octets;
         EXPECT_EQ(out.counted, code == 0 ? 2u : 0u) << octets;
     }

@@ -31,7 +31,7 @@ inline Octets hex(const std::string& text) {
 
 // What one decode did: the code it raised (0 when none), what it added to the counter, and how many octets
 // it actually read.
-struct DecodeOutcome {
+struct DecodeRun {
     int code;
     uint32_t counted;
     size_t consumed;
@@ -39,7 +39,7 @@ struct DecodeOutcome {
 
 // Runs decode(buf, counter, ctx) over the octets with a fresh context.
 template <typename Decode>
-DecodeOutcome runDecode(const Octets& octets, Decode&& decode) {
+DecodeRun runDecode(const Octets& octets, Decode&& decode) {
     BerBuffer buf = berDecodeBuffer(octets.data(), octets.size());
     BerDecodeContext ctx(octets.size());
     uint32_t counter = 0;
@@ -49,7 +49,7 @@ DecodeOutcome runDecode(const Octets& octets, Decode&& decode) {
     } catch (const BerDecodeError& error) {
         code = error.code;
     }
-    return DecodeOutcome{code, counter, static_cast<size_t>(buf.readPos - buf.blockStart)};
+    return DecodeRun{code, counter, static_cast<size_t>(buf.readPos - buf.blockStart)};
 }
 
 // The octets encode(buf) writes into an ample block; checks that the length it returns is what it wrote.

@@ -73,11 +73,11 @@ const Primitive kPrimitives[] = {
 TEST(BerHostilePrimitives, TruncationAtEveryOffsetIsRefused) {
     for (const Primitive& p : kPrimitives) {
         Octets whole = hex(p.valid);
-        DecodeOutcome full = runDecode(whole, p.decode);
+        DecodeRun full = runDecode(whole, p.decode);
         ASSERT_EQ(full.code, 0) << p.name;
         EXPECT_EQ(full.counted, whole.size()) << p.name;
         for (size_t cut = 0; cut < whole.size(); ++cut) {
-            DecodeOutcome out = runDecode(Octets(whole.begin(), whole.begin() + cut), p.decode);
+            DecodeRun out = runDecode(Octets(whole.begin(), whole.begin() + cut), p.decode);
             EXPECT_LT(out.code, 0) << p.name << " cut at " << cut;
             EXPECT_LE(out.consumed, cut) << p.name;
         }
@@ -201,7 +201,7 @@ TEST(BerHostilePrimitives, DeepNestingOfConstructedStringsStopsAtTheLimit) {
                       kBerNestingTooDeep)
                 << what;
             Octets deepest = nested(kind.constructed, kind.innermost, kBerMaxNesting, indefinite);
-            DecodeOutcome out = runDecode(deepest, kind.decode);
+            DecodeRun out = runDecode(deepest, kind.decode);
             EXPECT_EQ(out.code, 0) << what;
             EXPECT_EQ(out.counted, deepest.size()) << what;
         }
@@ -215,7 +215,7 @@ TEST(BerHostilePrimitives, ManySegmentsJoinInOrder) {
     for (int i = 0; i < kSegments; ++i) whole.insert(whole.end(), {0x04, 0x01, static_cast<uint8_t>(i)});
     whole.insert(whole.end(), {0x00, 0x00});
     BerOctets value{};
-    DecodeOutcome out = runDecode(whole, [&](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
+    DecodeRun out = runDecode(whole, [&](BerBuffer& buf, uint32_t& counter, BerDecodeContext& ctx) {
         ASN_DecodeOctetString(buf, &value, counter, ctx);
     });
     EXPECT_EQ(out.code, 0);
@@ -237,7 +237,7 @@ TEST(BerHostilePrimitives, EverySingleOctetMutationIsDecodedOrRefused) {
             for (int octet = 0; octet < 256; ++octet) {
                 Octets mutated = whole;
                 mutated[at] = static_cast<uint8_t>(octet);
-                DecodeOutcome out = runDecode(mutated, p.decode);
+                DecodeRun out = runDecode(mutated, p.decode);
                 EXPECT_LE(out.consumed, mutated.size());
                 if (out.code == 0) {
                     EXPECT_EQ(out.counted, out.consumed) << p.name << " at " << at << " = " << octet;

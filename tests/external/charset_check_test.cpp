@@ -18,29 +18,29 @@ namespace {
 
 using namespace charset_test;
 
-const std::string kPath = "psRecord->uExternalValue.psSingleASN1Type->";
-const std::string kRecord = "uASN1.psCharSetAndLanguage->";
-const std::string kProposal = kRecord + "uCharSetAndLanguage.psProposal->";
-const std::string kResponse = kRecord + "uCharSetAndLanguage.psResponse->";
-const std::string kSelected = kResponse + "psSelectedCharSets->";
-const std::string kOrigin =
+const std::string kCharsetPath = "psRecord->uExternalValue.psSingleASN1Type->";
+const std::string kCharsetRecord = "uASN1.psCharSetAndLanguage->";
+const std::string kProposal = kCharsetRecord + "uCharSetAndLanguage.psProposal->";
+const std::string kCharsetResponse = kCharsetRecord + "uCharSetAndLanguage.psResponse->";
+const std::string kSelected = kCharsetResponse + "psSelectedCharSets->";
+const std::string kCharsetOrigin =
     kProposal + "ppsProposedCharSets[0]->uProposedCharSet.psIso2022->uIso2022Type.psOriginProposal->";
-const std::string kTarget = kSelected + "uSelectedCharSet.psIso2022->uIso2022Type.psTargetResponse->";
+const std::string kCharsetTarget = kSelected + "uSelectedCharSet.psIso2022->uIso2022Type.psTargetResponse->";
 
 using CharsetCheckTest = CarriedCheckTest;
 
-std::string missing(const std::string& field) {
-    return validation_messages::missing(kPath + field);
+std::string missingInCharset(const std::string& field) {
+    return validation_messages::missing(kCharsetPath + field);
 }
-std::string outOfRange(const std::string& field) {
-    return validation_messages::outOfRange(kPath + field);
+std::string outOfRangeInCharset(const std::string& field) {
+    return validation_messages::outOfRange(kCharsetPath + field);
 }
-std::string invalidOid(const std::string& field) {
-    return "Invalid oid value " + kPath + field + " given";
+std::string invalidOidCharset(const std::string& field) {
+    return "Invalid oid value " + kCharsetPath + field + " given";
 }
 
-int check(const KivExternal& external, SIError** error) {
-    return KivCheckCharSetAndLanguage(3, external.uExternalValue.psSingleASN1Type.get(), kPath, error);
+int checkCharset(const KivExternal& external, SIError** error) {
+    return KivCheckCharSetAndLanguage(3, external.uExternalValue.psSingleASN1Type.get(), kCharsetPath, error);
 }
 
 KivCharSetProposal& proposal(KivCharSetAndLanguage& r) {
@@ -88,7 +88,7 @@ TEST_F(CharsetCheckTest, ValidRecordsPass) {
     }
 }
 
-struct FaultCase {
+struct CharsetFaultCase {
     const char* what;
     KivCharSetAndLanguage (*sample)();
     std::function<void(KivCharSetAndLanguage&)> change;
@@ -98,115 +98,117 @@ struct FaultCase {
 
 TEST_F(CharsetCheckTest, EachFaultIsReportedWithItsPath) {
     const std::string sets = kProposal + "ppsProposedCharSets";
-    const std::vector<FaultCase> cases = {
+    const std::vector<CharsetFaultCase> cases = {
         {"record selector 3", fullProposal, [](auto& r) { r.eCharSetAndLanguageType = 3; }, 66,
-         outOfRange(kRecord + "eCharSetAndLanguageType")},
+         outOfRangeInCharset(kCharsetRecord + "eCharSetAndLanguageType")},
         {"proposal missing", fullProposal, [](auto& r) { r.uCharSetAndLanguage.psProposal.reset(); }, 64,
-         missing(kRecord + "uCharSetAndLanguage.psProposal")},
+         missingInCharset(kCharsetRecord + "uCharSetAndLanguage.psProposal")},
         {"response missing", iso2022Response, [](auto& r) { r.uCharSetAndLanguage.psResponse.reset(); }, 64,
-         missing(kRecord + "uCharSetAndLanguage.psResponse")},
+         missingInCharset(kCharsetRecord + "uCharSetAndLanguage.psResponse")},
         // Proposed sets.
         {"first proposed set of type 4", fullProposal,
          [](auto& r) { proposed(r, 0).eProposedCharSetType = 4; }, 66,
-         outOfRange(sets + "[0]->eProposedCharSetType")},
+         outOfRangeInCharset(sets + "[0]->eProposedCharSetType")},
         {"ISO 2022 set missing", fullProposal,
          [](auto& r) { proposed(r, 0).uProposedCharSet.psIso2022.reset(); }, 64,
-         missing(sets + "[0]->uProposedCharSet.psIso2022")},
+         missingInCharset(sets + "[0]->uProposedCharSet.psIso2022")},
         {"ISO 2022 selector 0", fullProposal,
          [](auto& r) { proposed(r, 0).uProposedCharSet.psIso2022->eIso2022Type = 0; }, 66,
-         outOfRange(sets + "[0]->uProposedCharSet.psIso2022->eIso2022Type")},
+         outOfRangeInCharset(sets + "[0]->uProposedCharSet.psIso2022->eIso2022Type")},
         {"origin proposal missing", fullProposal,
          [](auto& r) { proposed(r, 0).uProposedCharSet.psIso2022->uIso2022Type.psOriginProposal.reset(); },
-         64, missing(sets + "[0]->uProposedCharSet.psIso2022->uIso2022Type.psOriginProposal")},
+         64, missingInCharset(sets + "[0]->uProposedCharSet.psIso2022->uIso2022Type.psOriginProposal")},
         {"origin proposal without left and right", fullProposal,
          [](auto& r) { origin(r).psProposedLeftAndRight.reset(); }, 64,
-         missing(kOrigin + "psProposedLeftAndRight")},
+         missingInCharset(kCharsetOrigin + "psProposedLeftAndRight")},
         {"environment 3 before missing sets", fullProposal,
          [](auto& r) {
              origin(r).psProposedEnvironment->eEnvironmentType = 3;
              origin(r).ppulProposedSets.reset();
          },
-         66, outOfRange(kOrigin + "psProposedEnvironment->eEnvironmentType")},
+         66, outOfRangeInCharset(kCharsetOrigin + "psProposedEnvironment->eEnvironmentType")},
         {"proposed set numbers missing", fullProposal, [](auto& r) { origin(r).ppulProposedSets.reset(); },
-         64, missing(kOrigin + "ppulProposedSets")},
+         64, missingInCharset(kCharsetOrigin + "ppulProposedSets")},
         {"proposed initial sets missing", fullProposal,
          [](auto& r) { origin(r).ppsProposedInitialSets.reset(); }, 64,
-         missing(kOrigin + "ppsProposedInitialSets")},
+         missingInCharset(kCharsetOrigin + "ppsProposedInitialSets")},
         {"ISO 10646 set missing", fullProposal,
          [](auto& r) { proposed(r, 1).uProposedCharSet.psIso10646.reset(); }, 64,
-         missing(sets + "[1]->uProposedCharSet.psIso10646")},
+         missingInCharset(sets + "[1]->uProposedCharSet.psIso10646")},
         {"collections missing", fullProposal,
          [](auto& r) { proposed(r, 1).uProposedCharSet.psIso10646->pcCollections.reset(); }, 64,
-         missing(sets + "[1]->uProposedCharSet.psIso10646->pcCollections")},
+         missingInCharset(sets + "[1]->uProposedCharSet.psIso10646->pcCollections")},
         {"encoding level not dotted decimal", fullProposal,
          [](auto& r) { proposed(r, 1).uProposedCharSet.psIso10646->pcEncodingLevel = "1.0.x"; }, 73,
-         invalidOid(sets + "[1]->uProposedCharSet.psIso10646->pcEncodingLevel")},
+         invalidOidCharset(sets + "[1]->uProposedCharSet.psIso10646->pcEncodingLevel")},
         // A one-arc identifier would be sent as an empty one.
         {"collections of one arc", fullProposal,
          [](auto& r) { proposed(r, 1).uProposedCharSet.psIso10646->pcCollections = "1"; }, 73,
-         invalidOid(sets + "[1]->uProposedCharSet.psIso10646->pcCollections")},
+         invalidOidCharset(sets + "[1]->uProposedCharSet.psIso10646->pcCollections")},
         {"private selector 4", fullProposal,
          [](auto& r) { proposed(r, 2).uProposedCharSet.psPrivate->ePrivateCharacterSetType = 4; }, 66,
-         outOfRange(sets + "[2]->uProposedCharSet.psPrivate->ePrivateCharacterSetType")},
+         outOfRangeInCharset(sets + "[2]->uProposedCharSet.psPrivate->ePrivateCharacterSetType")},
         {"identifier list missing", fullProposal,
          [](auto& r) { proposed(r, 2).uProposedCharSet.psPrivate->uPrivateCharacterSet.ppcViaOid.reset(); },
-         64, missing(sets + "[2]->uProposedCharSet.psPrivate->uPrivateCharacterSet.ppcViaOid")},
+         64, missingInCharset(sets + "[2]->uProposedCharSet.psPrivate->uPrivateCharacterSet.ppcViaOid")},
         {"second identifier with two dots in a row", fullProposal,
          [](auto& r) {
              *proposed(r, 2).uProposedCharSet.psPrivate->uPrivateCharacterSet.ppcViaOid[1] = "1..3";
          },
-         73, invalidOid(sets + "[2]->uProposedCharSet.psPrivate->uPrivateCharacterSet.ppcViaOid[1]")},
+         73, invalidOidCharset(sets + "[2]->uProposedCharSet.psPrivate->uPrivateCharacterSet.ppcViaOid[1]")},
         {"external missing", fullProposal,
          [](auto& r) {
              proposed(r, 3).uProposedCharSet.psPrivate->uPrivateCharacterSet.psExternallySpecified.reset();
          },
-         64, missing(sets + "[3]->uProposedCharSet.psPrivate->uPrivateCharacterSet.psExternallySpecified")},
+         64,
+         missingInCharset(sets +
+                          "[3]->uProposedCharSet.psPrivate->uPrivateCharacterSet.psExternallySpecified")},
         {"external of no encoding", fullProposal,
          [](auto& r) {
              proposed(r, 3)
                  .uProposedCharSet.psPrivate->uPrivateCharacterSet.psExternallySpecified->eValueType = 0;
          },
          66,
-         outOfRange(
+         outOfRangeInCharset(
              sets +
              "[3]->uProposedCharSet.psPrivate->uPrivateCharacterSet.psExternallySpecified->eValueType")},
         {"records flag 2", fullProposal, [](auto& r) { proposal(r).pfRecordsInSelectedCharSets = 2; }, 72,
-         "Invalid boolean value *" + kPath + kProposal + "pfRecordsInSelectedCharSets given"},
+         "Invalid boolean value *" + kCharsetPath + kProposal + "pfRecordsInSelectedCharSets given"},
         // The response.
         {"selected set of type 5", iso2022Response, [](auto& r) { selected(r).eSelectedCharSetType = 5; }, 66,
-         outOfRange(kSelected + "eSelectedCharSetType")},
+         outOfRangeInCharset(kSelected + "eSelectedCharSetType")},
         {"selected ISO 10646 set missing", [] { return selectedResponse(SCST_Iso10646); },
          [](auto& r) { selected(r).uSelectedCharSet.psIso10646.reset(); }, 64,
-         missing(kSelected + "uSelectedCharSet.psIso10646")},
+         missingInCharset(kSelected + "uSelectedCharSet.psIso10646")},
         {"selected private set missing", [] { return selectedResponse(SCST_Private); },
          [](auto& r) { selected(r).uSelectedCharSet.psPrivate.reset(); }, 64,
-         missing(kSelected + "uSelectedCharSet.psPrivate")},
+         missingInCharset(kSelected + "uSelectedCharSet.psPrivate")},
         {"target response missing", iso2022Response,
          [](auto& r) { selected(r).uSelectedCharSet.psIso2022->uIso2022Type.psTargetResponse.reset(); }, 64,
-         missing(kSelected + "uSelectedCharSet.psIso2022->uIso2022Type.psTargetResponse")},
+         missingInCharset(kSelected + "uSelectedCharSet.psIso2022->uIso2022Type.psTargetResponse")},
         {"selected environment missing", iso2022Response,
          [](auto& r) { target(r).psSelectedEnvironment.reset(); }, 64,
-         missing(kTarget + "psSelectedEnvironment")},
+         missingInCharset(kCharsetTarget + "psSelectedEnvironment")},
         {"selected environment 0", iso2022Response,
          [](auto& r) { target(r).psSelectedEnvironment->eEnvironmentType = 0; }, 66,
-         outOfRange(kTarget + "psSelectedEnvironment->eEnvironmentType")},
+         outOfRangeInCharset(kCharsetTarget + "psSelectedEnvironment->eEnvironmentType")},
         {"selected set numbers missing", iso2022Response, [](auto& r) { target(r).ppulSelectedSets.reset(); },
-         64, missing(kTarget + "ppulSelectedSets")},
+         64, missingInCharset(kCharsetTarget + "ppulSelectedSets")},
         {"selected initial set missing", iso2022Response,
          [](auto& r) { target(r).psSelectedInitialSet.reset(); }, 64,
-         missing(kTarget + "psSelectedInitialSet")},
+         missingInCharset(kCharsetTarget + "psSelectedInitialSet")},
         {"selected left and right missing", iso2022Response,
          [](auto& r) { target(r).psSelectedLeftAndRight.reset(); }, 64,
-         missing(kTarget + "psSelectedLeftAndRight")},
+         missingInCharset(kCharsetTarget + "psSelectedLeftAndRight")},
         {"response records flag 7", iso2022Response,
          [](auto& r) { r.uCharSetAndLanguage.psResponse->pfRecordsInSelectedCharSets = 7; }, 72,
-         "Invalid boolean value *" + kPath + kResponse + "pfRecordsInSelectedCharSets given"},
+         "Invalid boolean value *" + kCharsetPath + kCharsetResponse + "pfRecordsInSelectedCharSets given"},
     };
-    for (const FaultCase& c : cases) {
+    for (const CharsetFaultCase& c : cases) {
         KivCharSetAndLanguage record = c.sample();
         c.change(record);
         const auto external = charsetExternal(std::move(record));
-        expectFault(check, *external, c.code, c.message, c.what);
+        expectFault(checkCharset, *external, c.code, c.message, c.what);
     }
 }
 
@@ -218,14 +220,15 @@ TEST_F(CharsetCheckTest, TheExternalMustNameCharacterSetNegotiation) {
     EXPECT_EQ(KivCheckExternal(3, external.get(), "psRecord->", &error), 1);
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(error->uErrorCode.lIfOsCoError, 74);
-    EXPECT_EQ(loggedDiagnostic(), "Invalid oid value 1.2.840.10003.10.1 for external " + kPath + "eASN1Type");
+    EXPECT_EQ(loggedDiagnostic(),
+              "Invalid oid value 1.2.840.10003.10.1 for external " + kCharsetPath + "eASN1Type");
     SIFreeError(&error);
 
     createLog();
     auto empty = charsetExternal(fullProposal());
     empty->uExternalValue.psSingleASN1Type->uASN1.psCharSetAndLanguage.reset();
     EXPECT_EQ(KivCheckExternal(3, empty.get(), "psRecord->", &error), 1);
-    EXPECT_EQ(loggedDiagnostic(), missing("uASN1.psCharSetAndLanguage"));
+    EXPECT_EQ(loggedDiagnostic(), missingInCharset("uASN1.psCharSetAndLanguage"));
     SIFreeError(&error);
 }
 

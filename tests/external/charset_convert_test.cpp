@@ -42,7 +42,7 @@ std::vector<uint8_t> sentOctets(KivCharSetAndLanguage record, const char* oid = 
 }
 
 // The record that the conversion from the codec builds from the octets of a codec value.
-std::unique_ptr<KivSingleASN1Type> received(const std::vector<uint8_t>& octets) {
+std::unique_ptr<KivSingleASN1Type> receivedCharset(const std::vector<uint8_t>& octets) {
     GeneratedRecord codec(kNegotiation);
     EXPECT_EQ(decodeElement(kNegotiation, octets, codec.get()).code, 0);
     auto content = std::make_unique<KivSingleASN1Type>();
@@ -94,7 +94,7 @@ TEST(CharsetConvert, RecordsEncodeAsTheFormatDefinesThem) {
 
     // A proposal with every member absent, and one whose only member is an empty proposed-sets list.
     EXPECT_EQ(sentOctets(emptyRecord(CSALT_Proposal)), hexOctets("A1 00"));
-    const auto nothing = received(hexOctets("A1 00"));
+    const auto nothing = receivedCharset(hexOctets("A1 00"));
     const KivCharSetProposal& none = proposalOf(*nothing);
     EXPECT_FALSE(none.ppsProposedCharSets.present());
     EXPECT_FALSE(none.ppsProposedLanguages.present());
@@ -104,7 +104,7 @@ TEST(CharsetConvert, RecordsEncodeAsTheFormatDefinesThem) {
     emptySets.uCharSetAndLanguage.psProposal->ppsProposedCharSets =
         KivArray<KivProposedCharSet>::emptyArray();
     EXPECT_EQ(sentOctets(std::move(emptySets)), hexOctets("A1 02 A1 00"));
-    const auto emptyBack = received(hexOctets("A1 02 A1 00"));
+    const auto emptyBack = receivedCharset(hexOctets("A1 02 A1 00"));
     EXPECT_TRUE(proposalOf(*emptyBack).ppsProposedCharSets.present());
     EXPECT_EQ(proposalOf(*emptyBack).ppsProposedCharSets.size(), 0u);
 }
@@ -114,7 +114,7 @@ TEST(CharsetConvert, EmptySetListsAndLanguages) {
     KivCharSetAndLanguage record = fullProposal();
     KivProposedCharSet& iso2022 = *record.uCharSetAndLanguage.psProposal->ppsProposedCharSets[0];
     iso2022.uProposedCharSet.psIso2022->uIso2022Type.psOriginProposal->ppulProposedSets = numbers({});
-    const auto back = received(sentOctets(std::move(record)));
+    const auto back = receivedCharset(sentOctets(std::move(record)));
     const KivCharSetProposal& proposal = proposalOf(*back);
     const auto& sets = proposal.ppsProposedCharSets[0]
                            ->uProposedCharSet.psIso2022->uIso2022Type.psOriginProposal->ppulProposedSets;
@@ -131,7 +131,7 @@ TEST(CharsetConvert, EmptySetListsAndLanguages) {
     response.uCharSetAndLanguage.psResponse->psSelectedLanguage = std::make_unique<KivInternationalString>();
     const std::vector<uint8_t> octets = sentOctets(std::move(response));
     EXPECT_EQ(octets, hexOctets("A2 02 82 00"));
-    EXPECT_EQ(responseOf(*received(octets)).psSelectedLanguage, nullptr);
+    EXPECT_EQ(responseOf(*receivedCharset(octets)).psSelectedLanguage, nullptr);
 }
 
 TEST(CharsetConvert, AlternativesTheInterfaceDoesNotNameBecomeInvalidSelectors) {

@@ -103,18 +103,18 @@ TEST(CipItemOrderConvert, ValueRules) {
 
 // ---- Validation ----
 
-const std::string kPath = "psRecord->uExternalValue.psSingleASN1Type->";
+const std::string kCipItemOrderPath = "psRecord->uExternalValue.psSingleASN1Type->";
 const std::string kPackage = "uASN1.psCipBItemOrderExtendedService->";
-const std::string kRequest = kPackage + "uItemOrderReqOrRsp.psItemOrderRequest->";
-const std::string kResponse = kPackage + "uItemOrderReqOrRsp.psItemOrderResponse->";
-const std::string kSpec = kRequest + "psToKeep->psOrderSpecification->";
-const std::string kUnit = kSpec + "ppsDeliveryUnits[0]->";
+const std::string kCipItemOrderRequest = kPackage + "uItemOrderReqOrRsp.psItemOrderRequest->";
+const std::string kCipItemOrderResponse = kPackage + "uItemOrderReqOrRsp.psItemOrderResponse->";
+const std::string kCipItemOrderSpec = kCipItemOrderRequest + "psToKeep->psOrderSpecification->";
+const std::string kUnit = kCipItemOrderSpec + "ppsDeliveryUnits[0]->";
 const std::string kPackageSpec = kUnit + "ppsPackages[0]->";
-const std::string kUser = kRequest + "psToKeep->psUserInformation->";
+const std::string kUser = kCipItemOrderRequest + "psToKeep->psUserInformation->";
 
 using CipItemOrderCheckTest = CarriedCheckTest;
 
-struct FaultCase {
+struct CipItemOrderFaultCase {
     const char* what;
     KivCipBItemOrderExtendedService (*sample)();
     std::function<void(KivCipBItemOrderExtendedService&)> change;
@@ -132,11 +132,11 @@ KivCipBPackageSpec& packageSpec(KivCipBItemOrderExtendedService& p) {
     return *unit(p).ppsPackages[0];
 }
 
-std::string missing(const std::string& field) {
-    return validation_messages::missing(kPath + field);
+std::string missingInCipItemOrder(const std::string& field) {
+    return validation_messages::missing(kCipItemOrderPath + field);
 }
-std::string outOfRange(const std::string& field) {
-    return validation_messages::outOfRange(kPath + field);
+std::string outOfRangeInCipItemOrder(const std::string& field) {
+    return validation_messages::outOfRange(kCipItemOrderPath + field);
 }
 
 TEST_F(CipItemOrderCheckTest, ValidPackagesPass) {
@@ -146,89 +146,95 @@ TEST_F(CipItemOrderCheckTest, ValidPackagesPass) {
 }
 
 TEST_F(CipItemOrderCheckTest, EachFaultIsReportedWithItsPath) {
-    const std::vector<FaultCase> cases = {
+    const std::vector<CipItemOrderFaultCase> cases = {
         {"no package", smallRequest, [](auto& p) { p = KivCipBItemOrderExtendedService{}; }, 66,
-         outOfRange(kPackage + "eItemOrderReqRsp")},
+         outOfRangeInCipItemOrder(kPackage + "eItemOrderReqRsp")},
         {"selector 3", smallRequest, [](auto& p) { p.eItemOrderReqRsp = 3; }, 66,
-         outOfRange(kPackage + "eItemOrderReqRsp")},
+         outOfRangeInCipItemOrder(kPackage + "eItemOrderReqRsp")},
         {"selector -1", smallRequest, [](auto& p) { p.eItemOrderReqRsp = -1; }, 66,
-         outOfRange(kPackage + "eItemOrderReqRsp")},
+         outOfRangeInCipItemOrder(kPackage + "eItemOrderReqRsp")},
         {"request missing", smallRequest, [](auto& p) { p.uItemOrderReqOrRsp.psItemOrderRequest.reset(); },
-         64, missing(kPackage + "uItemOrderReqOrRsp.psItemOrderRequest")},
+         64, missingInCipItemOrder(kPackage + "uItemOrderReqOrRsp.psItemOrderRequest")},
         {"response missing", fullResponse, [](auto& p) { p.uItemOrderReqOrRsp.psItemOrderResponse.reset(); },
-         64, missing(kPackage + "uItemOrderReqOrRsp.psItemOrderResponse")},
+         64, missingInCipItemOrder(kPackage + "uItemOrderReqOrRsp.psItemOrderResponse")},
         {"toKeep missing", smallRequest, [](auto& p) { request(p).psToKeep.reset(); }, 64,
-         missing(kRequest + "psToKeep")},
+         missingInCipItemOrder(kCipItemOrderRequest + "psToKeep")},
         {"notToKeep missing", smallRequest, [](auto& p) { request(p).psNotToKeep.reset(); }, 64,
-         missing(kRequest + "psNotToKeep")},
+         missingInCipItemOrder(kCipItemOrderRequest + "psNotToKeep")},
         {"originPart missing", fullResponse,
          [](auto& p) { p.uItemOrderReqOrRsp.psItemOrderResponse->psOriginPart.reset(); }, 64,
-         missing(kResponse + "psOriginPart")},
+         missingInCipItemOrder(kCipItemOrderResponse + "psOriginPart")},
         {"targetPart missing", fullResponse,
          [](auto& p) { p.uItemOrderReqOrRsp.psItemOrderResponse->sTargetPart.reset(); }, 64,
-         missing(kResponse + "sTargetPart")},
+         missingInCipItemOrder(kCipItemOrderResponse + "sTargetPart")},
         {"order state 3", fullResponse,
          [](auto& p) {
              p.uItemOrderReqOrRsp.psItemOrderResponse->sTargetPart->psOrderStatusInfo->sOrderState
                  .eOrderStateType = 3;
          },
-         66, outOfRange(kResponse + "sTargetPart->psOrderStatusInfo->sOrderState.eOrderStateType")},
+         66,
+         outOfRangeInCipItemOrder(kCipItemOrderResponse +
+                                  "sTargetPart->psOrderStatusInfo->sOrderState.eOrderStateType")},
         {"delivery units missing", fullRequest,
          [](auto& p) { request(p).psToKeep->psOrderSpecification->ppsDeliveryUnits.reset(); }, 64,
-         missing(kSpec + "ppsDeliveryUnits")},
+         missingInCipItemOrder(kCipItemOrderSpec + "ppsDeliveryUnits")},
         {"order price without its price", fullRequest,
          [](auto& p) { request(p).psToKeep->psOrderSpecification->psOrderPrice->psPrice.reset(); }, 64,
-         missing(kSpec + "psOrderPrice->psPrice")},
+         missingInCipItemOrder(kCipItemOrderSpec + "psOrderPrice->psPrice")},
         {"price of unit selector 3", fullRequest,
          [](auto& p) {
              request(p)
                  .psToKeep->psOrderSpecification->psOrderPrice->psPrice->sUnitUsed.psUnit->eStringOrNumeric =
                  3;
          },
-         66, outOfRange(kSpec + "psOrderPrice->psPrice->sUnitUsed.psUnit->eStringOrNumeric")},
+         66,
+         outOfRangeInCipItemOrder(kCipItemOrderSpec +
+                                  "psOrderPrice->psPrice->sUnitUsed.psUnit->eStringOrNumeric")},
         {"delivery method 4", fullRequest, [](auto& p) { unit(p).psDeliveryMethod->eDeliveryMethodType = 4; },
-         66, outOfRange(kUnit + "psDeliveryMethod->eDeliveryMethodType")},
+         66, outOfRangeInCipItemOrder(kUnit + "psDeliveryMethod->eDeliveryMethodType")},
         {"ftp missing", fullRequest, [](auto& p) { unit(p).psDeliveryMethod->uDeliveryMethod.psFtp.reset(); },
-         64, missing(kUnit + "psDeliveryMethod->uDeliveryMethod.psFtp")},
+         64, missingInCipItemOrder(kUnit + "psDeliveryMethod->uDeliveryMethod.psFtp")},
         {"transfer direction 2", fullRequest,
          [](auto& p) { unit(p).psDeliveryMethod->uDeliveryMethod.psFtp->eTransferDirection = 2; }, 66,
-         outOfRange(kUnit + "psDeliveryMethod->uDeliveryMethod.psFtp->eTransferDirection")},
+         outOfRangeInCipItemOrder(kUnit + "psDeliveryMethod->uDeliveryMethod.psFtp->eTransferDirection")},
         {"mail missing", fullRequest,
          [](auto& p) { unit(p).psDeliveryMethod->eDeliveryMethodType = CIP_DM_MAIL; }, 64,
-         missing(kUnit + "psDeliveryMethod->uDeliveryMethod.psMail")},
+         missingInCipItemOrder(kUnit + "psDeliveryMethod->uDeliveryMethod.psMail")},
         {"other information missing", fullRequest,
          [](auto& p) { unit(p).psDeliveryMethod->eDeliveryMethodType = CIP_DM_OTHERINFO; }, 64,
-         missing(kUnit + "psDeliveryMethod->uDeliveryMethod.ppsOtherInfo")},
+         missingInCipItemOrder(kUnit + "psDeliveryMethod->uDeliveryMethod.ppsOtherInfo")},
         {"payment method 8", fullRequest,
          [](auto& p) { unit(p).psBilling->sPaymentMethod.ePaymentMethodType = 8; }, 66,
-         outOfRange(kUnit + "psBilling->sPaymentMethod.ePaymentMethodType")},
+         outOfRangeInCipItemOrder(kUnit + "psBilling->sPaymentMethod.ePaymentMethodType")},
         {"private payment without its EXTERNAL", fullRequest,
          [](auto& p) { unit(p).psBilling->sPaymentMethod.uPaymentMethod.psPrivateNotKnown.reset(); }, 64,
-         missing(kUnit + "psBilling->sPaymentMethod.uPaymentMethod.psPrivateNotKnown")},
+         missingInCipItemOrder(kUnit + "psBilling->sPaymentMethod.uPaymentMethod.psPrivateNotKnown")},
         {"private payment of no encoding", fullRequest,
          [](auto& p) { unit(p).psBilling->sPaymentMethod.uPaymentMethod.psPrivateNotKnown->eValueType = 0; },
-         66, outOfRange(kUnit + "psBilling->sPaymentMethod.uPaymentMethod.psPrivateNotKnown->eValueType")},
+         66,
+         outOfRangeInCipItemOrder(kUnit +
+                                  "psBilling->sPaymentMethod.uPaymentMethod.psPrivateNotKnown->eValueType")},
         {"credit card missing", fullRequest,
          [](auto& p) {
              request(p)
                  .psToKeep->psUserInformation->psBilling->sPaymentMethod.uPaymentMethod.psCreditCard.reset();
          },
-         64, missing(kUser + "psBilling->sPaymentMethod.uPaymentMethod.psCreditCard")},
+         64, missingInCipItemOrder(kUser + "psBilling->sPaymentMethod.uPaymentMethod.psCreditCard")},
         {"packages missing", fullRequest, [](auto& p) { unit(p).ppsPackages.reset(); }, 64,
-         missing(kUnit + "ppsPackages")},
+         missingInCipItemOrder(kUnit + "ppsPackages")},
         {"package missing", fullRequest, [](auto& p) { packageSpec(p).psPackage.reset(); }, 64,
-         missing(kPackageSpec + "psPackage")},
+         missingInCipItemOrder(kPackageSpec + "psPackage")},
         {"package selector 2", fullRequest, [](auto& p) { packageSpec(p).psPackage->ePackageType = 2; }, 66,
-         outOfRange(kPackageSpec + "psPackage->ePackageType")},
+         outOfRangeInCipItemOrder(kPackageSpec + "psPackage->ePackageType")},
         {"predefined package missing", fullRequest,
          [](auto& p) { packageSpec(p).psPackage->uPackage.psPredefinedPackage.reset(); }, 64,
-         missing(kPackageSpec + "psPackage->uPackage.psPredefinedPackage")},
+         missingInCipItemOrder(kPackageSpec + "psPackage->uPackage.psPredefinedPackage")},
         {"order items missing", fullRequest,
          [](auto& p) { packageSpec(p).psPackage->uPackage.psPredefinedPackage->ppsOrderItems.reset(); }, 64,
-         missing(kPackageSpec + "psPackage->uPackage.psPredefinedPackage->ppsOrderItems")},
+         missingInCipItemOrder(kPackageSpec + "psPackage->uPackage.psPredefinedPackage->ppsOrderItems")},
         {"ad hoc package missing", fullRequest,
          [](auto& p) { packageSpec(p).psPackage->ePackageType = CIP_PKG_ADHOC; }, 64,
-         missing(kPackageSpec + "psPackage->uPackage.ppsAdHocPackage")},
+         missingInCipItemOrder(kPackageSpec + "psPackage->uPackage.ppsAdHocPackage")},
         {"product's other information of type 5", fullRequest,
          [](auto& p) {
              packageSpec(p)
@@ -237,14 +243,15 @@ TEST_F(CipItemOrderCheckTest, EachFaultIsReportedWithItsPath) {
                  ->eInformationType = 5;
          },
          66,
-         outOfRange(
+         outOfRangeInCipItemOrder(
              kPackageSpec +
              "psPackage->uPackage.psPredefinedPackage->ppsOrderItems[1]->ppsOtherInfo[0]->eInformationType")},
         {"status update option 2", fullRequest,
          [](auto& p) { request(p).psToKeep->psStatusUpdateOption->eStatusUpdateOptionType = 2; }, 66,
-         outOfRange(kRequest + "psToKeep->psStatusUpdateOption->eStatusUpdateOptionType")},
+         outOfRangeInCipItemOrder(kCipItemOrderRequest +
+                                  "psToKeep->psStatusUpdateOption->eStatusUpdateOptionType")},
     };
-    for (const FaultCase& c : cases) {
+    for (const CipItemOrderFaultCase& c : cases) {
         KivCipBItemOrderExtendedService package = c.sample();
         c.change(package);
         expectFault(*cipOrderExternal(std::move(package)), c.code, c.message, c.what);
@@ -253,10 +260,10 @@ TEST_F(CipItemOrderCheckTest, EachFaultIsReportedWithItsPath) {
 
 TEST_F(CipItemOrderCheckTest, TheIdentifierAndThePackageAreChecked) {
     expectFault(*cipOrderExternal(smallRequest(), "1.0.10163.9.1000.99.1"), 74,
-                "Invalid oid value 1.0.10163.9.1000.99.1 for external " + kPath + "eASN1Type");
+                "Invalid oid value 1.0.10163.9.1000.99.1 for external " + kCipItemOrderPath + "eASN1Type");
     const auto empty = cipOrderExternal(smallRequest());
     empty->uExternalValue.psSingleASN1Type->uASN1.psCipBItemOrderExtendedService.reset();
-    expectFault(*empty, 64, missing("uASN1.psCipBItemOrderExtendedService"));
+    expectFault(*empty, 64, missingInCipItemOrder("uASN1.psCipBItemOrderExtendedService"));
 }
 
 }  // namespace

@@ -3,13 +3,13 @@
 #include <string>
 #include <utility>
 
+#include "tests/api/carried_records_samples.h"
+
 namespace cip_test {
 
 namespace {
 
-std::unique_ptr<KivInternationalString> text(const std::string& value) {
-    return std::make_unique<KivInternationalString>(KivInternationalString{value});
-}
+using carried::text;
 
 KivIntUnit intUnit(uint32_t value, const std::string& unit) {
     KivIntUnit result;

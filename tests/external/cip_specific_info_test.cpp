@@ -75,13 +75,13 @@ TEST(CipSpecificInfoConvert, ValuesTheRulesSendOtherwise) {
 
 // ---- Validation ----
 
-const std::string kPath = "psRecord->uExternalValue.psSingleASN1Type->";
+const std::string kCipSpecificInfoPath = "psRecord->uExternalValue.psSingleASN1Type->";
 const std::string kInfo = "uASN1.psCIPSpecificInfo->";
 const std::string kTerm = kInfo + "uCIPSpecificInfo.psTerm->";
 
 using CipSpecificInfoCheckTest = CarriedCheckTest;
 
-struct FaultCase {
+struct CipSpecificInfoFaultCase {
     const char* what;
     std::function<KivCIPSpecificInfo()> sample;
     std::function<void(KivCIPSpecificInfo&)> change;
@@ -89,11 +89,11 @@ struct FaultCase {
     std::string message;
 };
 
-std::string missing(const std::string& field) {
-    return validation_messages::missing(kPath + field);
+std::string missingInCipSpecificInfo(const std::string& field) {
+    return validation_messages::missing(kCipSpecificInfoPath + field);
 }
-std::string outOfRange(const std::string& field) {
-    return validation_messages::outOfRange(kPath + field);
+std::string outOfRangeInCipSpecificInfo(const std::string& field) {
+    return validation_messages::outOfRange(kCipSpecificInfoPath + field);
 }
 
 TEST_F(CipSpecificInfoCheckTest, ValidValuesPass) {
@@ -115,54 +115,60 @@ TEST_F(CipSpecificInfoCheckTest, ValidValuesPass) {
 
 TEST_F(CipSpecificInfoCheckTest, EachFaultIsReportedWithItsPath) {
     const auto none = [](KivCIPSpecificInfo&) {};
-    const std::vector<FaultCase> cases = {
+    const std::vector<CipSpecificInfoFaultCase> cases = {
         {"info type 4", explainInfo, [](auto& i) { i.eCIPSpecificInfoType = 4; }, 66,
-         outOfRange(kInfo + "eCIPSpecificInfoType")},
+         outOfRangeInCipSpecificInfo(kInfo + "eCIPSpecificInfoType")},
         {"search control missing", [] { return searchControl(1, 1); },
          [](auto& i) { i.uCIPSpecificInfo.psSearchControl.reset(); }, 64,
-         missing(kInfo + "uCIPSpecificInfo.psSearchControl")},
+         missingInCipSpecificInfo(kInfo + "uCIPSpecificInfo.psSearchControl")},
         {"item descriptor received as 0", [] { return searchControl(0, 1); }, none, 66,
-         outOfRange(kInfo + "uCIPSpecificInfo.psSearchControl->eItemDescriptorType")},
+         outOfRangeInCipSpecificInfo(kInfo + "uCIPSpecificInfo.psSearchControl->eItemDescriptorType")},
         {"search scope 3", [] { return searchControl(1, 3); }, none, 66,
-         outOfRange(kInfo + "uCIPSpecificInfo.psSearchControl->eSearchScope")},
+         outOfRangeInCipSpecificInfo(kInfo + "uCIPSpecificInfo.psSearchControl->eSearchScope")},
         {"term missing", [] { return term(CTT_Wrsgrs); }, [](auto& i) { i.uCIPSpecificInfo.psTerm.reset(); },
-         64, missing(kInfo + "uCIPSpecificInfo.psTerm")},
+         64, missingInCipSpecificInfo(kInfo + "uCIPSpecificInfo.psTerm")},
         {"explain information missing", explainInfo,
          [](auto& i) { i.uCIPSpecificInfo.psExplainInfo.reset(); }, 64,
-         missing(kInfo + "uCIPSpecificInfo.psExplainInfo")},
-        {"term type 0", [] { return term(0); }, none, 66, outOfRange(kTerm + "eCIPTermType")},
+         missingInCipSpecificInfo(kInfo + "uCIPSpecificInfo.psExplainInfo")},
+        {"term type 0", [] { return term(0); }, none, 66,
+         outOfRangeInCipSpecificInfo(kTerm + "eCIPTermType")},
         {"WRS/GRS missing", [] { return term(CTT_Circle); },
          [](auto& i) { i.uCIPSpecificInfo.psTerm->eCIPTermType = CTT_Wrsgrs; }, 64,
-         missing(kTerm + "uCIPTermType.psWrsgrs")},
+         missingInCipSpecificInfo(kTerm + "uCIPTermType.psWrsgrs")},
         {"frames missing", [] { return term(CTT_Wrsgrs); },
          [](auto& i) { i.uCIPSpecificInfo.psTerm->uCIPTermType.psWrsgrs->ppsFrames.reset(); }, 64,
-         missing(kTerm + "uCIPTermType.psWrsgrs->ppsFrames")},
+         missingInCipSpecificInfo(kTerm + "uCIPTermType.psWrsgrs->ppsFrames")},
         {"circle missing", [] { return term(CTT_Wrsgrs); },
          [](auto& i) { i.uCIPSpecificInfo.psTerm->eCIPTermType = CTT_Circle; }, 64,
-         missing(kTerm + "uCIPTermType.psCircle")},
+         missingInCipSpecificInfo(kTerm + "uCIPTermType.psCircle")},
         {"radius unit of selector 5", [] { return term(CTT_Circle); },
          [](auto& i) {
              i.uCIPSpecificInfo.psTerm->uCIPTermType.psCircle->sRadius.sUnitUsed.psUnit->eStringOrNumeric = 5;
          },
-         66, outOfRange(kTerm + "uCIPTermType.psCircle->sRadius.sUnitUsed.psUnit->eStringOrNumeric")},
+         66,
+         outOfRangeInCipSpecificInfo(kTerm +
+                                     "uCIPTermType.psCircle->sRadius.sUnitUsed.psUnit->eStringOrNumeric")},
         {"period missing", [] { return term(CTT_Wrsgrs); },
          [](auto& i) { i.uCIPSpecificInfo.psTerm->eCIPTermType = CTT_TemporalPeriod; }, 64,
-         missing(kTerm + "uCIPTermType.psTemporalPeriod")},
+         missingInCipSpecificInfo(kTerm + "uCIPTermType.psTemporalPeriod")},
         {"cycle unit without its string", [] { return term(CTT_TemporalPeriod); },
          [](auto& i) {
              i.uCIPSpecificInfo.psTerm->uCIPTermType.psTemporalPeriod->sPeriodCycle.sUnitUsed.psUnit
                  ->uStringOrNumeric.psString.reset();
          },
          64,
-         missing(kTerm +
-                 "uCIPTermType.psTemporalPeriod->sPeriodCycle.sUnitUsed.psUnit->uStringOrNumeric.psString")},
+         missingInCipSpecificInfo(
+             kTerm +
+             "uCIPTermType.psTemporalPeriod->sPeriodCycle.sUnitUsed.psUnit->uStringOrNumeric.psString")},
         {"explain unit type of selector 0", explainInfo,
          [](auto& i) {
              i.uCIPSpecificInfo.psExplainInfo->psUnit->psUnitType = std::make_unique<KivStringOrNumeric>();
          },
-         66, outOfRange(kInfo + "uCIPSpecificInfo.psExplainInfo->psUnit->psUnitType->eStringOrNumeric")},
+         66,
+         outOfRangeInCipSpecificInfo(kInfo +
+                                     "uCIPSpecificInfo.psExplainInfo->psUnit->psUnitType->eStringOrNumeric")},
     };
-    for (const FaultCase& c : cases) {
+    for (const CipSpecificInfoFaultCase& c : cases) {
         KivCIPSpecificInfo info = c.sample();
         c.change(info);
         expectFault(*cipExternal(std::move(info)), c.code, c.message, c.what);
@@ -171,7 +177,7 @@ TEST_F(CipSpecificInfoCheckTest, EachFaultIsReportedWithItsPath) {
 
 TEST_F(CipSpecificInfoCheckTest, OnlyTheFirstArcIdentifiesTheContent) {
     expectFault(*cipExternal(explainInfo(), "1.0.10163.2.1000.99.1"), 74,
-                "Invalid oid value 1.0.10163.2.1000.99.1 for external " + kPath + "eASN1Type");
+                "Invalid oid value 1.0.10163.2.1000.99.1 for external " + kCipSpecificInfoPath + "eASN1Type");
 }
 
 }  // namespace

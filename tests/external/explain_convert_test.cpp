@@ -22,7 +22,7 @@ namespace {
 using codec::explain::ExplainRecord;
 using namespace explain_test;
 
-const GeneratedType kRecord = GENERATED_TYPE(codec::explain, ExplainRecord, 0);
+const GeneratedType kExplainRecordType = GENERATED_TYPE(codec::explain, ExplainRecord, 0);
 
 // The octets the record is sent as under oid; throws what the conversion throws.
 std::vector<uint8_t> sent(const KivSingleASN1Type& content, const char* oid) {
@@ -36,7 +36,7 @@ std::vector<uint8_t> sent(const KivSingleASN1Type& content, const char* oid) {
     std::vector<uint8_t> octets;
     try {
         KivExplainRecordToCodec(&any, &content);
-        if (any.value != nullptr) octets = encodeElement(kRecord, any.value);
+        if (any.value != nullptr) octets = encodeElement(kExplainRecordType, any.value);
     } catch (...) {
         ASN_FreeAny(&any);
         throw;
@@ -45,9 +45,9 @@ std::vector<uint8_t> sent(const KivSingleASN1Type& content, const char* oid) {
     return octets;
 }
 
-std::unique_ptr<KivSingleASN1Type> received(const std::vector<uint8_t>& octets) {
-    GeneratedRecord codec(kRecord);
-    const DecodeOutcome outcome = decodeElement(kRecord, octets, codec.get());
+std::unique_ptr<KivSingleASN1Type> receivedExplain(const std::vector<uint8_t>& octets) {
+    GeneratedRecord codec(kExplainRecordType);
+    const DecodeOutcome outcome = decodeElement(kExplainRecordType, octets, codec.get());
     EXPECT_EQ(outcome.code, 0);
     EXPECT_EQ(outcome.consumed, octets.size());
     auto content = std::make_unique<KivSingleASN1Type>();
@@ -69,7 +69,7 @@ TEST(ExplainConvert, EveryCategoryComesBackAsItWasSentUnderBothIdentifiers) {
         ASSERT_FALSE(octets.empty());
         EXPECT_EQ(sent(contentOf(*external), kExplainIsoOid), octets);
 
-        const auto back = received(octets);
+        const auto back = receivedExplain(octets);
         EXPECT_EQ(back->eASN1Type, AT_ExplainRecord);
         ASSERT_NE(back->uASN1.psExplainRecord, nullptr);
         EXPECT_EQ(back->uASN1.psExplainRecord->eExplainRecordType, selector++);
@@ -114,8 +114,9 @@ TEST(ExplainConvert, NamedNumbersOutsideTheModuleAreSentAsZeroAndArriveInvalid) 
     const auto external = explainExternal(std::move(record));
     const std::vector<uint8_t> octets = sent(contentOf(*external), kExplainOid);
     EXPECT_EQ(octets, hexOctets("A7 16 81 02 2A 03 83 01 00 85 01 00 86 01 00 87 01 00 88 01 00 89 01 00"));
-    EXPECT_EQ(received(octets)->uASN1.psExplainRecord->uExplainRecord.psExtendedServicesInfo->eWaitAction,
-              ESII_Invalid);
+    EXPECT_EQ(
+        receivedExplain(octets)->uASN1.psExplainRecord->uExplainRecord.psExtendedServicesInfo->eWaitAction,
+        ESII_Invalid);
 }
 
 // A selector the codec has no alternative for, or a missing category, is refused rather than sent as a
@@ -152,7 +153,7 @@ TEST(ExplainConvert, UnknownCategoryArrivesAsInvalid) {
 TEST(ExplainConvert, ElementDescriptionsNestedTooDeepAreRefused) {
     const auto shallow = explainExternal(nestedSchema(8));
     const std::vector<uint8_t> octets = sent(contentOf(*shallow), kExplainOid);
-    EXPECT_EQ(sent(*received(octets), kExplainOid), octets);
+    EXPECT_EQ(sent(*receivedExplain(octets), kExplainOid), octets);
 
     const auto deep = explainExternal(nestedSchema(kKivMaxExplainElementDepth + 1));
     EXPECT_THROW(sent(contentOf(*deep), kExplainOid), KivConversionError);

@@ -533,10 +533,6 @@ std::unique_ptr<KivExplainRecord> categoryList() {
 
 }  // namespace
 
-std::unique_ptr<KivInternationalString> text(const std::string& value) {
-    return std::make_unique<KivInternationalString>(KivInternationalString{value});
-}
-
 KivHumanStrings human(const std::string& value) {
     KivHumanStrings result;
     result.emplace(KivHumanString{text("eng"), plain(value)});

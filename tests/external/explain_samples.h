@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/api/carried_records_samples.h"
 #include "toolkit/api/kivproto.h"
 
 namespace explain_test {
@@ -29,7 +30,7 @@ std::unique_ptr<KivExternal> explainExternal(std::unique_ptr<KivExplainRecord> r
 // A schema whose record structure nests element descriptions `levels` deep through structured data types.
 std::unique_ptr<KivExplainRecord> nestedSchema(int levels);
 
-std::unique_ptr<KivInternationalString> text(const std::string& value);
+using carried::text;
 KivHumanStrings human(const std::string& value);
 
 }  // namespace explain_test

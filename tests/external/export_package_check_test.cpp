@@ -17,18 +17,18 @@ using namespace export_package_test;
 
 using ExportPackageCheckTest = CarriedCheckTest;
 
-const std::string kContent = "psRecord->uExternalValue.psSingleASN1Type->";
-const std::string kSpec = kContent + "uASN1.psExpSpecExtendedService";
-const std::string kSpecRequest = kSpec + "->uExpSpecReqOrRsp.psExpSpecRequest";
+const std::string kExportPackageContent = "psRecord->uExternalValue.psSingleASN1Type->";
+const std::string kExportPackageSpec = kExportPackageContent + "uASN1.psExpSpecExtendedService";
+const std::string kSpecRequest = kExportPackageSpec + "->uExpSpecReqOrRsp.psExpSpecRequest";
 const std::string kSpecToKeep = kSpecRequest + "->sToKeep.";
-const std::string kInvo = kContent + "uASN1.psExpInvoExtendedService";
+const std::string kInvo = kExportPackageContent + "uASN1.psExpInvoExtendedService";
 const std::string kInvoRequest = kInvo + "->uExpInvoReqOrRsp.psExpInvoRequest";
 const std::string kInvoResponse = kInvo + "->uExpInvoReqOrRsp.psExpInvoResponse";
 
 using validation_messages::missing;
 using validation_messages::outOfRange;
 
-struct FaultCase {
+struct ExportPackageFaultCase {
     const char* what;
     std::function<KivExternal()> make;
     long code;
@@ -69,19 +69,19 @@ TEST_F(ExportPackageCheckTest, UncheckedMembersPass) {
 
 TEST_F(ExportPackageCheckTest, EachSpecificationFaultIsReportedWithItsPath) {
     const std::string destination = kSpecToKeep + "sExportDestination.";
-    const std::vector<FaultCase> cases = {
+    const std::vector<ExportPackageFaultCase> cases = {
         {"package missing",
          [] {
              KivExternal external = specificationExternal("1.0.10163.9.6", ESROR_Request);
              external.uExternalValue.psSingleASN1Type->uASN1.psExpSpecExtendedService.reset();
              return external;
          },
-         64, missing(kSpec)},
+         64, missing(kExportPackageSpec)},
         {"request or response 3",
          [] {
              return changedSpec(ESROR_Request, [](KivExpSpecExtendedService& s) { s.eExpSpecReqOrRsp = 3; });
          },
-         66, outOfRange(kSpec + "->eExpSpecReqOrRsp")},
+         66, outOfRange(kExportPackageSpec + "->eExpSpecReqOrRsp")},
         {"request missing",
          [] {
              return changedSpec(ESROR_Request, [](KivExpSpecExtendedService& s) {
@@ -94,7 +94,7 @@ TEST_F(ExportPackageCheckTest, EachSpecificationFaultIsReportedWithItsPath) {
              return changedSpec(ESROR_Request,
                                 [](KivExpSpecExtendedService& s) { s.eExpSpecReqOrRsp = ESROR_Response; });
          },
-         64, missing(kSpec + "->uExpSpecReqOrRsp.psExpSpecResponse")},
+         64, missing(kExportPackageSpec + "->uExpSpecReqOrRsp.psExpSpecResponse")},
         {"composition boolean",
          [] {
              return changedSpec(ESROR_Request, [](KivExpSpecExtendedService& s) {
@@ -129,7 +129,7 @@ TEST_F(ExportPackageCheckTest, EachSpecificationFaultIsReportedWithItsPath) {
              });
          },
          66,
-         outOfRange(kSpec +
+         outOfRange(kExportPackageSpec +
                     "->uExpSpecReqOrRsp.psExpSpecResponse->sOriginPart.sExportDestination.eDestinationType")},
     };
     // Each of the types 1 to 8 without its member, with the path texts of the format (three s; FtpAm).
@@ -142,16 +142,16 @@ TEST_F(ExportPackageCheckTest, EachSpecificationFaultIsReportedWithItsPath) {
         expectFault(external, 64, missing(destination + "uDestinationType." + paths[type - 1]),
                     paths[type - 1]);
     }
-    for (const FaultCase& c : cases) expectFault(c.make(), c.code, c.message, c.what);
+    for (const ExportPackageFaultCase& c : cases) expectFault(c.make(), c.code, c.message, c.what);
     expectFault(specificationExternal("1.2.840.10003.9.7", ESROR_Request), 74,
-                "Invalid oid value 1.2.840.10003.9.7 for external " + kContent + "eASN1Type");
+                "Invalid oid value 1.2.840.10003.9.7 for external " + kExportPackageContent + "eASN1Type");
 }
 
 TEST_F(ExportPackageCheckTest, EachInvocationFaultIsReportedWithItsPath) {
     const std::string requestSpec = kInvoRequest + "->sToKeep.sExportSpec.";
     const std::string nested = requestSpec + "uExpInvoOriginPartToKeepChoice.psPackageSpec";
     const std::string records = kInvoRequest + "->sNotToKeep.sRecords.";
-    const std::vector<FaultCase> cases = {
+    const std::vector<ExportPackageFaultCase> cases = {
         {"package missing",
          [] {
              KivExternal external = invocationRequest("1.2.840.10003.9.7");
@@ -249,7 +249,7 @@ TEST_F(ExportPackageCheckTest, EachInvocationFaultIsReportedWithItsPath) {
          66,
          outOfRange(kInvoResponse + "->sTargetPart.psEstimatedCost->sUnitUsed.psUnitType->eStringOrNumeric")},
     };
-    for (const FaultCase& c : cases) expectFault(c.make(), c.code, c.message, c.what);
+    for (const ExportPackageFaultCase& c : cases) expectFault(c.make(), c.code, c.message, c.what);
 }
 
 }  // namespace

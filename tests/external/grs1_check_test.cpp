@@ -18,7 +18,7 @@ namespace {
 
 using namespace grs1_test;
 
-const std::string kPath = "psRecord->uExternalValue.psSingleASN1Type->";
+const std::string kGrs1Path = "psRecord->uExternalValue.psSingleASN1Type->";
 const std::string kElements = "uASN1.psGenericRecord->ppsTaggedElement";
 
 using Grs1CheckTest = CarriedCheckTest;
@@ -27,24 +27,24 @@ std::string element(int index) {
     return kElements + "[" + std::to_string(index) + "]->";
 }
 
-std::string missing(const std::string& field) {
-    return validation_messages::missing(kPath + field);
+std::string missingInGrs1(const std::string& field) {
+    return validation_messages::missing(kGrs1Path + field);
 }
-std::string outOfRange(const std::string& field) {
-    return validation_messages::outOfRange(kPath + field);
+std::string outOfRangeInGrs1(const std::string& field) {
+    return validation_messages::outOfRange(kGrs1Path + field);
 }
-std::string invalidBoolean(const std::string& field) {
-    return "Invalid boolean value " + kPath + field + " given";
+std::string invalidBooleanGrs1(const std::string& field) {
+    return "Invalid boolean value " + kGrs1Path + field + " given";
 }
-std::string invalidOid(const std::string& field) {
-    return "Invalid oid value " + kPath + field + " given";
-}
-
-int check(const KivExternal& external, SIError** error) {
-    return KivCheckGenericRecord(3, external.uExternalValue.psSingleASN1Type.get(), kPath, error);
+std::string invalidOidGrs1(const std::string& field) {
+    return "Invalid oid value " + kGrs1Path + field + " given";
 }
 
-struct FaultCase {
+int checkGrs1(const KivExternal& external, SIError** error) {
+    return KivCheckGenericRecord(3, external.uExternalValue.psSingleASN1Type.get(), kGrs1Path, error);
+}
+
+struct Grs1FaultCase {
     const char* what;
     KivGenericRecord (*sample)();
     std::function<void(KivGenericRecord&)> change;
@@ -66,7 +66,7 @@ TEST_F(Grs1CheckTest, ValidRecordsPass) {
     for (const NamedRecord& sample : validRecords()) {
         const auto external = grsExternal(sample.make());
         SIError* error = nullptr;
-        EXPECT_EQ(check(*external, &error), 0) << sample.name;
+        EXPECT_EQ(checkGrs1(*external, &error), 0) << sample.name;
         EXPECT_EQ(error, nullptr) << sample.name;
         SIFreeError(&error);
     }
@@ -76,78 +76,79 @@ TEST_F(Grs1CheckTest, EachFaultIsReportedWithItsPath) {
     const std::string meta = element(0) + "psMetaData->";
     const std::string variant = element(0) + "psAppliedVariant->";
     const std::string value = variant + "ppsTriples[1]->sValue.";
-    const std::vector<FaultCase> cases = {
+    const std::vector<Grs1FaultCase> cases = {
         // The record and its elements.
         {"no element array", everyContentRecord, [](KivGenericRecord& r) { r.ppsTaggedElement.reset(); }, 64,
-         missing(kElements)},
+         missingInGrs1(kElements)},
         {"tag selector 3", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 1).sTagValue.eStringOrNumeric = 3; }, 66,
-         outOfRange(element(1) + "sTagValue.eStringOrNumeric")},
+         outOfRangeInGrs1(element(1) + "sTagValue.eStringOrNumeric")},
         {"string tag without its string", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 2).sTagValue.uStringOrNumeric.psString.reset(); }, 64,
-         missing(element(2) + "sTagValue.uStringOrNumeric.psString")},
+         missingInGrs1(element(2) + "sTagValue.uStringOrNumeric.psString")},
         {"content selector 0", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 0).sContent.eElementDataGType = 0; }, 66,
-         outOfRange(element(0) + "sContent.eElementDataGType")},
+         outOfRangeInGrs1(element(0) + "sContent.eElementDataGType")},
         {"content selector 14", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 4).sContent.eElementDataGType = 14; }, 66,
-         outOfRange(element(4) + "sContent.eElementDataGType")},
+         outOfRangeInGrs1(element(4) + "sContent.eElementDataGType")},
         {"octets missing", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 0).sContent.uElementDataG.psOctets.reset(); }, 64,
-         missing(element(0) + "sContent.uElementDataG.psOctets")},
+         missingInGrs1(element(0) + "sContent.uElementDataG.psOctets")},
         {"date missing", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 2).sContent.uElementDataG.pcDate.reset(); }, 64,
-         missing(element(2) + "sContent.uElementDataG.pcDate")},
+         missingInGrs1(element(2) + "sContent.uElementDataG.pcDate")},
         {"external missing", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 3).sContent.uElementDataG.psExt.reset(); }, 64,
-         missing(element(3) + "sContent.uElementDataG.psExt")},
+         missingInGrs1(element(3) + "sContent.uElementDataG.psExt")},
         {"external of no encoding", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 3).sContent.uElementDataG.psExt->eValueType = 7; }, 66,
-         outOfRange(element(3) + "sContent.uElementDataG.psExt->eValueType")},
+         outOfRangeInGrs1(element(3) + "sContent.uElementDataG.psExt->eValueType")},
         {"string missing", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 5).sContent.uElementDataG.psString.reset(); }, 64,
-         missing(element(5) + "sContent.uElementDataG.psString")},
+         missingInGrs1(element(5) + "sContent.uElementDataG.psString")},
         {"boolean 2", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 7).sContent.uElementDataG.fTrueOrFalse = 2; }, 72,
-         invalidBoolean(element(7) + "sContent.fTrueOrFalse")},
+         invalidBooleanGrs1(element(7) + "sContent.fTrueOrFalse")},
         {"oid missing", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 8).sContent.uElementDataG.pcOid.reset(); }, 64,
-         missing(element(8) + "sContent.uElementDataG.pcOid")},
+         missingInGrs1(element(8) + "sContent.uElementDataG.pcOid")},
         {"oid not dotted decimal", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 8).sContent.uElementDataG.pcOid = "1.2.x"; }, 73,
-         invalidOid(element(8) + "sContent.uElementDataG.pcOid")},
+         invalidOidGrs1(element(8) + "sContent.uElementDataG.pcOid")},
         {"oid of one arc, which would be sent empty", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 8).sContent.uElementDataG.pcOid = "1"; }, 73,
-         invalidOid(element(8) + "sContent.uElementDataG.pcOid")},
+         invalidOidGrs1(element(8) + "sContent.uElementDataG.pcOid")},
         {"int unit missing", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 9).sContent.uElementDataG.psIntUnit.reset(); }, 64,
-         missing(element(9) + "sContent.uElementDataG.psIntUnit")},
+         missingInGrs1(element(9) + "sContent.uElementDataG.psIntUnit")},
         {"int unit with a unit type of selector 0", everyContentRecord,
          [](KivGenericRecord& r) {
              at(r, 9).sContent.uElementDataG.psIntUnit->sUnitUsed.psUnitType->eStringOrNumeric = 0;
          },
          66,
-         outOfRange(element(9) + "sContent.uElementDataG.psIntUnit->sUnitUsed.psUnitType->eStringOrNumeric")},
+         outOfRangeInGrs1(element(9) +
+                          "sContent.uElementDataG.psIntUnit->sUnitUsed.psUnitType->eStringOrNumeric")},
         {"diagnostic missing", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 14).sContent.uElementDataG.psDiagnostic.reset(); }, 64,
-         missing(element(14) + "sContent.uElementDataG.psDiagnostic")},
+         missingInGrs1(element(14) + "sContent.uElementDataG.psDiagnostic")},
         {"diagnostic with a bad identifier", everyContentRecord,
          [](KivGenericRecord& r) {
              at(r, 14).sContent.uElementDataG.psDiagnostic->pcObjectIdentifier = "4..x";
          },
-         73, invalidOid(element(14) + "sContent.uElementDataG.psDiagnostic->pcObjectIdentifier")},
+         73, invalidOidGrs1(element(14) + "sContent.uElementDataG.psDiagnostic->pcObjectIdentifier")},
         {"subtree missing", everyContentRecord,
          [](KivGenericRecord& r) { at(r, 15).sContent.uElementDataG.ppsSubTree.reset(); }, 64,
-         missing(element(15) + "sContent.uElementDataG.ppsSubTree")},
+         missingInGrs1(element(15) + "sContent.uElementDataG.ppsSubTree")},
         {"fault two subtrees down", everyContentRecord,
          [](KivGenericRecord& r) {
              KivTaggedElement& inner = *at(r, 15).sContent.uElementDataG.ppsSubTree[1];
              inner.sContent.uElementDataG.ppsSubTree[0]->sTagValue.eStringOrNumeric = -1;
          },
          66,
-         outOfRange(element(15) +
-                    "sContent.uElementDataG.ppsSubTree[1]->sContent.uElementDataG.ppsSubTree[0]->"
-                    "sTagValue.eStringOrNumeric")},
+         outOfRangeInGrs1(element(15) +
+                          "sContent.uElementDataG.ppsSubTree[1]->sContent.uElementDataG.ppsSubTree[0]->"
+                          "sTagValue.eStringOrNumeric")},
         {"subtree fault ahead of the element's own metadata", everyContentRecord,
          [](KivGenericRecord& r) {
              KivTaggedElement& subtree = at(r, 15);
@@ -155,113 +156,116 @@ TEST_F(Grs1CheckTest, EachFaultIsReportedWithItsPath) {
              subtree.psMetaData = std::make_unique<KivMetaData>();
              subtree.psMetaData->psUsageRight = std::make_unique<KivUsageRight>();
          },
-         64, missing(element(15) + "sContent.uElementDataG.ppsSubTree[0]->sContent.uElementDataG.psString")},
+         64,
+         missingInGrs1(element(15) +
+                       "sContent.uElementDataG.ppsSubTree[0]->sContent.uElementDataG.psString")},
         // Metadata.
         {"series order not ascending or descending", metaDataRecord,
          [](KivGenericRecord& r) { metaOf(r).psSeriesOrder->fAscending = 5; }, 72,
-         invalidBoolean(meta + "psSeriesOrder->fAscending")},
+         invalidBooleanGrs1(meta + "psSeriesOrder->fAscending")},
         {"usage type 4", metaDataRecord, [](KivGenericRecord& r) { metaOf(r).psUsageRight->eType = 4; }, 66,
-         outOfRange(meta + "psUsageRight->eType")},
+         outOfRangeInGrs1(meta + "psUsageRight->eType")},
         {"usage type 0", metaDataRecord, [](KivGenericRecord& r) { metaOf(r).psUsageRight->eType = 0; }, 66,
-         outOfRange(meta + "psUsageRight->eType")},
+         outOfRangeInGrs1(meta + "psUsageRight->eType")},
         {"satisfier of term type 9", metaDataRecord,
          [](KivGenericRecord& r) { metaOf(r).ppsHits[2]->psSatisfier->eTermType = 9; }, 66,
-         outOfRange(meta + "ppsHits[2]->psSatisfier->eTermType")},
+         outOfRangeInGrs1(meta + "ppsHits[2]->psSatisfier->eTermType")},
         {"satisfier without its term", metaDataRecord,
          [](KivGenericRecord& r) { metaOf(r).ppsHits[2]->psSatisfier->uTerm.psSimpleCharacter.reset(); }, 64,
-         missing(meta + "ppsHits[2]->psSatisfier->uTerm.psSimpleCharacter")},
+         missingInGrs1(meta + "ppsHits[2]->psSatisfier->uTerm.psSimpleCharacter")},
         {"offset with a bad unit", metaDataRecord,
          [](KivGenericRecord& r) {
              metaOf(r).ppsHits[0]->psOffsetIntoElement->sUnitUsed.psUnit->eStringOrNumeric = 4;
          },
-         66, outOfRange(meta + "ppsHits[0]->psOffsetIntoElement->sUnitUsed.psUnit->eStringOrNumeric")},
+         66, outOfRangeInGrs1(meta + "ppsHits[0]->psOffsetIntoElement->sUnitUsed.psUnit->eStringOrNumeric")},
         {"length with a bad unit", metaDataRecord,
          [](KivGenericRecord& r) {
              auto& unit = metaOf(r).ppsHits[0]->psLength->sUnitUsed;
              unit.psUnitType = std::make_unique<KivStringOrNumeric>();
              unit.psUnitType->eStringOrNumeric = 1;
          },
-         64, missing(meta + "ppsHits[0]->psLength->sUnitUsed.psUnitType->uStringOrNumeric.psString")},
+         64, missingInGrs1(meta + "ppsHits[0]->psLength->sUnitUsed.psUnitType->uStringOrNumeric.psString")},
         {"supported variant without triples", metaDataRecord,
          [](KivGenericRecord& r) { metaOf(r).ppsSupportedVariants[1]->ppsTriples.reset(); }, 64,
-         missing(meta + "ppsSupportedVariants[1]->ppsTriples")},
+         missingInGrs1(meta + "ppsSupportedVariants[1]->ppsTriples")},
         {"supported variant with a bad value", metaDataRecord,
          [](KivGenericRecord& r) {
              metaOf(r).ppsSupportedVariants[0]->ppsTriples[4]->sValue.uVariantValueType.fBool = 2;
          },
-         72, invalidBoolean(meta + "ppsSupportedVariants[0]->ppsTriples[4]->sValue.fBool")},
+         72, invalidBooleanGrs1(meta + "ppsSupportedVariants[0]->ppsTriples[4]->sValue.fBool")},
         {"surrogate-for step with tag selector 0", metaDataRecord,
          [](KivGenericRecord& r) { metaOf(r).ppsSurrogateFor[1]->sTagValue.eStringOrNumeric = 0; }, 66,
-         outOfRange(meta + "ppsSurrogateFor[1]->sTagValue.eStringOrNumeric")},
+         outOfRangeInGrs1(meta + "ppsSurrogateFor[1]->sTagValue.eStringOrNumeric")},
         {"surrogate-element step without its string", metaDataRecord,
          [](KivGenericRecord& r) {
              auto& tag = metaOf(r).ppsSurrogateElement[0]->sTagValue;
              tag.eStringOrNumeric = 1;
          },
-         64, missing(meta + "ppsSurrogateElement[0]->sTagValue.uStringOrNumeric.psString")},
+         64, missingInGrs1(meta + "ppsSurrogateElement[0]->sTagValue.uStringOrNumeric.psString")},
         {"other metadata of no encoding", metaDataRecord,
          [](KivGenericRecord& r) { metaOf(r).psOther->eValueType = 0; }, 66,
-         outOfRange(meta + "psOther->eValueType")},
+         outOfRangeInGrs1(meta + "psOther->eValueType")},
         // Applied variants.
         {"global variant set not dotted decimal", variantRecord,
          [](KivGenericRecord& r) { at(r, 0).psAppliedVariant->pcGlobalVariantSetId = "a.b"; }, 73,
-         invalidOid(variant + "pcGlobalVariantSetId")},
+         invalidOidGrs1(variant + "pcGlobalVariantSetId")},
         {"variant without triples", variantRecord,
          [](KivGenericRecord& r) { at(r, 1).psAppliedVariant->ppsTriples.reset(); }, 64,
-         missing(element(1) + "psAppliedVariant->ppsTriples")},
+         missingInGrs1(element(1) + "psAppliedVariant->ppsTriples")},
         {"variant set not dotted decimal", variantRecord,
          [](KivGenericRecord& r) { tripleOf(r, 0).pcVariantSetId = "1.2."; }, 73,
-         invalidOid(variant + "ppsTriples[0]->pcVariantSetId")},
+         invalidOidGrs1(variant + "ppsTriples[0]->pcVariantSetId")},
         {"value selector 9", variantRecord,
          [](KivGenericRecord& r) { tripleOf(r, 1).sValue.eVariantValueType = 9; }, 66,
-         outOfRange(value + "eVariantValueType")},
+         outOfRangeInGrs1(value + "eVariantValueType")},
         {"international string missing", variantRecord,
          [](KivGenericRecord& r) { tripleOf(r, 1).sValue.uVariantValueType.psInternationalString.reset(); },
-         64, missing(value + "uVariantValueType.psInternationalString")},
+         64, missingInGrs1(value + "uVariantValueType.psInternationalString")},
         {"octets missing", variantRecord,
          [](KivGenericRecord& r) { tripleOf(r, 2).sValue.uVariantValueType.psOcts.reset(); }, 64,
-         missing(variant + "ppsTriples[2]->sValue.uVariantValueType.psOcts")},
+         missingInGrs1(variant + "ppsTriples[2]->sValue.uVariantValueType.psOcts")},
         {"oid missing", variantRecord,
          [](KivGenericRecord& r) { tripleOf(r, 3).sValue.uVariantValueType.pcOid.reset(); }, 64,
-         missing(variant + "ppsTriples[3]->sValue.uVariantValueType.pcOid")},
+         missingInGrs1(variant + "ppsTriples[3]->sValue.uVariantValueType.pcOid")},
         {"oid not dotted decimal", variantRecord,
          [](KivGenericRecord& r) { tripleOf(r, 3).sValue.uVariantValueType.pcOid = "x"; }, 73,
-         invalidOid(variant + "ppsTriples[3]->sValue.uVariantValueType.pcOid")},
+         invalidOidGrs1(variant + "ppsTriples[3]->sValue.uVariantValueType.pcOid")},
         {"boolean 2", variantRecord,
          [](KivGenericRecord& r) { tripleOf(r, 4).sValue.uVariantValueType.fBool = 2; }, 72,
-         invalidBoolean(variant + "ppsTriples[4]->sValue.fBool")},
+         invalidBooleanGrs1(variant + "ppsTriples[4]->sValue.fBool")},
         {"unit missing", variantRecord,
          [](KivGenericRecord& r) { tripleOf(r, 6).sValue.uVariantValueType.psUnit.reset(); }, 64,
-         missing(variant + "ppsTriples[6]->sValue.uVariantValueType.psUnit")},
+         missingInGrs1(variant + "ppsTriples[6]->sValue.uVariantValueType.psUnit")},
         {"unit with a bad unit type", variantRecord,
          [](KivGenericRecord& r) {
              tripleOf(r, 6).sValue.uVariantValueType.psUnit->psUnitType->eStringOrNumeric = 7;
          },
          66,
-         outOfRange(variant +
-                    "ppsTriples[6]->sValue.uVariantValueType.psUnit->psUnitType->eStringOrNumeric")},
+         outOfRangeInGrs1(variant +
+                          "ppsTriples[6]->sValue.uVariantValueType.psUnit->psUnitType->eStringOrNumeric")},
         {"value and unit missing", variantRecord,
          [](KivGenericRecord& r) { tripleOf(r, 7).sValue.uVariantValueType.psValueAndUnit.reset(); }, 64,
-         missing(variant + "ppsTriples[7]->sValue.uVariantValueType.psValueAndUnit")},
+         missingInGrs1(variant + "ppsTriples[7]->sValue.uVariantValueType.psValueAndUnit")},
         {"value and unit with a bad unit", variantRecord,
          [](KivGenericRecord& r) {
              tripleOf(r, 7).sValue.uVariantValueType.psValueAndUnit->sUnitUsed.psUnit->eStringOrNumeric = 3;
          },
          66,
-         outOfRange(variant + "ppsTriples[7]->sValue.uVariantValueType.psValueAndUnit->sUnitUsed.psUnit->"
-                              "eStringOrNumeric")},
+         outOfRangeInGrs1(variant +
+                          "ppsTriples[7]->sValue.uVariantValueType.psValueAndUnit->sUnitUsed.psUnit->"
+                          "eStringOrNumeric")},
         {"first of two faults", variantRecord,
          [](KivGenericRecord& r) {
              at(r, 0).psAppliedVariant->pcGlobalVariantSetId = "bad";
              at(r, 1).sContent.eElementDataGType = 0;
          },
-         73, invalidOid(variant + "pcGlobalVariantSetId")},
+         73, invalidOidGrs1(variant + "pcGlobalVariantSetId")},
     };
-    for (const FaultCase& c : cases) {
+    for (const Grs1FaultCase& c : cases) {
         KivGenericRecord record = c.sample();
         c.change(record);
         const auto external = grsExternal(std::move(record));
-        expectFault(check, *external, c.code, c.message, c.what);
+        expectFault(checkGrs1, *external, c.code, c.message, c.what);
     }
 }
 
@@ -270,10 +274,10 @@ TEST_F(Grs1CheckTest, AMissingRecordIsReported) {
     auto external = grsExternal(emptyRecord());
     external->uExternalValue.psSingleASN1Type->uASN1.psGenericRecord.reset();
     SIError* error = nullptr;
-    EXPECT_EQ(check(*external, &error), 1);
+    EXPECT_EQ(checkGrs1(*external, &error), 1);
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(error->uErrorCode.lIfOsCoError, 64);
-    EXPECT_EQ(loggedDiagnostic(), missing("uASN1.psGenericRecord"));
+    EXPECT_EQ(loggedDiagnostic(), missingInGrs1("uASN1.psGenericRecord"));
     SIFreeError(&error);
 }
 
@@ -292,7 +296,7 @@ TEST_F(Grs1CheckTest, TheExternalMustNameGrs1) {
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(error->uErrorCode.lIfOsCoError, 74);
     EXPECT_EQ(loggedDiagnostic(),
-              "Invalid oid value 1.2.840.10003.5.101 for external " + kPath + "eASN1Type");
+              "Invalid oid value 1.2.840.10003.5.101 for external " + kGrs1Path + "eASN1Type");
     SIFreeError(&error);
 }
 
@@ -304,25 +308,26 @@ TEST_F(Grs1CheckTest, ARecordInAnElementsExternalIsCheckedInFull) {
     tripleOf(inner, 4).sValue.uVariantValueType.fBool = 2;
     const auto external = grsExternal(std::move(record));
     SIError* error = nullptr;
-    EXPECT_EQ(check(*external, &error), 1);
-    EXPECT_EQ(loggedDiagnostic(),
-              invalidBoolean(element(0) + "sContent.uElementDataG.psExt->uExternalValue.psSingleASN1Type->" +
-                             element(0) + "psAppliedVariant->ppsTriples[4]->sValue.fBool"));
+    EXPECT_EQ(checkGrs1(*external, &error), 1);
+    EXPECT_EQ(
+        loggedDiagnostic(),
+        invalidBooleanGrs1(element(0) + "sContent.uElementDataG.psExt->uExternalValue.psSingleASN1Type->" +
+                           element(0) + "psAppliedVariant->ppsTriples[4]->sValue.fBool"));
     SIFreeError(&error);
 }
 
 TEST_F(Grs1CheckTest, NestingIsAcceptedToTheDepthLimit) {
     const auto deepest = grsExternal(nestedRecord(kKivMaxGenericRecordDepth));
     SIError* error = nullptr;
-    EXPECT_EQ(check(*deepest, &error), 0);
+    EXPECT_EQ(checkGrs1(*deepest, &error), 0);
     EXPECT_EQ(error, nullptr);
 
     createLog();
     const auto tooDeep = grsExternal(nestedRecord(kKivMaxGenericRecordDepth + 1));
-    EXPECT_EQ(check(*tooDeep, &error), 1);
+    EXPECT_EQ(checkGrs1(*tooDeep, &error), 1);
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(error->uErrorCode.lIfOsCoError, 76);
-    EXPECT_EQ(loggedDiagnostic(), kPath + "uASN1.psGenericRecord IS NESTED DEEPER THAN " +
+    EXPECT_EQ(loggedDiagnostic(), kGrs1Path + "uASN1.psGenericRecord IS NESTED DEEPER THAN " +
                                       std::to_string(kKivMaxGenericRecordDepth) + " LEVELS");
     SIFreeError(&error);
 }
@@ -339,7 +344,7 @@ TEST_F(Grs1CheckTest, RecordsInExternalsShareTheDepthLimit) {
     innermost->sContent.uElementDataG.psExt = grsExternal(nestedRecord(11));
     const auto external = grsExternal(std::move(record));
     SIError* error = nullptr;
-    EXPECT_EQ(check(*external, &error), 1);
+    EXPECT_EQ(checkGrs1(*external, &error), 1);
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(error->uErrorCode.lIfOsCoError, 76);
     // The inner record's path lies past the path limit: the message keeps the explanation.
@@ -362,7 +367,7 @@ TEST_F(Grs1CheckTest, DeepPathsAreCutToThePathLimit) {
     innermost->sContent.eElementDataGType = 99;
     const auto external = grsExternal(std::move(record));
     SIError* error = nullptr;
-    EXPECT_EQ(check(*external, &error), 1);
+    EXPECT_EQ(checkGrs1(*external, &error), 1);
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(error->uErrorCode.lIfOsCoError, 66);
     const std::string logged = loggedDiagnostic();

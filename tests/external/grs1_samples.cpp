@@ -113,10 +113,6 @@ void addTagPath(KivArray<KivTagPath>& path, KivStringOrNumeric tag, bool withNum
 
 }  // namespace
 
-std::unique_ptr<KivInternationalString> text(const std::string& value) {
-    return std::make_unique<KivInternationalString>(KivInternationalString{value});
-}
-
 std::unique_ptr<KivOctets> octets(const std::string& value) {
     return std::make_unique<KivOctets>(KivOctets{value});
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/api/carried_records_samples.h"
 #include "toolkit/api/kivproto.h"
 
 namespace grs1_test {
@@ -14,7 +15,7 @@ namespace grs1_test {
 inline constexpr const char* kGrs1Oid = "1.2.840.10003.5.105";
 inline constexpr const char* kGrs1IsoOid = "1.0.10163.5.105";
 
-std::unique_ptr<KivInternationalString> text(const std::string& value);
+using carried::text;
 std::unique_ptr<KivOctets> octets(const std::string& value);
 // An octet-aligned EXTERNAL: the contents the records carry in EXTERNALs of their own.
 std::unique_ptr<KivExternal> octetExternal(const std::string& oid, const std::string& value);

@@ -17,32 +17,32 @@ namespace {
 
 using namespace ill_test;
 
-const std::string kPath = "psRecord->uExternalValue.psSingleASN1Type->";
-const std::string kRequest = "uASN1.psIllPdu->uIllPdu.psIllRequest->";
+const std::string kIllPath = "psRecord->uExternalValue.psSingleASN1Type->";
+const std::string kIllRequest = "uASN1.psIllPdu->uIllPdu.psIllRequest->";
 const std::string kReport = "uASN1.psIllPdu->uIllPdu.psStatusOrErrorReport->";
-const std::string kExtension = kRequest + "ppsRequestExtension[0]->";
+const std::string kExtension = kIllRequest + "ppsRequestExtension[0]->";
 
-std::string missing(const std::string& field) {
-    return validation_messages::missing(kPath + field);
+std::string missingInIll(const std::string& field) {
+    return validation_messages::missing(kIllPath + field);
 }
-std::string outOfRange(const std::string& field) {
-    return validation_messages::outOfRange(kPath + field);
+std::string outOfRangeInIll(const std::string& field) {
+    return validation_messages::outOfRange(kIllPath + field);
 }
 std::string starOutOfRange(const std::string& field) {
-    return "*" + outOfRange(field);
+    return "*" + outOfRangeInIll(field);
 }
-std::string invalidBoolean(const std::string& field) {
-    return "Invalid boolean value " + kPath + field + " given";
+std::string invalidBooleanIll(const std::string& field) {
+    return "Invalid boolean value " + kIllPath + field + " given";
 }
 std::string starInvalidBoolean(const std::string& field) {
-    return "Invalid boolean value *" + kPath + field + " given";
+    return "Invalid boolean value *" + kIllPath + field + " given";
 }
 
 using IllCheckTest = ProcessLogFixture;
 
-int check(std::unique_ptr<KivIllPdu> pdu, SIError** error) {
+int checkIll(std::unique_ptr<KivIllPdu> pdu, SIError** error) {
     const auto external = illExternal(std::move(pdu));
-    return KivCheckIllPdu(3, external->uExternalValue.psSingleASN1Type.get(), kPath, error);
+    return KivCheckIllPdu(3, external->uExternalValue.psSingleASN1Type.get(), kIllPath, error);
 }
 
 KivIllRequest& request(KivIllPdu& pdu) {
@@ -59,7 +59,7 @@ TEST_F(IllCheckTest, ValidApdusPass) {
     for (auto make : {minimalRequest, fullRequest, statusOrErrorReport}) {
         auto pdu = make();
         SIError* error = nullptr;
-        EXPECT_EQ(check(std::move(pdu), &error), 0);
+        EXPECT_EQ(checkIll(std::move(pdu), &error), 0);
         EXPECT_EQ(error, nullptr);
         SIFreeError(&error);
     }
@@ -68,11 +68,11 @@ TEST_F(IllCheckTest, ValidApdusPass) {
     request(*pdu).ppeServiceType = KivArray<int32_t>::emptyArray();
     request(*pdu).sItemId.peMediumType = MT_Microform;
     SIError* error = nullptr;
-    EXPECT_EQ(check(std::move(pdu), &error), 0);
+    EXPECT_EQ(checkIll(std::move(pdu), &error), 0);
     SIFreeError(&error);
 }
 
-struct FaultCase {
+struct IllFaultCase {
     const char* what;
     std::unique_ptr<KivIllPdu> (*sample)();
     std::function<void(KivIllPdu&)> change;
@@ -81,45 +81,45 @@ struct FaultCase {
 };
 
 TEST_F(IllCheckTest, EachFaultIsReportedWithItsPath) {
-    const std::vector<FaultCase> cases = {
+    const std::vector<IllFaultCase> cases = {
         {"a Forward-Notification", minimalRequest,
          [](KivIllPdu& p) { p.eIllPduType = IAT_ForwardNotification; }, 66,
-         outOfRange("uASN1.psIllPdu->eIllPduType")},
+         outOfRangeInIll("uASN1.psIllPdu->eIllPduType")},
         {"a request without its body", minimalRequest, [](KivIllPdu& p) { p.uIllPdu.psIllRequest.reset(); },
-         64, missing("uASN1.psIllPdu->uIllPdu.psIllRequest")},
+         64, missingInIll("uASN1.psIllPdu->uIllPdu.psIllRequest")},
         {"protocol version 3", minimalRequest, [](KivIllPdu& p) { request(p).eProtocolVersion = 3; }, 66,
-         outOfRange(kRequest + "eProtocolVersion")},
+         outOfRangeInIll(kIllRequest + "eProtocolVersion")},
         {"a string type 0", minimalRequest,
          [](KivIllPdu& p) { request(p).sTransactionId.sTransactionQualifier.eStringType = 0; }, 66,
-         outOfRange(kRequest + "sTransactionId.sTransactionQualifier.eStringType")},
+         outOfRangeInIll(kIllRequest + "sTransactionId.sTransactionQualifier.eStringType")},
         {"a general string without its text", fullRequest,
          [](KivIllPdu& p) { request(p).psRequesterId->psName->sName.uString.psGeneralString.reset(); }, 64,
-         missing(kRequest + "psRequesterId->psName->sName.uString.psGeneralString")},
+         missingInIll(kIllRequest + "psRequesterId->psName->sName.uString.psGeneralString")},
         {"no date of this service", minimalRequest,
          [](KivIllPdu& p) { request(p).sServiceDateTime.sThisService.pcDate.reset(); }, 64,
-         missing(kRequest + "sServiceDateTime.sThisService.pcDate")},
+         missingInIll(kIllRequest + "sServiceDateTime.sThisService.pcDate")},
         {"transaction type 4", minimalRequest, [](KivIllPdu& p) { request(p).peTransactionType = 4; }, 66,
-         starOutOfRange(kRequest + "peTransactionType")},
+         starOutOfRange(kIllRequest + "peTransactionType")},
         {"no service types", minimalRequest, [](KivIllPdu& p) { request(p).ppeServiceType.reset(); }, 64,
-         missing(kRequest + "ppeServiceType")},
+         missingInIll(kIllRequest + "ppeServiceType")},
         {"service type 6", fullRequest, [](KivIllPdu& p) { *request(p).ppeServiceType[1] = 6; }, 66,
-         outOfRange(kRequest + "ppeServiceType[1]->peServiceType")},
+         outOfRangeInIll(kIllRequest + "ppeServiceType[1]->peServiceType")},
         {"can-send-received 2", minimalRequest,
          [](KivIllPdu& p) { request(p).sRequesterOptionalMessages.fCanSendReceived = 2; }, 72,
-         invalidBoolean(kRequest + "sRequesterOptionalMessages.fCanSendReceived")},
+         invalidBooleanIll(kIllRequest + "sRequesterOptionalMessages.fCanSendReceived")},
         {"retry 2", minimalRequest, [](KivIllPdu& p) { request(p).pfRetry = 2; }, 72,
-         invalidBoolean(kRequest + "pfRetry")},
+         invalidBooleanIll(kIllRequest + "pfRetry")},
         {"item type 4", minimalRequest, [](KivIllPdu& p) { request(p).sItemId.peItemType = 4; }, 66,
-         outOfRange(kRequest + "sItemId.peItemType")},
+         outOfRangeInIll(kIllRequest + "sItemId.peItemType")},
         {"held medium type 2, which has no wire value", minimalRequest,
          [](KivIllPdu& p) { request(p).sItemId.peMediumType = 2; }, 66,
-         outOfRange(kRequest + "sItemId.peMediumType")},
+         outOfRangeInIll(kIllRequest + "sItemId.peMediumType")},
         {"a maximum cost without its value", fullRequest,
          [](KivIllPdu& p) { request(p).psCostInfo->psMaximumCost->pcMonetaryValue.reset(); }, 64,
-         missing(kRequest + "psCostInfo->psMaximumCost->pcMonetaryValue")},
+         missingInIll(kIllRequest + "psCostInfo->psMaximumCost->pcMonetaryValue")},
         {"an electronic delivery without its array", fullRequest,
          [](KivIllPdu& p) { request(p).psDeliveryService->uDeliveryService.ppsElectronicDelivery.reset(); },
-         64, missing(kRequest + "psDeliveryService->uDeliveryService.ppsElectronicDelivery")},
+         64, missingInIll(kIllRequest + "psDeliveryService->uDeliveryService.ppsElectronicDelivery")},
         {"delivery details of type 3", fullRequest,
          [](KivIllPdu& p) {
              request(p)
@@ -127,9 +127,9 @@ TEST_F(IllCheckTest, EachFaultIsReportedWithItsPath) {
                  ->sDeliveryDetails.eDeliveryDetailsType = 3;
          },
          66,
-         outOfRange(kRequest +
-                    "psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->sDeliveryDetails."
-                    "eDeliveryDetailsType")},
+         outOfRangeInIll(kIllRequest +
+                         "psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->sDeliveryDetails."
+                         "eDeliveryDetailsType")},
         {"a delivery parameter value without its mode", fullRequest,
          [](KivIllPdu& p) {
              auto& parameter = *request(p)
@@ -140,9 +140,10 @@ TEST_F(IllCheckTest, EachFaultIsReportedWithItsPath) {
              parameter.puDeliveryParameter->psDummy = std::make_unique<KivExternal>();
          },
          64,
-         missing(kRequest +
-                 "psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->psDeliveryParameter->"
-                 "pcDeliveryMode (required for encoding psDeliveryParameter->puDeliveryParameter->psDummy)")},
+         missingInIll(
+             kIllRequest +
+             "psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->psDeliveryParameter->"
+             "pcDeliveryMode (required for encoding psDeliveryParameter->puDeliveryParameter->psDummy)")},
         {"a delivery parameter value that is not a single ASN.1 type", fullRequest,
          [](KivIllPdu& p) {
              auto& parameter = *request(p)
@@ -153,19 +154,19 @@ TEST_F(IllCheckTest, EachFaultIsReportedWithItsPath) {
              parameter.puDeliveryParameter->psDummy->eValueType = EVT_OctetAligned;
          },
          76,
-         kPath + kRequest +
+         kIllPath + kIllRequest +
              "psDeliveryService->uDeliveryService.ppsElectronicDelivery[0]->psDeliveryParameter->"
              "puDeliveryParameter->psDummy->eValueType MUST BE EVT_SingleASN1Type"},
         {"preference 3", fullRequest, [](KivIllPdu& p) { request(p).psThirdPartyInfo->pePreference = 3; }, 66,
-         starOutOfRange(kRequest + "psThirdPartyInfo->pePreference")},
+         starOutOfRange(kIllRequest + "psThirdPartyInfo->pePreference")},
         {"extension 799", fullRequest,
          [](KivIllPdu& p) { request(p).ppsRequestExtension[0]->ulIdentifier = 799; }, 66,
-         outOfRange(kExtension + "uItem.ulIdentifier")},
+         outOfRangeInIll(kExtension + "uItem.ulIdentifier")},
         {"critical 2", fullRequest, [](KivIllPdu& p) { request(p).ppsRequestExtension[0]->pfCritical = 2; },
          72, starInvalidBoolean(kExtension + "pfCritical")},
         {"extension 800 without its item", fullRequest,
          [](KivIllPdu& p) { request(p).ppsRequestExtension[0]->uItem.psAddIllReqInfo.reset(); }, 64,
-         missing(kExtension + "uItem.psAddIllReqInfo")},
+         missingInIll(kExtension + "uItem.psAddIllReqInfo")},
         {"status level of the origin 4", fullRequest,
          [](KivIllPdu& p) { info(p).psAddDeliveryInfo->peStatusLevelOrigin = 4; }, 66,
          starOutOfRange(kExtension + "uItem.psAddIllReqInfo->psAddDeliveryInfo->peStatusLevelOrigin")},
@@ -174,25 +175,25 @@ TEST_F(IllCheckTest, EachFaultIsReportedWithItsPath) {
              info(p).psAddBillingInfo->uAddBillingInfo.psBillingCreditCardInfo->pcCardNo.reset();
          },
          64,
-         missing(
+         missingInIll(
              kExtension +
              "uItem.psAddIllReqInfo->psAddBillingInfo->uAddBillingInfo.psBillingCreditCardInfo->pcCardNo")},
         {"billing type 6", fullRequest, [](KivIllPdu& p) { info(p).psAddBillingInfo->eAddBillingType = 6; },
-         66, outOfRange(kExtension + "uItem.psAddIllReqInfo->psAddBillingInfo->eAddBillingType")},
+         66, outOfRangeInIll(kExtension + "uItem.psAddIllReqInfo->psAddBillingInfo->eAddBillingType")},
         {"reason-no-report 3", statusOrErrorReport, [](KivIllPdu& p) { report(p).peReasonNoReport = 3; }, 66,
          starOutOfRange(kReport + "peReasonNoReport")},
         {"most recent service 22", statusOrErrorReport,
          [](KivIllPdu& p) { report(p).psStatusReport->sUserStatusReport.eMostRecentService = 22; }, 66,
-         outOfRange(kReport + "psStatusReport->sUserStatusReport.eMostRecentService")},
+         outOfRangeInIll(kReport + "psStatusReport->sUserStatusReport.eMostRecentService")},
         {"no date of the last transition", statusOrErrorReport,
          [](KivIllPdu& p) { report(p).psStatusReport->sUserStatusReport.pcDateOfLastTransition.reset(); }, 64,
-         missing(kReport + "psStatusReport->sUserStatusReport.pcDateOfLastTransition")},
+         missingInIll(kReport + "psStatusReport->sUserStatusReport.pcDateOfLastTransition")},
         {"provider status 19", statusOrErrorReport,
          [](KivIllPdu& p) { report(p).psStatusReport->eProviderStatusReport = 19; }, 66,
-         outOfRange(kReport + "psStatusReport->eProviderStatusReport")},
+         outOfRangeInIll(kReport + "psStatusReport->eProviderStatusReport")},
         {"a user source without its report", statusOrErrorReport,
          [](KivIllPdu& p) { report(p).psErrorReport->sReport.uReport.psUserErrorReport.reset(); }, 64,
-         missing(kReport + "psErrorReport->sReport.uReport.psUserErrorReport")},
+         missingInIll(kReport + "psErrorReport->sReport.uReport.psUserErrorReport")},
         {"a provider state transition of APDU 21", statusOrErrorReport,
          [](KivIllPdu& p) {
              KivReport& source = report(p).psErrorReport->sReport;
@@ -203,18 +204,19 @@ TEST_F(IllCheckTest, EachFaultIsReportedWithItsPath) {
                  std::make_unique<KivStateTransitionProhibited>(KivStateTransitionProhibited{21, CS_Pending});
          },
          66,
-         outOfRange(kReport + "psErrorReport->sReport.uReport.psProviderErrorReport->uProviderErrorReport."
-                              "psStateTransitionProblem->eAPDUType")},
+         outOfRangeInIll(kReport +
+                         "psErrorReport->sReport.uReport.psProviderErrorReport->uProviderErrorReport."
+                         "psStateTransitionProblem->eAPDUType")},
         {"report source 3", statusOrErrorReport,
          [](KivIllPdu& p) { report(p).psErrorReport->sReport.eReportSource = 3; }, 66,
-         outOfRange(kReport + "psErrorReport->sReport.eReportSource")},
+         outOfRangeInIll(kReport + "psErrorReport->sReport.eReportSource")},
     };
-    for (const FaultCase& c : cases) {
+    for (const IllFaultCase& c : cases) {
         createLog();
         auto pdu = c.sample();
         c.change(*pdu);
         SIError* error = nullptr;
-        EXPECT_EQ(check(std::move(pdu), &error), 1) << c.what;
+        EXPECT_EQ(checkIll(std::move(pdu), &error), 1) << c.what;
         ASSERT_NE(error, nullptr) << c.what;
         EXPECT_EQ(error->eErrorClass, SI_Interface_Error) << c.what;
         EXPECT_EQ(error->uErrorCode.lIfOsCoError, c.code) << c.what;
@@ -226,8 +228,8 @@ TEST_F(IllCheckTest, EachFaultIsReportedWithItsPath) {
 TEST_F(IllCheckTest, MissingApduIsReported) {
     createLog();
     SIError* error = nullptr;
-    EXPECT_EQ(check(nullptr, &error), 1);
-    EXPECT_EQ(loggedDiagnostic(), missing("uASN1.psIllPdu"));
+    EXPECT_EQ(checkIll(nullptr, &error), 1);
+    EXPECT_EQ(loggedDiagnostic(), missingInIll("uASN1.psIllPdu"));
     SIFreeError(&error);
 }
 

@@ -38,7 +38,7 @@ std::vector<uint8_t> sent(const KivExternal& external) {
 }
 
 // The structure the toolkit hands the application for received octets.
-std::unique_ptr<KivExternal> received(const std::vector<uint8_t>& octets) {
+std::unique_ptr<KivExternal> receivedIll(const std::vector<uint8_t>& octets) {
     KivRegisterCodecTypes();
     GeneratedRecord record(kExternal);
     EXPECT_EQ(decodeElement(kExternal, octets, record.get()).code, 0);
@@ -57,7 +57,7 @@ std::string textOf(const std::unique_ptr<KivIllString>& string) {
 
 TEST(IllConvert, RequestWithEveryGroupComesBackAsItWasSent) {
     const std::vector<uint8_t> octets = sent(*illExternal(fullRequest()));
-    std::unique_ptr<KivExternal> back = received(octets);
+    std::unique_ptr<KivExternal> back = receivedIll(octets);
     ASSERT_EQ(back->uExternalValue.psSingleASN1Type->eASN1Type, AT_IllPdu);
     EXPECT_EQ(sent(*back), octets);
 
@@ -91,9 +91,9 @@ TEST(IllConvert, RequestWithEveryGroupComesBackAsItWasSent) {
 TEST(IllConvert, MinimalRequestAndStatusOrErrorReportComeBack) {
     for (auto make : {minimalRequest, statusOrErrorReport}) {
         const std::vector<uint8_t> octets = sent(*illExternal(make()));
-        EXPECT_EQ(sent(*received(octets)), octets);
+        EXPECT_EQ(sent(*receivedIll(octets)), octets);
     }
-    const std::unique_ptr<KivExternal> reportBack = received(sent(*illExternal(statusOrErrorReport())));
+    const std::unique_ptr<KivExternal> reportBack = receivedIll(sent(*illExternal(statusOrErrorReport())));
     const KivStatusOrErrorReport& report = *pduOf(*reportBack).uIllPdu.psStatusOrErrorReport;
     EXPECT_EQ(report.peReasonNoReport, RNR_Permanent);
     EXPECT_EQ(report.psStatusReport->sUserStatusReport.eMostRecentService, MRS_Forward);
@@ -102,7 +102,7 @@ TEST(IllConvert, MinimalRequestAndStatusOrErrorReportComeBack) {
     EXPECT_EQ(user.eReportType, UER_AlreadyForwarded);
     EXPECT_EQ(textOf(user.uUserErrorReport.psAlreadyForwarded->psResponderAddress->psTelecomServiceIdentifier),
               "email");
-    const std::unique_ptr<KivExternal> minimalBack = received(sent(*illExternal(minimalRequest())));
+    const std::unique_ptr<KivExternal> minimalBack = receivedIll(sent(*illExternal(minimalRequest())));
     const KivIllRequest& minimal = *pduOf(*minimalBack).uIllPdu.psIllRequest;
     EXPECT_FALSE(minimal.peTransactionType.has_value());
     EXPECT_FALSE(minimal.pePlaceOnHold.has_value());

@@ -16,13 +16,14 @@ namespace {
 
 using namespace item_order_test;
 
-const std::string kPath = "psExtendedServicesReq->psTaskSpecificParameters->";
-const std::string kPackage = kPath + "uExternalValue.psSingleASN1Type->uASN1.psItemOrderExtendedService";
-const std::string kRequest = kPackage + "->uItemOrderReqOrRsp.psItemOrderRequest";
-const std::string kResponse = kPackage + "->uItemOrderReqOrRsp.psItemOrderResponse";
-const std::string kToKeep = kRequest + "->psToKeep->";
-const std::string kOrigin = kResponse + "->psOriginPart->";
-const std::string kTarget = kResponse + "->sTargetPart.";
+const std::string kItemOrderPath = "psExtendedServicesReq->psTaskSpecificParameters->";
+const std::string kPackage =
+    kItemOrderPath + "uExternalValue.psSingleASN1Type->uASN1.psItemOrderExtendedService";
+const std::string kItemOrderRequest = kPackage + "->uItemOrderReqOrRsp.psItemOrderRequest";
+const std::string kItemOrderResponse = kPackage + "->uItemOrderReqOrRsp.psItemOrderResponse";
+const std::string kToKeep = kItemOrderRequest + "->psToKeep->";
+const std::string kItemOrderOrigin = kItemOrderResponse + "->psOriginPart->";
+const std::string kItemOrderTarget = kItemOrderResponse + "->sTargetPart.";
 
 using ItemOrderCheckTest = ProcessLogFixture;
 
@@ -42,7 +43,7 @@ std::unique_ptr<KivExternal> badExternal() {
     return external;
 }
 
-struct FaultCase {
+struct ItemOrderFaultCase {
     const char* what;
     std::function<KivExternal()> make;
     long code;
@@ -79,7 +80,7 @@ TEST_F(ItemOrderCheckTest, ValidPackagesPass) {
     }));
     for (const KivExternal& external : valid) {
         SIError* error = nullptr;
-        EXPECT_EQ(KivCheckExternal(0, &external, kPath, &error), 0) << *external.pcObjectIdentifier;
+        EXPECT_EQ(KivCheckExternal(0, &external, kItemOrderPath, &error), 0) << *external.pcObjectIdentifier;
         EXPECT_EQ(error, nullptr);
         SIFreeError(&error);
     }
@@ -87,10 +88,10 @@ TEST_F(ItemOrderCheckTest, ValidPackagesPass) {
 
 TEST_F(ItemOrderCheckTest, EachFaultIsReportedWithItsPath) {
     const std::string card = kToKeep + "psAdditionalBilling->sPaymentMethod.";
-    const std::string privately = kOrigin + "psAdditionalBilling->sPaymentMethod.";
-    const std::vector<FaultCase> cases = {
+    const std::string privately = kItemOrderOrigin + "psAdditionalBilling->sPaymentMethod.";
+    const std::vector<ItemOrderFaultCase> cases = {
         {"Update identifier", [] { return request("1.2.840.10003.9.5"); }, 74,
-         "Invalid oid value 1.2.840.10003.9.5 for external " + kPath +
+         "Invalid oid value 1.2.840.10003.9.5 for external " + kItemOrderPath +
              "uExternalValue.psSingleASN1Type->eASN1Type"},
         {"no package",
          [] {
@@ -112,14 +113,14 @@ TEST_F(ItemOrderCheckTest, EachFaultIsReportedWithItsPath) {
              packageOf(external).uItemOrderReqOrRsp.psItemOrderRequest.reset();
              return external;
          },
-         64, missing(kRequest)},
+         64, missing(kItemOrderRequest)},
         {"no response",
          [] {
              KivExternal external = response("1.2.840.10003.9.4");
              packageOf(external).uItemOrderReqOrRsp.psItemOrderResponse.reset();
              return external;
          },
-         64, missing(kResponse)},
+         64, missing(kItemOrderResponse)},
         // The part to keep.
         {"description",
          [] {
@@ -178,32 +179,32 @@ TEST_F(ItemOrderCheckTest, EachFaultIsReportedWithItsPath) {
              return changedRequest(
                  [](KivItemOrderRequest& r) { r.sNotToKeep.psItemRequest = badExternal(); });
          },
-         66, outOfRange(kRequest + "->sNotToKeep.psItemRequest->eValueType")},
+         66, outOfRange(kItemOrderRequest + "->sNotToKeep.psItemRequest->eValueType")},
         // The target part.
         {"target item request",
          [] {
              return changedResponse(
                  [](KivItemOrderResponse& r) { r.sTargetPart.psItemRequest = badExternal(); });
          },
-         66, outOfRange(kTarget + "psItemRequest->eValueType")},
+         66, outOfRange(kItemOrderTarget + "psItemRequest->eValueType")},
         {"status report",
          [] {
              return changedResponse(
                  [](KivItemOrderResponse& r) { r.sTargetPart.psStatusOrErrorReport = badExternal(); });
          },
-         66, outOfRange(kTarget + "psStatusOrErrorReport->eValueType")},
+         66, outOfRange(kItemOrderTarget + "psStatusOrErrorReport->eValueType")},
         {"auxiliary status 6",
          [] { return changedResponse([](KivItemOrderResponse& r) { r.sTargetPart.peAuxiliaryStatus = 6; }); },
-         66, outOfRange(kTarget + "peAuxiliaryStatus")},
+         66, outOfRange(kItemOrderTarget + "peAuxiliaryStatus")},
         {"auxiliary status 0",
          [] { return changedResponse([](KivItemOrderResponse& r) { r.sTargetPart.peAuxiliaryStatus = 0; }); },
-         66, outOfRange(kTarget + "peAuxiliaryStatus")},
+         66, outOfRange(kItemOrderTarget + "peAuxiliaryStatus")},
     };
-    for (const FaultCase& c : cases) {
+    for (const ItemOrderFaultCase& c : cases) {
         createLog();
         const KivExternal external = c.make();
         SIError* error = nullptr;
-        EXPECT_EQ(KivCheckExternal(3, &external, kPath, &error), 1) << c.what;
+        EXPECT_EQ(KivCheckExternal(3, &external, kItemOrderPath, &error), 1) << c.what;
         ASSERT_NE(error, nullptr) << c.what;
         EXPECT_EQ(error->eErrorClass, SI_Interface_Error) << c.what;
         EXPECT_EQ(error->uErrorCode.lIfOsCoError, c.code) << c.what;

@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "tests/api/carried_records_samples.h"
+
 namespace sil_test {
 
 namespace {
@@ -11,9 +13,7 @@ KivInternationalString str(const std::string& value) {
     return KivInternationalString{value};
 }
 
-std::unique_ptr<KivInternationalString> text(const std::string& value) {
-    return std::make_unique<KivInternationalString>(str(value));
-}
+using carried::text;
 
 KivAddress address(bool withEmail) {
     KivAddress result;

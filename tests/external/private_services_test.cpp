@@ -102,18 +102,18 @@ TEST(PrivateServicesConvert, AbsentAndEmptyPartsComeBackAbsent) {
 
 // ---- Validation ----
 
-const std::string kPath = "psRecord->uExternalValue.psSingleASN1Type->";
+const std::string kPrivateServicesPath = "psRecord->uExternalValue.psSingleASN1Type->";
 
-std::string missing(const std::string& field) {
-    return validation_messages::missing(kPath + field);
+std::string missingInPrivateServices(const std::string& field) {
+    return validation_messages::missing(kPrivateServicesPath + field);
 }
-std::string outOfRange(const std::string& field) {
-    return validation_messages::outOfRange(kPath + field);
+std::string outOfRangeInPrivateServices(const std::string& field) {
+    return validation_messages::outOfRange(kPrivateServicesPath + field);
 }
 
 using PrivateServicesCheckTest = CarriedCheckTest;
 
-struct FaultCase {
+struct PrivateServicesFaultCase {
     const char* what;
     std::function<std::unique_ptr<KivExternal>()> make;
     long code;
@@ -156,70 +156,72 @@ TEST_F(PrivateServicesCheckTest, EachFaultIsReportedWithItsPath) {
     const auto originOf = [](KivPrintExtendedService& p) -> KivPrintOriginPartToKeep& {
         return *p.uPrintReqOrRsp.psPrintRequest->psOriginPartToKeep;
     };
-    const std::vector<FaultCase> cases = {
+    const std::vector<PrivateServicesFaultCase> cases = {
         {"print selector 3", printCase([](auto& p) { p.ePrintReqRsp = 3; }), 66,
-         outOfRange(print + "ePrintReqRsp")},
+         outOfRangeInPrivateServices(print + "ePrintReqRsp")},
         {"print request missing", printCase([](auto& p) { p.uPrintReqOrRsp.psPrintRequest.reset(); }), 64,
-         missing(print + "uPrintReqOrRsp.psPrintRequest")},
+         missingInPrivateServices(print + "uPrintReqOrRsp.psPrintRequest")},
         {"print response missing", printCase([](auto& p) { p.ePrintReqRsp = PROR_Response; }), 64,
-         missing(print + "uPrintReqOrRsp.psPrintResponse")},
+         missingInPrivateServices(print + "uPrintReqOrRsp.psPrintResponse")},
         {"origin part selector 0", printCase([=](auto& p) { originOf(p).ePrintOriginPartToKeepType = 0; }),
-         66, outOfRange(request + "ePrintOriginPartToKeepType")},
+         66, outOfRangeInPrivateServices(request + "ePrintOriginPartToKeepType")},
         {"delete option missing",
          printCase([=](auto& p) { originOf(p).ePrintOriginPartToKeepType = POPKT_Delete; }), 64,
-         missing(request + "uPrintOriginPartToKeep.psDeleteOption")},
+         missingInPrivateServices(request + "uPrintOriginPartToKeep.psDeleteOption")},
         {"create option missing",
          printCase([=](auto& p) { originOf(p).uPrintOriginPartToKeep.psCreateOption.reset(); }), 64,
-         missing(request + "uPrintOriginPartToKeep.psCreateOption")},
+         missingInPrivateServices(request + "uPrintOriginPartToKeep.psCreateOption")},
         {"create option selector 3", printCase([=](auto& p) {
              originOf(p).uPrintOriginPartToKeep.psCreateOption->eCreateOptionType = 3;
          }),
-         66, outOfRange(create + "eCreateOptionType")},
+         66, outOfRangeInPrivateServices(create + "eCreateOptionType")},
         {"accession reference missing", printCase([=](auto& p) {
              originOf(p).uPrintOriginPartToKeep.psCreateOption->eCreateOptionType = COPT_AccessionReference;
          }),
-         64, missing(create + "uCreateOption.psAccessionReference")},
+         64, missingInPrivateServices(create + "uCreateOption.psAccessionReference")},
         {"record composition selector 3", printCase([=](auto& p) {
              originOf(p)
                  .uPrintOriginPartToKeep.psCreateOption->uCreateOption.psResultSetReference
                  ->psRecordComposition->eRecordCompositionType = 3;
          }),
          66,
-         outOfRange(create +
-                    "uCreateOption.psResultSetReference->psRecordComposition->eRecordCompositionType")},
+         outOfRangeInPrivateServices(
+             create + "uCreateOption.psResultSetReference->psRecordComposition->eRecordCompositionType")},
         {"alert selector 0",
          [] {
              auto value = alertRequest();
              value.eAlertReqRsp = 0;
              return alertExternal(std::move(value));
          },
-         66, outOfRange("uASN1.psAlertExtendedService->eAlertReqRsp")},
+         66, outOfRangeInPrivateServices("uASN1.psAlertExtendedService->eAlertReqRsp")},
         {"alert response missing",
          [] {
              auto value = alertRequest();
              value.eAlertReqRsp = AROR_Response;
              return alertExternal(std::move(value));
          },
-         64, missing("uASN1.psAlertExtendedService->uAlertReqOrRsp.psAlertResponse")},
+         64, missingInPrivateServices("uASN1.psAlertExtendedService->uAlertReqOrRsp.psAlertResponse")},
         {"order selector 3", orderCase([](auto& o) { o.eCOrderType = 3; }), 66,
-         outOfRange(order + "eCOrderType")},
+         outOfRangeInPrivateServices(order + "eCOrderType")},
         {"order response missing", orderCase([](auto& o) { o.eCOrderType = COT_OrderResponse; }), 64,
-         missing(order + "uCOrder.ppsOrderResponse")},
+         missingInPrivateServices(order + "uCOrder.ppsOrderResponse")},
         {"order request selector 0",
          orderCase([](auto& o) { o.uCOrder.psOrderRequest->eOrderRequestType = 0; }), 66,
-         outOfRange(order + "uCOrder.psOrderRequest->eOrderRequestType")},
+         outOfRangeInPrivateServices(order + "uCOrder.psOrderRequest->eOrderRequestType")},
         {"order references missing",
          orderCase([](auto& o) { o.uCOrder.psOrderRequest->eOrderRequestType = ORT_OrderRefs; }), 64,
-         missing(order + "uCOrder.psOrderRequest->uOrderRequest.ppsOrderRefs")},
+         missingInPrivateServices(order + "uCOrder.psOrderRequest->uOrderRequest.ppsOrderRefs")},
         {"order ranges missing", orderCase([](auto& o) {
              o.uCOrder.psOrderRequest->uOrderRequest.psNormalOrder->ppsOrderRanges.reset();
          }),
-         64, missing(order + "uCOrder.psOrderRequest->uOrderRequest.psNormalOrder->ppsOrderRanges")},
+         64,
+         missingInPrivateServices(order +
+                                  "uCOrder.psOrderRequest->uOrderRequest.psNormalOrder->ppsOrderRanges")},
         {"print identifier with a further arc",
          [] { return printExternal(printDeleteRequest(), "1.2.840.10003.9.1000.70.1.0"); }, 74,
-         "Invalid oid value 1.2.840.10003.9.1000.70.1.0 for external " + kPath + "eASN1Type"},
+         "Invalid oid value 1.2.840.10003.9.1000.70.1.0 for external " + kPrivateServicesPath + "eASN1Type"},
     };
-    for (const FaultCase& c : cases) expectFault(*c.make(), c.code, c.message, c.what);
+    for (const PrivateServicesFaultCase& c : cases) expectFault(*c.make(), c.code, c.message, c.what);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ class PromptObjectTest : public CarriedCheckTest {
 
 const std::string kObject = "psRecord->uExternalValue.psSingleASN1Type->uASN1.psPromptObject";
 const std::string kChallenge = kObject + "->uPromptObject.ppsChallenge";
-const std::string kResponse = kObject + "->uPromptObject.ppsResponse";
+const std::string kPromptObjectResponse = kObject + "->uPromptObject.ppsResponse";
 
 TEST_F(PromptObjectTest, FilledObjectsRoundTripOnBothArcs) {
     for (const char* oid : {"1.2.840.10003.8.1", "1.0.10163.8.1"}) {
@@ -130,7 +130,7 @@ TEST_F(PromptObjectTest, EmptyListsAndUnknownAlternatives) {
     value.response = list;
 }
 
-struct FaultCase {
+struct PromptObjectFaultCase {
     const char* what;
     std::function<void(KivPromptObject&)> change;
     long code;
@@ -145,13 +145,13 @@ TEST_F(PromptObjectTest, EachChallengeFaultIsReportedWithItsPath) {
     auto named = [](KivPromptObject& o) -> KivChallenge& { return *o.uPromptObject.ppsChallenge[1]; };
     const std::string first = kChallenge + "[0]->";
     const std::string second = kChallenge + "[1]->";
-    const std::vector<FaultCase> cases = {
+    const std::vector<PromptObjectFaultCase> cases = {
         {"object type 3", [](KivPromptObject& o) { o.ePromptObjectType = 3; }, 66,
          outOfRange(kObject + "->ePromptObjectType")},
         {"no challenges", [](KivPromptObject& o) { o.uPromptObject.ppsChallenge.reset(); }, 64,
          missing(kChallenge)},
         {"response without its array", [](KivPromptObject& o) { o.ePromptObjectType = POT_Response; }, 64,
-         missing(kResponse)},
+         missing(kPromptObjectResponse)},
         {"prompt id type 0", [&](KivPromptObject& o) { full(o).sPromptId.ePromptIdType = 0; }, 66,
          outOfRange(first + "sPromptId.ePromptIdType")},
         {"enumerated prompt missing",
@@ -187,7 +187,7 @@ TEST_F(PromptObjectTest, EachChallengeFaultIsReportedWithItsPath) {
          },
          66, outOfRange(first + "sPromptId.ePromptIdType")},
     };
-    for (const FaultCase& c : cases) {
+    for (const PromptObjectFaultCase& c : cases) {
         KivExternal external = challenge("1.2.840.10003.8.1");
         c.change(objectOf(external));
         expectFault(external, c.code, c.message, c.what);
@@ -198,8 +198,8 @@ TEST_F(PromptObjectTest, EachAnswerFaultIsReportedWithItsPath) {
     auto answer = [](KivPromptObject& o, size_t i) -> KivPromptResponse& {
         return o.uPromptObject.ppsResponse[i]->sPromptResponse;
     };
-    auto at = [](size_t i) { return kResponse + "[" + std::to_string(i) + "]->"; };
-    const std::vector<FaultCase> cases = {
+    auto at = [](size_t i) { return kPromptObjectResponse + "[" + std::to_string(i) + "]->"; };
+    const std::vector<PromptObjectFaultCase> cases = {
         {"response type 6", [&](KivPromptObject& o) { answer(o, 2).eResponseType = 6; }, 66,
          outOfRange(at(2) + "sPromptResponse.eResponseType")},
         {"string missing", [&](KivPromptObject& o) { answer(o, 0).uResponse.psCharacter.reset(); }, 64,
@@ -220,7 +220,7 @@ TEST_F(PromptObjectTest, EachAnswerFaultIsReportedWithItsPath) {
          },
          66, outOfRange(at(4) + "sPromptId.uPromptId.psEnumeratedPrompt->eType")},
     };
-    for (const FaultCase& c : cases) {
+    for (const PromptObjectFaultCase& c : cases) {
         KivExternal external = response("1.0.10163.8.1");
         c.change(objectOf(external));
         expectFault(external, c.code, c.message, c.what);

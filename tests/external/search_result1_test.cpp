@@ -24,9 +24,10 @@ namespace {
 namespace r = codec::records;
 using namespace search_result1_test;
 
-const std::string kPath = "psSearchRsp->psAdditionalSearchInfo->";
-const std::string kRecord = kPath + "uExternalValue.psSingleASN1Type->uASN1.psUserInfoSearchResult1";
-const std::string kReport = kRecord + "->ppsSearchInfoReport[0]->";
+const std::string kSearchResult1Path = "psSearchRsp->psAdditionalSearchInfo->";
+const std::string kSearchResult1Record =
+    kSearchResult1Path + "uExternalValue.psSingleASN1Type->uASN1.psUserInfoSearchResult1";
+const std::string kReport = kSearchResult1Record + "->ppsSearchInfoReport[0]->";
 
 class SearchResult1Test : public ProcessLogFixture {
   protected:
@@ -48,7 +49,7 @@ TEST_F(SearchResult1Test, FilledRecordRoundTripsOnBothArcs) {
     for (const char* oid : {"1.2.840.10003.10.1", "1.0.10163.10.1"}) {
         const KivExternal sent = record(oid);
         SIError* error = nullptr;
-        EXPECT_EQ(KivCheckExternal(0, &sent, kPath, &error), 0) << oid;
+        EXPECT_EQ(KivCheckExternal(0, &sent, kSearchResult1Path, &error), 0) << oid;
         SIFreeError(&error);
         KivExternal received;
         externalRoundTrip(sent, &received);
@@ -94,7 +95,7 @@ TEST_F(SearchResult1Test, MembersConvertByTheirRules) {
     EXPECT_EQ(traced(received2), traced(empty));
 }
 
-struct FaultCase {
+struct SearchResult1FaultCase {
     const char* what;
     std::function<void(KivUserInfoSearchResult1&)> change;
     long code;
@@ -108,9 +109,9 @@ TEST_F(SearchResult1Test, EachFaultIsReportedWithItsPath) {
     auto report = [](KivUserInfoSearchResult1& r) -> KivSearchInfoReport& {
         return *r.ppsSearchInfoReport[0];
     };
-    const std::vector<FaultCase> cases = {
+    const std::vector<SearchResult1FaultCase> cases = {
         {"no report array", [](KivUserInfoSearchResult1& r) { r.ppsSearchInfoReport.reset(); }, 64,
-         missing(kRecord + "->ppsSearchInfoReport")},
+         missing(kSearchResult1Record + "->ppsSearchInfoReport")},
         {"full query 2", [&](KivUserInfoSearchResult1& r) { report(r).fFullQuery = 2; }, 72,
          "Invalid boolean value " + kReport + "fFullQuery given"},
         {"expression type 3",
@@ -147,12 +148,12 @@ TEST_F(SearchResult1Test, EachFaultIsReportedWithItsPath) {
          },
          64, missing(kReport + "ppsresultsByDB[0]->sDatabases.uResultsByDBChoice.ppsList")},
     };
-    for (const FaultCase& c : cases) {
+    for (const SearchResult1FaultCase& c : cases) {
         createLog();
         KivExternal external = record("1.2.840.10003.10.1");
         c.change(*external.uExternalValue.psSingleASN1Type->uASN1.psUserInfoSearchResult1);
         SIError* error = nullptr;
-        EXPECT_EQ(KivCheckExternal(3, &external, kPath, &error), 1) << c.what;
+        EXPECT_EQ(KivCheckExternal(3, &external, kSearchResult1Path, &error), 1) << c.what;
         ASSERT_NE(error, nullptr) << c.what;
         EXPECT_EQ(error->uErrorCode.lIfOsCoError, c.code) << c.what;
         EXPECT_EQ(loggedDiagnostic(), c.message) << c.what;

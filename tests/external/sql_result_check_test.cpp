@@ -20,8 +20,8 @@ namespace {
 
 using namespace sql_test;
 
-const std::string kPath = "psRecord->uExternalValue.psSingleASN1Type->";
-const std::string kResult = kPath + "uASN1.psSQLResult->";
+const std::string kSqlResultPath = "psRecord->uExternalValue.psSingleASN1Type->";
+const std::string kResult = kSqlResultPath + "uASN1.psSQLResult->";
 const std::string kPredefinedPath =
     "->uSQLDataTypeDescriptor.psPredefinedType->sSQLPredefinedTypeDescriptorChoice."
     "uSQLPredefinedTypeDescriptorChoice.";
@@ -58,8 +58,8 @@ KivSQLValueChoice& item(KivSQLResult& r, size_t index) {
 using validation_messages::missing;
 using validation_messages::outOfRange;
 
-int check(const KivExternal& external, SIError** error) {
-    return KivCheckSQLResult(3, external.uExternalValue.psSingleASN1Type.get(), kPath, error);
+int checkSqlResult(const KivExternal& external, SIError** error) {
+    return KivCheckSQLResult(3, external.uExternalValue.psSingleASN1Type.get(), kSqlResultPath, error);
 }
 
 TEST_F(SqlResultCheckTest, ValidResultsPass) {
@@ -83,7 +83,7 @@ TEST_F(SqlResultCheckTest, ValidResultsPass) {
     }
 }
 
-struct FaultCase {
+struct SqlResultFaultCase {
     const char* what;
     std::function<void(KivSQLResult&)> change;
     long code;
@@ -91,7 +91,7 @@ struct FaultCase {
 };
 
 TEST_F(SqlResultCheckTest, EachFaultIsReportedWithItsPath) {
-    const std::vector<FaultCase> cases = {
+    const std::vector<SqlResultFaultCase> cases = {
         {"fixed-length encoding 2",
          [](auto& r) { typeUnion(r, 0).psCharacterType->fFixedLengthEncoding = 2; }, 72,
          "Invalid boolean value " + type(0) + kPredefinedPath +
@@ -211,11 +211,11 @@ TEST_F(SqlResultCheckTest, EachFaultIsReportedWithItsPath) {
         {"value choice 19", [](auto& r) { item(r, 17).eSQLValueChoiceChoiceId = 19; }, 66,
          outOfRange(value(17) + "->eSQLValueChoiceChoiceId")},
     };
-    for (const FaultCase& c : cases) {
+    for (const SqlResultFaultCase& c : cases) {
         KivSQLResult result = fullResult();
         c.change(result);
         const auto external = sqlExternal(std::move(result));
-        expectFault(check, *external, c.code, c.message, c.what);
+        expectFault(checkSqlResult, *external, c.code, c.message, c.what);
     }
 }
 
@@ -224,8 +224,8 @@ TEST_F(SqlResultCheckTest, AMissingResultIsReported) {
     auto external = sqlExternal(KivSQLResult{});
     external->uExternalValue.psSingleASN1Type->uASN1.psSQLResult.reset();
     SIError* error = nullptr;
-    EXPECT_EQ(check(*external, &error), 1);
-    EXPECT_EQ(loggedDiagnostic(), missing(kPath + "uASN1.psSQLResult"));
+    EXPECT_EQ(checkSqlResult(*external, &error), 1);
+    EXPECT_EQ(loggedDiagnostic(), missing(kSqlResultPath + "uASN1.psSQLResult"));
     SIFreeError(&error);
 }
 
@@ -237,13 +237,14 @@ TEST_F(SqlResultCheckTest, TheExternalMustNameTheSqlResultSet) {
     EXPECT_EQ(KivCheckExternal(3, external.get(), "psRecord->", &error), 1);
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(error->uErrorCode.lIfOsCoError, 74);
-    EXPECT_EQ(loggedDiagnostic(), "Invalid oid value 1.0.10163.5.111 for external " + kPath + "eASN1Type");
+    EXPECT_EQ(loggedDiagnostic(),
+              "Invalid oid value 1.0.10163.5.111 for external " + kSqlResultPath + "eASN1Type");
     SIFreeError(&error);
 }
 
 // Data types and rows nested past the bound are refused, each kind of nesting counted.
 TEST_F(SqlResultCheckTest, NestingDeeperThanTheBoundIsRefused) {
-    const std::string message = kPath + "uASN1.psSQLResult IS NESTED DEEPER THAN " +
+    const std::string message = kSqlResultPath + "uASN1.psSQLResult IS NESTED DEEPER THAN " +
                                 std::to_string(kKivMaxSQLResultDepth) + " LEVELS";
     KivSQLResult references;
     auto outer = std::make_unique<KivSQLDataTypeDescriptor>();
@@ -270,7 +271,7 @@ TEST_F(SqlResultCheckTest, NestingDeeperThanTheBoundIsRefused) {
         createLog();
         const auto external = sqlExternal(std::move(*deep));
         SIError* error = nullptr;
-        EXPECT_EQ(check(*external, &error), 1);
+        EXPECT_EQ(checkSqlResult(*external, &error), 1);
         ASSERT_NE(error, nullptr);
         EXPECT_EQ(error->uErrorCode.lIfOsCoError, 76);
         EXPECT_EQ(loggedDiagnostic(), message);

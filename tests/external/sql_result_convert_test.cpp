@@ -26,7 +26,7 @@ namespace {
 using codec::extensions::SQLResultRecord;
 using namespace sql_test;
 
-const GeneratedType kRecord = GENERATED_TYPE(codec::extensions, SQLResultRecord, 0);
+const GeneratedType kSqlResultRecord = GENERATED_TYPE(codec::extensions, SQLResultRecord, 0);
 
 // A single-ASN1-type value bound to the SQL result set's registered type.
 BerAny boundAny() {
@@ -44,7 +44,7 @@ std::vector<uint8_t> sentOctets(const KivExternal& external) {
     BerAny any = boundAny();
     KivSQLResultToCodec(&any, external.uExternalValue.psSingleASN1Type.get());
     EXPECT_NE(any.value, nullptr);
-    std::vector<uint8_t> octets = encodeElement(kRecord, any.value);
+    std::vector<uint8_t> octets = encodeElement(kSqlResultRecord, any.value);
     ASN_FreeAny(&any);
     return octets;
 }
@@ -54,9 +54,9 @@ std::vector<uint8_t> sentOctets(KivSQLResult result) {
 }
 
 // The result that the conversion from the codec builds from the octets of a codec value.
-std::unique_ptr<KivSingleASN1Type> received(const std::vector<uint8_t>& octets) {
-    GeneratedRecord codec(kRecord);
-    EXPECT_EQ(decodeElement(kRecord, octets, codec.get()).code, 0);
+std::unique_ptr<KivSingleASN1Type> receivedSqlResult(const std::vector<uint8_t>& octets) {
+    GeneratedRecord codec(kSqlResultRecord);
+    EXPECT_EQ(decodeElement(kSqlResultRecord, octets, codec.get()).code, 0);
     auto content = std::make_unique<KivSingleASN1Type>();
     BerAny any{nullptr, codec.get()};
     KivSQLResultFromCodec(content.get(), &any);
@@ -124,7 +124,7 @@ TEST(SqlResultConvertTest, OneNumericColumnEncodesAsSpecifiedAndComesBack) {
     const std::vector<uint8_t> octets = sentOctets(std::move(result));
     EXPECT_EQ(octets, (std::vector<uint8_t>{0x30, 0x12, 0xA0, 0x10, 0x30, 0x0E, 0xA0, 0x0C, 0x30, 0x0A,
                                             0xA6, 0x08, 0x30, 0x06, 0x02, 0x01, 0x0A, 0x02, 0x01, 0x02}));
-    const auto back = received(octets);
+    const auto back = receivedSqlResult(octets);
     const KivSQLResult& got = *back->uASN1.psSQLResult;
     const auto& choice = predefinedOf(got, 0);
     EXPECT_EQ(got.ppsListOfSQLDataTypeDescriptor[0]->eSQLDataTypeDescriptor, SDTD_PredefinedType);
@@ -149,7 +149,7 @@ TEST(SqlResultConvertTest, BitTextsGoOutAsTheirBits) {
         EXPECT_EQ(std::vector<uint8_t>(octets.end() - static_cast<long>(contents.size()), octets.end()),
                   contents)
             << text;
-        EXPECT_EQ(received(octets)
+        EXPECT_EQ(receivedSqlResult(octets)
                       ->uASN1.psSQLResult->ppsListOfSQLResultValues[0]
                       ->ppsListOfSQLValue[0]
                       ->psDataItem->uSQLValueChoice.psBitItem,
@@ -215,7 +215,7 @@ TEST(SqlResultConvertTest, ReceivedEnumerationsOutOfRangeArriveAsSpecified) {
         const auto at = std::search(octets.begin(), octets.end(), enumerated.begin(), enumerated.end());
         ASSERT_NE(at, octets.end()) << c.what;
         at[2] = c.received;
-        const auto back = received(octets);
+        const auto back = receivedSqlResult(octets);
         EXPECT_EQ(c.arrived(*back->uASN1.psSQLResult), c.expected) << c.what;
     }
 }

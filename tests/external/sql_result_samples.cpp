@@ -4,16 +4,15 @@
 #include <utility>
 #include <vector>
 
+#include "tests/api/carried_records_samples.h"
 #include "toolkit/api/kiv_single_asn1_type.h"
 
 namespace sql_test {
 
 namespace {
 
-std::unique_ptr<KivInternationalString> text(std::string value) {
-    return std::make_unique<KivInternationalString>(KivInternationalString{std::move(value)});
-}
-std::unique_ptr<KivOctets> octets(std::string value) {
+using carried::text;
+std::unique_ptr<KivOctets> sqlOctets(std::string value) {
     return std::make_unique<KivOctets>(KivOctets{std::move(value)});
 }
 
@@ -76,7 +75,7 @@ std::unique_ptr<KivSQLDefaultOption> defaultOption(int32_t selector) {
     auto option = std::make_unique<KivSQLDefaultOption>();
     option->eSQLDefaultOptionChoiceId = selector;
     auto& u = option->uSQLDefaultOption;
-    if (selector == SDO_Literal) u.psLiteral = octets(std::string("\0x", 2));
+    if (selector == SDO_Literal) u.psLiteral = sqlOctets(std::string("\0x", 2));
     if (selector == SDO_DateTime) u.psDateTime = text("2026-12-10");
     if (selector == SDO_Other) u.peOther = SDOE_SqlEmpty1;
     return option;
@@ -206,7 +205,7 @@ KivSQLResult fullResult() {
         auto& u = data->uSQLValueChoice;
         switch (selector) {
             case SVC_CharacterItem:
-                u.psCharacterItem = octets("abc");
+                u.psCharacterItem = sqlOctets("abc");
                 break;
             case SVC_NumericItem:
                 u.ulNumericItem = 0x80000000u;
@@ -236,7 +235,7 @@ KivSQLResult fullResult() {
                 u.psIntervalItem = text("P1Y2M");
                 break;
             case SVC_VarCharItem:
-                u.psVarCharItem = octets("varying");
+                u.psVarCharItem = sqlOctets("varying");
                 break;
             case SVC_BitItem:
                 u.psBitItem = "101";
@@ -245,10 +244,10 @@ KivSQLResult fullResult() {
                 u.psBitVarItem = "10000001";
                 break;
             case SVC_ClobItem:
-                u.psCLOBItem = octets("<x/>");
+                u.psCLOBItem = sqlOctets("<x/>");
                 break;
             case SVC_BlobItem:
-                u.psBLOBItem = octets(std::string("\x89PNG\0", 5));
+                u.psBLOBItem = sqlOctets(std::string("\x89PNG\0", 5));
                 break;
             case SVC_BooleanItem:
                 u.fBooleanItem = 1;

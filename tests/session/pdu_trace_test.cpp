@@ -107,8 +107,6 @@ namespace {
 
 using PduTraceTest = SessionFixture;
 
-const std::string kRule = "----------------------------------------\n";
-
 struct Wrapper {
     std::string title;
     std::string printer;

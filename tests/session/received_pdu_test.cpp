@@ -72,8 +72,6 @@ class ReceivedPduTest : public TransportFixture {
     }
 };
 
-constexpr const char* kRule = "----------------------------------------\n";
-
 TEST_F(ReceivedPduTest, ACloseInOpenIsACloseRequest) {
     registerOn(1, -1, KIV_TS_OPEN);
     trace(1, Trace_High);

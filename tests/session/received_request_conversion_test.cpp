@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/session/peer_codec_values.h"
 #include "tests/session/transport_fixture.h"
 #include "toolkit/api/kiv_convert_attributes.h"
 #include "toolkit/api/kiv_convert_basic.h"
@@ -21,21 +22,12 @@ namespace {
 
 using namespace codec::z3950;
 
-constexpr const char* kBib1 = "1.2.840.10003.3.1";
-constexpr const char* kUsmarc = "1.2.840.10003.5.10";
-
 // ---- Building codec values as a peer's encoder would hold them ----
 
-void setText(BerOctets* dst, const std::string& text) {
-    kivCodecCopy(dst, text.data(), text.size());
-}
 BerOctets* newText(const std::string& text) {
     auto* octets = kivNewCodecRecord<BerOctets>();
     setText(octets, text);
     return octets;
-}
-void setBits(BerBits* dst, const std::string& bits) {
-    KivBitStringToCodec(dst, bits, static_cast<uint32_t>(bits.size()));
 }
 BerInteger* newInteger(BerInteger value) {
     auto* integer = kivNewCodecRecord<BerInteger>();
@@ -46,14 +38,6 @@ BerBoolean* newBoolean(BerBoolean value) {
     auto* boolean = kivNewCodecRecord<BerBoolean>();
     *boolean = value;
     return boolean;
-}
-// Appends a new element to the list, making the list when there is none.
-template <typename T>
-T* append(BerList** list) {
-    if (*list == nullptr) *list = kivNewCodecList();
-    auto* element = kivNewCodecRecord<T>();
-    kivCodecListAppend(*list, element);
-    return element;
 }
 void appendText(BerList** list, const std::string& text) {
     setText(append<BerOctets>(list), text);

@@ -3,7 +3,6 @@
 // send nothing. Last, a target association runs Init, Search, Present, Scan and Close over loopback TCP
 // against an origin written with the codec.
 #include "toolkit/session/response_services.h"
-#include "toolkit/session/transport_message_size.h"
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/session/peer_codec_values.h"
 #include "tests/session/transport_fixture.h"
 #include "toolkit/api/kiv_convert_attributes.h"
 #include "toolkit/api/kiv_convert_basic.h"
@@ -26,15 +26,13 @@
 #include "toolkit/session/state_event.h"
 #include "toolkit/session/state_machine_names.h"
 #include "toolkit/session/target_association.h"
+#include "toolkit/session/transport_message_size.h"
 
 namespace {
 
 using namespace codec::z3950;
 
-constexpr const char* kBib1 = "1.2.840.10003.3.1";
 constexpr const char* kBib1Diagnostics = "1.2.840.10003.4.1";
-constexpr const char* kUsmarc = "1.2.840.10003.5.10";
-constexpr const char* kRule = "----------------------------------------\n";
 
 // ---- Records an application builds ----
 
@@ -1020,21 +1018,6 @@ TEST_F(ResponseServicesTest, AFailedSendAbortsAndForgetsTheAssociation) {
 }
 
 // ---- A whole association over loopback TCP ----
-
-void setText(BerOctets* dst, const std::string& value) {
-    kivCodecCopy(dst, value.data(), value.size());
-}
-void setBits(BerBits* dst, const std::string& bits) {
-    KivBitStringToCodec(dst, bits, static_cast<uint32_t>(bits.size()));
-}
-// Appends a new element to the list, making the list when there is none.
-template <typename T>
-T* append(BerList** list) {
-    if (*list == nullptr) *list = kivNewCodecList();
-    auto* element = kivNewCodecRecord<T>();
-    kivCodecListAppend(*list, element);
-    return element;
-}
 
 class TargetSessionTest : public ResponseServicesTest {
   protected:

@@ -8,13 +8,16 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/util/process_log_fixture.h"
 #include "toolkit/session/association_registry.h"
 #include "toolkit/session/trace_parameter.h"
+
+// The rule a trace file draws above and below each PDU.
+inline const std::string kRule = "----------------------------------------\n";
 
 class SessionFixture : public ProcessLogFixture {
   protected:
@@ -60,20 +63,48 @@ class SessionFixture : public ProcessLogFixture {
 
     // The file's text after its banner, the part that the lines of the calls wrote.
     static std::string linesAfterBanner(const std::string& name) {
-        static const std::regex banner(R"(^[^]*?\nBeginning Trace at Level: (Trace_Low\n|Trace_High\n)?)");
-        std::smatch found;
+        static constexpr std::string_view kBanner = "\nBeginning Trace at Level: ";
         const std::string text = fileText(name);
-        if (!std::regex_search(text, found, banner)) return "<no banner>";
-        return found.suffix();
+        size_t at = text.find(kBanner);
+        if (at == std::string::npos) return "<no banner>";
+        at += kBanner.size();
+        for (std::string_view level : {"Trace_Low\n", "Trace_High\n"}) {
+            if (std::string_view(text).substr(at).starts_with(level)) {
+                at += level.size();
+                break;
+            }
+        }
+        return text.substr(at);
     }
 
     // The text with each time stamp of the banner and the closing lines replaced by "<time>".
     static std::string masked(const std::string& text) {
-        static const std::regex stamp(R"(\d\d:\d\d:\d\d \t\d\d/\d\d/\d\d\d\d \n \n)");
-        return std::regex_replace(text, stamp, "<time>");
+        std::string result;
+        for (size_t at = 0; at < text.size();) {
+            if (isTimeStamp(std::string_view(text).substr(at))) {
+                result += "<time>";
+                at += kTimeStampShape.size();
+            } else {
+                result += text[at++];
+            }
+        }
+        return result;
     }
 
   private:
+    // A stamp "hh:mm:ss \tdd/mm/yyyy \n \n": each '0' of the shape stands for a digit.
+    static constexpr std::string_view kTimeStampShape = "00:00:00 \t00/00/0000 \n \n";
+
+    static bool isTimeStamp(std::string_view text) {
+        if (text.size() < kTimeStampShape.size()) return false;
+        for (size_t i = 0; i < kTimeStampShape.size(); ++i) {
+            const bool matches =
+                kTimeStampShape[i] == '0' ? text[i] >= '0' && text[i] <= '9' : text[i] == kTimeStampShape[i];
+            if (!matches) return false;
+        }
+        return true;
+    }
+
     std::vector<KivAssocId> registered_;
     std::vector<FILE*> files_;
 };

@@ -20,7 +20,7 @@ using namespace charset_test;
 using trace_test::printed;
 using trace_test::readFile;
 
-std::string contentOf(const KivExternal& external) {
+std::string charsetContentOf(const KivExternal& external) {
     return printed([&](std::FILE* f) { KivPrintCharSetAndLanguageContent(f, &external); });
 }
 
@@ -51,19 +51,19 @@ TEST(CharSetAndLanguagePrinter, EachIdentifierSelectsThePrinter) {
 }
 
 TEST(CharSetAndLanguagePrinter, AbsentMembersAndInvalidSelectors) {
-    EXPECT_EQ(contentOf(*charsetExternal(emptyRecord(CSALT_Proposal))),
+    EXPECT_EQ(charsetContentOf(*charsetExternal(emptyRecord(CSALT_Proposal))),
               "\tpsCharSetAndLanguage:\npsCharSetAndLanguage:\neCharSetAndLanguageType: CSALT_Proposal\n"
               "psProposal:\nppsProposedCharSets: NULL\nppsProposedLanguages: NULL\n"
               "pfRecordsInSelectedCharSets: NULL\n");
 
     KivCharSetAndLanguage invalid;
     invalid.eCharSetAndLanguageType = CSALT_Invalid;
-    EXPECT_EQ(contentOf(*charsetExternal(std::move(invalid))),
+    EXPECT_EQ(charsetContentOf(*charsetExternal(std::move(invalid))),
               "\tpsCharSetAndLanguage:\npsCharSetAndLanguage:\neCharSetAndLanguageType: \n");
 
     auto absent = charsetExternal(emptyRecord(CSALT_Response));
     absent->uExternalValue.psSingleASN1Type->uASN1.psCharSetAndLanguage.reset();
-    EXPECT_EQ(contentOf(*absent), "\tpsCharSetAndLanguage:\n");
+    EXPECT_EQ(charsetContentOf(*absent), "\tpsCharSetAndLanguage:\n");
 
     // Selectors outside their tables print their label alone and no member.
     KivCharSetAndLanguage odd = fullProposal();
@@ -74,7 +74,7 @@ TEST(CharSetAndLanguagePrinter, AbsentMembersAndInvalidSelectors) {
     sets[0]
         ->uProposedCharSet.psIso2022->uIso2022Type.psOriginProposal->psProposedEnvironment->eEnvironmentType =
         9;
-    const std::string text = contentOf(*charsetExternal(std::move(odd)));
+    const std::string text = charsetContentOf(*charsetExternal(std::move(odd)));
     EXPECT_NE(text.find("psIso2022:\neIso2022Type: \npsProposedCharSet:\neProposedCharSetType: \n"
                         "psProposedCharSet:\neProposedCharSetType: PRCST_Private\npsPrivate:\n"
                         "ePrivateCharacterSetType: \npsProposedCharSet:\n"),
@@ -88,7 +88,7 @@ TEST(CharSetAndLanguagePrinter, AbsentMembersAndInvalidSelectors) {
     target.ppulSelectedSets.reset();
     target.psSelectedInitialSet.reset();
     target.psSelectedLeftAndRight.reset();
-    EXPECT_NE(contentOf(*charsetExternal(std::move(missing)))
+    EXPECT_NE(charsetContentOf(*charsetExternal(std::move(missing)))
                   .find("psTargetResponse:\npsSelectedEnvironment: NULL\nppulSelectedSets: NULL\n"
                         "psSelectedInitialSet: NULL\npsSelectedLeftAndRight: NULL\npsSelectedLanguage: en\n"),
               std::string::npos);

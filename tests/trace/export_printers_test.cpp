@@ -14,7 +14,7 @@ namespace {
 
 using namespace export_package_test;
 
-std::string printExternal(const KivExternal& external) {
+std::string printExportExternal(const KivExternal& external) {
     return trace_test::printed([&](std::FILE* f) { KivPrintExternal(f, &external); });
 }
 std::string printSpec(const KivExternal& external) {
@@ -25,9 +25,9 @@ std::string printInvocation(const KivExternal& external) {
 }
 
 TEST(TraceExportPrinters, FilledPackagesMatchGolden) {
-    const std::string all = printExternal(specificationExternal("1.2.840.10003.9.6", ESROR_Response)) +
-                            printExternal(invocationRequest("1.0.10163.9.7")) +
-                            printExternal(invocationResponse("1.2.840.10003.9.7"));
+    const std::string all = printExportExternal(specificationExternal("1.2.840.10003.9.6", ESROR_Response)) +
+                            printExportExternal(invocationRequest("1.0.10163.9.7")) +
+                            printExportExternal(invocationResponse("1.2.840.10003.9.7"));
     EXPECT_EQ(all, trace_test::readFile(QUORVANE_TEST_SOURCE_DIR "/golden/export_packages.txt"));
 }
 

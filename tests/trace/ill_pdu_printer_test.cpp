@@ -28,7 +28,7 @@ std::string printedPdu(std::unique_ptr<KivIllPdu> pdu) {
     return printed([&](std::FILE* f) { KivPrintIllPdu(f, external.get()); });
 }
 
-KivIllRequest& requestOf(KivIllPdu& pdu) {
+KivIllRequest& illRequestOf(KivIllPdu& pdu) {
     return *pdu.uIllPdu.psIllRequest;
 }
 
@@ -49,7 +49,8 @@ KivAddBillingInfo& addBilling(KivArray<KivIllExtension>& list, int32_t type) {
 // The request of the samples with the EXTERNALs its delivery and document-type parameters define.
 std::unique_ptr<KivIllPdu> requestWithEveryGroup() {
     auto pdu = fullRequest();
-    KivElectronicDeliveryService& service = *requestOf(*pdu).psDeliveryService->uDeliveryService.ppsElectronicDelivery[0];
+    KivElectronicDeliveryService& service =
+        *illRequestOf(*pdu).psDeliveryService->uDeliveryService.ppsElectronicDelivery[0];
     service.psDeliveryParameter->puDeliveryParameter = std::make_unique<KivParameterValue>();
     service.psDeliveryParameter->puDeliveryParameter->psDummy = trace_test::sutrsExternal("mode parameter");
     service.psDocumentTypeParameter->puDocumentTypeParameter = std::make_unique<KivParameterValue>();
@@ -100,9 +101,9 @@ TEST(IllPduPrinter, ValuesOutsideTheTablesPrintNothing) {
     EXPECT_EQ(printedPdu(std::move(invalid)), "eIllPduType: ILL_Invalid\n");
 
     auto odd = minimalRequest();
-    requestOf(*odd).pePlaceOnHold = 0;
-    requestOf(*odd).ppeServiceType.emplace(9);
-    requestOf(*odd).sTransactionId.sTransactionQualifier.eStringType = 3;
+    illRequestOf(*odd).pePlaceOnHold = 0;
+    illRequestOf(*odd).ppeServiceType.emplace(9);
+    illRequestOf(*odd).sTransactionId.sTransactionQualifier.eStringType = 3;
     const std::string text = printedPdu(std::move(odd));
     EXPECT_NE(text.find("\nsTransactionQualifier: psSubTransactionQualifier: NULL\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\n\tpeServiceType[1]: \n\n\n"), std::string::npos) << text;
@@ -183,7 +184,7 @@ TEST(IllPduPrinter, NestingPastThePrintDepthIsCutShort) {
     auto innermost = minimalRequest();
     for (int level = 0; level < 400; ++level) {
         auto outer = minimalRequest();
-        requestOf(*outer).psResponderSpecificService = illExternal(std::move(innermost));
+        illRequestOf(*outer).psResponderSpecificService = illExternal(std::move(innermost));
         innermost = std::move(outer);
     }
     const std::string text = printedExternal(*illExternal(std::move(innermost)));

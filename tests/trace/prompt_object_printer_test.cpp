@@ -14,16 +14,16 @@ namespace {
 
 using namespace prompt_object_test;
 
-std::string printExternal(const KivExternal& external) {
+std::string printPromptExternal(const KivExternal& external) {
     return trace_test::printed([&](std::FILE* f) { KivPrintExternal(f, &external); });
 }
-std::string printContent(const KivExternal& external) {
+std::string printPromptContent(const KivExternal& external) {
     return trace_test::printed([&](std::FILE* f) { KivPrintPromptObjectContent(f, &external); });
 }
 
 TEST(TracePromptObjectPrinter, FilledObjectsMatchGolden) {
-    const std::string all =
-        printExternal(challenge("1.2.840.10003.8.1")) + printExternal(response("1.0.10163.8.1"));
+    const std::string all = printPromptExternal(challenge("1.2.840.10003.8.1")) +
+                            printPromptExternal(prompt_object_test::response("1.0.10163.8.1"));
     EXPECT_EQ(all, trace_test::readFile(QUORVANE_TEST_SOURCE_DIR "/golden/prompt_object.txt"));
 }
 
@@ -37,48 +37,50 @@ TEST(TracePromptObjectPrinter, SingleMembers) {
     const std::string prompt =
         "sPromptId: \nePromptIdType: PIT_EnumeratedPrompt\npsEnumeratedPrompt:\neType: EPIT_Password\n"
         "psSuggestedString: NULL\n";
-    EXPECT_EQ(printContent(external),
+    EXPECT_EQ(printPromptContent(external),
               head + prompt +
                   "psDefaultResponse: NULL\npsPromptInfo: NULL\npsRegExpr: NULL\npvResponseRequired: NULL\n"
                   "ppsAllowedValues: NULL\npvShouldSave: NULL\npeDataType: NULL\npsDiagnostic: NULL\n\n");
 
     KivChallenge& only = *objectOf(external).uPromptObject.ppsChallenge[0];
     only.peDataType = DTTT_Float;
-    EXPECT_NE(printContent(external).find("pvShouldSave: NULL\npeDataType: \npeDataType: DTTT_Float\n"),
+    EXPECT_NE(printPromptContent(external).find("pvShouldSave: NULL\npeDataType: \npeDataType: DTTT_Float\n"),
               std::string::npos);
     // Values outside the tables print nothing after their label.
     only.peDataType = 8;
     only.sPromptId.uPromptId.psEnumeratedPrompt->eType = 9;
     only.psPromptInfo = std::make_unique<KivPromptInfo>();
     only.psPromptInfo->ePromptInfoType = 4;
-    const std::string odd = printContent(external);
+    const std::string odd = printPromptContent(external);
     EXPECT_NE(odd.find("psEnumeratedPrompt:\neType: psSuggestedString: NULL\n"), std::string::npos);
     EXPECT_NE(odd.find("psPromptInfo: \nePromptInfoType: psRegExpr: NULL\n"), std::string::npos);
     EXPECT_NE(odd.find("peDataType: \npeDataType: psDiagnostic: NULL\n"), std::string::npos);
     only.sPromptId = KivPromptId{};
     only.sPromptId.ePromptIdType = PIT_Invalid;
-    EXPECT_EQ(printContent(external).substr(head.size(), 44), "sPromptId: \nePromptIdType: PIT_Invalid\npsDef");
+    EXPECT_EQ(printPromptContent(external).substr(head.size(), 44),
+              "sPromptId: \nePromptIdType: PIT_Invalid\npsDef");
 
     objectOf(external).uPromptObject.ppsChallenge.reset();
-    EXPECT_EQ(printContent(external), head + "NULL\n");
+    EXPECT_EQ(printPromptContent(external), head + "NULL\n");
     objectOf(external).ePromptObjectType = POT_Invalid;
-    EXPECT_EQ(printContent(external), "\tpsPromptObject: \nePromptObjectType: POT_Invalid\n");
+    EXPECT_EQ(printPromptContent(external), "\tpsPromptObject: \nePromptObjectType: POT_Invalid\n");
     objectOf(external).ePromptObjectType = 7;
-    EXPECT_EQ(printContent(external), "\tpsPromptObject: \nePromptObjectType: ");
+    EXPECT_EQ(printPromptContent(external), "\tpsPromptObject: \nePromptObjectType: ");
     external.uExternalValue.psSingleASN1Type->uASN1.psPromptObject.reset();
-    EXPECT_EQ(printContent(external), "");
+    EXPECT_EQ(printPromptContent(external), "");
 }
 
 TEST(TracePromptObjectPrinter, AnswerValues) {
-    KivExternal external = response("1.2.840.10003.8.1");
+    KivExternal external = prompt_object_test::response("1.2.840.10003.8.1");
     KivPromptResponse& accept = objectOf(external).uPromptObject.ppsResponse[1]->sPromptResponse;
     accept.uResponse.fAccept = 0;
-    EXPECT_NE(printContent(external).find("sPromptResponse: \neResponseType: RT_Accept\nfAccept: KIV_FALSE\n\n"),
+    EXPECT_NE(printPromptContent(external).find(
+                  "sPromptResponse: \neResponseType: RT_Accept\nfAccept: KIV_FALSE\n\n"),
               std::string::npos);
     accept.eResponseType = RT_Invalid;
     KivPromptResponse& encrypted = objectOf(external).uPromptObject.ppsResponse[4]->sPromptResponse;
     encrypted.uResponse.psEncryption.reset();
-    const std::string printed = printContent(external);
+    const std::string printed = printPromptContent(external);
     EXPECT_NE(printed.find("sPromptResponse: \neResponseType: \n"), std::string::npos);
     EXPECT_NE(printed.find("RT_Encrypted\npsEncryption: NULL\n\n"), std::string::npos);
 }

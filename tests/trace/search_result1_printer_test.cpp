@@ -14,7 +14,7 @@ namespace {
 
 using namespace search_result1_test;
 
-std::string printContent(const KivExternal& external) {
+std::string printSearchResultContent(const KivExternal& external) {
     return trace_test::printed([&](std::FILE* f) { KivPrintUserInfoSearchResult1Content(f, &external); });
 }
 
@@ -33,14 +33,14 @@ TEST(TraceSearchResult1Printer, AbsentMembersPrintNull) {
     bare.psSubqueryExpression = termExpression("x");
     bare.psSubqueryExpression->uQueryExpression.psTerm.reset();
     bare.ppsresultsByDB.emplace()->sDatabases.eResultsByDBChoiceType = RBDSCT_List;
-    EXPECT_EQ(printContent(external),
+    EXPECT_EQ(printSearchResultContent(external),
               "psUserInfoSearchResult1:\nppsSearchInfoReport:\npsSearchInfoReport:\npsSubqueryId: NULL\n"
               "fFullQuery: KIV_FALSE\npsSubqueryExpression:\neQueryExpressionType: QET_Term\npsTerm: NULL\n"
               "psSubqueryInterpretation: NULL\npsSubqueryRecommendation: NULL\npulSubqueryCount: NULL\n"
               "psSubqueryWeight: NULL\nppsresultsByDB:\npsresultsByDB:\nsDatabases:\n"
               "eResultsByDBChoiceType: RBDSCT_List\nppsList: NULL\npulCount: NULL\npsResultSetName: NULL\n");
     external.uExternalValue.psSingleASN1Type->uASN1.psUserInfoSearchResult1.reset();
-    EXPECT_EQ(printContent(external), "psUserInfoSearchResult1: NULL\n");
+    EXPECT_EQ(printSearchResultContent(external), "psUserInfoSearchResult1: NULL\n");
 }
 
 }  // namespace

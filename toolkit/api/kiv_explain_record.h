@@ -725,8 +725,14 @@ struct KivCategoryList {
     KivArray<KivCategoryInfo> ppsCategories;
 };
 
-// The category eExplainRecordType names; -1 (received only) holds none.
+// The category eExplainRecordType names; -1 (received only) holds none. Its special members are compiled
+// once, in kiv_explain_record.cpp, not in every includer.
 struct KivExplainRecord {
+    KivExplainRecord();
+    KivExplainRecord(KivExplainRecord&&) noexcept;
+    KivExplainRecord& operator=(KivExplainRecord&&) noexcept;
+    ~KivExplainRecord();
+
     int32_t eExplainRecordType{};
     struct {
         std::unique_ptr<KivTargetInfo> psTargetInfo;

@@ -64,7 +64,14 @@ struct KivExpSpecExtendedService;
 struct KivExpInvoExtendedService;
 
 // Holds the content that eASN1Type names; content of a type without a member here arrives raw (type 8).
+// Its special members are compiled once, in kiv_single_asn1_type.cpp: destroying the whole tree of carried
+// contents inline would cost every includer of KivExternal that instantiation.
 struct KivSingleASN1Type {
+    KivSingleASN1Type();
+    KivSingleASN1Type(KivSingleASN1Type&&) noexcept;
+    KivSingleASN1Type& operator=(KivSingleASN1Type&&) noexcept;
+    ~KivSingleASN1Type();
+
     int32_t eASN1Type{};
     struct {
         std::unique_ptr<KivInternationalString> psUnstructuredText;

@@ -11,8 +11,6 @@ namespace x = codec::explain;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 TEST(ExplainAttributeCombinations, OccurrencesAndCombinations) {
     GeneratedType occurrence = GENERATED_TYPE(x, AttributeOccurrence, kSequence);
     expectCases(occurrence,

@@ -15,8 +15,6 @@ namespace x = codec::explain;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 TEST(ExplainCommon, EmptyAndMalformedHeadersAndTexts) {
     GeneratedType common = GENERATED_TYPE(x, CommonInfo, kSequence);
     expectCases(common, {

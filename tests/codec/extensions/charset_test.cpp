@@ -10,8 +10,6 @@ namespace x = codec::extensions;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 TEST(CharsetFormat, TopValue) {
     const BerAnyEntry entry = WHOLE_ENTRY(x, CharSetandLanguageNegotiation);
     // An empty proposal, definite or indefinite, decodes to a proposal with every component absent.

@@ -9,8 +9,6 @@ namespace ext = codec::extensions;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 TEST(CipOrderPackage, RequestAndTaskPackage) {
     expectCases(
         GENERATED_TYPE(ext, CipBItemOrder, 0),

@@ -15,8 +15,6 @@ namespace x = codec::extensions;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 TEST(ZsqlrsFormat, Results) {
     const BerAnyEntry entry = WHOLE_ENTRY(x, SQLResultRecord);
     // One numeric column type of precision 10 and scale 2, no rows.

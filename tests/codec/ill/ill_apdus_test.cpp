@@ -14,8 +14,6 @@ namespace ill = codec::ill;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 // "A1" and "1A 01 67" -> "A1 03 1A 01 67": the element with a definite length (short or long form).
 std::string tlv(const std::string& identifier, const std::string& contents) {
     size_t count = hexOctets(contents).size();

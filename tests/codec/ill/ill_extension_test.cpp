@@ -14,8 +14,6 @@ namespace ill = codec::ill;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 class IllExtensionTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {

@@ -10,8 +10,6 @@ namespace r = codec::records;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 // A challenge of two prompts: an enummeratedPrompt of type 2 with responseRequired, and a
 // nonEnumeratedPrompt "pw" whose allowedValues are "a" and "b".
 const char* const kChallenge =

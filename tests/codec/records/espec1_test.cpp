@@ -9,8 +9,6 @@ namespace r = codec::records;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 // elements: one compositeElement whose elementList is primitives "a", "b" and whose deliveryTag is wildPath.
 const char* const kCompositeOfPrimitives = "30 12 A5 10 A2 0E A1 08 A1 06 1B 01 61 1B 01 62 A2 02 83 00";
 

@@ -9,8 +9,6 @@ namespace r = codec::records;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 // toKeep: composition with selectAlternativeSyntax FALSE, destination phoneNumber "1"; notToKeep: NULL.
 const char* const kSpecificationRequest = "A1 10 A1 0C 30 0A A1 03 81 01 00 A2 03 81 01 31 82 00";
 

@@ -9,8 +9,6 @@ namespace r = codec::records;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 TEST(GenericRecord, TaggedElement) {
     GeneratedType type = GENERATED_TYPE(r, TaggedElement, kSequence);
     const char* const stringElement = "30 0F 81 01 02 A2 04 81 02 61 62 A4 04 1B 02 63 64";

@@ -11,8 +11,6 @@ namespace r = codec::records;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 TEST(ItemOrderPackage, RequestAndTaskPackageParts) {
     expectCases(GENERATED_TYPE(r, ItemOrder, 0),
                 {

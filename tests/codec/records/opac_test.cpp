@@ -10,8 +10,6 @@ namespace r = codec::records;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 // bibliographicRecord, then holdingsData with a marcHoldingsRecord and a holdingsAndCirc (callNumber "QA" and
 // one CircRecord); both EXTERNALs are USMARC, octet-aligned "abc".
 const char* const kFullRecord =

@@ -9,8 +9,6 @@ namespace r = codec::records;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 TEST(PersistentQueryPackage, RequestAndTaskPackageParts) {
     expectCases(GENERATED_TYPE(r, PersistentQuery, 0),
                 {

@@ -10,8 +10,6 @@ namespace r = codec::records;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 // Two estimates, the second with a currency-code, and the message "ok".
 const char* const kReport1 =
     "30 19 A1 13 30 06 81 01 01 82 01 0A 30 09 81 01 08 82 01 64 83 01 02 82 02 6F 6B";

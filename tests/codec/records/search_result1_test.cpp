@@ -9,8 +9,6 @@ namespace r = codec::records;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 TEST(SearchResult1Format, Report) {
     const BerAnyEntry entry = WHOLE_ENTRY(r, SearchResult1);
     EXPECT_EQ(decodeWhole(entry, hexOctets("30 00")).encoded, hexOctets("30 00"));

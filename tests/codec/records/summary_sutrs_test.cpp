@@ -10,8 +10,6 @@ namespace r = codec::records;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 TEST(SummaryRecord, BriefBib) {
     expectCases(GENERATED_TYPE(r, BriefBib, kSequence),
                 {

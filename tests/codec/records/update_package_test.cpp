@@ -10,8 +10,6 @@ namespace z = codec::z3950;
 
 namespace {
 
-constexpr BerTag kSequence = 0x30000000u;
-
 // toKeep: action 1 on database "db"; notToKeep: no supplied records.
 const char* const kEmptyRequest = "A1 0F A1 09 30 07 81 01 01 82 02 64 62 A2 02 30 00";
 

@@ -45,7 +45,7 @@ class Decoded {
     Decoded& operator=(const Decoded&) = delete;
 
     EXTERNAL value{};
-    DecodeOutcome outcome{};
+    DecodeRun outcome{};
 };
 
 // The whole EXTERNAL, identifier and length included.

@@ -16,6 +16,9 @@
 #include "toolkit/asn1/ber_buffer.h"
 #include "toolkit/asn1/ber_decode_context.h"
 
+// The identifier of a universal SEQUENCE (and SEQUENCE OF).
+inline constexpr BerTag kSequence = 0x30000000u;
+
 struct GeneratedSample {
     const char* name;
     std::vector<uint8_t> octets;  // the whole element: identifier, length and contents

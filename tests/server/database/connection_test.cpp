@@ -12,7 +12,7 @@ int countOf(const std::string& text, const std::string& line) {
     return count;
 }
 
-class OdbcConnection : public SqliteOdbcTest {
+class DatabaseConnection : public SqliteOdbcTest {
   protected:
     void setUpDatabases() override {
         createDatabase("catalogue.db", {"CREATE TABLE T (K INTEGER)"});
@@ -36,7 +36,7 @@ class OdbcConnection : public SqliteOdbcTest {
     }
 };
 
-TEST_F(OdbcConnection, ReusedOnlyWhileBothConnectionStringsStayTheSame) {
+TEST_F(DatabaseConnection, ReusedOnlyWhileBothConnectionStringsStayTheSame) {
     struct Step {
         const char* database;
         int newConnections;
@@ -55,14 +55,14 @@ TEST_F(OdbcConnection, ReusedOnlyWhileBothConnectionStringsStayTheSame) {
     EXPECT_EQ(session_.pendingDiagnostic, 0);
 }
 
-TEST_F(OdbcConnection, TheCurrentDatabaseChoosesTheStrings) {
+TEST_F(DatabaseConnection, TheCurrentDatabaseChoosesTheStrings) {
     session_.currentDatabase = "CATONLY";
     EXPECT_EQ(ConnectDatabase(session_), 1);
     EXPECT_EQ(session_.connectionString, connectionString("catalogue.db"));
     EXPECT_EQ(session_.libraryConnection, nullptr);
 }
 
-TEST_F(OdbcConnection, FailuresDisconnectReportAndLeaveTheirCondition) {
+TEST_F(DatabaseConnection, FailuresDisconnectReportAndLeaveTheirCondition) {
     struct Case {
         const char* database;
         std::int32_t condition;
@@ -96,7 +96,7 @@ TEST_F(OdbcConnection, FailuresDisconnectReportAndLeaveTheirCondition) {
     EXPECT_EQ(readFile("diaginfo.txt").find("secret"), std::string::npos);
 }
 
-TEST_F(OdbcConnection, AFailedConnectReachesTheErrorLogOncePerOutage) {
+TEST_F(DatabaseConnection, AFailedConnectReachesTheErrorLogOncePerOutage) {
     const std::string broken = "Sarvik Error: Failed to do SQLDriverConnect on " +
                                connectionString("missing.db") + ";PWD=*****;UID=me: ODBC diagnostic ";
     for (const char* database : {"BROKEN", "BROKEN", "NOLIB", "BROKEN", "NOLIB"}) {
@@ -118,7 +118,7 @@ TEST_F(OdbcConnection, AFailedConnectReachesTheErrorLogOncePerOutage) {
     EXPECT_EQ(countOf(errors, "\tDatabase "), 1) << errors;
 }
 
-TEST_F(OdbcConnection, DisconnectForgetsEverything) {
+TEST_F(DatabaseConnection, DisconnectForgetsEverything) {
     ASSERT_EQ(ConnectDatabase(session_, "ONE"), 1);
     DisconnectDatabase(session_);
     EXPECT_EQ(session_.catalogueConnection, nullptr);

@@ -12,12 +12,12 @@
 
 namespace {
 
-HtmlElement column(std::string pattern, std::string field, std::string routine = "NULL",
-                   std::vector<RowCondition> conditions = {}) {
+HtmlElement htmlColumn(std::string pattern, std::string field, std::string routine = "NULL",
+                       std::vector<RowCondition> conditions = {}) {
     return {std::move(pattern), std::move(field), true, std::move(routine), std::move(conditions)};
 }
 
-HtmlElement literal(std::string pattern, std::string text) {
+HtmlElement htmlLiteral(std::string pattern, std::string text) {
     return {std::move(pattern), std::move(text), false, "NULL", {}};
 }
 
@@ -31,9 +31,9 @@ std::string build(std::vector<HtmlElement> elements, std::initializer_list<Field
 
 TEST(HtmlText, TemplatesAndConcatenations) {
     const std::vector<HtmlElement> elements = {
-        column("<title>%s</title>", "TITLE"),      column("XXCONCATENATEXX", "SUBTITLE"),
-        column("<creator>%s</creator>", "AUTHOR"), column("<note>%s</note>", "NOTE"),
-        column("XXCONCATENATEXX", "YEAR"),         column("XXCONCATENATEXX", "EDITION")};
+        htmlColumn("<title>%s</title>", "TITLE"),      htmlColumn("XXCONCATENATEXX", "SUBTITLE"),
+        htmlColumn("<creator>%s</creator>", "AUTHOR"), htmlColumn("<note>%s</note>", "NOTE"),
+        htmlColumn("XXCONCATENATEXX", "YEAR"),         htmlColumn("XXCONCATENATEXX", "EDITION")};
     EXPECT_EQ(build(elements, {{"TITLE", "Dune"},
                                {"SUBTITLE", "a novel"},
                                {"AUTHOR", "Herbert"},
@@ -45,9 +45,9 @@ TEST(HtmlText, TemplatesAndConcatenations) {
 
 TEST(HtmlText, MissingValuesAndLiterals) {
     const std::vector<HtmlElement> elements = {
-        column("<title>%s</title>", "TITLE"),  column("<note>%s</note>", "NOTE"),
-        column("XXCONCATENATEXX", "SUBTITLE"), literal("<source>%s</source>", "<b>Sample</b> 100%%"),
-        column("XXCONCATENATEXX", "YEAR"),     literal("XXCONCATENATEXX", "(demo)")};
+        htmlColumn("<title>%s</title>", "TITLE"),  htmlColumn("<note>%s</note>", "NOTE"),
+        htmlColumn("XXCONCATENATEXX", "SUBTITLE"), htmlLiteral("<source>%s</source>", "<b>Sample</b> 100%%"),
+        htmlColumn("XXCONCATENATEXX", "YEAR"),     htmlLiteral("XXCONCATENATEXX", "(demo)")};
     // NOTE has no value: no line, and the concatenations extend the title, across the literal line.
     EXPECT_EQ(build(elements,
                     {{"TITLE", "Dune"}, {"NOTE", std::nullopt}, {"SUBTITLE", "a novel"}, {"YEAR", "1965"}}),
@@ -55,18 +55,19 @@ TEST(HtmlText, MissingValuesAndLiterals) {
     EXPECT_EQ(build(elements, {{"TITLE", "Dune"}, {"SUBTITLE", "a novel"}}, false),
               "<title>Dune a novel</title>\n");
     // A concatenation before any value writes nothing; a template without "%s" is written as it stands.
-    EXPECT_EQ(build({column("XXCONCATENATEXX", "TITLE"), column("<hr/>", "TITLE"),
-                     column("XXCONCATENATEXX", "TITLE"), literal("<p>%s 100%% %s</p>", "x")},
+    EXPECT_EQ(build({htmlColumn("XXCONCATENATEXX", "TITLE"), htmlColumn("<hr/>", "TITLE"),
+                     htmlColumn("XXCONCATENATEXX", "TITLE"), htmlLiteral("<p>%s 100%% %s</p>", "x")},
                     {{"TITLE", "Dune"}}),
               "<hr/>\n<p>x 100% %s</p>\n");
 }
 
 TEST(HtmlText, RowsFieldsAndRoutines) {
     const std::vector<HtmlElement> elements = {
-        column("<creator>%s</creator>", "AUTHOR", "NULL", {{"AUTHOR_SEQ", "2"}}),
-        column("<creator>%s</creator>", "AUTHOR", "NULL", {{"AUTHOR_SEQ", "3"}}),
-        column("<subject>%s</subject>", "SUBJECT"), column("<status>%s</status>", "STATUS", "ROUTINE5"),
-        column("<img src=\"%s\"/>", "ISBN", "ROUTINE6")};
+        htmlColumn("<creator>%s</creator>", "AUTHOR", "NULL", {{"AUTHOR_SEQ", "2"}}),
+        htmlColumn("<creator>%s</creator>", "AUTHOR", "NULL", {{"AUTHOR_SEQ", "3"}}),
+        htmlColumn("<subject>%s</subject>", "SUBJECT"),
+        htmlColumn("<status>%s</status>", "STATUS", "ROUTINE5"),
+        htmlColumn("<img src=\"%s\"/>", "ISBN", "ROUTINE6")};
     EXPECT_EQ(
         build(elements, {{"AUTHOR", "First", 1},
                          {"AUTHOR_SEQ", "1", 1},
@@ -83,7 +84,7 @@ TEST(HtmlText, ValuesAreEscapedAndConverted) {
     EXPECT_EQ(EscapeMarkup("a & b < c > d \"e\" 'f'\x01\tg\x1F"),
               "a &amp; b &lt; c &gt; d &quot;e&quot; &#39;f&#39;\tg");
     const FieldValueConversion windows1252{SourceCharset::Windows1252, [] { return std::string("unused"); }};
-    EXPECT_EQ(build({column("<a title=\"%s\">%%</a>", "TITLE"), column("XXCONCATENATEXX", "NOTE")},
+    EXPECT_EQ(build({htmlColumn("<a title=\"%s\">%%</a>", "TITLE"), htmlColumn("XXCONCATENATEXX", "NOTE")},
                     {{"TITLE", "Tom & \"Jerry\" <caf\xE9>"}, {"NOTE", "x<y"}}, true, windows1252),
               "<a title=\"Tom &amp; &quot;Jerry&quot; &lt;caf\u00e9&gt; x&lt;y\">%</a>\n");
 }

@@ -25,8 +25,8 @@
 namespace {
 
 constexpr int kRecords = 150;
-constexpr std::string_view kUsMarc = "1.2.840.10003.5.10";
-constexpr std::string_view kUkMarc = "1.2.840.10003.5.11";
+constexpr std::string_view kUsMarcSyntax = "1.2.840.10003.5.10";
+constexpr std::string_view kUkMarcSyntax = "1.2.840.10003.5.11";
 const std::string kSourceDir = QUORVANE_SOURCE_DIR;
 const std::string kControlDir = kSourceDir + "/conf/control";
 
@@ -142,13 +142,13 @@ TEST_F(SampleCatalogue, EveryBuiltRecordIsReadByAnIndependentParser) {
     int count = 0;
     for (const char* database : {"SAMPLE", "SAMPLEMARC", "SAMPLERAW", "DEFAULT"}) {
         for (int titleNo = 1; titleNo <= kRecords; ++titleNo) {
-            for (std::string_view syntax : {kUsMarc, kOpacRecordSyntax}) {
+            for (std::string_view syntax : {kUsMarcSyntax, kOpacRecordSyntax}) {
                 PresentCacheEntry entry = fetch(database, titleNo, syntax);
                 KivResponseRecord record;
                 if (syntax == kOpacRecordSyntax) {
                     PackageOpacRecord(record, database, entry, session_, placement_, syntax);
                 } else {
-                    PackageMarcRecord(record, database, entry, session_, placement_, kUkMarc);
+                    PackageMarcRecord(record, database, entry, session_, placement_, kUkMarcSyntax);
                 }
                 ASSERT_EQ(record.eDbRecordType, DRT_Retrieval) << database << " " << titleNo;
                 const std::string marc = marcOf(record);
@@ -178,9 +178,9 @@ TEST_F(SampleCatalogue, RowMappingRebuildsTheStoredRecordsWithSpillOverAndHoldin
     int spilled = 0;
     std::size_t circulating = 0;
     for (int titleNo = 1; titleNo <= kRecords; ++titleNo) {
-        PresentCacheEntry stored = fetch("SAMPLERAW", titleNo, kUsMarc);
+        PresentCacheEntry stored = fetch("SAMPLERAW", titleNo, kUsMarcSyntax);
         KivResponseRecord raw;
-        PackageMarcRecord(raw, "SAMPLERAW", stored, session_, placement_, kUsMarc);
+        PackageMarcRecord(raw, "SAMPLERAW", stored, session_, placement_, kUsMarcSyntax);
 
         PresentCacheEntry rows = fetch("SAMPLE", titleNo, kOpacRecordSyntax);
         KivResponseRecord opac;

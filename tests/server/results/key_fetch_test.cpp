@@ -12,11 +12,6 @@
 
 namespace {
 
-struct ListDeleter {
-    void operator()(DblList* rows) const { ListDestroy(rows); }
-};
-using Rows = std::unique_ptr<DblList, ListDeleter>;
-
 class KeyFetch : public SqliteOdbcTest {
   protected:
     void setUpDatabases() override {

@@ -13,11 +13,6 @@
 
 namespace {
 
-struct ListDeleter {
-    void operator()(DblList* rows) const { ListDestroy(rows); }
-};
-using Rows = std::unique_ptr<DblList, ListDeleter>;
-
 // The fetch order of each kept row is noted in its one secondary value.
 void noteFetch(ResultRow* row, std::size_t fetched) {
     if (row != nullptr) row->secondaryValues.push_back(SecondaryValue{nullptr, std::to_string(fetched)});

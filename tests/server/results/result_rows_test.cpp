@@ -12,11 +12,6 @@
 
 namespace {
 
-struct ListDeleter {
-    void operator()(DblList* rows) const { ListDestroy(rows); }
-};
-using Rows = std::unique_ptr<DblList, ListDeleter>;
-
 TEST(ParseNumericKey, ReadsTheLeadingUnsignedDecimal) {
     struct Case {
         const char* text;

@@ -1,6 +1,7 @@
 #pragma once
 // Row lists written as text in tests: numeric keys as decimals, text keys in quotes ('A').
 
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,6 +10,12 @@
 #include "Quorvane/results/result_insert.h"
 #include "Quorvane/results/result_row.h"
 #include "Quorvane/search/search_definitions.h"
+
+// A row list that destroys itself.
+struct ListDeleter {
+    void operator()(DblList* rows) const { ListDestroy(rows); }
+};
+using Rows = std::unique_ptr<DblList, ListDeleter>;
 
 // A key of the table T: TABLE.COLUMN written "T.<column>".
 inline KeyDefinition keyDefinition(const std::string& column, bool textKey) {

@@ -24,7 +24,7 @@ constexpr const char* kSearchFile =
     "KEYS,\"TITLES.TITLE_NO\",NUMERIC;\nSTOPWORDS;\nATTRIBUTES;\n"
     "4,\"TITLES.TITLE\",BOTH,FALSE,0,0,0;\n";
 
-std::unique_ptr<KivRpnStructure> title(const std::string& term) {
+std::unique_ptr<KivRpnStructure> titleOperand(const std::string& term) {
     return operand({{1, 4}}, general(term));
 }
 
@@ -60,20 +60,20 @@ class RunSearchTest : public SqliteOdbcTest {
 using Outcome = std::pair<int, uint32_t>;
 
 TEST_F(RunSearchTest, BooleanCombinationsOfOperandStatements) {
-    EXPECT_EQ(search(combine(2, title("cat"), title("dog"))), Outcome(0, 1));
+    EXPECT_EQ(search(combine(2, titleOperand("cat"), titleOperand("dog"))), Outcome(0, 1));
     EXPECT_EQ(session_.currentSearchDefinition, session_.searchDefinitions->first->datum);
     EXPECT_EQ(readFile("keys.txt"), "Combined key list\n3\nNumber of items in list 1\n");
     EXPECT_EQ(readFile("newdiag.txt"),
               "SELECT TITLES.TITLE_NO FROM TITLES WHERE TITLES.TITLE LIKE '%CAT%'\n"
               "SELECT TITLES.TITLE_NO FROM TITLES WHERE TITLES.TITLE LIKE '%DOG%'\n");
-    EXPECT_EQ(search(combine(1, title("cat"), title("dog"))), Outcome(0, 3));
-    EXPECT_EQ(search(combine(3, title("cat"), title("dog"))), Outcome(0, 1));
-    EXPECT_EQ(search(title("owl")), Outcome(0, 0));
+    EXPECT_EQ(search(combine(1, titleOperand("cat"), titleOperand("dog"))), Outcome(0, 3));
+    EXPECT_EQ(search(combine(3, titleOperand("cat"), titleOperand("dog"))), Outcome(0, 1));
+    EXPECT_EQ(search(titleOperand("owl")), Outcome(0, 0));
 }
 
 TEST_F(RunSearchTest, InjectedTermMatchesOnlyItsOwnText) {
-    EXPECT_EQ(search(title("X' OR '1'='1")), Outcome(0, 1));
-    EXPECT_EQ(search(title("' OR 1=1 --")), Outcome(0, 0));
+    EXPECT_EQ(search(titleOperand("X' OR '1'='1")), Outcome(0, 1));
+    EXPECT_EQ(search(titleOperand("' OR 1=1 --")), Outcome(0, 0));
     EXPECT_EQ(search(operand({{1, 31}}, general("2001' OR '1'='1"))), Outcome(0, 1));
 }
 
@@ -83,14 +83,14 @@ TEST_F(RunSearchTest, IsoDatesWithRelations) {
 }
 
 TEST_F(RunSearchTest, FailuresKeepThePreviousResultSet) {
-    ASSERT_EQ(search(title("cat")), Outcome(0, 2));
+    ASSERT_EQ(search(titleOperand("cat")), Outcome(0, 2));
     // The database refuses the statement: its pending diagnostic, then cleared.
     EXPECT_EQ(search(operand({{1, 99}}, general("x"))), Outcome(1, 2));
     EXPECT_EQ(session_.pendingDiagnostic, 0);
     EXPECT_EQ(session_.resultCount, 2u);
     EXPECT_EQ(search(operand({{1, 5}}, general("x"))), Outcome(1, 114));
-    EXPECT_EQ(search(title("x"), "GROUP"), Outcome(1, 100));
-    EXPECT_EQ(search(title("x"), "ELSEWHERE"), Outcome(1, 235));
+    EXPECT_EQ(search(titleOperand("x"), "GROUP"), Outcome(1, 100));
+    EXPECT_EQ(search(titleOperand("x"), "ELSEWHERE"), Outcome(1, 235));
     EXPECT_EQ(session_.resultCount, 2u);
     EXPECT_EQ(ListCount(session_.resultList.get()), 2);
 }
