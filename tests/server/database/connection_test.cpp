@@ -3,14 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/server/database/sqlite_odbc_fixture.h"
+#include "tests/util/occurrences.h"
 
 namespace {
-
-int countOf(const std::string& text, const std::string& line) {
-    int count = 0;
-    for (std::size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1)) ++count;
-    return count;
-}
 
 class DatabaseConnection : public SqliteOdbcTest {
   protected:
@@ -32,7 +27,7 @@ class DatabaseConnection : public SqliteOdbcTest {
     // Connects for the database and answers how many new connections that made.
     int connectionsMadeFor(const std::string& database) {
         EXPECT_EQ(ConnectDatabase(session_, database), 1) << database;
-        return countOf(takeLog(), "SUCCESS: ODBCConnectDB\n");
+        return CountOccurrences(takeLog(), "SUCCESS: ODBCConnectDB\n");
     }
 };
 
@@ -102,20 +97,20 @@ TEST_F(DatabaseConnection, AFailedConnectReachesTheErrorLogOncePerOutage) {
     for (const char* database : {"BROKEN", "BROKEN", "NOLIB", "BROKEN", "NOLIB"}) {
         EXPECT_EQ(ConnectDatabase(session_, database), 0);
     }
-    EXPECT_EQ(countOf(takeLog(), "Sarvik Error: Failed to do SQLDriverConnect"), 5);
+    EXPECT_EQ(CountOccurrences(takeLog(), "Sarvik Error: Failed to do SQLDriverConnect"), 5u);
     std::string errors = readFile(kErrorLogName);
-    EXPECT_EQ(countOf(errors, "Sarvik Error"), 2) << errors;
-    EXPECT_EQ(countOf(errors, broken), 1) << errors;
-    EXPECT_EQ(countOf(errors, "(logged once until database BROKEN connects again)\n"), 1) << errors;
-    EXPECT_EQ(countOf(errors, "(logged once until database NOLIB connects again)\n"), 1) << errors;
+    EXPECT_EQ(CountOccurrences(errors, "Sarvik Error"), 2u) << errors;
+    EXPECT_EQ(CountOccurrences(errors, broken), 1u) << errors;
+    EXPECT_EQ(CountOccurrences(errors, "(logged once until database BROKEN connects again)\n"), 1u) << errors;
+    EXPECT_EQ(CountOccurrences(errors, "(logged once until database NOLIB connects again)\n"), 1u) << errors;
     EXPECT_EQ(errors.find("secret"), std::string::npos);
 
     // The database comes back: its next connect ends the outage, once.
     createDatabase("missing.db", {"CREATE TABLE L (K INTEGER)"});
     for (const char* database : {"NOLIB", "ONE", "NOLIB"}) EXPECT_EQ(ConnectDatabase(session_, database), 1);
     errors = readFile(kErrorLogName);
-    EXPECT_EQ(countOf(errors, "Database NOLIB connects again\n"), 1) << errors;
-    EXPECT_EQ(countOf(errors, "\tDatabase "), 1) << errors;
+    EXPECT_EQ(CountOccurrences(errors, "Database NOLIB connects again\n"), 1u) << errors;
+    EXPECT_EQ(CountOccurrences(errors, "\tDatabase "), 1u) << errors;
 }
 
 TEST_F(DatabaseConnection, DisconnectForgetsEverything) {

@@ -5,14 +5,9 @@
 #include "Quorvane/database/record_field.h"
 #include "tests/server/database/field_list.h"
 #include "tests/server/database/sqlite_odbc_fixture.h"
+#include "tests/util/occurrences.h"
 
 namespace {
-
-std::uint32_t countOf(const std::string& text, const std::string& what) {
-    std::uint32_t count = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
-    return count;
-}
 
 constexpr const char* kUsMarc = "1.2.840.10003.5.10";
 constexpr const char* kHoldingsStatement =
@@ -180,7 +175,7 @@ TEST_F(RecordFieldFetch, RecordsFetchedTogetherGetTheRowsOfTheirKeyAlone) {
         EXPECT_EQ(fetched.together, fetched.alone);
         EXPECT_FALSE(fetched.together[0].empty());
         EXPECT_TRUE(fetched.together[1].empty());
-        EXPECT_EQ(countOf(diagInfo_, "SUCCESS: ODBCPrepareStmt"), c.statements);
+        EXPECT_EQ(CountOccurrences(diagInfo_, "SUCCESS: ODBCPrepareStmt"), c.statements);
         EXPECT_NE(diagInfo_.find(c.shown), std::string::npos) << diagInfo_;
     }
     EXPECT_EQ(session_.pendingDiagnostic, 0);

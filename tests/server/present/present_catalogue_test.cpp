@@ -23,6 +23,7 @@
 #include "tests/server/database/sqlite_odbc_fixture.h"
 #include "tests/server/records/marc_fixture.h"
 #include "tests/server/search/rpn_builder.h"
+#include "tests/util/occurrences.h"
 
 namespace {
 
@@ -49,12 +50,6 @@ std::unique_ptr<KivRpnStructure> everyRecord() {
 // The serial with ISSN 0375-7501: one position per issue held (8).
 std::unique_ptr<KivRpnStructure> serialIssues() {
     return operand({{1, 8}}, general("0375-7501"));
-}
-
-std::uint32_t countOf(const std::string& text, const std::string& what) {
-    std::uint32_t count = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
-    return count;
 }
 
 class PresentCatalogue : public SqliteOdbcTest {
@@ -162,7 +157,7 @@ class PresentCatalogue : public SqliteOdbcTest {
     }
 
     // Statements prepared since the last look.
-    std::uint32_t statementsRun() { return countOf(takeLog(), "SUCCESS: ODBCPrepareStmt"); }
+    std::uint32_t statementsRun() { return CountOccurrences(takeLog(), "SUCCESS: ODBCPrepareStmt"); }
 
     PresentSettings settings_;
 };
@@ -383,9 +378,9 @@ TEST_F(PresentCatalogue, RecordsFetchedTogetherEqualRecordsFetchedOneByOne) {
         removeLog(kDiagInfoName);
         KivPresentRsp together = present(1, kCount, syntax, "F");
         const std::string statements = readFile(kDiagInfoName);
-        EXPECT_EQ(countOf(statements, "WHERE TITLE_NO IN ("), syntax == std::string(kOpac) ? 5u : 4u)
+        EXPECT_EQ(CountOccurrences(statements, "WHERE TITLE_NO IN ("), syntax == std::string(kOpac) ? 5u : 4u)
             << "each template of present.full once, the holdings for OPAC only";
-        EXPECT_EQ(countOf(statements, "WHERE TITLE_NO = "), 0u);
+        EXPECT_EQ(CountOccurrences(statements, "WHERE TITLE_NO = "), 0u);
         ASSERT_EQ(recordsOf(together).size(), kCount);
 
         ASSERT_EQ(search("SAMPLE", everyRecord()), 100u);
