@@ -53,7 +53,7 @@ const ReceivedKind* receivedKind(int32_t choiceId) {
     return nullptr;
 }
 
-void traceReceivedBody(KivAssocId assocId, const KivTargetPdu& target) {
+void traceReceivedBlock(KivAssocId assocId, const KivTargetPdu& target) {
     SITraceWrite(assocId, Trace_High, "\nReceived the following PDU:\n");
     const auto& body = target.uPdu;
     switch (target.ePduType) {
@@ -86,6 +86,12 @@ void traceReceivedBody(KivAssocId assocId, const KivTargetPdu& target) {
         case TPT_TriggerResourceControlReq:
             return SITracePduTriggerResourceControlReq(assocId, body.psTriggerResourceControlReq.get());
     }
+}
+
+// The banner and the block stay together: a worker's lines (the end of its previous response) cannot come
+// between them.
+void traceReceivedBody(KivAssocId assocId, const KivTargetPdu& target) {
+    siWithTrace(assocId, [&](const SITraceSink&) { traceReceivedBlock(assocId, target); });
 }
 
 SIResult deliverInvalid(KivAssocId assocId, const uint8_t* octets, size_t length, KivTargetPdu* target) {

@@ -18,8 +18,10 @@ SIResult checkAndSend(KivAssocId assocId, const SIResponseSteps& steps, SIError*
         return SI_NOTOK;
     }
     if (SICheckAssociation(assocId, nullptr, error) != 0) return SI_NOTOK;
-    SITraceWrite(assocId, Trace_High, "\nSending the following PDU:\n");
-    steps.trace();
+    siWithTrace(assocId, [&](const SITraceSink& sink) {  // the banner and the block stay together
+        sink.write(Trace_High, "\nSending the following PDU:\n");
+        steps.trace();
+    });
     codec::z3950::PDU pdu{};
     if (KivConvertOrReport(assocId, error, [&] { steps.toCodec(&pdu); }) != 0) {
         codec::z3950::FreePDU(&pdu);

@@ -41,7 +41,7 @@ void SITraceSink::write(int lineLevel, std::string_view text) const {
 bool siWithTrace(KivAssocId assocId, const std::function<void(const SITraceSink&)>& write) {
     std::shared_ptr<SITraceSlot> slot = findTrace(assocId);
     if (slot == nullptr) return false;
-    std::lock_guard<std::mutex> writing(slot->writing);
+    std::lock_guard<std::recursive_mutex> writing(slot->writing);
     if (slot->ended) return false;
     write(SITraceSink(slot->entry));
     return true;

@@ -57,5 +57,6 @@ class SITraceSink {
 
 // Runs write with the association's trace held, so that a block of lines (and a printer writing straight to
 // the file) stays whole and never outlives the trace. write must only write: it must not call back into the
-// session layer. false, without calling write, when the association has no trace entry.
+// session layer, other than into trace writers, which may hold the same trace again. false, without calling
+// write, when the association has no trace entry.
 bool siWithTrace(KivAssocId assocId, const std::function<void(const SITraceSink&)>& write);
