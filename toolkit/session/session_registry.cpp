@@ -45,7 +45,7 @@ std::shared_ptr<SITraceSlot> SISessionRegistry::detachTrace(KivAssocId assocId) 
 
 void siEndTraceSlot(const std::shared_ptr<SITraceSlot>& slot) {
     if (slot == nullptr) return;
-    std::lock_guard<std::recursive_mutex> writing(slot->writing);
+    std::lock_guard<std::mutex> writing(slot->writing);
     slot->ended = true;
 }
 

@@ -14,12 +14,11 @@
 #include "toolkit/session/trace_registry.h"
 #include "toolkit/util/si_error.h"
 
-// A trace entry and what keeps its file safe. Writers hold `writing` while they write (a block of lines may
-// hold it around the writers of its parts, hence recursive); an entry that has been ended or dropped is marked
-// `ended` under it, after which nothing writes to its file.
+// A trace entry and what keeps its file safe. Writers hold `writing` while they write; an entry that has
+// been ended or dropped is marked `ended` under it, after which nothing writes to its file.
 struct SITraceSlot {
     explicit SITraceSlot(const SITraceEntry& traceEntry) : entry(traceEntry) {}
-    std::recursive_mutex writing;
+    std::mutex writing;
     SITraceEntry entry;  // guarded by writing
     bool ended = false;  // guarded by writing
 };

@@ -66,7 +66,7 @@ SIResult SISetTraceParameter(KivAssocId assocId, FILE* file, SITraceLevel level,
     const std::tm now = localNow();
     SISessionRegistry& registry = siSessionRegistry();
     std::shared_ptr<SITraceSlot> slot;
-    std::unique_lock<std::recursive_mutex> writing;  // the slot, held from its change to the last line written here
+    std::unique_lock<std::mutex> writing;  // the slot, held from its change to the last line written here
     SICheckOutcome outcome;
     KivProtocolStack stack = Unknown_Stack;
     {
@@ -81,14 +81,14 @@ SIResult SISetTraceParameter(KivAssocId assocId, FILE* file, SITraceLevel level,
             } else if (slot == nullptr) {
                 // Held before it is listed, so that the banner comes before any other line.
                 slot = std::make_shared<SITraceSlot>(SITraceEntry{level, file, assocId});
-                writing = std::unique_lock<std::recursive_mutex>(slot->writing);
+                writing = std::unique_lock<std::mutex>(slot->writing);
                 registry.traces.push_back(slot);
             }
         }
     }
     if (slot != nullptr && !writing.owns_lock()) {
         // An existing entry takes this call's level and file, also when the association fails the check.
-        writing = std::unique_lock<std::recursive_mutex>(slot->writing);
+        writing = std::unique_lock<std::mutex>(slot->writing);
         slot->entry.level = level;
         slot->entry.file = file;
     }

@@ -38,11 +38,44 @@ void SITraceSink::write(int lineLevel, std::string_view text) const {
     std::fflush(entry_.file);
 }
 
+namespace {
+
+// The trace this thread holds, so that a block's writers write into it without taking it (or the registry)
+// again.
+thread_local SITraceSlot* tHeldSlot = nullptr;
+thread_local KivAssocId tHeldAssocId = 0;
+
+class HeldTrace {
+  public:
+    HeldTrace(SITraceSlot* slot, KivAssocId assocId) : slot_(tHeldSlot), assocId_(tHeldAssocId) {
+        tHeldSlot = slot;
+        tHeldAssocId = assocId;
+    }
+    ~HeldTrace() {
+        tHeldSlot = slot_;
+        tHeldAssocId = assocId_;
+    }
+    HeldTrace(const HeldTrace&) = delete;
+    HeldTrace& operator=(const HeldTrace&) = delete;
+
+  private:
+    SITraceSlot* slot_;
+    KivAssocId assocId_;
+};
+
+}  // namespace
+
 bool siWithTrace(KivAssocId assocId, const std::function<void(const SITraceSink&)>& write) {
+    if (tHeldSlot != nullptr && tHeldAssocId == assocId) {
+        if (tHeldSlot->ended) return false;
+        write(SITraceSink(tHeldSlot->entry));
+        return true;
+    }
     std::shared_ptr<SITraceSlot> slot = findTrace(assocId);
     if (slot == nullptr) return false;
-    std::lock_guard<std::recursive_mutex> writing(slot->writing);
+    std::lock_guard<std::mutex> writing(slot->writing);
     if (slot->ended) return false;
+    HeldTrace held(slot.get(), assocId);
     write(SITraceSink(slot->entry));
     return true;
 }
