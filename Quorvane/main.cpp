@@ -12,6 +12,7 @@
 #include "Quorvane/log/log_flusher.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/program_dir.h"
+#include "toolkit/external/kiv_carried_content_types.h"
 #include "toolkit/util/err_report.h"
 
 namespace {
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     applyLogSettings(ReadLogSettings());
     ErrSetFatalSink(LogFatalReport);
     DisableSqliteMemoryStatistics();
+    KivRegisterCarriedContents();
     LogFlusher flusher;
     return RunServer();
 }

@@ -1,8 +1,9 @@
 // EXTERNAL as a holder meets it: identifier and length read from the input, then DecodeEXTERNALContent. A
 // code or a value, never a fault or a leak. A value that decodes is printed, converted into the programming
 // interface and traced as a received content is, and re-encoded (identifier 0x28);
-// the re-encoding must decode whole and encode again to the same octets. Every carried type is registered, so
-// that both bound single-ASN1-type values (every record syntax and package) and raw ones are reached.
+// the re-encoding must decode whole and encode again to the same octets. Every carried type and every carried
+// content's converters are registered, so that both bound single-ASN1-type values (every record syntax and
+// package) and raw ones are reached.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "toolkit/api/kiv_register_codec_types.h"
 #include "toolkit/asn1/ber_tag_length.h"
 #include "toolkit/codec/z3950/external.h"
+#include "toolkit/external/kiv_carried_content_types.h"
 #include "toolkit/trace/external_printer.h"
 
 namespace {
@@ -49,6 +51,7 @@ FuzzOctets encodeExternal(EXTERNAL* value) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     KivRegisterCodecTypes();
+    KivRegisterCarriedContents();
     return 0;
 }
 

@@ -3,9 +3,12 @@
 // one row per content type. The rows serve the conversion towards the codec (by eASN1Type, then by the
 // object identifier), the conversion from the codec (by the object identifier alone) and validation (by
 // eASN1Type). Content under any other identifier, or of a type without a row, travels as raw content
-// (type 8). Adding a content type is adding its row to the table in the .cpp file.
+// (type 8). The rows are registered at start-up (KivRegisterCarriedContents,
+// toolkit/external/kiv_carried_content_types.h): the converters of the carried contents convert queries,
+// records and EXTERNALs in turn, so they sit above this dispatch.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -37,6 +40,11 @@ struct KivExternalContentType {
                (otherVersionOid != nullptr && text == otherVersionOid);
     }
 };
+
+// Makes rows the table that the lookups below search; rows must outlive every conversion. Call it before the
+// first conversion, once per process (before the program's threads start or under a once flag): until then
+// every content travels raw and validation refuses every content type but raw content.
+void KivRegisterExternalContentTypes(std::span<const KivExternalContentType> rows);
 
 // The row of eASN1Type; null when the type has none.
 const KivExternalContentType* kivContentTypeOfASN1Type(int32_t eASN1Type);
