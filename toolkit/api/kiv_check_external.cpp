@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int32_t kRawContentType = 8;
-
 // The longest explanation that a report of code 76 (format "%s") keeps whole.
 constexpr size_t kExplanationMaxChars = kKivMessageOctets - 3;
 
@@ -103,7 +101,7 @@ int KivCheckArbitrary(KivAssocId assoc, const KivArbitrary* arbitrary, const std
 
 int KivCheckSingleASN1Type(KivAssocId assoc, const KivSingleASN1Type* content, KivTextView oid,
                            const std::string& path, SIError** out) {
-    if (content->eASN1Type == kRawContentType) return checkRawContent(assoc, content, path, out);
+    if (content->eASN1Type == kKivRawContentType) return checkRawContent(assoc, content, path, out);
     const KivExternalContentType* type = kivContentTypeOfASN1Type(content->eASN1Type);
     if (type == nullptr) return KivReportValueOutOfRange(assoc, kivFieldPath(path, "eASN1Type"), out);
     if (!type->identifiedBy(oid.view())) {

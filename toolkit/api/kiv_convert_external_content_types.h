@@ -3,9 +3,10 @@
 // one row per content type. The rows serve the conversion towards the codec (by eASN1Type, then by the
 // object identifier), the conversion from the codec (by the object identifier alone) and validation (by
 // eASN1Type). Content under any other identifier, or of a type without a row, travels as raw content
-// (type 8). The rows are registered at start-up (KivRegisterCarriedContents,
-// toolkit/external/kiv_carried_content_types.h): the converters of the carried contents convert queries,
-// records and EXTERNALs in turn, so they sit above this dispatch.
+// (type 8). The rows are the table of KivRegisterCarriedContents
+// (toolkit/external/kiv_carried_content_types.h), registered at start-up: the converters convert queries,
+// records and EXTERNALs in turn, so they sit above this dispatch. Adding a content type is adding its row to
+// that table.
 
 #include <cstdint>
 #include <span>
@@ -17,6 +18,9 @@
 #include "toolkit/api/kiv_single_asn1_type.h"
 #include "toolkit/asn1/ber_any.h"
 #include "toolkit/util/si_error.h"
+
+// The content type of raw content: the whole BER element kept in psUnknownType.
+constexpr int32_t kKivRawContentType = 8;
 
 struct KivExternalContentType {
     int32_t eASN1Type;

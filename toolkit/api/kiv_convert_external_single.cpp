@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int32_t kRawContentType = 8;
 constexpr size_t kFirstEncodeBlock = 5000;
 
 // The encoded identifier of a dotted text, released with the object.
@@ -67,7 +66,7 @@ std::string contentElement(const BerAny* src) {
 void KivSingleASN1TypeToCodec(KivTextView oid, BerAny* dst, const KivExternal* src) {
     const KivSingleASN1Type* content = src->uExternalValue.psSingleASN1Type.get();
     if (content == nullptr) return;
-    if (content->eASN1Type == kRawContentType) {
+    if (content->eASN1Type == kKivRawContentType) {
         const KivOctets* raw = content->uASN1.psUnknownType.get();
         if (raw == nullptr) return;
         dst->entry = nullptr;
@@ -98,7 +97,7 @@ void KivSingleASN1TypeFromCodec(KivTextView oid, KivExternal* dst, const BerAny*
 }
 
 void KivUnknownTypeFromCodec(KivSingleASN1Type* dst, const BerAny* src) {
-    dst->eASN1Type = kRawContentType;
+    dst->eASN1Type = kKivRawContentType;
     kivFromCodec(
         [&] { dst->uASN1.psUnknownType = std::make_unique<KivOctets>(KivOctets{contentElement(src)}); });
     KivNoteUnknownContent();
