@@ -20,16 +20,16 @@ struct Counted {
     static inline int alive = 0;
 };
 
-using Numbers = DblListOf<Counted>;
+using CountedList = DblListOf<Counted>;
 
-std::vector<int> numbersOf(const Numbers& list) {
+std::vector<int> countedNumbers(const CountedList& list) {
     std::vector<int> numbers;
     for (const Counted& element : list) numbers.push_back(element.number);
     return numbers;
 }
 
 // The list of the numbers in order, the cursor on the last.
-void fill(Numbers& list, std::initializer_list<int> numbers) {
+void appendCounted(CountedList& list, std::initializer_list<int> numbers) {
     for (int n : numbers) list.append(std::make_unique<Counted>(n));
 }
 
@@ -40,43 +40,43 @@ class DblListOfTest : public testing::Test {
 
 TEST_F(DblListOfTest, OwnsItsElementsUntilTheyLeave) {
     {
-        Numbers list;
-        fill(list, {1, 2, 3});
+        CountedList list;
+        appendCounted(list, {1, 2, 3});
         EXPECT_EQ(Counted::alive, 3);
         list.first();
         list.next();
         std::unique_ptr<Counted> taken = list.removeForward();
         EXPECT_EQ(taken->number, 2);
         EXPECT_EQ(list.current()->number, 3) << "the cursor moves on to the next element";
-        EXPECT_EQ(numbersOf(list), (std::vector<int>{1, 3}));
+        EXPECT_EQ(countedNumbers(list), (std::vector<int>{1, 3}));
         EXPECT_EQ(Counted::alive, 3) << "the removed element is the caller's now";
         taken.reset();
         list.clear();
         EXPECT_TRUE(list.empty());
         EXPECT_EQ(Counted::alive, 0);
-        fill(list, {4, 5});
+        appendCounted(list, {4, 5});
     }
     EXPECT_EQ(Counted::alive, 0) << "destroying the list deletes what it holds";
 
-    Numbers from;
-    fill(from, {6, 7});
-    Numbers to(std::move(from));
-    Numbers assigned;
-    fill(assigned, {8});
+    CountedList from;
+    appendCounted(from, {6, 7});
+    CountedList to(std::move(from));
+    CountedList assigned;
+    appendCounted(assigned, {8});
     assigned = std::move(to);
-    EXPECT_EQ(numbersOf(assigned), (std::vector<int>{6, 7}));
+    EXPECT_EQ(countedNumbers(assigned), (std::vector<int>{6, 7}));
     EXPECT_EQ(Counted::alive, 2) << "the assigned list's own element was deleted";
 }
 
 TEST_F(DblListOfTest, InsertionAndSearchesFollowTheCursor) {
-    Numbers list;
-    fill(list, {1, 3, 5});
+    CountedList list;
+    appendCounted(list, {1, 3, 5});
     list.first();
     list.insert(std::make_unique<Counted>(2));
     EXPECT_EQ(list.current()->number, 2);
     list.last();
     EXPECT_EQ(list.insertBefore(std::make_unique<Counted>(4))->number, 4);
-    EXPECT_EQ(numbersOf(list), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(countedNumbers(list), (std::vector<int>{1, 2, 3, 4, 5}));
     EXPECT_EQ(list.size(), 5u);
     EXPECT_EQ(list.current()->number, 4) << "walking the list leaves the cursor alone";
     EXPECT_EQ(list.afterCurrent()->number, 5);
