@@ -4,9 +4,10 @@
 // and the busy mark that serialises its requests.
 //
 // A request handler may touch the record only between LockSession and UnlockSession (session_lock.h);
-// set-up and release run while the record is marked busy or no longer reachable. Lists are DblLists whose
-// free routine, set by the code that creates the list, releases their data: the record destroys them with
-// ListDestroy when it is released (OwnedDblList).
+// set-up and release run while the record is marked busy or no longer reachable. Control-file definitions
+// are held in file order, absent until read; the present cache and the record formats are DBL lists of
+// their type, whose cursor they keep between requests; the result set is a DblList destroyed with
+// ListDestroy (OwnedDblList).
 
 #include <sql.h>
 
@@ -19,14 +20,22 @@
 #include <optional>
 #include <string>
 
+#include "Quorvane/config/control_file.h"
 #include "Quorvane/database/session_connection.h"
 #include "Quorvane/lists/dbl_list.h"
+#include "Quorvane/lists/dbl_list_of.h"
+#include "Quorvane/present/present_definitions.h"
+#include "Quorvane/records/element_definitions.h"
+#include "Quorvane/records/grs1_definitions.h"
+#include "Quorvane/records/marc_definitions.h"
+#include "Quorvane/scan/scan_definitions.h"
+#include "Quorvane/search/search_definitions.h"
 #include "toolkit/api/kiv_owning.h"
 
-// Records owned by the search engine and the record builders; the lists below hold them.
-struct SearchDefinition;  // search.tblx block (search definitions)
-struct ScanDefinition;    // scan.tblx block (scan definitions and Scan handler)
-struct RecordFormat;      // {name, definitions} of recordformats.tblx (Present handler)
+struct PresentCacheEntry;  // a fetched record (record_field.h)
+struct RecordFormat;       // {name, definitions} of recordformats.tblx (record_formats.h)
+using PresentCache = DblListOf<PresentCacheEntry>;
+using RecordFormats = DblListOf<RecordFormat>;
 
 // Destroys a DblList (its data through the list's free routine).
 struct DblListDestroyer {
@@ -43,22 +52,22 @@ using OwnedFile = std::unique_ptr<FILE, FileCloser>;
 struct SessionRecord {
     // 1. The connection's socket descriptor.
     int socket = -1;
-    // 2. Fetched records of the current result set: PresentCacheEntry (ODBC access); filled by the Present
-    //    handler, emptied when a new result set is stored.
-    OwnedDblList presentCache;
+    // 2. Fetched records of the current result set (ODBC access), in position order; filled by the Present
+    //    handler, dropped when a new result set is stored.
+    std::unique_ptr<PresentCache> presentCache;
     // 3. Number of records in the current result set.
     std::uint32_t resultCount = 0;
     // 4. The current result set: ResultRow list in key order (result sets).
     OwnedDblList resultList;
     // 5., 6. present.full and present.brief definitions (Present handler), only without recordformats.tblx.
-    OwnedDblList fullDefinitions;
-    OwnedDblList briefDefinitions;
-    // 7. RecordFormat entries of recordformats.tblx; each is freed with its name and definitions.
-    OwnedDblList recordFormats;
+    DefinitionBlocks<PresentBlock> fullDefinitions;
+    DefinitionBlocks<PresentBlock> briefDefinitions;
+    // 7. The record formats of recordformats.tblx; the cursor stays on the one selected last.
+    std::unique_ptr<RecordFormats> recordFormats;
     // 8. Search definition of the last search, one of searchDefinitions (not owned).
-    SearchDefinition* currentSearchDefinition = nullptr;
-    // 9. SearchDefinition list of search.tblx.
-    OwnedDblList searchDefinitions;
+    const SearchDefinition* currentSearchDefinition = nullptr;
+    // 9. The blocks of search.tblx.
+    DefinitionBlocks<SearchDefinition> searchDefinitions;
     // 10. The present cache was filled with full (1) or brief (0) definitions.
     std::int32_t cacheFormat = 0;
     // 11., 12. [InitializeResponse] pcProtocolVersion and pcOptions.
@@ -77,11 +86,11 @@ struct SessionRecord {
     std::optional<std::string> currentDatabase;
     // 20. - 24. Record-syntax definitions, read on first use: sutrsdef.tblx, marcdef.tblx, marcdef2.tblx,
     //     genericdef.tblx, htmldef.tblx (the SUTRS, MARC, GRS-1 and HTML/XML builders).
-    OwnedDblList sutrsDefinitions;
-    OwnedDblList marcDefinitions;
-    OwnedDblList marcHoldingsDefinitions;
-    OwnedDblList grs1Definitions;
-    OwnedDblList htmlDefinitions;
+    DefinitionBlocks<ElementBlock> sutrsDefinitions;
+    DefinitionBlocks<MarcBlock> marcDefinitions;
+    DefinitionBlocks<MarcBlock2> marcHoldingsDefinitions;
+    DefinitionBlocks<GenericBlock> grs1Definitions;
+    DefinitionBlocks<ElementBlock> htmlDefinitions;
     // 25. [ControlFiles] pcControlFilesDir; join file names to it with platform::joinPath.
     std::string controlFilesDir;
     // 26. The any-OR text the search.tblx reader answers; absent when it gave none.
@@ -105,10 +114,10 @@ struct SessionRecord {
     bool releasePending = false;
     // 39. Idle-timer ticks since the last request; counted by the idle timer, reset by LockSession.
     std::atomic<std::int32_t> idleMinutes{0};
-    // 40. ScanDefinition list of scan.tblx.
-    OwnedDblList scanDefinitions;
+    // 40. The blocks of scan.tblx.
+    DefinitionBlocks<ScanDefinition> scanDefinitions;
     // 41. Scan definition of the last scan, one of scanDefinitions (not owned).
-    ScanDefinition* currentScanDefinition = nullptr;
+    const ScanDefinition* currentScanDefinition = nullptr;
 
     // The association the record belongs to.
     KivAssocId assocId = 0;

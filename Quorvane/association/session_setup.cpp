@@ -41,9 +41,9 @@ bool SessionSetUp(KivAssocId assocId, int socket) {
     LoadInitResponseSettings(*record);
     record->socket = socket;
     LoadPresentDefinitions(*record);
-    record->searchDefinitions.reset(
-        LoadSearchDefinitions(platform::joinPath(record->controlFilesDir, kSearchFileName)));
-    record->scanDefinitions.reset(LoadScanDefinitions(record->controlFilesDir));
+    record->searchDefinitions =
+        LoadSearchDefinitions(platform::joinPath(record->controlFilesDir, kSearchFileName));
+    record->scanDefinitions = LoadScanDefinitions(record->controlFilesDir);
     SetUpTracing(assocId, *record);
     if (watch.found()) setConfigError();
 

@@ -9,10 +9,8 @@
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/holdings_columns.h"
-#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/database/record_rows.h"
-#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/memory/memory_budget.h"
 
 inline constexpr std::string_view kOpacSyntax = "1.2.840.10003.5.102";
@@ -39,5 +37,5 @@ RowFetch RunFieldStatementForRecords(std::span<RecordFieldTarget> records, std::
                                      const HoldingsColumns* holdings, RequestMemory* memory);
 
 // The same for one record.
-void RunFieldStatement(DblList* fields, std::string_view key, std::string_view syntax, SessionRecord& session,
-                       std::string_view statementTemplate, const HoldingsColumns* holdings);
+void RunFieldStatement(RecordFields& fields, std::string_view key, std::string_view syntax,
+                       SessionRecord& session, std::string_view statementTemplate, const HoldingsColumns* holdings);

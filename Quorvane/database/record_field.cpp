@@ -1,26 +1,24 @@
 #include "Quorvane/database/record_field.h"
 
+#include <algorithm>
+#include <memory>
 #include <utility>
-
-void FreeRecordField(void* datum) {
-    delete static_cast<RecordField*>(datum);
-}
-
-DblList* CreateFieldList() {
-    return ListCreate(FreeRecordField);
-}
 
 std::optional<std::string> FieldValue(std::optional<std::string_view> text) {
     if (!text || text->empty() || *text == "Not Applicable") return std::nullopt;
     return std::string(*text);
 }
 
-RecordField* AppendRecordField(DblList* fields, std::string columnName, std::optional<std::string> value,
+RecordField& AppendRecordField(RecordFields& fields, std::string columnName, std::optional<std::string> value,
                                std::int32_t rowNumber) {
-    auto* field = new RecordField{std::move(columnName), std::move(value), rowNumber, 0};
-    ListLast(fields);
-    ListInsert(fields, field);
-    return field;
+    return *fields.append(
+        std::make_unique<RecordField>(RecordField{std::move(columnName), std::move(value), rowNumber, 0}));
+}
+
+RecordField* FindRowField(const FieldRow& row, std::string_view column) {
+    const auto found = std::find_if(
+        row.begin(), row.end(), [column](const RecordField* field) { return field->columnName == column; });
+    return found != row.end() ? *found : nullptr;
 }
 
 namespace {
@@ -40,19 +38,16 @@ std::size_t RecordFieldFootprint(const RecordField& field) {
 RecordField& FieldAppender::append(std::size_t record, std::string columnName,
                                    std::optional<std::string> value, std::int32_t rowNumber) {
     RecordFieldTarget& target = records_[record];
-    RecordField* field = AppendRecordField(target.fields, std::move(columnName), std::move(value), rowNumber);
-    const std::size_t octets = RecordFieldFootprint(*field);
+    RecordField& field =
+        AppendRecordField(*target.fields, std::move(columnName), std::move(value), rowNumber);
+    const std::size_t octets = RecordFieldFootprint(field);
     target.footprint += octets;
     pending_ += octets;
-    return *field;
+    return field;
 }
 
 bool FieldAppender::commit() {
     const std::size_t octets = pending_;
     pending_ = 0;
     return memory_ == nullptr || memory_->reserve(octets);
-}
-
-void FreePresentCacheEntry(void* datum) {
-    delete static_cast<PresentCacheEntry*>(datum);
 }

@@ -7,9 +7,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "Quorvane/association/session_record.h"
-#include "Quorvane/lists/dbl_list.h"
+#include "Quorvane/lists/dbl_list_of.h"
 #include "Quorvane/memory/memory_budget.h"
 
 // One fetched column value.
@@ -23,15 +23,18 @@ struct RecordField {
     std::int32_t extended = 0;
 };
 
-// The DblList free routine of RecordField data.
-void FreeRecordField(void* datum);
-// A new empty list of RecordField.
-DblList* CreateFieldList();
+// The fields of a record, in fetch order.
+using RecordFields = DblListOf<RecordField>;
+// A row of a record: fields of its field list (not owned), in field-list order.
+using FieldRow = std::vector<RecordField*>;
+
 // The field value of a database text: absent for NULL, an empty text and "Not Applicable".
 std::optional<std::string> FieldValue(std::optional<std::string_view> text);
 // Appends a new field {columnName, value, rowNumber, 0} at the end of the list; answers it.
-RecordField* AppendRecordField(DblList* fields, std::string columnName, std::optional<std::string> value,
+RecordField& AppendRecordField(RecordFields& fields, std::string columnName, std::optional<std::string> value,
                                std::int32_t rowNumber);
+// The first field of the row whose column name is exactly the given one; nullptr when none.
+RecordField* FindRowField(const FieldRow& row, std::string_view column);
 
 // The octets a field of the list takes: the field, its list node and the texts it holds.
 std::size_t RecordFieldFootprint(const RecordField& field);
@@ -40,7 +43,7 @@ std::size_t RecordFieldFootprint(const RecordField& field);
 // which the fetch adds.
 struct RecordFieldTarget {
     std::string key;
-    DblList* fields = nullptr;
+    RecordFields* fields = nullptr;
     std::size_t footprint = 0;
 };
 
@@ -63,8 +66,8 @@ class FieldAppender {
 
 // One fetched record of the present cache.
 struct PresentCacheEntry {
-    // RecordField list filled by RunFieldStatement.
-    OwnedDblList fields;
+    // Filled by RunFieldStatement.
+    RecordFields fields;
     // Cleared on every entry when a Present starts its fetch; set when the Present finds the entry again.
     std::int32_t used = 0;
     // The result-set position the record was fetched for.
@@ -72,6 +75,3 @@ struct PresentCacheEntry {
     // The octets of the fields, held against the process's memory budget while the record is cached.
     MemoryReservation memory;
 };
-
-// The DblList free routine of PresentCacheEntry data.
-void FreePresentCacheEntry(void* datum);

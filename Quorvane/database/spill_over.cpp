@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/bound_columns.h"
 #include "Quorvane/database/odbc_diagnostic.h"
 #include "Quorvane/database/record_field.h"
@@ -10,14 +11,8 @@
 
 namespace {
 
-// Walks the nodes directly so that the caller's cursor stays where it is.
-RecordField* findField(const DblList* fields, const std::string& name) {
-    if (name.empty()) return nullptr;
-    for (const DblNode* node = fields->first; node != nullptr; node = node->next) {
-        auto* field = static_cast<RecordField*>(node->datum);
-        if (field->columnName == name) return field;
-    }
-    return nullptr;
+RecordField* findField(const FieldRow& row, const std::string& name) {
+    return name.empty() ? nullptr : FindRowField(row, name);
 }
 
 bool namesSpillOver(const RecordField* extraNo) {
@@ -32,7 +27,7 @@ void report(const char* message, SQLHSTMT statement) {
 
 }  // namespace
 
-void ExtendFieldValue(DblList* rowFields, const SpillOverColumns& spillOver, SessionRecord& session) {
+void ExtendFieldValue(const FieldRow& rowFields, const SpillOverColumns& spillOver, SessionRecord& session) {
     RecordField* extraNo = findField(rowFields, spillOver.extraNo);
     if (!namesSpillOver(extraNo)) return;
     RecordField* data = findField(rowFields, spillOver.data);

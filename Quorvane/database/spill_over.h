@@ -1,10 +1,12 @@
 #pragma once
 // Spill-over text: a MARC field whose data continues in a text of its own, found by number.
 
+#include <cstddef>
 #include <string>
 
-#include "Quorvane/association/session_record.h"
-#include "Quorvane/lists/dbl_list.h"
+#include "Quorvane/database/record_field.h"
+
+struct SessionRecord;
 
 // The MARC holdings block's EXTRANO and DATA column names and its SPILLOVER statement.
 struct SpillOverColumns {
@@ -21,4 +23,4 @@ inline constexpr std::size_t kSpillOverSize = 30000;
 // EXTRANO value (quotes doubled) runs on the catalogue connection (never connecting); the text of its
 // first row is appended to the DATA value, which gets the extended flag. Binding and execution failures
 // are reported ("Sarvik Error SO: ...") without touching the pending diagnostic.
-void ExtendFieldValue(DblList* rowFields, const SpillOverColumns& spillOver, SessionRecord& session);
+void ExtendFieldValue(const FieldRow& rowFields, const SpillOverColumns& spillOver, SessionRecord& session);

@@ -98,7 +98,7 @@ std::optional<ScanTermList> scanTerms(SessionRecord& session, const KivScanReq& 
         return std::nullopt;
     }
     const std::string database = firstDatabaseName(request);
-    ScanDefinition* definition = FindScanDefinition(session.scanDefinitions.get(), database);
+    const ScanDefinition* definition = FindScanDefinition(session.scanDefinitions, database);
     if (definition == nullptr) {
         condition = kConditionDatabaseUnavailable;
         return std::nullopt;

@@ -9,19 +9,12 @@ intptr_t syntaxKind(std::string_view syntax) {
     return syntax == kOpacSyntax ? 1 : 0;
 }
 
-std::uint32_t positionAt(const DblList& cache) {
-    return static_cast<const PresentCacheEntry*>(ListCurrent(&cache))->position;
-}
-
 // Moves the cursor of a non-empty cache to the last entry whose position is not above the position, or to
 // the first entry when every position is above it.
-void seek(DblList& cache, std::uint32_t position) {
-    if (cache.cursor == nullptr) ListFirst(&cache);
-    while (ListAtLast(&cache) == 0 &&
-           static_cast<const PresentCacheEntry*>(cache.cursor->next->datum)->position <= position) {
-        ListNext(&cache);
-    }
-    while (ListAtFirst(&cache) == 0 && positionAt(cache) > position) ListPrev(&cache);
+void seek(PresentCache& cache, std::uint32_t position) {
+    if (!cache.hasCursor()) cache.first();
+    while (!cache.atLast() && cache.afterCurrent()->position <= position) cache.next();
+    while (!cache.atFirst() && cache.current()->position > position) cache.prev();
 }
 
 }  // namespace
@@ -29,62 +22,49 @@ void seek(DblList& cache, std::uint32_t position) {
 void PreparePresentCache(SessionRecord& session, const RecordFormatChoice& choice, std::string_view syntax) {
     const char* formatName = choice.format != nullptr ? choice.format->name.c_str() : nullptr;
     if (!session.presentCache) {
-        session.presentCache.reset(ListCreate(FreePresentCacheEntry));
+        session.presentCache = std::make_unique<PresentCache>();
     } else {
         const bool otherDefinitions = choice.format != nullptr ? session.cacheFormatName != formatName
                                                                : session.cacheFormat != (choice.full ? 1 : 0);
-        if (otherDefinitions || ListGetUser(session.presentCache.get()) != syntaxKind(syntax)) {
-            ListClear(session.presentCache.get(), 1);
-        }
+        if (otherDefinitions || session.presentCache->user() != syntaxKind(syntax))
+            session.presentCache->clear();
     }
-    ListSetUser(session.presentCache.get(), syntaxKind(syntax));
+    session.presentCache->setUser(syntaxKind(syntax));
     session.cacheFormat = choice.full ? 1 : 0;
     session.cacheFormatName = formatName;
-    ListApply(session.presentCache.get(),
-              [](void* datum) { static_cast<PresentCacheEntry*>(datum)->used = 0; });
+    session.presentCache->apply([](PresentCacheEntry& entry) { entry.used = 0; });
 }
 
-PresentCacheEntry* FindCachedRecord(DblList& cache, std::uint32_t position) {
-    if (ListIsEmpty(&cache) != 0) return nullptr;
+PresentCacheEntry* FindCachedRecord(PresentCache& cache, std::uint32_t position) {
+    if (cache.empty()) return nullptr;
     seek(cache, position);
-    if (positionAt(cache) != position) return nullptr;
-    auto* entry = static_cast<PresentCacheEntry*>(ListCurrent(&cache));
+    PresentCacheEntry* entry = cache.current();
+    if (entry->position != position) return nullptr;
     entry->used = 1;
     return entry;
 }
 
-PresentCacheEntry* AddCachedRecord(DblList& cache, std::unique_ptr<PresentCacheEntry> entry) {
-    PresentCacheEntry* added = entry.release();
-    if (ListIsEmpty(&cache) != 0) {
-        ListInsert(&cache, added);
-        return added;
-    }
-    seek(cache, added->position);
-    if (positionAt(cache) < added->position) {
-        ListInsert(&cache, added);
-    } else {
-        ListInsertBefore(&cache, added);
-    }
-    return added;
+PresentCacheEntry* AddCachedRecord(PresentCache& cache, std::unique_ptr<PresentCacheEntry> entry) {
+    if (cache.empty()) return cache.insert(std::move(entry));
+    seek(cache, entry->position);
+    if (cache.current()->position < entry->position) return cache.insert(std::move(entry));
+    return cache.insertBefore(std::move(entry));
 }
 
-std::size_t CachedRecordOctets(const DblList& cache) {
+std::size_t CachedRecordOctets(const PresentCache& cache) {
     std::size_t octets = 0;
-    for (const DblNode* node = cache.first; node != nullptr; node = node->next) {
-        octets += static_cast<const PresentCacheEntry*>(node->datum)->memory.bytes();
-    }
+    for (const PresentCacheEntry& entry : cache) octets += entry.memory.bytes();
     return octets;
 }
 
-void DropUnusedRecords(DblList& cache) {
-    ListFirst(&cache);
-    while (ListIsEmpty(&cache) == 0 && cache.cursor != nullptr) {
-        auto* entry = static_cast<PresentCacheEntry*>(ListCurrent(&cache));
-        if (entry->used != 0) {
-            if (ListAtLast(&cache) != 0) break;
-            ListNext(&cache);
+void DropUnusedRecords(PresentCache& cache) {
+    cache.first();
+    while (!cache.empty() && cache.hasCursor()) {
+        if (cache.current()->used != 0) {
+            if (cache.atLast()) break;
+            cache.next();
             continue;
         }
-        FreePresentCacheEntry(ListRemoveForward(&cache));
+        cache.removeForward();
     }
 }

@@ -2,7 +2,8 @@
 // The session's present cache: the fetched records of its result set (PresentCacheEntry), in position
 // order, so that paging back and forth through a result set runs no statement twice. The cache holds
 // records fetched with one choice of definitions and one kind of record syntax (OPAC with its holdings,
-// or any other); its list's user word tells which kind.
+// or any other); its list's user word tells which kind. Look-ups start from where the list's cursor was
+// left, so paging forward finds the next record in a step.
 
 #include <cstddef>
 #include <cstdint>
@@ -20,13 +21,13 @@
 void PreparePresentCache(SessionRecord& session, const RecordFormatChoice& choice, std::string_view syntax);
 
 // The entry of the position, its used mark set; null when the cache holds none.
-PresentCacheEntry* FindCachedRecord(DblList& cache, std::uint32_t position);
+PresentCacheEntry* FindCachedRecord(PresentCache& cache, std::uint32_t position);
 
 // Adds the entry in position order (the cache holds no entry of its position yet); answers it.
-PresentCacheEntry* AddCachedRecord(DblList& cache, std::unique_ptr<PresentCacheEntry> entry);
+PresentCacheEntry* AddCachedRecord(PresentCache& cache, std::unique_ptr<PresentCacheEntry> entry);
 
 // The octets the cached records' fields hold against the memory budget.
-std::size_t CachedRecordOctets(const DblList& cache);
+std::size_t CachedRecordOctets(const PresentCache& cache);
 
 // Drops every entry whose used mark is clear.
-void DropUnusedRecords(DblList& cache);
+void DropUnusedRecords(PresentCache& cache);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "Quorvane/association/session_record.h"
 #include "Quorvane/config/config_problems.h"
 #include "Quorvane/log/operations_log.h"
 #include "toolkit/util/str_case.h"
@@ -16,10 +17,9 @@ bool holdsLetterOrDigit(std::string_view text) {
 
 class PresentFileReader {
   public:
-    PresentFileReader(std::FILE* file, std::string_view fileName)
-        : file_(file), fileName_(fileName), blocks_(ListCreate(FreePresentBlock)) {}
+    PresentFileReader(std::FILE* file, std::string_view fileName) : file_(file), fileName_(fileName) {}
 
-    OwnedDblList read() {
+    std::vector<PresentBlock> read() {
         for (int c = std::getc(file_); c != EOF; c = std::getc(file_)) {
             if (c == '#') {
                 openBlock();
@@ -38,11 +38,8 @@ class PresentFileReader {
     void openBlock() {
         if (holdsLetterOrDigit(text_)) addStatement();
         text_.clear();
-        block_ = new PresentBlock;
-        ListLast(blocks_.get());
-        ListInsert(blocks_.get(), block_);
         PresentDatabaseList list = ReadDatabaseList(file_);
-        block_->databases = std::move(list.names);
+        blocks_.push_back(PresentBlock{std::move(list.names), {}});
         if (!list.closed) {
             LogAndDiagnose("Database list not closed by '#' in file " + fileName_);
             noteConfigProblem();
@@ -50,29 +47,24 @@ class PresentFileReader {
     }
 
     void addStatement() {
-        if (block_ == nullptr) {
+        if (blocks_.empty()) {
             if (holdsLetterOrDigit(text_)) {
                 LogAndDiagnose("Statements outside a database block in file " + fileName_ + " are ignored");
             }
         } else {
             AppendDetailDiagInfo(text_);
-            block_->statements.push_back(std::move(text_));
+            blocks_.back().statements.push_back(std::move(text_));
         }
         text_.clear();
     }
 
     std::FILE* file_;
     std::string fileName_;
-    OwnedDblList blocks_;
-    PresentBlock* block_ = nullptr;  // the block being read; null before the first '#'
-    std::string text_;               // the statement being gathered
+    std::vector<PresentBlock> blocks_;  // the last is the block being read
+    std::string text_;                  // the statement being gathered
 };
 
 }  // namespace
-
-void FreePresentBlock(void* datum) {
-    delete static_cast<PresentBlock*>(datum);
-}
 
 PresentDatabaseList ReadDatabaseList(std::FILE* file) {
     PresentDatabaseList list;
@@ -98,12 +90,12 @@ PresentDatabaseList ReadDatabaseList(std::FILE* file) {
     return list;
 }
 
-OwnedDblList ReadPresentFile(std::FILE* file, std::string_view fileName) {
+std::vector<PresentBlock> ReadPresentFile(std::FILE* file, std::string_view fileName) {
     return PresentFileReader(file, fileName).read();
 }
 
-OwnedDblList LoadPresentFile(const std::string& path) {
+DefinitionBlocks<PresentBlock> LoadPresentFile(const std::string& path) {
     OwnedFile file(std::fopen(path.c_str(), "rb"));
-    if (!file) return nullptr;
+    if (!file) return std::nullopt;
     return ReadPresentFile(file.get(), path);
 }

@@ -14,15 +14,12 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/association/session_record.h"
+#include "Quorvane/config/control_file.h"
 
 struct PresentBlock {
     std::vector<std::string> databases;  // upper-cased
     std::vector<std::string> statements;
 };
-
-// The DblList free routine of PresentBlock data.
-void FreePresentBlock(void* datum);
 
 // The database names of one list, read from just after its opening '#' up to its closing '#'; closed is
 // false when the file ended first.
@@ -32,12 +29,12 @@ struct PresentDatabaseList {
 };
 PresentDatabaseList ReadDatabaseList(std::FILE* file);
 
-// The PresentBlock list of the open file, in file order. Every statement is also appended to
+// The blocks of the open file, in file order. Every statement is also appended to
 // diaginfo.txt. Text before the first '#' that holds a letter or a digit is logged as "Statements outside a
 // database block in file <name> are ignored"; a database list that the end of the file leaves open is
 // logged as "Database list not closed by '#' in file <name>" and noted as a configuration problem (its
 // block is kept, without statements).
-OwnedDblList ReadPresentFile(std::FILE* file, std::string_view fileName);
+std::vector<PresentBlock> ReadPresentFile(std::FILE* file, std::string_view fileName);
 
-// ReadPresentFile of the file at path; null when it cannot be opened.
-OwnedDblList LoadPresentFile(const std::string& path);
+// ReadPresentFile of the file at path; absent when it cannot be opened.
+DefinitionBlocks<PresentBlock> LoadPresentFile(const std::string& path);

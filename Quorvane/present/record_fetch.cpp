@@ -41,15 +41,16 @@ std::string withoutPointZero(std::string_view key) {
     return text;
 }
 
-const DblList* presentDefinitions(const SessionRecord& session, const RecordFormatChoice& choice) {
-    if (choice.format != nullptr) return choice.format->definitions.get();
-    return choice.full ? session.fullDefinitions.get() : session.briefDefinitions.get();
+const DefinitionBlocks<PresentBlock>& presentDefinitions(const SessionRecord& session,
+                                                         const RecordFormatChoice& choice) {
+    if (choice.format != nullptr) return choice.format->definitions;
+    return choice.full ? session.fullDefinitions : session.briefDefinitions;
 }
 
 std::optional<HoldingsColumns> holdingsColumns(const SessionRecord& session, std::string_view syntax) {
     if (syntax != kOpacSyntax) return std::nullopt;
     const MarcBlock2* block =
-        FindMarcBlock2(session.marcHoldingsDefinitions.get(), session.currentDatabase.value_or(""));
+        FindMarcBlock2(session.marcHoldingsDefinitions, session.currentDatabase.value_or(""));
     if (block == nullptr) return std::nullopt;
     return MarcHoldingsColumns(*block);
 }
@@ -84,7 +85,7 @@ RowFetch FetchRecordFields(SessionRecord& session, std::span<RecordFieldTarget> 
                            const RecordFormatChoice& choice, std::string_view syntax, RequestMemory* memory) {
     for (RecordFieldTarget& record : records) record.key = withoutPointZero(record.key);
     const PresentBlock* block =
-        FindDatabaseBlock<PresentBlock>(presentDefinitions(session, choice), session.currentDatabase);
+        FindDatabaseBlock(presentDefinitions(session, choice), session.currentDatabase);
     if (block == nullptr) {
         LogMessage("No database " + session.currentDatabase.value_or("") +
                    " in second query definition file");
@@ -104,7 +105,7 @@ RowFetch FetchRecordFields(SessionRecord& session, std::span<RecordFieldTarget> 
 RowFetch FetchPresentRecords(SessionRecord& session, std::uint32_t start, std::uint32_t number,
                              const RecordFormatChoice& choice, std::string_view syntax,
                              RequestMemory& memory) {
-    DblList& cache = *session.presentCache;
+    PresentCache& cache = *session.presentCache;
     const std::vector<std::pair<std::uint32_t, std::string>> wanted =
         positionsToFetch(session, start, number);
     if (memory.limit() != 0 && CachedRecordOctets(cache) > memory.limit()) DropUnusedRecords(cache);
@@ -115,9 +116,8 @@ RowFetch FetchPresentRecords(SessionRecord& session, std::uint32_t start, std::u
         std::vector<RecordFieldTarget> records;
         for (std::size_t i = first; i < first + count; ++i) {
             auto entry = std::make_unique<PresentCacheEntry>();
-            entry->fields.reset(CreateFieldList());
             entry->position = wanted[i].first;
-            records.push_back(RecordFieldTarget{wanted[i].second, entry->fields.get(), 0});
+            records.push_back(RecordFieldTarget{wanted[i].second, &entry->fields, 0});
             entries.push_back(std::move(entry));
         }
         RowFetch fetched = FetchRecordFields(session, records, choice, syntax, &memory);

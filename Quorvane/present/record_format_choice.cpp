@@ -36,22 +36,19 @@ std::uint32_t ChooseRecordFormat(SessionRecord& session, const KivPresentReq& re
                                  RecordFormatChoice& choice) {
     choice = RecordFormatChoice{nullptr, defaultFull};
     const std::optional<std::string> name = GenericElementSetName(request);
-    DblList* formats = session.recordFormats.get();
-    if (formats == nullptr || ListIsEmpty(formats) != 0) {
+    RecordFormats* formats = session.recordFormats.get();
+    if (formats == nullptr || formats->empty()) {
         if (name) choice.full = !name->empty() && (name->front() == 'F' || name->front() == 'f');
         return 0;
     }
     if (name) {
-        ListSaveCursor(formats);
-        const auto matches = [](const void* key, const void* datum) {
-            return MatchFormatName(*static_cast<const std::string*>(key),
-                                   *static_cast<const RecordFormat*>(datum));
-        };
-        if (ListFind(formats, matches, &*name) == nullptr) {
-            ListRestoreCursor(formats);
+        formats->saveCursor();
+        if (formats->find([&](const RecordFormat& format) { return MatchFormatName(*name, format) == 1; }) ==
+            nullptr) {
+            formats->restoreCursor();
             return kConditionUnknownElementSetName;
         }
     }
-    choice.format = static_cast<const RecordFormat*>(ListCurrent(formats));
+    choice.format = formats->current();
     return 0;
 }

@@ -28,8 +28,8 @@ std::string formatFilePath(const SessionRecord& session, const std::string& name
     return inControlFilesDir(session, name);
 }
 
-RecordFormat* readRecordFormat(TblFile* table, const SessionRecord& session) {
-    auto* format = new RecordFormat;
+std::unique_ptr<RecordFormat> readRecordFormat(TblFile* table, const SessionRecord& session) {
+    auto format = std::make_unique<RecordFormat>();
     format->name = ReadControlToken(table, kMissingFileName, true).value_or(" ");
     const std::string path =
         formatFilePath(session, ReadControlToken(table, kMissingFileName, true).value_or(" "));
@@ -43,10 +43,6 @@ RecordFormat* readRecordFormat(TblFile* table, const SessionRecord& session) {
 
 }  // namespace
 
-void FreeRecordFormat(void* datum) {
-    delete static_cast<RecordFormat*>(datum);
-}
-
 void LoadPresentDefinitions(SessionRecord& session) {
     const OwnedTblFile table = OpenControlFile(inControlFilesDir(session, kRecordFormatsFile));
     if (!table) {
@@ -54,9 +50,8 @@ void LoadPresentDefinitions(SessionRecord& session) {
         session.briefDefinitions = LoadPresentFile(inControlFilesDir(session, kPresentBriefFile));
         return;
     }
-    session.recordFormats.reset(ListCreate(FreeRecordFormat));
+    session.recordFormats = std::make_unique<RecordFormats>();
     while (ReadControlRecord(table.get()) == ControlRecordRead::Record) {
-        ListLast(session.recordFormats.get());
-        ListInsert(session.recordFormats.get(), readRecordFormat(table.get(), session));
+        session.recordFormats->append(readRecordFormat(table.get(), session));
     }
 }

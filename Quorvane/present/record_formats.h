@@ -9,6 +9,7 @@
 #include <string>
 
 #include "Quorvane/association/session_record.h"
+#include "Quorvane/present/present_definitions.h"
 
 inline constexpr const char* kRecordFormatsFile = "recordformats.tblx";
 inline constexpr const char* kPresentFullFile = "present.full";
@@ -16,17 +17,14 @@ inline constexpr const char* kPresentBriefFile = "present.brief";
 
 struct RecordFormat {
     std::string name;
-    // PresentBlock list of the format's file; null when the file could not be opened.
-    OwnedDblList definitions;
+    // The blocks of the format's file; absent when the file could not be opened.
+    DefinitionBlocks<PresentBlock> definitions;
 };
-
-// The DblList free routine of RecordFormat data.
-void FreeRecordFormat(void* datum);
 
 // Reads the session's present definitions from its control-files directory. With recordformats.tblx: the
 // record formats, in file order; each file name is read relative to the directory unless it holds a '\'
 // or is absolute. A missing name or file name logs "Missing Record Type File Name in file
 // recordformats.tblx", a file that cannot be opened "Could not open file <path>" (with LogAndDiagnose);
 // both are configuration problems (config_problems.h). Without recordformats.tblx: present.full and
-// present.brief into the full and brief definitions, each left null when it cannot be opened.
+// present.brief into the full and brief definitions, each left absent when it cannot be opened.
 void LoadPresentDefinitions(SessionRecord& session);

@@ -25,8 +25,8 @@ bool hasMarcBlock(SessionRecord& session) {
             ReadMarcDefinitions2(ControlFilePath(session, kMarcRowDefinitionsFile));
     }
     const std::string database = session.currentDatabase.value_or("");
-    return FindMarcBlock(session.marcDefinitions.get(), database) != nullptr ||
-           FindMarcBlock2(session.marcHoldingsDefinitions.get(), database) != nullptr;
+    return FindMarcBlock(session.marcDefinitions, database) != nullptr ||
+           FindMarcBlock2(session.marcHoldingsDefinitions, database) != nullptr;
 }
 
 }  // namespace

@@ -8,22 +8,19 @@
 #include <string_view>
 
 #include "Quorvane/association/session_record.h"
-#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/records/marc_definitions.h"
 
-// The block of the list (data of type Block, each with a `databases` vector of names) whose names hold the
-// database (exact comparison), else the block holding "DEFAULT"; nullptr when neither exists.
+// The first block (each with a `databases` vector of names) whose names hold the database (exact
+// comparison), else the first holding "DEFAULT"; nullptr when neither exists or the blocks are absent.
 template <typename Block>
-const Block* FindDatabaseBlock(const DblList* blocks, const std::optional<std::string>& database) {
-    if (blocks == nullptr) return nullptr;
-    const auto find = [blocks](std::string_view name) -> const Block* {
-        for (const DblNode* node = blocks->first; node != nullptr; node = node->next) {
-            const auto* block = static_cast<const Block*>(node->datum);
-            if (std::find(block->databases.begin(), block->databases.end(), name) != block->databases.end()) {
-                return block;
-            }
-        }
-        return nullptr;
+const Block* FindDatabaseBlock(const DefinitionBlocks<Block>& blocks,
+                               const std::optional<std::string>& database) {
+    if (!blocks) return nullptr;
+    const auto find = [&blocks](std::string_view name) -> const Block* {
+        const auto found = std::find_if(blocks->begin(), blocks->end(), [name](const Block& block) {
+            return std::find(block.databases.begin(), block.databases.end(), name) != block.databases.end();
+        });
+        return found != blocks->end() ? &*found : nullptr;
     };
     const Block* block = database ? find(*database) : nullptr;
     return block != nullptr ? block : find(kDefaultDatabase);

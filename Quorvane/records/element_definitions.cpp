@@ -3,16 +3,12 @@
 #include <optional>
 
 #include "Quorvane/config/config_problems.h"
+#include "Quorvane/config/control_file.h"
 #include "Quorvane/config/control_values.h"
 #include "Quorvane/records/marc_definition_file.h"
-#include "toolkit/util/str_case.h"
 #include "toolkit/util/table_file.h"
 
 namespace {
-
-void freeElementBlock(void* datum) {
-    delete static_cast<ElementBlock*>(datum);
-}
 
 void reportFileError(const std::string& path) {
     ReportControlFileProblem("Error in file " + path);
@@ -20,11 +16,7 @@ void reportFileError(const std::string& path) {
 
 // The rest of a header record: its database names.
 std::vector<std::string> readDatabases(TblFile* file, const ElementFileMessages& messages) {
-    std::vector<std::string> names;
-    while (std::optional<std::string> name = ReadControlToken(file, messages.missingDatabases, false)) {
-        StrUpper(*name);
-        names.push_back(std::move(*name));
-    }
+    std::vector<std::string> names = ReadControlDatabaseNames(file, messages.missingDatabases, false);
     if (names.empty()) ReportControlFileProblem(messages.missingDatabases);
     return names;
 }
@@ -45,32 +37,31 @@ ElementDefinition readElement(TblFile* file, std::string label, const ElementFil
 
 }  // namespace
 
-OwnedDblList ReadElementDefinitions(const std::string& path, const ElementFileMessages& messages) {
+DefinitionBlocks<ElementBlock> ReadElementDefinitions(const std::string& path,
+                                                      const ElementFileMessages& messages) {
     OwnedTblFile file = OpenControlFile(path);
-    if (file == nullptr) return nullptr;
+    if (file == nullptr) return std::nullopt;
     ConfigProblemWatch watch;
-    OwnedDblList blocks(ListCreate(freeElementBlock));
-    ElementBlock* block = nullptr;
-    bool headerOpen = false;  // a header waits for its first element
+    std::vector<ElementBlock> blocks;  // the last is the block being read
+    bool headerOpen = false;           // a header waits for its first element
     ControlRecordRead read;
-    while ((read = ReadMarcDefinitionRecord(file.get(), path)) == ControlRecordRead::Record) {
+    while ((read = ReadDefinitionRecord(file.get(), path)) == ControlRecordRead::Record) {
         const std::string first =
             *ReadControlToken(file.get(), headerOpen ? messages.firstLabel : messages.recordLabel, true);
         if (first == kDatabasesMarker) {
             if (headerOpen) reportFileError(path);
-            block = new ElementBlock;
-            ListInsert(blocks.get(), block);
-            block->databases = readDatabases(file.get(), messages);
+            blocks.emplace_back().databases = readDatabases(file.get(), messages);
             headerOpen = true;
-        } else if (block == nullptr) {
+        } else if (blocks.empty()) {
             reportFileError(path);
         } else {
-            block->elements.push_back(readElement(file.get(), first, messages));
-            block->hasConditions = block->hasConditions || !block->elements.back().conditions.empty();
+            ElementBlock& block = blocks.back();
+            block.elements.push_back(readElement(file.get(), first, messages));
+            block.hasConditions = block.hasConditions || !block.elements.back().conditions.empty();
             headerOpen = false;
         }
         TblClearRecord(file.get());
     }
     if (headerOpen && read == ControlRecordRead::End) reportFileError(path);
-    return FinishMarcDefinitions(std::move(blocks), watch);
+    return FinishDefinitionBlocks(std::move(blocks), watch);
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Quorvane/association/session_record.h"
+#include "Quorvane/config/control_file.h"
 #include "Quorvane/records/marc_definitions.h"
 #include "Quorvane/records/marc_rows.h"
 
@@ -37,9 +37,10 @@ struct ElementFileMessages {
     const char* missingValue;  // a condition
 };
 
-// Reads an element file into a list of ElementBlock (file order). "Error in file <path>" is logged for a
+// Reads the blocks of an element file (file order). "Error in file <path>" is logged for a
 // header that ends the file, another header right after it, an element before the first header, and an
 // empty or malformed record (which ends the reading). Every problem is logged and sets the
-// configuration-error state. nullptr when the file cannot be opened or the configuration-error state is set
+// configuration-error state. Absent when the file cannot be opened or the configuration-error state is set
 // after reading.
-OwnedDblList ReadElementDefinitions(const std::string& path, const ElementFileMessages& messages);
+DefinitionBlocks<ElementBlock> ReadElementDefinitions(const std::string& path,
+                                                      const ElementFileMessages& messages);

@@ -1,8 +1,10 @@
 #include "Quorvane/records/grs1_definitions.h"
 
-#include <memory>
+#include <optional>
+#include <vector>
 
 #include "Quorvane/config/config_problems.h"
+#include "Quorvane/config/control_file.h"
 #include "Quorvane/config/control_values.h"
 #include "Quorvane/records/definition_blocks.h"
 #include "Quorvane/records/grs1_values.h"
@@ -19,10 +21,6 @@ constexpr std::size_t kRoutineField = 5;  // 0-based
 constexpr std::size_t kVariantField = 6;  // 0-based, then three more
 constexpr std::string_view kRoutinePrefix = "ROUTINE";
 
-void freeGenericBlock(void* datum) {
-    delete static_cast<GenericBlock*>(datum);
-}
-
 GenericContentType contentTypeOf(std::string_view word) {
     if (word == "STRING") return GenericContentType::String;
     if (word == "OCTETS") return GenericContentType::Octets;
@@ -32,15 +30,6 @@ GenericContentType contentTypeOf(std::string_view word) {
     if (word == "OID") return GenericContentType::Oid;
     if (word == "SUBTREE") return GenericContentType::Subtree;
     return GenericContentType::NotThere;
-}
-
-// The values of one record, read as optional strings (a mistyped value logs the message).
-std::vector<std::string> readTexts(TblFile* file, const char* message) {
-    std::vector<std::string> texts;
-    while (std::optional<std::string> text = ReadControlToken(file, message, false)) {
-        texts.push_back(std::move(*text));
-    }
-    return texts;
 }
 
 std::vector<GenericDefinition> parseDefinitions(const std::vector<std::string>& texts) {
@@ -90,25 +79,26 @@ void ReadGenericDefinitions(const std::string& path, SessionRecord& session) {
     OwnedTblFile file = OpenControlFile(path);
     if (file == nullptr) return;
     ConfigProblemWatch watch;
-    OwnedDblList blocks(ListCreate(freeGenericBlock));
-    std::unique_ptr<GenericBlock> block;  // its database record read, its definitions not yet
+    std::vector<GenericBlock> blocks;
+    std::optional<GenericBlock> block;  // its database record read, its definitions not yet
     bool anyRecord = false;
     ControlRecordRead read;
-    while ((read = ReadMarcDefinitionRecord(file.get(), path)) == ControlRecordRead::Record) {
+    while ((read = ReadDefinitionRecord(file.get(), path)) == ControlRecordRead::Record) {
         anyRecord = true;
         if (!block) {
-            block = std::make_unique<GenericBlock>();
-            block->databases = readTexts(file.get(), kNoDatabases);
+            block.emplace();
+            block->databases = ReadControlTexts(file.get(), kNoDatabases, false);
             if (block->databases.empty()) ReportControlFileProblem(kNoDatabases);
             continue;
         }
-        const std::vector<std::string> texts = readTexts(file.get(), kNoDefinitions);
+        const std::vector<std::string> texts = ReadControlTexts(file.get(), kNoDefinitions, false);
         if (texts.empty()) ReportControlFileProblem(kNoDefinitions);
         block->definitions = parseDefinitions(texts);
-        ListInsert(blocks.get(), block.release());
+        blocks.push_back(std::move(*block));
+        block.reset();
     }
     if (read == ControlRecordRead::End && (!anyRecord || block)) ReportControlFileProblem("Error in file " + path);
-    if (OwnedDblList definitions = FinishMarcDefinitions(std::move(blocks), watch)) {
+    if (DefinitionBlocks<GenericBlock> definitions = FinishDefinitionBlocks(std::move(blocks), watch)) {
         session.grs1Definitions = std::move(definitions);
     }
 }
@@ -116,5 +106,5 @@ void ReadGenericDefinitions(const std::string& path, SessionRecord& session) {
 const GenericBlock* FindGenericBlock(SessionRecord& session) {
     if (!session.grs1Definitions)
         ReadGenericDefinitions(ControlFilePath(session, kGenericDefinitionsFile), session);
-    return FindDatabaseBlock<GenericBlock>(session.grs1Definitions.get(), session.currentDatabase);
+    return FindDatabaseBlock(session.grs1Definitions, session.currentDatabase);
 }

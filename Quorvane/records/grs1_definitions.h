@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/association/session_record.h"
+struct SessionRecord;
 
 inline constexpr const char* kGenericDefinitionsFile = "genericdef.tblx";
 
@@ -50,7 +50,7 @@ struct GenericBlock {
 // decimal number, or a variant that is incomplete (fewer than four fields) or not numeric where it must be.
 std::optional<GenericDefinition> ParseGenericDefinition(std::string_view text);
 
-// Reads the file into the session's GRS-1 definitions (GenericBlock list, file order). Problems are logged
+// Reads the file into the session's GRS-1 definitions (file order). Problems are logged
 // and set the configuration-error state: "No database entries in file genericdef.tblx", "No definitions
 // in file genericdef.tblx", "Error in definition <text> in file genericdef.tblx", and "Error in file
 // <path>" for a file without records, a database record without its definitions and reading that stops

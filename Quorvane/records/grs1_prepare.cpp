@@ -18,7 +18,7 @@ GenericDefinition notAvailable(const GenericDefinition& definition) {
 }  // namespace
 
 PreparedGenericDefinitions PrepareGenericDefinitions(const std::vector<GenericDefinition>& definitions,
-                                                     const DblList* row, bool full,
+                                                     const FieldRow* row, bool full,
                                                      const std::set<std::string>& statementColumns,
                                                      const FieldValueConversion& conversion) {
     PreparedGenericDefinitions prepared;
@@ -29,7 +29,7 @@ PreparedGenericDefinitions PrepareGenericDefinitions(const std::vector<GenericDe
             prepared.definitions.push_back(definition);
             continue;
         }
-        const RecordField* field = row != nullptr ? FindRowField(row, definition.content) : nullptr;
+        const RecordField* field = row != nullptr ? FindRowField(*row, definition.content) : nullptr;
         if (field == nullptr) {
             // A column the record has no row of (not fetched by this record format, or its statement
             // found nothing) is left out rather than shown by its name.

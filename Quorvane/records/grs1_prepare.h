@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/records/field_value_conversion.h"
 #include "Quorvane/records/grs1_definitions.h"
+#include "Quorvane/records/marc_rows.h"
 
 inline constexpr const char* kNotAvailable = "Not available";
 
@@ -20,7 +20,7 @@ struct PreparedGenericDefinitions {
     std::uint32_t length = 0;
 };
 
-// For each definition, in order (the row, a RecordField list, may be nullptr for a record without fields):
+// For each definition, in order (the row may be nullptr for a record without fields):
 // - SUBTREE definitions stay;
 // - a definition whose column (its content) is in the row with a value gets the value (through its routine
 //   and the conversion) as its content; only the content field is replaced, whatever the value holds;
@@ -32,7 +32,7 @@ struct PreparedGenericDefinitions {
 // Then empty subtrees are pruned (PruneEmptySubtrees); when nothing is left, the remembered definition is
 // the only one.
 PreparedGenericDefinitions PrepareGenericDefinitions(const std::vector<GenericDefinition>& definitions,
-                                                     const DblList* row, bool full,
+                                                     const FieldRow* row, bool full,
                                                      const std::set<std::string>& statementColumns,
                                                      const FieldValueConversion& conversion);
 

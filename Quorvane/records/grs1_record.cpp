@@ -8,13 +8,13 @@
 #include "Quorvane/records/grs1_statement_columns.h"
 #include "Quorvane/records/marc_rows.h"
 
-int BuildGenericRecord(const PresentCacheEntry& entry, KivGenericRecord& record, SessionRecord& session,
+int BuildGenericRecord(PresentCacheEntry& entry, KivGenericRecord& record, SessionRecord& session,
                        RecordPlacement& placement) {
     const GenericBlock* block = FindGenericBlock(session);
     if (block == nullptr) return 0;
-    const FieldRows rows = GroupRows(entry.fields.get(), true);
+    const FieldRows rows = GroupRows(entry.fields, true);
     const PreparedGenericDefinitions prepared = PrepareGenericDefinitions(
-        block->definitions, rows.empty() ? nullptr : rows.front().get(), session.cacheFormat != 0,
+        block->definitions, rows.empty() ? nullptr : &rows.front(), session.cacheFormat != 0,
         PresentStatementColumns(session), FieldValueConversionFromIni());
     if (CheckRecordSize(session, placement, prepared.length) == 0) return 0;
     record.ppsTaggedElement =

@@ -13,5 +13,5 @@
 // top level holds the elements whose parent id is that of the first prepared definition. 1 when built; 0,
 // with the record untouched, when genericdef.tblx has no block for the database or the size check refused
 // the record (the placement's size diagnostic is then set).
-int BuildGenericRecord(const PresentCacheEntry& entry, KivGenericRecord& record, SessionRecord& session,
+int BuildGenericRecord(PresentCacheEntry& entry, KivGenericRecord& record, SessionRecord& session,
                        RecordPlacement& placement);

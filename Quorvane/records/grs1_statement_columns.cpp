@@ -6,10 +6,10 @@
 
 namespace {
 
-void addColumns(const DblList* blocks, std::set<std::string>& columns) {
-    if (blocks == nullptr) return;
-    for (const DblNode* node = blocks->first; node != nullptr; node = node->next) {
-        for (const std::string& statement : static_cast<const PresentBlock*>(node->datum)->statements) {
+void addColumns(const DefinitionBlocks<PresentBlock>& blocks, std::set<std::string>& columns) {
+    if (!blocks) return;
+    for (const PresentBlock& block : *blocks) {
+        for (const std::string& statement : block.statements) {
             for (std::string& column : SplitSelectList(statement, true)) columns.insert(std::move(column));
         }
     }
@@ -19,12 +19,10 @@ void addColumns(const DblList* blocks, std::set<std::string>& columns) {
 
 std::set<std::string> PresentStatementColumns(const SessionRecord& session) {
     std::set<std::string> columns;
-    if (const DblList* formats = session.recordFormats.get()) {
-        for (const DblNode* node = formats->first; node != nullptr; node = node->next) {
-            addColumns(static_cast<const RecordFormat*>(node->datum)->definitions.get(), columns);
-        }
+    if (const RecordFormats* formats = session.recordFormats.get()) {
+        for (const RecordFormat& format : *formats) addColumns(format.definitions, columns);
     }
-    addColumns(session.fullDefinitions.get(), columns);
-    addColumns(session.briefDefinitions.get(), columns);
+    addColumns(session.fullDefinitions, columns);
+    addColumns(session.briefDefinitions, columns);
     return columns;
 }

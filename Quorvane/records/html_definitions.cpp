@@ -15,7 +15,7 @@ constexpr ElementFileMessages kHtmlMessages{
 
 }  // namespace
 
-OwnedDblList ReadHtmlDefinitions(const std::string& path) {
+DefinitionBlocks<HtmlBlock> ReadHtmlDefinitions(const std::string& path) {
     return ReadElementDefinitions(path, kHtmlMessages);
 }
 
@@ -23,5 +23,5 @@ const HtmlBlock* FindHtmlBlock(SessionRecord& session) {
     if (!session.htmlDefinitions) {
         session.htmlDefinitions = ReadHtmlDefinitions(ControlFilePath(session, kHtmlDefinitionsFile));
     }
-    return FindDatabaseBlock<HtmlBlock>(session.htmlDefinitions.get(), session.currentDatabase);
+    return FindDatabaseBlock(session.htmlDefinitions, session.currentDatabase);
 }

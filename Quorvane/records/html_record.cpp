@@ -12,10 +12,10 @@ namespace {
 std::optional<std::string> columnPiece(const HtmlElement& element, const FieldRows& rows,
                                        const FieldValueConversion& conversion) {
     if (rows.empty()) return std::nullopt;
-    const DblList* row =
-        element.conditions.empty() ? rows.front().get() : FirstMatchingRow(rows, element.conditions);
+    const FieldRow* row =
+        element.conditions.empty() ? &rows.front() : FirstMatchingRow(rows, element.conditions);
     if (row == nullptr) return std::nullopt;
-    const RecordField* field = FindRowField(row, element.field);
+    const RecordField* field = FindRowField(*row, element.field);
     if (field == nullptr) return std::nullopt;
     std::optional<std::string> value = conversion.convert(field->value, element.routine);
     if (!value) return std::nullopt;
@@ -24,7 +24,7 @@ std::optional<std::string> columnPiece(const HtmlElement& element, const FieldRo
 
 }  // namespace
 
-std::string BuildHtmlText(const HtmlBlock& block, const DblList* fields, bool full,
+std::string BuildHtmlText(const HtmlBlock& block, RecordFields& fields, bool full,
                           const FieldValueConversion& conversion) {
     const FieldRows rows = GroupRows(fields, true);
     std::string text;
@@ -54,9 +54,9 @@ std::string BuildHtmlText(const HtmlBlock& block, const DblList* fields, bool fu
     return text;
 }
 
-bool BuildHtmlRecord(const PresentCacheEntry& entry, std::string& text, SessionRecord& session) {
+bool BuildHtmlRecord(PresentCacheEntry& entry, std::string& text, SessionRecord& session) {
     const HtmlBlock* block = FindHtmlBlock(session);
     if (block == nullptr) return false;
-    text = BuildHtmlText(*block, entry.fields.get(), session.cacheFormat != 0, FieldValueConversionFromIni());
+    text = BuildHtmlText(*block, entry.fields, session.cacheFormat != 0, FieldValueConversionFromIni());
     return true;
 }

@@ -6,11 +6,10 @@
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
-#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/records/field_value_conversion.h"
 #include "Quorvane/records/html_definitions.h"
 
-// The record text of the fields (a RecordField list, grouped into rows by row number) by the block's
+// The record text of the fields (the record's field list, grouped into rows by row number) by the block's
 // elements, in order:
 // - a column element takes the first row, or with conditions the first row that meets them, and the first
 //   field of that row with its column name (exact); the value goes through the routine and the conversion
@@ -20,9 +19,9 @@
 // "XXCONCATENATEXX" puts a blank and the value right after the last value written by a template (inside
 // that template), where a further concatenation continues; before any such value it writes nothing. A
 // literal written by a template leaves the place of the last column value as it was.
-std::string BuildHtmlText(const HtmlBlock& block, const DblList* fields, bool full,
+std::string BuildHtmlText(const HtmlBlock& block, RecordFields& fields, bool full,
                           const FieldValueConversion& conversion);
 
 // Builds the record text of the cache entry for the session's current database (the association's
 // full/brief choice and the configured conversion). False when htmldef.tblx has no block for it.
-bool BuildHtmlRecord(const PresentCacheEntry& entry, std::string& text, SessionRecord& session);
+bool BuildHtmlRecord(PresentCacheEntry& entry, std::string& text, SessionRecord& session);

@@ -12,14 +12,12 @@ bool lists(const Block& block, std::string_view database) {
                        [&](const std::string& name) { return StrCaseCompare(name, database) == 0; });
 }
 
-// Walks the nodes directly so that the list's cursor stays where it is.
 template <typename Block>
-const Block* findBlock(const DblList* blocks, std::string_view database) {
-    if (blocks == nullptr) return nullptr;
+const Block* findBlock(const DefinitionBlocks<Block>& blocks, std::string_view database) {
+    if (!blocks) return nullptr;
     for (std::string_view name : {database, kDefaultDatabase}) {
-        for (const DblNode* node = blocks->first; node != nullptr; node = node->next) {
-            const auto* block = static_cast<const Block*>(node->datum);
-            if (lists(*block, name)) return block;
+        for (const Block& block : *blocks) {
+            if (lists(block, name)) return &block;
         }
     }
     return nullptr;
@@ -27,20 +25,12 @@ const Block* findBlock(const DblList* blocks, std::string_view database) {
 
 }  // namespace
 
-void FreeMarcBlock(void* datum) {
-    delete static_cast<MarcBlock*>(datum);
+const MarcBlock* FindMarcBlock(const DefinitionBlocks<MarcBlock>& blocks, std::string_view database) {
+    return findBlock(blocks, database);
 }
 
-void FreeMarcBlock2(void* datum) {
-    delete static_cast<MarcBlock2*>(datum);
-}
-
-const MarcBlock* FindMarcBlock(const DblList* blocks, std::string_view database) {
-    return findBlock<MarcBlock>(blocks, database);
-}
-
-const MarcBlock2* FindMarcBlock2(const DblList* blocks, std::string_view database) {
-    return findBlock<MarcBlock2>(blocks, database);
+const MarcBlock2* FindMarcBlock2(const DefinitionBlocks<MarcBlock2>& blocks, std::string_view database) {
+    return findBlock(blocks, database);
 }
 
 HoldingsColumns MarcHoldingsColumns(const MarcBlock2& block) {

@@ -1,7 +1,6 @@
 #pragma once
 // The MARC record definitions of marcdef.tblx (tag rules) and marcdef2.tblx (row mapping), kept with the
-// association once read (SessionRecord::marcDefinitions and marcHoldingsDefinitions, lists of MarcBlock
-// and MarcBlock2).
+// association once read (SessionRecord::marcDefinitions and marcHoldingsDefinitions).
 
 #include <array>
 #include <cstdint>
@@ -10,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "Quorvane/config/control_file.h"
 #include "Quorvane/database/holdings_columns.h"
 #include "Quorvane/database/spill_over.h"
-#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/records/marc_rows.h"
 
 // The label with which a tag rule continues the open field instead of starting a new one.
@@ -83,14 +82,10 @@ struct MarcBlock2 {
     std::string indiceRoutine = std::string(kNoRoutine);
 };
 
-// The DblList free routines of the two block lists.
-void FreeMarcBlock(void* datum);
-void FreeMarcBlock2(void* datum);
-
 // The block listing the database (compared ignoring case), else the block listing DEFAULT; nullptr
-// when neither exists or the list is absent.
-const MarcBlock* FindMarcBlock(const DblList* blocks, std::string_view database);
-const MarcBlock2* FindMarcBlock2(const DblList* blocks, std::string_view database);
+// when neither exists or the blocks are absent.
+const MarcBlock* FindMarcBlock(const DefinitionBlocks<MarcBlock>& blocks, std::string_view database);
+const MarcBlock2* FindMarcBlock2(const DefinitionBlocks<MarcBlock2>& blocks, std::string_view database);
 
 // The holdings columns of the block (for the holdings statement of an OPAC Present); empty names for
 // the columns the block does not name.

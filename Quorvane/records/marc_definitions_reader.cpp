@@ -1,9 +1,10 @@
 #include "Quorvane/records/marc_definitions_reader.h"
 
-#include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
+#include "Quorvane/config/control_file.h"
 #include "Quorvane/config/control_values.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/records/marc_definition_file.h"
@@ -42,17 +43,15 @@ MarcRule readRule(TblFile* file, std::string tag) {
     return rule;
 }
 
-// Reads one record into the blocks; block is the open block (none before the first header).
-void readRecord(TblFile* file, DblList* blocks, MarcBlock*& block) {
+// Reads one record into the blocks, the last of which is the open one.
+void readRecord(TblFile* file, std::vector<MarcBlock>& blocks) {
+    MarcBlock* block = blocks.empty() ? nullptr : &blocks.back();
     const bool blockJustOpened =
         block != nullptr && block->rules.empty() && !block->leader && block->kind == MarcBlockKind::TagRules;
     std::string first = ReadControlToken(file, missing(blockJustOpened ? "label" : "tag"), true).value_or("");
     if (first == kDatabasesMarker) {
-        auto opened = std::make_unique<MarcBlock>();
-        opened->databases = ReadMarcDatabaseNames(file, kFile);
-        block = opened.get();
-        ListLast(blocks);
-        ListInsert(blocks, opened.release());
+        blocks.emplace_back().databases =
+            ReadControlDatabaseNames(file, MissingMessage("database", kFile), true);
         return;
     }
     if (block == nullptr) {
@@ -71,15 +70,14 @@ void readRecord(TblFile* file, DblList* blocks, MarcBlock*& block) {
 
 }  // namespace
 
-OwnedDblList ReadMarcDefinitions(const std::string& path) {
+DefinitionBlocks<MarcBlock> ReadMarcDefinitions(const std::string& path) {
     ConfigProblemWatch watch;
-    OwnedTblFile file = OpenMarcDefinitionFile(path);
-    if (!file) return nullptr;
-    OwnedDblList blocks(ListCreate(FreeMarcBlock));
-    MarcBlock* block = nullptr;
-    for (ControlRecordRead read = ReadMarcDefinitionRecord(file.get(), kFile); read != ControlRecordRead::End;
-         read = ReadMarcDefinitionRecord(file.get(), kFile)) {
-        if (read == ControlRecordRead::Record) readRecord(file.get(), blocks.get(), block);
+    OwnedTblFile file = OpenControlFileOrLocal(path);
+    if (!file) return std::nullopt;
+    std::vector<MarcBlock> blocks;
+    for (ControlRecordRead read = ReadDefinitionRecord(file.get(), kFile); read != ControlRecordRead::End;
+         read = ReadDefinitionRecord(file.get(), kFile)) {
+        if (read == ControlRecordRead::Record) readRecord(file.get(), blocks);
     }
-    return FinishMarcDefinitions(std::move(blocks), watch);
+    return FinishDefinitionBlocks(std::move(blocks), watch);
 }

@@ -20,7 +20,7 @@ MarcBuildResult refused(std::uint32_t condition, std::string info) {
 }
 
 MarcBuildResult storedRecord(const MarcBlock& block, const FieldRows& rows) {
-    const RecordField* field = rows.empty() ? nullptr : FindRowField(rows.front().get(), block.rawColumn);
+    const RecordField* field = rows.empty() ? nullptr : FindRowField(rows.front(), block.rawColumn);
     if (field == nullptr || !field->value) {
         return refused(kConditionNoDataInSyntax, "No MARC record stored for this record");
     }
@@ -47,10 +47,10 @@ MarcBuildResult assembled(const MarcBuildState& state, std::string_view typeLett
 }  // namespace
 
 MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session) {
-    FieldRows rows = GroupRows(entry.fields.get(), true);
+    FieldRows rows = GroupRows(entry.fields, true);
     const std::string database = session.currentDatabase.value_or("");
 
-    if (const MarcBlock* block = FindMarcBlock(session.marcDefinitions.get(), database)) {
+    if (const MarcBlock* block = FindMarcBlock(session.marcDefinitions, database)) {
         if (block->kind == MarcBlockKind::Raw) return storedRecord(*block, rows);
         MarcBuildState state = newState();
         for (const MarcRule& rule : block->rules) ApplyMarcRule(state, rule, rows, session.cacheFormat != 0);
@@ -58,13 +58,13 @@ MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session
         return assembled(state, MarcLeaderTypeLetters(*block, rows));
     }
 
-    const MarcBlock2* block = FindMarcBlock2(session.marcHoldingsDefinitions.get(), database);
+    const MarcBlock2* block = FindMarcBlock2(session.marcHoldingsDefinitions, database);
     if (block == nullptr)
         return refused(kConditionNoDataInSyntax, "No MARC definition for database " + database);
     std::optional<SpillOverColumns> spillOver = MarcSpillOverColumns(*block);
     MarcBuildState state = newState();
-    for (const OwnedDblList& row : rows) {
-        ApplyMarcRow(state, *block, row.get(), spillOver ? &*spillOver : nullptr, session);
+    for (const FieldRow& row : rows) {
+        ApplyMarcRow(state, *block, row, spillOver ? &*spillOver : nullptr, session);
     }
     AddMarcField(state.parts, state.fieldText, state.currentTag);
     MarcBuildResult built = assembled(state, "nam");

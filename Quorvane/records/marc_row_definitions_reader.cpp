@@ -1,9 +1,11 @@
 #include "Quorvane/records/marc_row_definitions_reader.h"
 
-#include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
+#include "Quorvane/config/config_problems.h"
+#include "Quorvane/config/control_file.h"
 #include "Quorvane/config/control_values.h"
 #include "Quorvane/config/white_space.h"
 #include "Quorvane/log/operations_log.h"
@@ -76,18 +78,17 @@ void readKeyword(TblFile* file, MarcBlock2& block, const std::string& keyword) {
     LogMessage("Unknown MARC definition in file " + std::string(kFile));
 }
 
-void readRecord(TblFile* file, DblList* blocks, MarcBlock2*& block) {
+// Reads one record into the blocks, the last of which is the open one.
+void readRecord(TblFile* file, std::vector<MarcBlock2>& blocks) {
+    MarcBlock2* block = blocks.empty() ? nullptr : &blocks.back();
     std::string first =
         ReadControlToken(file, block != nullptr ? missingLabel() : MissingMessage("tag", kFile), true)
             .value_or("");
     StrUpper(first);
     if (first == kDatabasesMarker) {
         checkComplete(block);
-        auto opened = std::make_unique<MarcBlock2>();
-        opened->databases = ReadMarcDatabaseNames(file, kFile);
-        block = opened.get();
-        ListLast(blocks);
-        ListInsert(blocks, opened.release());
+        blocks.emplace_back().databases =
+            ReadControlDatabaseNames(file, MissingMessage("database", kFile), true);
         return;
     }
     if (block == nullptr) {
@@ -108,16 +109,15 @@ void readRecord(TblFile* file, DblList* blocks, MarcBlock2*& block) {
 
 }  // namespace
 
-OwnedDblList ReadMarcDefinitions2(const std::string& path) {
+DefinitionBlocks<MarcBlock2> ReadMarcDefinitions2(const std::string& path) {
     ConfigProblemWatch watch;
-    OwnedTblFile file = OpenMarcDefinitionFile(path);
-    if (!file) return nullptr;
-    OwnedDblList blocks(ListCreate(FreeMarcBlock2));
-    MarcBlock2* block = nullptr;
-    for (ControlRecordRead read = ReadMarcDefinitionRecord(file.get(), kFile); read != ControlRecordRead::End;
-         read = ReadMarcDefinitionRecord(file.get(), kFile)) {
-        if (read == ControlRecordRead::Record) readRecord(file.get(), blocks.get(), block);
+    OwnedTblFile file = OpenControlFileOrLocal(path);
+    if (!file) return std::nullopt;
+    std::vector<MarcBlock2> blocks;
+    for (ControlRecordRead read = ReadDefinitionRecord(file.get(), kFile); read != ControlRecordRead::End;
+         read = ReadDefinitionRecord(file.get(), kFile)) {
+        if (read == ControlRecordRead::Record) readRecord(file.get(), blocks);
     }
-    checkComplete(block);
-    return FinishMarcDefinitions(std::move(blocks), watch);
+    checkComplete(blocks.empty() ? nullptr : &blocks.back());
+    return FinishDefinitionBlocks(std::move(blocks), watch);
 }

@@ -16,11 +16,11 @@
 
 #include <string>
 
-#include "Quorvane/association/session_record.h"
+#include "Quorvane/records/marc_definitions.h"
 
 inline constexpr const char* kMarcRowDefinitionsFile = "marcdef2.tblx";
 
-// The list of MarcBlock2 read from the file at path (or, when it cannot be opened, from the file of that
-// name in the current directory); null when neither opens, or when the configuration-error state is set
+// The blocks read from the file at path (or, when it cannot be opened, from the file of that name in the
+// current directory); absent when neither opens, or when the configuration-error state is set
 // after reading (a problem met while reading sets it).
-OwnedDblList ReadMarcDefinitions2(const std::string& path);
+DefinitionBlocks<MarcBlock2> ReadMarcDefinitions2(const std::string& path);

@@ -15,7 +15,7 @@ constexpr std::string_view kHoldingsTag = "HLD";
 constexpr int kHoldingsTagNumber = 999;
 constexpr int kFirstDataFieldTag = 10;
 
-std::optional<std::string> columnValue(const DblList* row, const std::optional<std::string>& column) {
+std::optional<std::string> columnValue(const FieldRow& row, const std::optional<std::string>& column) {
     if (!column) return std::nullopt;
     const RecordField* field = FindRowField(row, *column);
     return field != nullptr ? field->value : std::nullopt;
@@ -31,7 +31,7 @@ int tagNumber(std::string_view tag) {
     return number;
 }
 
-std::string indicatorsOf(const MarcBlock2& block, const DblList* row,
+std::string indicatorsOf(const MarcBlock2& block, const FieldRow& row,
                          const ImageLocationReader& imageLocation) {
     std::string indicators = "00";
     std::optional<std::string> first = columnValue(row, block.indice1);
@@ -55,7 +55,7 @@ bool continuesField(const MarcBuildState& state, const MarcBlock2& block, const 
 
 }  // namespace
 
-void ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, DblList* row,
+void ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, const FieldRow& row,
                   const SpillOverColumns* spillOver, SessionRecord& session) {
     std::optional<std::string> tagText = columnValue(row, block.tagNo);
     if (!tagText) return;

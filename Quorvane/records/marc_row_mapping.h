@@ -4,9 +4,9 @@
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/spill_over.h"
-#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/records/marc_build_state.h"
 #include "Quorvane/records/marc_definitions.h"
+#include "Quorvane/records/marc_rows.h"
 
 // Applies one row:
 // - A row without a tag value is skipped; a tag of more than three characters logs "Error in MARC tag
@@ -20,5 +20,5 @@
 // - A new field of tag below 010 holds the data alone; any other new field the indicators ("00", then
 //   INDICE1, INDICE2, INDICE) and the code and data; a continued field gets the code and data (a blank
 //   and the data without a SUBFIELD column). Tag HLD (holdings) counts as 999.
-void ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, DblList* row,
+void ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, const FieldRow& row,
                   const SpillOverColumns* spillOver, SessionRecord& session);

@@ -12,9 +12,8 @@ std::string_view withoutPointZero(std::string_view value) {
     return value;
 }
 
-bool meets(const RowCondition& condition, const DblList* row) {
-    for (const DblNode* node = row->first; node != nullptr; node = node->next) {
-        const auto* field = static_cast<const RecordField*>(node->datum);
+bool meets(const RowCondition& condition, const FieldRow& row) {
+    for (const RecordField* field : row) {
         if (!field->value || StrCaseCompare(field->columnName, condition.column) != 0) continue;
         if (StrCaseCompare(withoutPointZero(*field->value), withoutPointZero(condition.value)) == 0)
             return true;
@@ -22,28 +21,18 @@ bool meets(const RowCondition& condition, const DblList* row) {
     return false;
 }
 
-OwnedDblList newRow() {
-    return OwnedDblList(ListCreate(nullptr));
-}
-
 }  // namespace
 
-FieldRows GroupRows(const DblList* fields, bool grouping) {
+FieldRows GroupRows(RecordFields& fields, bool grouping) {
     FieldRows rows;
-    if (fields == nullptr || fields->first == nullptr) return rows;
+    if (fields.empty()) return rows;
     if (!grouping) {
-        rows.push_back(newRow());
-        for (DblNode* node = fields->first; node != nullptr; node = node->next) {
-            ListInsert(rows.back().get(), node->datum);
-        }
+        FieldRow& row = rows.emplace_back();
+        for (RecordField& field : fields) row.push_back(&field);
         return rows;
     }
-    std::map<std::int32_t, OwnedDblList> byNumber;
-    for (DblNode* node = fields->first; node != nullptr; node = node->next) {
-        OwnedDblList& row = byNumber[static_cast<RecordField*>(node->datum)->rowNumber];
-        if (!row) row = newRow();
-        ListInsert(row.get(), node->datum);
-    }
+    std::map<std::int32_t, FieldRow> byNumber;
+    for (RecordField& field : fields) byNumber[field.rowNumber].push_back(&field);
     for (std::int32_t start : {1, kFirstHoldingsRow}) {
         for (auto found = byNumber.find(start); found != byNumber.end();
              found = found->first < INT32_MAX ? byNumber.find(found->first + 1) : byNumber.end()) {
@@ -53,24 +42,16 @@ FieldRows GroupRows(const DblList* fields, bool grouping) {
     return rows;
 }
 
-int RowMatchesConditions(const std::vector<RowCondition>& conditions, const DblList* row) {
+int RowMatchesConditions(const std::vector<RowCondition>& conditions, const FieldRow& row) {
     for (const RowCondition& condition : conditions) {
         if (!meets(condition, row)) return 0;
     }
     return 1;
 }
 
-const DblList* FirstMatchingRow(const FieldRows& rows, const std::vector<RowCondition>& conditions) {
-    for (const OwnedDblList& row : rows) {
-        if (RowMatchesConditions(conditions, row.get()) == 1) return row.get();
-    }
-    return nullptr;
-}
-
-RecordField* FindRowField(const DblList* row, std::string_view column) {
-    for (const DblNode* node = row->first; node != nullptr; node = node->next) {
-        auto* field = static_cast<RecordField*>(node->datum);
-        if (field->columnName == column) return field;
+const FieldRow* FirstMatchingRow(const FieldRows& rows, const std::vector<RowCondition>& conditions) {
+    for (const FieldRow& row : rows) {
+        if (RowMatchesConditions(conditions, row) == 1) return &row;
     }
     return nullptr;
 }

@@ -7,20 +7,16 @@
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
-#include "Quorvane/lists/dbl_list.h"
 
-// The rows of a record: each a DblList of RecordField pointers into the record's field list (not owned),
-// in field-list order.
-using FieldRows = std::vector<OwnedDblList>;
+using FieldRows = std::vector<FieldRow>;
 
 // Row numbers of holdings items start here (the record's own statements number theirs from 1).
 inline constexpr std::int32_t kFirstHoldingsRow = 10000;
 
 // Grouping on: rows 1, 2, 3 ... while fields with that row number exist, then rows 10000, 10001 ...
 // likewise. Grouping off: every field in one row (none for an empty list).
-FieldRows GroupRows(const DblList* fields, bool grouping);
+FieldRows GroupRows(RecordFields& fields, bool grouping);
 
 // A condition of a control-file rule: the row must hold a field of that column with that value.
 struct RowCondition {
@@ -31,10 +27,7 @@ struct RowCondition {
 // 1 when every condition has a field in the row whose column name equals the condition's ignoring case
 // and whose value equals the condition's ignoring case, after a trailing ".0" is dropped from both
 // values; a field without a value matches no condition. No conditions: 1.
-int RowMatchesConditions(const std::vector<RowCondition>& conditions, const DblList* row);
+int RowMatchesConditions(const std::vector<RowCondition>& conditions, const FieldRow& row);
 
 // The first row that meets the conditions; nullptr when none does.
-const DblList* FirstMatchingRow(const FieldRows& rows, const std::vector<RowCondition>& conditions);
-
-// The first field of the row whose column name is exactly the given one; nullptr when none.
-RecordField* FindRowField(const DblList* row, std::string_view column);
+const FieldRow* FirstMatchingRow(const FieldRows& rows, const std::vector<RowCondition>& conditions);

@@ -10,17 +10,17 @@ namespace {
 constexpr std::string_view kDefaultTypeLetters = "nam";
 constexpr std::string_view kDefaultIndicators = "00";
 
-const DblList* firstRow(const FieldRows& rows) {
-    return rows.empty() ? nullptr : rows.front().get();
+const FieldRow* firstRow(const FieldRows& rows) {
+    return rows.empty() ? nullptr : &rows.front();
 }
 
-std::optional<std::string> columnValue(const DblList* row, std::string_view column) {
+std::optional<std::string> columnValue(const FieldRow* row, std::string_view column) {
     if (row == nullptr) return std::nullopt;
-    const RecordField* field = FindRowField(row, column);
+    const RecordField* field = FindRowField(*row, column);
     return field != nullptr ? field->value : std::nullopt;
 }
 
-std::optional<std::string> indicatorsOf(const MarcRule& rule, const FieldRows& rows, const DblList* row) {
+std::optional<std::string> indicatorsOf(const MarcRule& rule, const FieldRows& rows, const FieldRow* row) {
     std::optional<std::string> indicators;
     if (rule.indicatorFromColumn) {
         if (rule.indicator) indicators = columnValue(firstRow(rows), *rule.indicator);
@@ -46,11 +46,11 @@ void ApplyMarcRule(MarcBuildState& state, const MarcRule& rule, const FieldRows&
     const bool continues = rule.label == kConcatenateLabel;
     if (!state.fieldText.empty() && !continues) AddMarcField(state.parts, state.fieldText, state.currentTag);
 
-    const DblList* row = rule.conditions.empty() ? firstRow(rows) : FirstMatchingRow(rows, rule.conditions);
+    const FieldRow* row = rule.conditions.empty() ? firstRow(rows) : FirstMatchingRow(rows, rule.conditions);
     if (row == nullptr) return;
     std::optional<std::string> value;
     if (rule.fieldFromColumn) {
-        const RecordField* field = FindRowField(row, rule.field);
+        const RecordField* field = FindRowField(*row, rule.field);
         if (field == nullptr) return;
         value = field->value;
     } else if (full) {

@@ -15,7 +15,7 @@ constexpr ElementFileMessages kSutrsMessages{
 
 }  // namespace
 
-OwnedDblList ReadSutrsDefinitions(const std::string& path) {
+DefinitionBlocks<SutrsBlock> ReadSutrsDefinitions(const std::string& path) {
     return ReadElementDefinitions(path, kSutrsMessages);
 }
 
@@ -23,5 +23,5 @@ const SutrsBlock* FindSutrsBlock(SessionRecord& session) {
     if (!session.sutrsDefinitions) {
         session.sutrsDefinitions = ReadSutrsDefinitions(ControlFilePath(session, kSutrsDefinitionsFile));
     }
-    return FindDatabaseBlock<SutrsBlock>(session.sutrsDefinitions.get(), session.currentDatabase);
+    return FindDatabaseBlock(session.sutrsDefinitions, session.currentDatabase);
 }

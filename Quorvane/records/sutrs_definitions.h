@@ -13,9 +13,9 @@ inline constexpr const char* kSutrsDefinitionsFile = "sutrsdef.tblx";
 using SutrsElement = ElementDefinition;
 using SutrsBlock = ElementBlock;
 
-// The SutrsBlock list of the file, or nullptr when it cannot be opened or the configuration-error state is
-// set after reading (see ReadElementDefinitions).
-OwnedDblList ReadSutrsDefinitions(const std::string& path);
+// The blocks of the file; absent when it cannot be opened or the configuration-error state is set after
+// reading (see ReadElementDefinitions).
+DefinitionBlocks<SutrsBlock> ReadSutrsDefinitions(const std::string& path);
 
 // The block for the session's current database, else for "DEFAULT"; the definitions are read from the
 // control-files directory first when the session has none yet. nullptr when there is no such block.

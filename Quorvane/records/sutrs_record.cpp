@@ -17,12 +17,11 @@ std::string prefixOf(const std::string& label) {
 void writeColumnValues(const SutrsElement& element, const FieldRows& rows,
                        const FieldValueConversion& conversion, std::string& text, std::size_t lineStart) {
     if (rows.empty()) return;
-    const DblList* row =
-        element.conditions.empty() ? rows.front().get() : FirstMatchingRow(rows, element.conditions);
+    const FieldRow* row =
+        element.conditions.empty() ? &rows.front() : FirstMatchingRow(rows, element.conditions);
     if (row == nullptr) return;
     bool first = true;
-    for (const DblNode* node = row->first; node != nullptr; node = node->next) {
-        const auto* field = static_cast<const RecordField*>(node->datum);
+    for (const RecordField* field : *row) {
         if (field->columnName != element.field) continue;
         const std::optional<std::string> value = conversion.convert(field->value, element.routine);
         if (!value) return;
@@ -35,7 +34,7 @@ void writeColumnValues(const SutrsElement& element, const FieldRows& rows,
 
 }  // namespace
 
-std::string BuildSutrsText(const SutrsBlock& block, const DblList* fields, bool full,
+std::string BuildSutrsText(const SutrsBlock& block, RecordFields& fields, bool full,
                            const FieldValueConversion& conversion) {
     const FieldRows rows = GroupRows(fields, block.hasConditions);
     std::string text;
@@ -52,10 +51,9 @@ std::string BuildSutrsText(const SutrsBlock& block, const DblList* fields, bool 
     return text;
 }
 
-bool BuildSutrsRecord(const PresentCacheEntry& entry, std::string& text, SessionRecord& session) {
+bool BuildSutrsRecord(PresentCacheEntry& entry, std::string& text, SessionRecord& session) {
     const SutrsBlock* block = FindSutrsBlock(session);
     if (block == nullptr) return false;
-    text =
-        BuildSutrsText(*block, entry.fields.get(), session.cacheFormat != 0, FieldValueConversionFromIni());
+    text = BuildSutrsText(*block, entry.fields, session.cacheFormat != 0, FieldValueConversionFromIni());
     return true;
 }

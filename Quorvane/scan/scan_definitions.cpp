@@ -10,24 +10,20 @@ bool lists(const std::vector<std::string>& names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-ScanDefinition* findListing(const DblList* definitions, std::string_view name) {
-    for (const DblNode* node = definitions->first; node != nullptr; node = node->next) {
-        auto* definition = static_cast<ScanDefinition*>(node->datum);
-        if (lists(definition->databaseNames, name)) return definition;
-    }
-    return nullptr;
+const ScanDefinition* findListing(const std::vector<ScanDefinition>& definitions, std::string_view name) {
+    const auto found = std::find_if(
+        definitions.begin(), definitions.end(),
+        [name](const ScanDefinition& definition) { return lists(definition.databaseNames, name); });
+    return found != definitions.end() ? &*found : nullptr;
 }
 
 }  // namespace
 
-void FreeScanDefinition(void* definition) {
-    delete static_cast<ScanDefinition*>(definition);
-}
-
-ScanDefinition* FindScanDefinition(const DblList* definitions, std::string_view databaseName) {
-    if (definitions == nullptr) return nullptr;
-    if (ScanDefinition* definition = findListing(definitions, databaseName)) return definition;
-    return findListing(definitions, kDefaultDatabase);
+const ScanDefinition* FindScanDefinition(const DefinitionBlocks<ScanDefinition>& definitions,
+                                         std::string_view databaseName) {
+    if (!definitions) return nullptr;
+    if (const ScanDefinition* definition = findListing(*definitions, databaseName)) return definition;
+    return findListing(*definitions, kDefaultDatabase);
 }
 
 bool ScanDefinitionHoldsAttributeSet(const ScanDefinition& definition, std::string_view attributeSetId) {

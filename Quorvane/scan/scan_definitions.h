@@ -3,15 +3,15 @@
 // sets, one statement per use attribute that returns the index terms between two bounds, with the number
 // of records of each. The reader is scan_definitions_reader.h.
 //
-// The definitions of a session are a DblList of ScanDefinition (free routine FreeScanDefinition). They are
-// not changed after reading, so pointers into them stay valid for the list's life.
+// The definitions of a session are not changed after reading, so pointers into them stay valid while the
+// session holds them.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/lists/dbl_list.h"
+#include "Quorvane/config/control_file.h"
 
 // Placeholders of a scan statement: the low bound (inclusive) and the high bound of the term window.
 inline constexpr const char* kScanLowBoundPlaceholder = "XXTERM1XX";
@@ -33,12 +33,10 @@ struct ScanDefinition {
     std::vector<ScanMapping> mappings;
 };
 
-// The free routine of a definitions list.
-void FreeScanDefinition(void* definition);
-
 // The first definition that lists the database name exactly (names are kept upper case, so a name in
 // another case matches none), else the first that lists "DEFAULT"; null when there is neither.
-ScanDefinition* FindScanDefinition(const DblList* definitions, std::string_view databaseName);
+const ScanDefinition* FindScanDefinition(const DefinitionBlocks<ScanDefinition>& definitions,
+                                         std::string_view databaseName);
 // Whether the definition lists the attribute-set identifier (exact comparison).
 bool ScanDefinitionHoldsAttributeSet(const ScanDefinition& definition, std::string_view attributeSetId);
 // The definition's first mapping for the use value; null when none has it.

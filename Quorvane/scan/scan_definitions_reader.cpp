@@ -1,17 +1,13 @@
 #include "Quorvane/scan/scan_definitions_reader.h"
 
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/config/config_problems.h"
 #include "Quorvane/config/control_file.h"
 #include "Quorvane/config/control_values.h"
-#include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/program_dir.h"
 #include "Quorvane/scan/scan_definitions.h"
-#include "toolkit/util/str_case.h"
 #include "toolkit/util/table_file.h"
 
 namespace {
@@ -30,63 +26,30 @@ constexpr const char* kMissingReturnColumn = "Missing return term column number 
 constexpr const char* kMalformedRecord = "Malformed record in file scan.tblx";
 constexpr const char* kMappingOutsideBlock = "Scan mapping before any XXDATABASESXX block in file scan.tblx";
 
-struct ListDestroyer {
-    void operator()(DblList* list) const { ListDestroy(list); }
-};
-
-// A fault that ends the reading.
-void reportFault(std::string_view message) {
-    noteConfigProblem();
-    LogConfigError(message);
-}
-
+// The file in the control-files directory or, when that cannot be opened or no directory is given, in the
+// working directory.
 OwnedTblFile openScanFile(const std::string& controlFilesDir) {
-    if (!controlFilesDir.empty()) {
-        OwnedTblFile file = OpenControlFile(platform::joinPath(controlFilesDir, kScanFileName));
-        if (file) return file;
-    }
-    return OpenControlFile(kScanFileName);
-}
-
-// The type and, for a quoted string, the text of the record's first value, which stays queued.
-struct FirstValue {
-    int32_t type;
-    std::string_view text;
-};
-
-FirstValue firstValue(const TblFile* file) {
-    const auto* token = static_cast<const TblToken*>(file->tokens->head->datum);
-    if (token->type == TblTokenString) return {token->type, token->value.text};
-    return {token->type, {}};
-}
-
-// The quoted texts up to the end of the record.
-std::vector<std::string> readTexts(TblFile* file, const char* message) {
-    std::vector<std::string> texts;
-    while (std::optional<std::string> text = ReadControlToken(file, message, false)) {
-        texts.push_back(std::move(*text));
-    }
-    return texts;
+    if (controlFilesDir.empty()) return OpenControlFile(kScanFileName);
+    return OpenControlFileOrLocal(platform::joinPath(controlFilesDir, kScanFileName));
 }
 
 // The database record (already read) and the attribute-set record of a block; false after a fault.
 bool readBlockHead(TblFile* file, ScanDefinition& definition) {
     ReadControlToken(file, kMissingDatabase, true);
-    definition.databaseNames = readTexts(file, kMissingDatabase);
+    definition.databaseNames = ReadControlDatabaseNames(file, kMissingDatabase, false);
     if (definition.databaseNames.empty()) {
-        reportFault(kMissingDatabase);
+        ReportControlFileFault(kMissingDatabase);
         return false;
     }
-    for (std::string& name : definition.databaseNames) StrUpper(name);
 
     if (ReadControlRecord(file) != ControlRecordRead::Record) {
-        reportFault(kMissingOidRecord);
+        ReportControlFileFault(kMissingOidRecord);
         return false;
     }
     ReadControlToken(file, kMissingOidMarker, true);
-    definition.attributeSetIds = readTexts(file, kMissingOids);
+    definition.attributeSetIds = ReadControlTexts(file, kMissingOids, false);
     if (definition.attributeSetIds.empty()) {
-        reportFault(kMissingOids);
+        ReportControlFileFault(kMissingOids);
         return false;
     }
     return true;
@@ -104,35 +67,32 @@ ScanMapping readMapping(TblFile* file) {
 
 }  // namespace
 
-DblList* LoadScanDefinitions(const std::string& controlFilesDir) {
+DefinitionBlocks<ScanDefinition> LoadScanDefinitions(const std::string& controlFilesDir) {
     OwnedTblFile file = openScanFile(controlFilesDir);
-    if (!file) return nullptr;
-    std::unique_ptr<DblList, ListDestroyer> definitions(ListCreate(FreeScanDefinition));
-    ScanDefinition* block = nullptr;
+    if (!file) return std::nullopt;
+    std::vector<ScanDefinition> definitions;  // the last is the block being read
     for (;;) {
         ControlRecordRead read = ReadControlRecord(file.get());
-        if (read == ControlRecordRead::End) return definitions.release();
+        if (read == ControlRecordRead::End) return definitions;
         if (read == ControlRecordRead::Faulty) {
-            reportFault(kMalformedRecord);
-            return nullptr;
+            ReportControlFileFault(kMalformedRecord);
+            return std::nullopt;
         }
-        FirstValue first = firstValue(file.get());
+        const ControlValue first = *PeekControlValue(file.get());
         if (first.type == TblTokenString) {
             if (first.text != kBlockMarker) {
-                reportFault(kErrorInDatabaseField);
-                return nullptr;
+                ReportControlFileFault(kErrorInDatabaseField);
+                return std::nullopt;
             }
-            auto definition = std::make_unique<ScanDefinition>();
-            if (!readBlockHead(file.get(), *definition)) return nullptr;
-            block = definition.get();
-            ListLast(definitions.get());
-            ListInsert(definitions.get(), definition.release());
+            ScanDefinition definition;
+            if (!readBlockHead(file.get(), definition)) return std::nullopt;
+            definitions.push_back(std::move(definition));
         } else if (first.type == TblTokenInteger) {
-            if (block == nullptr) {
+            if (definitions.empty()) {
                 ReportControlFileProblem(kMappingOutsideBlock);
                 continue;
             }
-            block->mappings.push_back(readMapping(file.get()));
+            definitions.back().mappings.push_back(readMapping(file.get()));
         }
     }
 }

@@ -10,16 +10,16 @@
 
 #include <string>
 
-#include "Quorvane/lists/dbl_list.h"
+#include "Quorvane/scan/scan_definitions.h"
 
 inline constexpr const char* kScanFileName = "scan.tblx";
 
 // The definitions of scan.tblx in the control-files directory or, when that cannot be opened or no
-// directory is given, of scan.tblx in the working directory; in file order. nullptr without a message
-// when neither can be opened. nullptr, after logging the message and noting a configuration problem, when
+// directory is given, of scan.tblx in the working directory; in file order. Absent without a message
+// when neither can be opened. Absent, after logging the message and noting a configuration problem, when
 // a fault ends the reading: a block without database names ("Missing database in file scandef.tblx") or
 // without its attribute-set record ("Missing attribute oids in file scandef.tblx") or identifiers
 // ("Missing attribute OIDs in file scandef.tblx"), a record that begins with another quoted text ("Error in
 // database field in file scandef.tblx"), or a record that cannot be read ("Malformed record in file
 // scan.tblx"). A mapping before the first block is reported and skipped.
-DblList* LoadScanDefinitions(const std::string& controlFilesDir);
+DefinitionBlocks<ScanDefinition> LoadScanDefinitions(const std::string& controlFilesDir);

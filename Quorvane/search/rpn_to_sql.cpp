@@ -160,8 +160,8 @@ class PlanWalk {
 
 }  // namespace
 
-SearchPlan PlanSearch(const DblList* definitions, const KivRPNQuery& query, const std::string& databaseName,
-                      const SearchSettings& settings) {
+SearchPlan PlanSearch(const DefinitionBlocks<SearchDefinition>& definitions, const KivRPNQuery& query,
+                      const std::string& databaseName, const SearchSettings& settings) {
     SearchPlan plan;
     DefinitionLookup lookup =
         FindSearchDefinition(definitions, query.pcAttributeSetId.value_or(kBib1AttributeSet), databaseName);

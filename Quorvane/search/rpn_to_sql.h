@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "Quorvane/lists/dbl_list.h"
+#include "Quorvane/config/control_file.h"
 #include "Quorvane/search/rpn_to_sql_term.h"
 #include "Quorvane/search/search_definitions.h"
 #include "toolkit/api/kiv_query.h"
@@ -48,9 +48,9 @@ struct SearchPlan {
     // 5, 11 or 125 (term), 229 (operand or term type), 201 (operator), 6 (query too large), 100 (a
     // definition that is not INDIVIDUAL, or no operand to search).
     int32_t condition = 0;
-    SearchDefinition* definition = nullptr;         // the definition searched
-    SearchDefinition* currentDefinition = nullptr;  // the session's current definition afterwards
-    std::unique_ptr<PlanNode> root;                 // set exactly when condition is 0
+    const SearchDefinition* definition = nullptr;         // the definition searched
+    const SearchDefinition* currentDefinition = nullptr;  // the session's current definition afterwards
+    std::unique_ptr<PlanNode> root;                       // set exactly when condition is 0
 };
 
 // The plan for the query against the database (upper case) under the query's attribute set (bib-1 when
@@ -59,5 +59,5 @@ struct SearchPlan {
 // attributes with FindAttributeMapping; its term text is the general term (stop words removed for
 // WORDLIST mappings, upper-cased, a date literal for the date uses 30, 31, 32, 1011 and 1012), the numeric
 // term in decimal, or the date literal of a date-time term.
-SearchPlan PlanSearch(const DblList* definitions, const KivRPNQuery& query, const std::string& databaseName,
-                      const SearchSettings& settings);
+SearchPlan PlanSearch(const DefinitionBlocks<SearchDefinition>& definitions, const KivRPNQuery& query,
+                      const std::string& databaseName, const SearchSettings& settings);

@@ -78,8 +78,7 @@ SearchSettings SearchSettingsFor(const SessionRecord& session) {
 
 int RunSearch(SessionRecord& session, const KivRPNQuery& query, const std::string& databaseName,
               int32_t& condition) {
-    SearchPlan plan =
-        PlanSearch(session.searchDefinitions.get(), query, databaseName, SearchSettingsFor(session));
+    SearchPlan plan = PlanSearch(session.searchDefinitions, query, databaseName, SearchSettingsFor(session));
     if (plan.currentDefinition != nullptr) session.currentSearchDefinition = plan.currentDefinition;
     if (plan.condition != 0) {
         condition = plan.condition;

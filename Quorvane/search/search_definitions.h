@@ -4,8 +4,8 @@
 // combination turns into and how its term is treated. The reader is search_definitions_reader.h, the
 // look-ups are search_definitions_lookup.h.
 //
-// The definitions of a session are a DblList of SearchDefinition (free routine FreeSearchDefinition). They
-// are not changed after reading, so pointers to keys and mappings stay valid for the list's life.
+// The definitions of a session are not changed after reading, so pointers to definitions, keys and
+// mappings stay valid while the session holds them.
 
 #include <array>
 #include <cstdint>
@@ -92,6 +92,3 @@ struct SearchDefinition {
     // " XXTERMXX", joined by " OR ", after one blank.
     std::string anyOrText;
 };
-
-// The free routine of a definitions list.
-void FreeSearchDefinition(void* definition);

@@ -1,6 +1,7 @@
 #include "Quorvane/search/search_definitions_lookup.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "Quorvane/diagnostics/bib1_conditions.h"
@@ -11,32 +12,32 @@ bool holds(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
-SearchDefinition* definitionAt(const DblNode* node) {
-    return static_cast<SearchDefinition*>(node->datum);
-}
-
 }  // namespace
 
-DefinitionLookup FindSearchDefinition(const DblList* definitions, const std::string& attributeSetId,
-                                      const std::string& databaseName) {
+DefinitionLookup FindSearchDefinition(const DefinitionBlocks<SearchDefinition>& definitions,
+                                      const std::string& attributeSetId, const std::string& databaseName) {
     DefinitionLookup lookup;
-    const DblNode* node = definitions != nullptr ? definitions->first : nullptr;
-    while (node != nullptr && !holds(definitionAt(node)->attributeSetIds, attributeSetId)) node = node->next;
-    if (node == nullptr) {
+    if (!definitions) {
         lookup.condition = kConditionUnsupportedAttributeSet;
         return lookup;
     }
-    lookup.current = definitionAt(node);
-    if (holds(lookup.current->databaseNames, databaseName) ||
-        holds(lookup.current->databaseNames, "DEFAULT")) {
+    const auto end = definitions->end();
+    auto first = std::find_if(definitions->begin(), end, [&](const SearchDefinition& definition) {
+        return holds(definition.attributeSetIds, attributeSetId);
+    });
+    if (first == end) {
+        lookup.condition = kConditionUnsupportedAttributeSet;
+        return lookup;
+    }
+    lookup.current = &*first;
+    if (holds(first->databaseNames, databaseName) || holds(first->databaseNames, "DEFAULT")) {
         lookup.definition = lookup.current;
         return lookup;
     }
-    for (node = node->next; node != nullptr; node = node->next) {
-        SearchDefinition* later = definitionAt(node);
+    for (auto later = std::next(first); later != end; ++later) {
         if (holds(later->attributeSetIds, attributeSetId) && holds(later->databaseNames, databaseName)) {
-            lookup.definition = later;
-            lookup.current = later;
+            lookup.definition = &*later;
+            lookup.current = &*later;
             return lookup;
         }
     }

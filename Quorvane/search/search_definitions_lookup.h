@@ -4,26 +4,26 @@
 
 #include <cstdint>
 
-#include "Quorvane/lists/dbl_list.h"
+#include "Quorvane/config/control_file.h"
 #include "Quorvane/search/search_definitions.h"
 #include "toolkit/api/kiv_attributes.h"
 
 inline constexpr const char* kBib1AttributeSet = "1.2.840.10003.3.1";
 
 struct DefinitionLookup {
-    SearchDefinition* definition = nullptr;  // the answer; none on failure
+    const SearchDefinition* definition = nullptr;  // the answer; none on failure
     // What the session keeps as its current definition afterwards: the first definition of the attribute
     // set, or the later one that was the answer; none when no definition has the attribute set.
-    SearchDefinition* current = nullptr;
+    const SearchDefinition* current = nullptr;
     int32_t condition = 0;  // 123 or 235 on failure
 };
 
-// The first definition, in list order, of the attribute set (identifier compared exactly) answers when it
+// The first definition, in file order, of the attribute set (identifier compared exactly) answers when it
 // lists the database name or "DEFAULT"; otherwise the first later definition of the attribute set that
 // lists the name itself. No definition of the attribute set: condition 123; none that serves the
 // database: condition 235. The database name is compared exactly (the definitions hold upper case).
-DefinitionLookup FindSearchDefinition(const DblList* definitions, const std::string& attributeSetId,
-                                      const std::string& databaseName);
+DefinitionLookup FindSearchDefinition(const DefinitionBlocks<SearchDefinition>& definitions,
+                                      const std::string& attributeSetId, const std::string& databaseName);
 
 struct MappingLookup {
     const AttributeMapping* mapping = nullptr;

@@ -1,14 +1,11 @@
 #include "Quorvane/search/search_definitions_reader.h"
 
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/config/config_problems.h"
 #include "Quorvane/config/control_file.h"
 #include "Quorvane/config/control_values.h"
-#include "Quorvane/log/operations_log.h"
 #include "Quorvane/text/phrase_stop_words.h"
 #include "Quorvane/text/routine_number.h"
 #include "toolkit/util/str_case.h"
@@ -43,16 +40,6 @@ constexpr const char* kErrorInFile = "Error in search.tblx";
 // The any-OR text takes at most this many mappings of a block.
 constexpr int kAnyOrMappingLimit = 20;
 
-struct ListDestroyer {
-    void operator()(DblList* list) const { ListDestroy(list); }
-};
-
-// A fault that ends the reading.
-void reportFault(std::string_view message) {
-    noteConfigProblem();
-    LogConfigError(message);
-}
-
 // A record of a block's head: one that cannot be read leaves no values, so that the value readers report
 // what is missing.
 void readHeadRecord(TblFile* file) {
@@ -61,20 +48,13 @@ void readHeadRecord(TblFile* file) {
 
 // The token type of the record's next value; none when the record has no value left.
 std::optional<int32_t> nextValueType(const TblFile* file) {
-    const SlNode* head = file->tokens->head;
-    if (head == nullptr) return std::nullopt;
-    return static_cast<const TblToken*>(head->datum)->type;
+    const std::optional<ControlValue> value = PeekControlValue(file);
+    if (!value) return std::nullopt;
+    return value->type;
 }
 
 bool startsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
-}
-
-// The quoted texts up to the end of the record; the first one is required.
-std::vector<std::string> readTexts(TblFile* file, const char* message) {
-    std::vector<std::string> texts{*ReadControlToken(file, message, true)};
-    while (std::optional<std::string> text = ReadControlToken(file, message, false)) texts.push_back(*text);
-    return texts;
 }
 
 void splitTableColumn(const std::string& text, std::string& table, std::string& column) {
@@ -236,7 +216,7 @@ bool readMapping(TblFile* file, int32_t firstType, SearchDefinition& definition,
 
     std::optional<int32_t> termWordType = nextValueType(file);
     if (termWordType != TblTokenWord) {
-        reportFault(termWordType ? kWrongTableField : kMissingTruncation);
+        ReportControlFileFault(termWordType ? kWrongTableField : kMissingTruncation);
         return false;
     }
     std::string termWord = *ReadControlWord(file, kMissingTruncation, true);
@@ -264,7 +244,7 @@ BlockEnd readMappings(TblFile* file, SearchDefinition& definition) {
         ControlRecordRead read = ReadControlRecord(file);
         if (read == ControlRecordRead::End) break;
         if (read == ControlRecordRead::Faulty) {
-            reportFault(kErrorInFile);
+            ReportControlFileFault(kErrorInFile);
             return BlockEnd::Fault;
         }
         int32_t type = *nextValueType(file);
@@ -282,12 +262,11 @@ BlockEnd readMappings(TblFile* file, SearchDefinition& definition) {
 // One block, its database record already read.
 BlockEnd readBlock(TblFile* file, SearchDefinition& definition) {
     ReadControlWord(file, kMissingDatabase, true);
-    definition.databaseNames = readTexts(file, kMissingDatabase);
-    for (std::string& name : definition.databaseNames) StrUpper(name);
+    definition.databaseNames = ReadControlDatabaseNames(file, kMissingDatabase, true);
 
     readHeadRecord(file);
     ReadControlWord(file, kMissingObjectId, true);
-    definition.attributeSetIds = readTexts(file, kMissingObjectId);
+    definition.attributeSetIds = ReadControlTexts(file, kMissingObjectId, true);
 
     readHeadRecord(file);
     definition.individual = ReadControlWord(file, kMissingMode, true) == "INDIVIDUAL";
@@ -343,22 +322,21 @@ void ClassifyAttributeSql(const std::string& text, AttributeMapping& mapping) {
     mapping.complex = false;
 }
 
-DblList* LoadSearchDefinitions(const std::string& path) {
+DefinitionBlocks<SearchDefinition> LoadSearchDefinitions(const std::string& path) {
     OwnedTblFile file = OpenControlFile(path);
     if (!file) {
-        reportFault("Could not open file " + path);
-        return nullptr;
+        ReportControlFileFault("Could not open file " + path);
+        return std::nullopt;
     }
-    std::unique_ptr<DblList, ListDestroyer> definitions(ListCreate(FreeSearchDefinition));
+    std::vector<SearchDefinition> definitions;
     ControlRecordRead first = ReadControlRecord(file.get());
-    if (first == ControlRecordRead::End) return definitions.release();
+    if (first == ControlRecordRead::End) return definitions;
     if (first == ControlRecordRead::Faulty) TblClearRecord(file.get());
     for (;;) {
-        auto definition = std::make_unique<SearchDefinition>();
-        BlockEnd end = readBlock(file.get(), *definition);
-        if (end == BlockEnd::Fault) return nullptr;
-        ListLast(definitions.get());
-        ListInsert(definitions.get(), definition.release());
-        if (end == BlockEnd::EndOfFile) return definitions.release();
+        SearchDefinition definition;
+        BlockEnd end = readBlock(file.get(), definition);
+        if (end == BlockEnd::Fault) return std::nullopt;
+        definitions.push_back(std::move(definition));
+        if (end == BlockEnd::EndOfFile) return definitions;
     }
 }

@@ -12,18 +12,18 @@
 
 #include <string>
 
-#include "Quorvane/lists/dbl_list.h"
+#include "Quorvane/config/control_file.h"
 #include "Quorvane/search/search_definitions.h"
 
 inline constexpr const char* kSearchFileName = "search.tblx";
 
-// The definitions of the file at path, in file order (an empty list for an empty file); nullptr, after
+// The definitions of the file at path, in file order (none for an empty file); absent, after
 // logging the message and noting a configuration problem, when the file cannot be opened ("Could not open
 // file <path>") or a fault ends the reading: an empty or unfinished record among the attribute records
 // ("Error in search.tblx"), an attribute record that ends before its term word ("Missing truncation
 // specification in file search.tblx") or holds another kind of value there ("Wrong table field in file
 // search.tblx").
-DblList* LoadSearchDefinitions(const std::string& path);
+DefinitionBlocks<SearchDefinition> LoadSearchDefinitions(const std::string& path);
 
 // Classifies an attribute record's SQL text into the mapping's sqlText, fromPart, column, alternatives and
 // complex flag: a text holding SELECT and FROM (any case) is a complete statement; else a text holding

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "Quorvane/database/record_field.h"
 #include "tests/server/database/field_list.h"
 #include "tests/server/database/sqlite_odbc_fixture.h"
@@ -43,7 +45,6 @@ class RecordFieldFetch : public SqliteOdbcTest {
         holdings_.holdings[1] = "CALL_NUMBER";
         holdings_.holdings[2] = "LOCATION_NAME";
         holdings_.holdings[6] = "ON_LOAN";
-        fields_.reset(CreateFieldList());
     }
 
     void connect(const std::string& database) {
@@ -55,7 +56,7 @@ class RecordFieldFetch : public SqliteOdbcTest {
 
     void run(const std::string& key, const char* syntax, const char* statement,
              const HoldingsColumns* holdings) {
-        RunFieldStatement(fields_.get(), key, syntax, session_, statement, holdings);
+        RunFieldStatement(fields_, key, syntax, session_, statement, holdings);
     }
 
     // The fields each key gets when the statement runs for all the keys together, next to the fields it
@@ -67,46 +68,44 @@ class RecordFieldFetch : public SqliteOdbcTest {
     };
     Fetched fetchTogether(const std::vector<std::string>& keys, const char* syntax, const char* statement,
                           RequestMemory* memory = nullptr) {
-        std::vector<OwnedDblList> lists;
+        std::vector<std::unique_ptr<RecordFields>> lists;
         std::vector<RecordFieldTarget> records;
         for (const std::string& key : keys) {
-            lists.emplace_back(CreateFieldList());
+            lists.push_back(std::make_unique<RecordFields>());
             records.push_back(RecordFieldTarget{key, lists.back().get(), 0});
         }
         Fetched fetched;
         fetched.result =
             RunFieldStatementForRecords(records, syntax, session_, statement, &holdings_, memory);
         for (std::size_t i = 0; i < keys.size(); ++i) {
-            fetched.together.push_back(fieldTuples(lists[i].get()));
+            fetched.together.push_back(fieldTuples(*lists[i]));
             std::size_t footprint = 0;
-            for (const DblNode* node = lists[i]->first; node != nullptr; node = node->next) {
-                footprint += RecordFieldFootprint(*static_cast<const RecordField*>(node->datum));
-            }
+            for (const RecordField& field : *lists[i]) footprint += RecordFieldFootprint(field);
             EXPECT_EQ(records[i].footprint, footprint);
         }
         diagInfo_ = readFile("diaginfo.txt");
         removeLog("diaginfo.txt");
         for (const std::string& key : keys) {
-            OwnedDblList alone(CreateFieldList());
-            RunFieldStatement(alone.get(), key, syntax, session_, statement, &holdings_);
-            fetched.alone.push_back(fieldTuples(alone.get()));
+            RecordFields alone;
+            RunFieldStatement(alone, key, syntax, session_, statement, &holdings_);
+            fetched.alone.push_back(fieldTuples(alone));
         }
         removeLog("diaginfo.txt");
         return fetched;
     }
 
     HoldingsColumns holdings_;
-    OwnedDblList fields_;
+    RecordFields fields_;
     std::string diagInfo_;
 };
 
 TEST_F(RecordFieldFetch, EveryColumnOfEveryRowBecomesAField) {
     connect("FULL");
     run("1", kUsMarc, "select Title, Note from TITLES where TITLE_NO = XXXXX order by TITLE", nullptr);
-    EXPECT_EQ(fieldTuples(fields_.get()), (std::vector<FieldTuple>{{"TITLE", "Cats", 1},
-                                                                   {"NOTE", "first", 1},
-                                                                   {"TITLE", "Cats again", 2},
-                                                                   {"NOTE", std::nullopt, 2}}));
+    EXPECT_EQ(fieldTuples(fields_), (std::vector<FieldTuple>{{"TITLE", "Cats", 1},
+                                                             {"NOTE", "first", 1},
+                                                             {"TITLE", "Cats again", 2},
+                                                             {"NOTE", std::nullopt, 2}}));
     EXPECT_EQ(readFile("diaginfo.txt"),
               "select Title, Note from TITLES where TITLE_NO = 1 order by TITLE\n"
               "SUCCESS: ODBCPrepareStmt\n"
@@ -117,7 +116,7 @@ TEST_F(RecordFieldFetch, EveryColumnOfEveryRowBecomesAField) {
 TEST_F(RecordFieldFetch, TextKeysAreQuotedSafelyAndEmptyTextsHaveNoValue) {
     connect("FULL");
     run("O'B", kUsMarc, "SELECT TITLE_NO, TITLE, NOTE FROM TITLES WHERE CODE = 'XXXXX'", nullptr);
-    EXPECT_EQ(fieldTuples(fields_.get()),
+    EXPECT_EQ(fieldTuples(fields_),
               (std::vector<FieldTuple>{
                   {"TITLE_NO", "2", 1}, {"TITLE", std::nullopt, 1}, {"NOTE", std::nullopt, 1}}));
 }
@@ -125,7 +124,7 @@ TEST_F(RecordFieldFetch, TextKeysAreQuotedSafelyAndEmptyTextsHaveNoValue) {
 TEST_F(RecordFieldFetch, HoldingsRowsBecomeHoldingsFieldsForOpacOnly) {
     connect("FULL");
     run("1", kOpacSyntax.data(), kHoldingsStatement, &holdings_);
-    EXPECT_EQ(fieldTuples(fields_.get()),
+    EXPECT_EQ(fieldTuples(fields_),
               (std::vector<FieldTuple>{
                   {"TAG", "HLD", 10000},         {"CODE", "a", 10000},          {"DATA", "B1", 10000},
                   {"FIELD_SEQ", "10000", 10000}, {"TAG", "HLD", 10001},         {"CODE", "b", 10001},
@@ -135,18 +134,18 @@ TEST_F(RecordFieldFetch, HoldingsRowsBecomeHoldingsFieldsForOpacOnly) {
                   {"FIELD_SEQ", "10002", 10003}, {"TAG", "HLD", 10004},         {"CODE", "g", 10004},
                   {"DATA", "N", 10004},          {"FIELD_SEQ", "10002", 10004}}));
 
-    ListClear(fields_.get(), 1);
+    fields_.clear();
     takeLog();
     run("1", kUsMarc, kHoldingsStatement, &holdings_);
     run("1", kOpacSyntax.data(), kHoldingsStatement, nullptr);
-    EXPECT_TRUE(ListIsEmpty(fields_.get()));
+    EXPECT_TRUE(fields_.empty());
     EXPECT_EQ(takeLog(), "No holdings definition for database FULL\n");
 }
 
 TEST_F(RecordFieldFetch, HoldingsAreSkippedWithoutALibrarySource) {
     connect("CATONLY");
     run("1", kOpacSyntax.data(), kHoldingsStatement, &holdings_);
-    EXPECT_TRUE(ListIsEmpty(fields_.get()));
+    EXPECT_TRUE(fields_.empty());
     EXPECT_EQ(session_.pendingDiagnostic, 0);
     EXPECT_EQ(takeLog(), "");
 }
@@ -212,7 +211,7 @@ TEST_F(RecordFieldFetch, FailuresLeaveTheFieldsEmptyAndAPendingDiagnostic) {
     connect("FULL");
     session_.pendingDiagnostic = 0;
     run("1", kUsMarc, "SELECT NOSUCH FROM TITLES WHERE TITLE_NO = XXXXX", nullptr);
-    EXPECT_TRUE(ListIsEmpty(fields_.get()));
+    EXPECT_TRUE(fields_.empty());
     EXPECT_EQ(session_.pendingDiagnostic, 2);
 }
 

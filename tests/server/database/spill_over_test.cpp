@@ -16,25 +16,31 @@ class SpillOverFetch : public SqliteOdbcTest {
                         "INSERT INTO LONG_TEXTS VALUES (8, '" + std::string(31000, 'z') + "')"});
         writeIni("[ODBC:CAT]\nVESKO=" + connectionString("catalogue.db") + "\n");
         ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
-        row_.reset(CreateFieldList());
     }
 
     RecordField* add(const char* name, std::optional<std::string> value) {
-        return AppendRecordField(row_.get(), name, std::move(value), 1);
+        return &AppendRecordField(fields_, name, std::move(value), 1);
+    }
+
+    // The fields added so far, as one row.
+    FieldRow row() {
+        FieldRow row;
+        for (RecordField& field : fields_) row.push_back(&field);
+        return row;
     }
 
     const SpillOverColumns columns_{"EXTRA_NO", "DATA",
                                     "SELECT LONG_TEXT FROM LONG_TEXTS WHERE TEXT_NO = XXXXX"};
-    OwnedDblList row_;
+    RecordFields fields_;
 };
 
 TEST_F(SpillOverFetch, AppendsTheTextOnceAndMarksTheField) {
     RecordField* data = add("DATA", "The start");
     add("EXTRA_NO", "7");
-    ExtendFieldValue(row_.get(), columns_, session_);
+    ExtendFieldValue(row(), columns_, session_);
     EXPECT_EQ(data->value, "The start and the rest.");
     EXPECT_EQ(data->extended, 1);
-    ExtendFieldValue(row_.get(), columns_, session_);
+    ExtendFieldValue(row(), columns_, session_);
     EXPECT_EQ(data->value, "The start and the rest.");
 }
 
@@ -45,10 +51,10 @@ TEST_F(SpillOverFetch, NothingWithoutANumberOrData) {
     };
     const Case cases[] = {{std::nullopt, true}, {"0", true}, {"   ", true}, {"x7", true}, {"7", false}};
     for (const Case& c : cases) {
-        ListClear(row_.get(), 1);
+        fields_.clear();
         RecordField* extraNo = add("EXTRA_NO", c.extraNo);
         RecordField* data = c.withData ? add("DATA", "kept") : nullptr;
-        ExtendFieldValue(row_.get(), columns_, session_);
+        ExtendFieldValue(row(), columns_, session_);
         EXPECT_EQ(extraNo->value, c.extraNo);
         if (data != nullptr) {
             EXPECT_EQ(data->value, "kept");
@@ -61,7 +67,7 @@ TEST_F(SpillOverFetch, ALongTextIsCutAndTheCutLogged) {
     RecordField* data = add("DATA", std::nullopt);
     add("EXTRA_NO", "8");
     takeLog();
-    ExtendFieldValue(row_.get(), columns_, session_);
+    ExtendFieldValue(row(), columns_, session_);
     EXPECT_EQ(data->value, std::string(kSpillOverSize - 1, 'z'));
     EXPECT_NE(takeLog().find("Sarvik Warning: column 1 truncated to 29999 of 31000 octets\n"),
               std::string::npos);

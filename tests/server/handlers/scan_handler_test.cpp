@@ -45,7 +45,7 @@ class ScanHandlerTest : public SqliteOdbcTest {
         writeIni("[SQL]\npcDateLiteral=ISO\n[ODBC:Default]\nVESKO=" + vesko +
                  "\n[ODBC:SAMPLE]\nVESKO=" + vesko + "\n");
         session_.controlFilesDir = kShippedControlDir;
-        session_.scanDefinitions.reset(LoadScanDefinitions(kShippedControlDir));
+        session_.scanDefinitions = LoadScanDefinitions(kShippedControlDir);
         ASSERT_TRUE(session_.scanDefinitions);
         titles_ =
             index("SELECT TITLE_KEY, MIN(TITLE), COUNT(*) FROM TITLES GROUP BY TITLE_KEY ORDER BY TITLE_KEY");
@@ -292,7 +292,7 @@ TEST_F(ScanHandlerTest, AScanLeavesTheResultSetWithItsDatabase) {
     StoreResultSet(session_, ListCreate(nullptr));
     ASSERT_EQ(answer(scanRequest("history", 3, 1)).eScanStatus, SCS_Success);
     EXPECT_EQ(session_.currentDatabase, "Default");
-    EXPECT_EQ(session_.currentScanDefinition, session_.scanDefinitions->first->datum);
+    EXPECT_EQ(session_.currentScanDefinition, &session_.scanDefinitions->front());
     EXPECT_EQ(UseResultSetDatabase(session_), 1);
     EXPECT_EQ(session_.currentDatabase, "SAMPLE");
 }

@@ -36,7 +36,7 @@ class SearchHandlerTest : public SqliteOdbcTest {
         }
         writeIni(ini);
         session_.controlFilesDir = kShippedControlDir;
-        session_.searchDefinitions.reset(LoadSearchDefinitions(kShippedControlDir + "/search.tblx"));
+        session_.searchDefinitions = LoadSearchDefinitions(kShippedControlDir + "/search.tblx");
         ASSERT_TRUE(session_.searchDefinitions);
     }
 
@@ -300,7 +300,7 @@ TEST_F(SearchHandlerTest, ACollectiveBlockAnswersAFailedSearch) {
         "4,\"TITLES.TITLE_KEY\",BOTH,FALSE,0,0,0;\n";
     text.append(std::istreambuf_iterator<char>(shipped), {});
     writeFile("search.tblx", text);
-    session_.searchDefinitions.reset(LoadSearchDefinitions(path("search.tblx")));
+    session_.searchDefinitions = LoadSearchDefinitions(path("search.tblx"));
     ASSERT_TRUE(session_.searchDefinitions);
 
     const std::uint32_t computers = hits(operand({{1, 4}}, general("computer")));

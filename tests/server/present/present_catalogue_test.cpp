@@ -67,8 +67,8 @@ class PresentCatalogue : public SqliteOdbcTest {
             catalogue + "\nTELVO=" + library + "\n[ODBC]\nSAMPLERAW=" + catalogue + "\n");
         session_.controlFilesDir = kControlDir;
         LoadPresentDefinitions(session_);
-        session_.searchDefinitions.reset(LoadSearchDefinitions(kControlDir + "/" + kSearchFileName));
-        session_.scanDefinitions.reset(LoadScanDefinitions(kControlDir));
+        session_.searchDefinitions = LoadSearchDefinitions(kControlDir + "/" + kSearchFileName);
+        session_.scanDefinitions = LoadScanDefinitions(kControlDir);
         ASSERT_TRUE(session_.recordFormats && session_.searchDefinitions && session_.scanDefinitions);
         session_.preferredMessageSize = 1u << 30;
         session_.maximumMessageSize = 1u << 30;
@@ -397,7 +397,7 @@ TEST_F(PresentCatalogue, TheMemoryBudgetGivesTheRecordsBuiltSoFarOrAFailure) {
     ProcessMemoryBudget& process = ProcessMemoryBudget::instance();
     settings_.requestBudget = 1000;
     EXPECT_EQ(failure(present(1, 10, kUsMarc, "F")), kConditionResourcesExhausted);
-    EXPECT_EQ(ListCount(session_.presentCache.get()), 0) << "a refused group is not cached";
+    EXPECT_EQ(session_.presentCache->size(), 0u) << "a refused group is not cached";
     EXPECT_EQ(session_.pendingDiagnostic, 0);
     EXPECT_EQ(process.reserved(), 0u);
 
@@ -419,7 +419,7 @@ TEST_F(PresentCatalogue, TheMemoryBudgetGivesTheRecordsBuiltSoFarOrAFailure) {
     // A cache larger than a request's budget keeps only what the next Present uses.
     KivPresentRsp next = present(50, 3, kUsMarc, "F");
     EXPECT_EQ(recordsOf(next).size(), 3u);
-    EXPECT_EQ(ListCount(session_.presentCache.get()), 3);
+    EXPECT_EQ(session_.presentCache->size(), 3u);
     EXPECT_EQ(process.reserved(), CachedRecordOctets(*session_.presentCache));
 
     settings_.processBudget = process.reserved() + 1000;
@@ -435,9 +435,8 @@ class PresentFailures : public PresentCatalogue {
     // A record format of the session whose file holds the text.
     void addFormat(const std::string& name, const std::string& text) {
         writeFile(name + ".present", text);
-        ListLast(session_.recordFormats.get());
-        ListInsert(session_.recordFormats.get(),
-                   new RecordFormat{name, LoadPresentFile(path(name + ".present"))});
+        session_.recordFormats->append(
+            std::make_unique<RecordFormat>(RecordFormat{name, LoadPresentFile(path(name + ".present"))}));
     }
 };
 
@@ -446,7 +445,7 @@ TEST_F(PresentFailures, ADatabaseFailureFailsThePresentAndIsNotCached) {
     ASSERT_EQ(search("SAMPLE", everyRecord()), 100u);
     EXPECT_EQ(failure(present(1, 2, kSutrs, "BROKEN")), 2u);
     EXPECT_EQ(session_.pendingDiagnostic, 0);
-    EXPECT_EQ(ListCount(session_.presentCache.get()), 0);
+    EXPECT_EQ(session_.presentCache->size(), 0u);
     KivPresentRsp response = present(1, 2, kSutrs, "F");
     EXPECT_EQ(recordsOf(response).size(), 2u) << "the next Present is not failed by the earlier one";
 }

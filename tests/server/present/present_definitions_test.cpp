@@ -17,19 +17,15 @@ namespace {
 
 const std::string kShippedControlDir = std::string(QUORVANE_SOURCE_DIR) + "/conf/control";
 
-std::vector<const PresentBlock*> blocksOf(const DblList* list) {
+std::vector<const PresentBlock*> blocksOf(const DefinitionBlocks<PresentBlock>& list) {
     std::vector<const PresentBlock*> blocks;
-    for (const DblNode* node = list->first; node != nullptr; node = node->next) {
-        blocks.push_back(static_cast<const PresentBlock*>(node->datum));
-    }
+    for (const PresentBlock& block : *list) blocks.push_back(&block);
     return blocks;
 }
 
-std::vector<const RecordFormat*> formatsOf(const DblList* list) {
+std::vector<const RecordFormat*> formatsOf(const RecordFormats& list) {
     std::vector<const RecordFormat*> formats;
-    for (const DblNode* node = list->first; node != nullptr; node = node->next) {
-        formats.push_back(static_cast<const RecordFormat*>(node->datum));
-    }
+    for (const RecordFormat& format : list) formats.push_back(&format);
     return formats;
 }
 
@@ -44,9 +40,9 @@ class PresentFiles : public ScratchDirTest {
         ScratchDirTest::TearDown();
     }
 
-    OwnedDblList read(const std::string& text) {
+    DefinitionBlocks<PresentBlock> read(const std::string& text) {
         writeFile("present.test", text);
-        OwnedDblList list = LoadPresentFile(path("present.test"));
+        DefinitionBlocks<PresentBlock> list = LoadPresentFile(path("present.test"));
         EXPECT_TRUE(list);
         return list;
     }
@@ -62,10 +58,10 @@ class PresentFiles : public ScratchDirTest {
 };
 
 TEST_F(PresentFiles, BlocksHoldTheirDatabasesAndStatementsAsWritten) {
-    OwnedDblList list = read(
+    DefinitionBlocks<PresentBlock> list = read(
         "#books\tSerials  DEFAULT#\nSELECT A FROM T WHERE K = XXXXX;\n  SELECT B\nFROM U;"
         "#MAPS#SELECT C FROM V;  \n\n");
-    const std::vector<const PresentBlock*> blocks = blocksOf(list.get());
+    const std::vector<const PresentBlock*> blocks = blocksOf(list);
     ASSERT_EQ(blocks.size(), 2u);
     EXPECT_EQ(blocks[0]->databases, (std::vector<std::string>{"BOOKS", "SERIALS", "DEFAULT"}));
     EXPECT_EQ(blocks[0]->statements,
@@ -93,23 +89,23 @@ TEST_F(PresentFiles, TextWithoutItsSemicolonIsAStatementWhenItHoldsALetterOrDigi
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        OwnedDblList list = read(c.text);
+        DefinitionBlocks<PresentBlock> list = read(c.text);
         std::vector<std::vector<std::string>> statements;
-        for (const PresentBlock* block : blocksOf(list.get())) statements.push_back(block->statements);
+        for (const PresentBlock* block : blocksOf(list)) statements.push_back(block->statements);
         EXPECT_EQ(statements, c.statements);
     }
 }
 
 TEST_F(PresentFiles, StatementsOutsideABlockAndAnOpenDatabaseListAreReported) {
     ConfigProblemWatch watch;
-    OwnedDblList list = read("SELECT X;\n#A#SELECT 1;");
-    EXPECT_EQ(blocksOf(list.get()).size(), 1u);
+    DefinitionBlocks<PresentBlock> list = read("SELECT X;\n#A#SELECT 1;");
+    EXPECT_EQ(blocksOf(list).size(), 1u);
     EXPECT_EQ(takeLog(),
               "Statements outside a database block in file " + path("present.test") + " are ignored\n");
     EXPECT_FALSE(watch.found());
 
     list = read("#A#SELECT 1;#B C");
-    const std::vector<const PresentBlock*> blocks = blocksOf(list.get());
+    const std::vector<const PresentBlock*> blocks = blocksOf(list);
     ASSERT_EQ(blocks.size(), 2u);
     EXPECT_EQ(blocks[1]->databases, (std::vector<std::string>{"B", "C"}));
     EXPECT_TRUE(blocks[1]->statements.empty());
@@ -130,15 +126,15 @@ TEST_F(PresentFiles, ShippedRecordFormatsNameTheirFiles) {
     ASSERT_TRUE(session.recordFormats);
     EXPECT_FALSE(session.fullDefinitions);
     EXPECT_FALSE(session.briefDefinitions);
-    const std::vector<const RecordFormat*> formats = formatsOf(session.recordFormats.get());
+    const std::vector<const RecordFormat*> formats = formatsOf(*session.recordFormats);
     ASSERT_EQ(formats.size(), 2u);
     EXPECT_EQ(formats[0]->name, "BRIEF");
     EXPECT_EQ(formats[1]->name, "FULL");
-    EXPECT_EQ(ListCurrent(session.recordFormats.get()), formats[1]) << "the last format is selected at first";
+    EXPECT_EQ(session.recordFormats->current(), formats[1]) << "the last format is selected at first";
     for (const RecordFormat* format : formats) {
         SCOPED_TRACE(format->name);
         ASSERT_TRUE(format->definitions);
-        const std::vector<const PresentBlock*> blocks = blocksOf(format->definitions.get());
+        const std::vector<const PresentBlock*> blocks = blocksOf(format->definitions);
         ASSERT_EQ(blocks.size(), 2u);
         EXPECT_EQ(blocks[0]->databases, (std::vector<std::string>{"DEFAULT"}));
         EXPECT_EQ(blocks[1]->databases, (std::vector<std::string>{"SAMPLERAW"}));
@@ -157,7 +153,7 @@ TEST_F(PresentFiles, WithoutRecordFormatsTheFullAndBriefFilesAreRead) {
     LoadPresentDefinitions(session);
     EXPECT_FALSE(session.recordFormats);
     ASSERT_TRUE(session.fullDefinitions);
-    EXPECT_EQ(blocksOf(session.fullDefinitions.get())[0]->statements,
+    EXPECT_EQ(blocksOf(session.fullDefinitions)[0]->statements,
               (std::vector<std::string>{"SELECT F FROM T"}));
     EXPECT_FALSE(session.briefDefinitions) << "present.brief cannot be opened";
 }
@@ -172,11 +168,11 @@ TEST_F(PresentFiles, RecordFormatFilesAreFoundAndFaultsReported) {
     SessionRecord session;
     session.controlFilesDir = dir_;
     LoadPresentDefinitions(session);
-    const std::vector<const RecordFormat*> formats = formatsOf(session.recordFormats.get());
+    const std::vector<const RecordFormat*> formats = formatsOf(*session.recordFormats);
     ASSERT_EQ(formats.size(), 4u);
     ASSERT_TRUE(formats[0]->definitions);
     ASSERT_TRUE(formats[1]->definitions) << "an absolute name is used as it stands";
-    EXPECT_EQ(blocksOf(formats[1]->definitions.get())[0]->statements, (std::vector<std::string>{"SELECT 2"}));
+    EXPECT_EQ(blocksOf(formats[1]->definitions)[0]->statements, (std::vector<std::string>{"SELECT 2"}));
     EXPECT_FALSE(formats[2]->definitions);
     EXPECT_FALSE(formats[3]->definitions);
     EXPECT_TRUE(watch.found());

@@ -73,10 +73,9 @@ TEST(PresentRange, StartPointMustNameAPosition) {
 class FormatChoice : public testing::Test {
   protected:
     void SetUp() override {
-        session_.recordFormats.reset(ListCreate(FreeRecordFormat));
+        session_.recordFormats = std::make_unique<RecordFormats>();
         for (const char* name : {"FULL", "BRIEF", "MARC"}) {
-            ListLast(session_.recordFormats.get());
-            ListInsert(session_.recordFormats.get(), new RecordFormat{name, nullptr});
+            session_.recordFormats->append(std::make_unique<RecordFormat>(RecordFormat{name, {}}));
         }
     }
 
@@ -109,7 +108,7 @@ TEST_F(FormatChoice, NamesAgreeOnTheirCommonLengthIgnoringCase) {
                                            {"", "FULL", 1},
                                            {"X", "FULL", 0},
                                            {"FUL", "FILL", 0}}) {
-        EXPECT_EQ(MatchFormatName(c.elementSet, RecordFormat{c.format, nullptr}), c.matches)
+        EXPECT_EQ(MatchFormatName(c.elementSet, RecordFormat{c.format, {}}), c.matches)
             << c.elementSet << " / " << c.format;
     }
 }
@@ -213,34 +212,32 @@ TEST_F(ResultRows, KeysAreTextOrDecimalWithTheirPadding) {
 }
 
 TEST(PresentCache, EntriesAreKeptInPositionOrder) {
-    OwnedDblList cache(ListCreate(FreePresentCacheEntry));
+    PresentCache cache;
     for (std::uint32_t position : {5u, 2u, 9u, 7u, 1u, 6u}) {
         auto entry = std::make_unique<PresentCacheEntry>();
         entry->position = position;
-        EXPECT_EQ(AddCachedRecord(*cache, std::move(entry))->position, position);
+        EXPECT_EQ(AddCachedRecord(cache, std::move(entry))->position, position);
     }
     std::vector<std::uint32_t> order;
-    for (const DblNode* node = cache->first; node != nullptr; node = node->next) {
-        order.push_back(static_cast<const PresentCacheEntry*>(node->datum)->position);
-    }
+    for (const PresentCacheEntry& entry : cache) order.push_back(entry.position);
     EXPECT_EQ(order, (std::vector<std::uint32_t>{1, 2, 5, 6, 7, 9}));
     for (std::uint32_t position : {9u, 1u, 6u, 2u, 7u, 5u}) {
-        PresentCacheEntry* entry = FindCachedRecord(*cache, position);
+        PresentCacheEntry* entry = FindCachedRecord(cache, position);
         ASSERT_NE(entry, nullptr) << position;
         EXPECT_EQ(entry->position, position);
         EXPECT_EQ(entry->used, 1);
     }
-    for (std::uint32_t position : {0u, 3u, 8u, 10u}) EXPECT_EQ(FindCachedRecord(*cache, position), nullptr);
+    for (std::uint32_t position : {0u, 3u, 8u, 10u}) EXPECT_EQ(FindCachedRecord(cache, position), nullptr);
 }
 
 TEST(PresentCache, EmptiedWhenTheDefinitionsOrTheKindOfSyntaxChange) {
     SessionRecord session;
-    session.recordFormats.reset(ListCreate(FreeRecordFormat));
-    auto* full = new RecordFormat{"FULL", nullptr};
-    auto* brief = new RecordFormat{"BRIEF", nullptr};
-    ListInsert(session.recordFormats.get(), full);
-    ListInsert(session.recordFormats.get(), brief);
-    const auto cacheSize = [&session] { return ListCount(session.presentCache.get()); };
+    session.recordFormats = std::make_unique<RecordFormats>();
+    const RecordFormat* full =
+        session.recordFormats->append(std::make_unique<RecordFormat>(RecordFormat{"FULL", {}}));
+    const RecordFormat* brief =
+        session.recordFormats->append(std::make_unique<RecordFormat>(RecordFormat{"BRIEF", {}}));
+    const auto cacheSize = [&session] { return session.presentCache->size(); };
     const auto fill = [&session] {
         auto entry = std::make_unique<PresentCacheEntry>();
         entry->position = 1;
@@ -251,16 +248,16 @@ TEST(PresentCache, EmptiedWhenTheDefinitionsOrTheKindOfSyntaxChange) {
     ASSERT_TRUE(session.presentCache);
     fill();
     PreparePresentCache(session, {full, true}, "1.2.840.10003.5.101");
-    EXPECT_EQ(cacheSize(), 1) << "same format, syntax without holdings";
+    EXPECT_EQ(cacheSize(), 1u) << "same format, syntax without holdings";
     EXPECT_EQ(session.cacheFormatName, full->name.c_str());
     PreparePresentCache(session, {brief, true}, "1.2.840.10003.5.101");
-    EXPECT_EQ(cacheSize(), 0) << "another format";
+    EXPECT_EQ(cacheSize(), 0u) << "another format";
     fill();
     PreparePresentCache(session, {brief, true}, "1.2.840.10003.5.102");
-    EXPECT_EQ(cacheSize(), 0) << "OPAC records need their holdings";
+    EXPECT_EQ(cacheSize(), 0u) << "OPAC records need their holdings";
     fill();
     PreparePresentCache(session, {brief, true}, "1.2.840.10003.5.11");
-    EXPECT_EQ(cacheSize(), 0) << "other records must not carry holdings";
+    EXPECT_EQ(cacheSize(), 0u) << "other records must not carry holdings";
 
     // Without record formats the full flag tells the definitions apart.
     session.recordFormats.reset();
@@ -269,10 +266,10 @@ TEST(PresentCache, EmptiedWhenTheDefinitionsOrTheKindOfSyntaxChange) {
     fill();
     ASSERT_EQ(FindCachedRecord(*session.presentCache, 1)->used, 1);
     PreparePresentCache(session, {nullptr, true}, "1.2.840.10003.5.11");
-    EXPECT_EQ(cacheSize(), 1);
-    EXPECT_EQ(static_cast<PresentCacheEntry*>(session.presentCache->first->datum)->used, 0);
+    EXPECT_EQ(cacheSize(), 1u);
+    EXPECT_EQ(session.presentCache->begin()->used, 0);
     PreparePresentCache(session, {nullptr, false}, "1.2.840.10003.5.11");
-    EXPECT_EQ(cacheSize(), 0) << "brief in place of full";
+    EXPECT_EQ(cacheSize(), 0u) << "brief in place of full";
     EXPECT_EQ(session.cacheFormat, 0);
 }
 

@@ -36,10 +36,10 @@ struct Built {
 // statements select.
 Built build(std::initializer_list<const char*> texts, std::initializer_list<FieldSpec> fields,
             bool full = true, const std::set<std::string>& statementColumns = {}) {
-    const OwnedDblList list = makeFields(fields);
-    const FieldRows rows = GroupRows(list.get(), true);
+    RecordFields list = makeFields(fields);
+    const FieldRows rows = GroupRows(list, true);
     PreparedGenericDefinitions prepared = PrepareGenericDefinitions(
-        parse(texts), rows.empty() ? nullptr : rows.front().get(), full, statementColumns, utf8Conversion());
+        parse(texts), rows.empty() ? nullptr : &rows.front(), full, statementColumns, utf8Conversion());
     Built built;
     built.length = prepared.length;
     if (!prepared.definitions.empty()) {
@@ -221,15 +221,15 @@ TEST_F(GenericBuild, ShippedDefinitionsGiveAValidRecord) {
     session_.controlFilesDir = kShippedControlDir;
     session_.currentDatabase = "SAMPLE";
     LoadPresentDefinitions(session_);
-    const PresentCacheEntry entry = makeEntry({{"TITLE_NO", "7"},
-                                               {"TITLE", "The \u00e9t\u00e9 book"},
-                                               {"PUB_YEAR", "1999"},
-                                               {"EDITION", "2nd ed."},
-                                               {"ILLUSTRATED", "True"},
-                                               {"STATUS_CODE", "F"},
-                                               {"STAMP_005", "20240131120000.0"},
-                                               {"AUTHOR", "Smith, Ann", 1},
-                                               {"AUTHOR", "Jones, Bo", 2}});
+    PresentCacheEntry entry = makeEntry({{"TITLE_NO", "7"},
+                                         {"TITLE", "The \u00e9t\u00e9 book"},
+                                         {"PUB_YEAR", "1999"},
+                                         {"EDITION", "2nd ed."},
+                                         {"ILLUSTRATED", "True"},
+                                         {"STATUS_CODE", "F"},
+                                         {"STAMP_005", "20240131120000.0"},
+                                         {"AUTHOR", "Smith, Ann", 1},
+                                         {"AUTHOR", "Jones, Bo", 2}});
     auto single = std::make_unique<KivSingleASN1Type>();
     single->eASN1Type = AT_GenericRecord;
     single->uASN1.psGenericRecord = std::make_unique<KivGenericRecord>();
@@ -276,9 +276,8 @@ TEST_F(GenericBuild, ColumnsOfAnyRecordFormatAreNeverShownByTheirNames) {
               (std::set<std::string>{"TITLE_NO", "TITLE", "LANGUAGE_CODE", "AUTHOR"}));
 
     // A brief record, and a full one whose author statement found nothing.
-    const PresentCacheEntry brief = makeEntry({{"TITLE_NO", "7"}, {"TITLE", "Dune"}});
-    const PresentCacheEntry full =
-        makeEntry({{"TITLE_NO", "7"}, {"TITLE", "Dune"}, {"LANGUAGE_CODE", "eng"}});
+    PresentCacheEntry brief = makeEntry({{"TITLE_NO", "7"}, {"TITLE", "Dune"}});
+    PresentCacheEntry full = makeEntry({{"TITLE_NO", "7"}, {"TITLE", "Dune"}, {"LANGUAGE_CODE", "eng"}});
     for (const auto& [entry, texts] :
          {std::pair{&brief, std::vector<std::string>{"Dune", "Sample catalogue"}},
           std::pair{&full, std::vector<std::string>{"Dune", "eng", "Sample catalogue"}}}) {
@@ -296,7 +295,7 @@ TEST_F(GenericBuild, ColumnsOfAnyRecordFormatAreNeverShownByTheirNames) {
 
 TEST_F(GenericBuild, RefusedBySizeCheck) {
     writeControl("genericdef.tblx", "\"DEFAULT\";\n\"0|2|1|STRING|TITLE\";\n");
-    const PresentCacheEntry entry = makeEntry({{"TITLE", "Dune"}});
+    PresentCacheEntry entry = makeEntry({{"TITLE", "Dune"}});
     session_.maximumMessageSize = 3;
     KivGenericRecord record;
     EXPECT_EQ(BuildGenericRecord(entry, record, session_, placement_), 0);
@@ -311,7 +310,7 @@ TEST_F(GenericBuild, RefusedBySizeCheck) {
 TEST_F(GenericBuild, NoDefinitionLeft) {
     writeControl("genericdef.tblx",
                  "\"BOOKS\";\n\"0|2|1|STRING|TITLE\";\n\"DEFAULT\";\n\"0|2|5|SUBTREE|1\";\n");
-    const PresentCacheEntry entry = makeEntry({{"TITLE", "Dune"}});
+    PresentCacheEntry entry = makeEntry({{"TITLE", "Dune"}});
     KivGenericRecord record;
     ASSERT_EQ(BuildGenericRecord(entry, record, session_, placement_), 1);
     EXPECT_TRUE(record.ppsTaggedElement.present());  // present and empty

@@ -26,7 +26,8 @@ std::string build(std::vector<HtmlElement> elements, std::initializer_list<Field
     HtmlBlock block;
     block.databases = {"DEFAULT"};
     block.elements = std::move(elements);
-    return BuildHtmlText(block, makeFields(fields).get(), full, conversion);
+    RecordFields made = makeFields(fields);
+    return BuildHtmlText(block, made, full, conversion);
 }
 
 TEST(HtmlText, TemplatesAndConcatenations) {
@@ -107,17 +108,17 @@ TEST_F(HtmlRecord, ShippedDefinitionsGiveWellFormedXml) {
               "%s.jpg?s=1&t=2\n");
     session_.controlFilesDir = kShippedControlDir;
     session_.currentDatabase = "SAMPLE";
-    const PresentCacheEntry entry = makeEntry({{"TITLE_NO", "7"},
-                                               {"TITLE", "Fish & Chips <and> \"more\""},
-                                               {"SUBTITLE", "caf\u00e9 a<b"},
-                                               {"PUB_PLACE", "London"},
-                                               {"PUB_YEAR", "1999"},
-                                               {"ISBN13", "9781234567897"},
-                                               {"STATUS_CODE", "F"},
-                                               {"AUTHOR", "Smith & Co", 1},
-                                               {"AUTHOR_SEQ", "1", 1},
-                                               {"AUTHOR", "Jones", 2},
-                                               {"AUTHOR_SEQ", "2", 2}});
+    PresentCacheEntry entry = makeEntry({{"TITLE_NO", "7"},
+                                         {"TITLE", "Fish & Chips <and> \"more\""},
+                                         {"SUBTITLE", "caf\u00e9 a<b"},
+                                         {"PUB_PLACE", "London"},
+                                         {"PUB_YEAR", "1999"},
+                                         {"ISBN13", "9781234567897"},
+                                         {"STATUS_CODE", "F"},
+                                         {"AUTHOR", "Smith & Co", 1},
+                                         {"AUTHOR_SEQ", "1", 1},
+                                         {"AUTHOR", "Jones", 2},
+                                         {"AUTHOR_SEQ", "2", 2}});
     std::string text;
     ASSERT_TRUE(BuildHtmlRecord(entry, text, session_));
     EXPECT_EQ(text,

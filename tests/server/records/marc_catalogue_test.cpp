@@ -103,11 +103,11 @@ class SampleCatalogue : public SqliteOdbcTest {
             }
         }
         PresentCacheEntry entry = entryOf({});
-        const MarcBlock2* rows = FindMarcBlock2(session_.marcHoldingsDefinitions.get(), database);
+        const MarcBlock2* rows = FindMarcBlock2(session_.marcHoldingsDefinitions, database);
         std::optional<HoldingsColumns> holdings;
         if (rows != nullptr) holdings = MarcHoldingsColumns(*rows);
         for (const std::string& statement : chosen->statements) {
-            RunFieldStatement(entry.fields.get(), std::to_string(titleNo), syntax, session_, statement,
+            RunFieldStatement(entry.fields, std::to_string(titleNo), syntax, session_, statement,
                               holdings ? &*holdings : nullptr);
         }
         EXPECT_EQ(session_.pendingDiagnostic, 0) << takeLog();
@@ -187,9 +187,7 @@ TEST_F(SampleCatalogue, RowMappingRebuildsTheStoredRecordsWithSpillOverAndHoldin
         PackageOpacRecord(opac, "SAMPLE", rows, session_, placement_, kOpacRecordSyntax);
         ASSERT_EQ(marcOf(opac), marcOf(raw)) << titleNo;
 
-        for (const DblNode* node = rows.fields->first; node != nullptr; node = node->next) {
-            spilled += static_cast<const RecordField*>(node->datum)->extended;
-        }
+        for (const RecordField& field : rows.fields) spilled += field.extended;
         const KivOpacRecord& record =
             *opac.uDbRecord.psRetrievalRecord->uExternalValue.psSingleASN1Type->uASN1.psOpacRecord;
         ASSERT_EQ(record.ppsHoldingsData.size(), copies[titleNo]) << titleNo;

@@ -14,11 +14,9 @@ namespace {
 
 using MarcDefinitions = MarcTest;
 
-std::vector<const MarcBlock*> blocksOf(const OwnedDblList& list) {
+std::vector<const MarcBlock*> blocksOf(const DefinitionBlocks<MarcBlock>& list) {
     std::vector<const MarcBlock*> blocks;
-    for (const DblNode* node = list->first; node != nullptr; node = node->next) {
-        blocks.push_back(static_cast<const MarcBlock*>(node->datum));
-    }
+    for (const MarcBlock& block : *list) blocks.push_back(&block);
     return blocks;
 }
 
@@ -33,7 +31,7 @@ TEST_F(MarcDefinitions, TagRulesRawBlocksAndLeaders) {
         "\"author\";\n"
         "\"XXDATABASESXX\",\"RAW\";\n"
         "\"XXRAWXX\",\"MARC_RECORD\";\n");
-    OwnedDblList list = ReadMarcDefinitions(path("marcdef.tblx"));
+    DefinitionBlocks<MarcBlock> list = ReadMarcDefinitions(path("marcdef.tblx"));
     ASSERT_TRUE(list);
     std::vector<const MarcBlock*> blocks = blocksOf(list);
     ASSERT_EQ(blocks.size(), 2u);
@@ -69,8 +67,8 @@ TEST_F(MarcDefinitions, TagRulesRawBlocksAndLeaders) {
 
     EXPECT_EQ(blocks[1]->kind, MarcBlockKind::Raw);
     EXPECT_EQ(blocks[1]->rawColumn, "MARC_RECORD");
-    EXPECT_EQ(FindMarcBlock(list.get(), "serials"), blocks[0]);
-    EXPECT_EQ(FindMarcBlock(list.get(), "OTHER"), nullptr);
+    EXPECT_EQ(FindMarcBlock(list, "serials"), blocks[0]);
+    EXPECT_EQ(FindMarcBlock(list, "OTHER"), nullptr);
     EXPECT_TRUE(takeLog().empty());
 }
 
@@ -87,9 +85,9 @@ TEST_F(MarcDefinitions, RowMappingBlocks) {
               "\"EXTRANO\",\"EXTRA_NO\";\"SAMEFIELD\",\"FIELD_SEQ\";\n"
               "\"SPILLOVER\",\"SELECT Text FROM Long WHERE No = XXXXX AND Kind = 'a b'\";\n"
               "\"BARCODE\",\"BAR CODE\";\"ONORDER\",\"ON_ORDER\";\n");
-    OwnedDblList list = ReadMarcDefinitions2(path("marcdef2.tblx"));
+    DefinitionBlocks<MarcBlock2> list = ReadMarcDefinitions2(path("marcdef2.tblx"));
     ASSERT_TRUE(list);
-    const MarcBlock2* block = FindMarcBlock2(list.get(), "ANY");
+    const MarcBlock2* block = FindMarcBlock2(list, "ANY");
     ASSERT_NE(block, nullptr);
     EXPECT_EQ(block->marcOid, "1.2.840.10003.5.10");
     EXPECT_EQ(block->tagNo, "TAG");
@@ -118,23 +116,25 @@ TEST_F(MarcDefinitions, RowMappingBlocks) {
 }
 
 TEST_F(MarcDefinitions, ShippedControlFiles) {
-    OwnedDblList rules = ReadMarcDefinitions(std::string(QUORVANE_CONTROL_DIR) + "/marcdef.tblx");
+    DefinitionBlocks<MarcBlock> rules =
+        ReadMarcDefinitions(std::string(QUORVANE_CONTROL_DIR) + "/marcdef.tblx");
     ASSERT_TRUE(rules);
-    const MarcBlock* built = FindMarcBlock(rules.get(), "SAMPLEMARC");
+    const MarcBlock* built = FindMarcBlock(rules, "SAMPLEMARC");
     ASSERT_NE(built, nullptr);
     EXPECT_TRUE(built->leader);
     EXPECT_GT(built->rules.size(), 20u);
-    const MarcBlock* raw = FindMarcBlock(rules.get(), "SAMPLERAW");
+    const MarcBlock* raw = FindMarcBlock(rules, "SAMPLERAW");
     ASSERT_NE(raw, nullptr);
     EXPECT_EQ(raw->kind, MarcBlockKind::Raw);
-    EXPECT_EQ(FindMarcBlock(rules.get(), "SAMPLE"), nullptr);
+    EXPECT_EQ(FindMarcBlock(rules, "SAMPLE"), nullptr);
 
-    OwnedDblList rows = ReadMarcDefinitions2(std::string(QUORVANE_CONTROL_DIR) + "/marcdef2.tblx");
+    DefinitionBlocks<MarcBlock2> rows =
+        ReadMarcDefinitions2(std::string(QUORVANE_CONTROL_DIR) + "/marcdef2.tblx");
     ASSERT_TRUE(rows);
-    const MarcBlock2* sample = FindMarcBlock2(rows.get(), "SAMPLE");
+    const MarcBlock2* sample = FindMarcBlock2(rows, "SAMPLE");
     ASSERT_NE(sample, nullptr);
     EXPECT_EQ(sample->marcOid, "1.2.840.10003.5.10");
-    const MarcBlock2* fallback = FindMarcBlock2(rows.get(), "Default");
+    const MarcBlock2* fallback = FindMarcBlock2(rows, "Default");
     ASSERT_NE(fallback, nullptr);
     EXPECT_NE(fallback, sample);
     EXPECT_FALSE(fallback->marcOid);
@@ -147,9 +147,9 @@ TEST_F(MarcDefinitions, ShippedControlFiles) {
 
 TEST_F(MarcDefinitions, PathThenBareNameElseNothing) {
     writeFile("marcdef.tblx", "\"XXDATABASESXX\",\"HERE\";\n\"XXRAWXX\",\"R\";\n");
-    OwnedDblList list = ReadMarcDefinitions(path("elsewhere/marcdef.tblx"));
+    DefinitionBlocks<MarcBlock> list = ReadMarcDefinitions(path("elsewhere/marcdef.tblx"));
     ASSERT_TRUE(list);
-    EXPECT_NE(FindMarcBlock(list.get(), "HERE"), nullptr);
+    EXPECT_NE(FindMarcBlock(list, "HERE"), nullptr);
     EXPECT_FALSE(ReadMarcDefinitions(path("elsewhere/other.tblx")));
     EXPECT_FALSE(ReadMarcDefinitions2(path("marcdef2.tblx")));
 }
@@ -158,7 +158,7 @@ TEST_F(MarcDefinitions, ReportedWithoutConfigurationError) {
     writeFile("marcdef.tblx",
               "\"001\",1,\"NULL\",\"NULL\",FALSE,\"C\",\"NO\",TRUE,\"NULL\";\n"
               "\"XXDATABASESXX\",\"A\";\n");
-    OwnedDblList rules = ReadMarcDefinitions(path("marcdef.tblx"));
+    DefinitionBlocks<MarcBlock> rules = ReadMarcDefinitions(path("marcdef.tblx"));
     ASSERT_TRUE(rules);
     EXPECT_TRUE(blocksOf(rules)[0]->rules.empty());  // the rule before the first block is left out
     EXPECT_NE(takeLog().find("Error in file marcdef.tblx"), std::string::npos);
@@ -175,13 +175,13 @@ TEST_F(MarcDefinitions, ReportedWithoutConfigurationError) {
 }
 
 // Reads the file in a child process (the configuration-error state is process-wide and stays set) and
-// expects no definitions, the state set and the message logged.
-void expectConfigurationError(const std::function<OwnedDblList()>& read,
-                              const std::function<std::string()>& log, const std::string& message) {
+// expects no definitions (read answers whether there were some), the state set and the message logged.
+void expectConfigurationError(const std::function<bool()>& read, const std::function<std::string()>& log,
+                              const std::string& message) {
     EXPECT_EXIT(
         {
             const bool clean = !configErrorIsSet();
-            OwnedDblList definitions = read();
+            const bool definitions = read();
             const std::string logged = log();
             const bool ok =
                 clean && !definitions && configErrorIsSet() && logged.find(message) != std::string::npos;
@@ -222,7 +222,10 @@ TEST_F(MarcDefinitions, ProblemsSetTheConfigurationError) {
         const std::string file = path(c.file);
         const bool second = std::string(c.file) == "marcdef2.tblx";
         expectConfigurationError(
-            [&] { return second ? ReadMarcDefinitions2(file) : ReadMarcDefinitions(file); },
+            [&] {
+                return second ? ReadMarcDefinitions2(file).has_value()
+                              : ReadMarcDefinitions(file).has_value();
+            },
             [&] { return takeLog(); }, c.message);
     }
 }

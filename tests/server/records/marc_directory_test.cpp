@@ -66,7 +66,7 @@ TEST_F(StoredRecord, IsSentAsStoredOnlyWhenSound) {
     raw.kind = MarcBlockKind::Raw;
     raw.rawColumn = "MARC_RECORD";
     raw.databases = {"DEFAULT"};
-    session_.marcDefinitions = marcBlocks({raw});
+    session_.marcDefinitions = std::vector{raw};
 
     PresentCacheEntry sound = entryOf({{"TITLE", "T"}, {"MARC_RECORD", kSound}, {"MARC_RECORD", "other", 2}});
     MarcBuildResult built = BuildMarcRecord(sound, session_);

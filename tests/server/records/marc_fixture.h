@@ -28,28 +28,8 @@ struct FieldCell {
 
 inline PresentCacheEntry entryOf(std::initializer_list<FieldCell> cells) {
     PresentCacheEntry entry;
-    entry.fields.reset(CreateFieldList());
-    for (const FieldCell& cell : cells)
-        AppendRecordField(entry.fields.get(), cell.column, cell.value, cell.row);
+    for (const FieldCell& cell : cells) AppendRecordField(entry.fields, cell.column, cell.value, cell.row);
     return entry;
-}
-
-inline OwnedDblList marcBlocks(std::vector<MarcBlock> blocks) {
-    OwnedDblList list(ListCreate(FreeMarcBlock));
-    for (MarcBlock& block : blocks) {
-        ListLast(list.get());
-        ListInsert(list.get(), new MarcBlock(std::move(block)));
-    }
-    return list;
-}
-
-inline OwnedDblList rowBlocks(std::vector<MarcBlock2> blocks) {
-    OwnedDblList list(ListCreate(FreeMarcBlock2));
-    for (MarcBlock2& block : blocks) {
-        ListLast(list.get());
-        ListInsert(list.get(), new MarcBlock2(std::move(block)));
-    }
-    return list;
 }
 
 // The fields of a sound record as "<tag> <content>" with 0x1F shown as '$'; one entry "unsound record"

@@ -24,13 +24,13 @@ PresentCacheEntry entryOfRows(const std::vector<Row>& rows) {
     std::int32_t number = 0;
     for (const Row& row : rows) {
         ++number;
-        AppendRecordField(entry.fields.get(), "TITLE_NO", "9", number);  // columns of other statements
-        AppendRecordField(entry.fields.get(), "TAG", row.tag, number);
-        AppendRecordField(entry.fields.get(), "IND1", row.ind1, number);
-        AppendRecordField(entry.fields.get(), "IND2", row.ind2, number);
-        AppendRecordField(entry.fields.get(), "CODE", row.code, number);
-        AppendRecordField(entry.fields.get(), "DATA", row.data, number);
-        AppendRecordField(entry.fields.get(), "FIELD_SEQ", row.seq, number);
+        AppendRecordField(entry.fields, "TITLE_NO", "9", number);  // columns of other statements
+        AppendRecordField(entry.fields, "TAG", row.tag, number);
+        AppendRecordField(entry.fields, "IND1", row.ind1, number);
+        AppendRecordField(entry.fields, "IND2", row.ind2, number);
+        AppendRecordField(entry.fields, "CODE", row.code, number);
+        AppendRecordField(entry.fields, "DATA", row.data, number);
+        AppendRecordField(entry.fields, "FIELD_SEQ", row.seq, number);
     }
     return entry;
 }
@@ -50,7 +50,7 @@ MarcBlock2 rowBlock(bool withSameField) {
 class RowMapping : public MarcTest {
   protected:
     MarcBuildResult buildResult(const MarcBlock2& block, const std::vector<Row>& rows) {
-        session_.marcHoldingsDefinitions = rowBlocks({block});
+        session_.marcHoldingsDefinitions = std::vector{block};
         PresentCacheEntry entry = entryOfRows(rows);
         MarcBuildResult built = BuildMarcRecord(entry, session_);
         EXPECT_EQ(built.refusalCondition, 0u) << built.refusalInfo;
@@ -138,7 +138,7 @@ TEST_F(RowMapping, MarcdefBlockComesFirst) {
     MarcBlock rules;
     rules.databases = {"DEFAULT"};
     rules.rules = {control};
-    session_.marcDefinitions = marcBlocks({rules});
+    session_.marcDefinitions = std::vector{rules};
     EXPECT_EQ(fieldsOf(build(rowBlock(true), {{"500", " ", " ", "a", "Note", "1"}})), (Fields{"001 9"}));
 }
 

@@ -9,12 +9,10 @@ namespace {
 // The fields of each row as "<column>=<value>".
 std::vector<std::vector<std::string>> shown(const FieldRows& rows) {
     std::vector<std::vector<std::string>> out;
-    for (const OwnedDblList& row : rows) {
+    for (const FieldRow& row : rows) {
         out.emplace_back();
-        for (const DblNode* node = row->first; node != nullptr; node = node->next) {
-            const auto* field = static_cast<const RecordField*>(node->datum);
+        for (const RecordField* field : row)
             out.back().push_back(field->columnName + "=" + field->value.value_or("-"));
-        }
     }
     return out;
 }
@@ -29,16 +27,16 @@ TEST(MarcRows, GroupedByRowNumberThenHoldingsRows) {
                                        {"G", "4", 3},
                                        {"H", "h4", 10003}});
     using Rows = std::vector<std::vector<std::string>>;
-    EXPECT_EQ(shown(GroupRows(entry.fields.get(), true)),
+    EXPECT_EQ(shown(GroupRows(entry.fields, true)),
               (Rows{{"A=1", "C=3"}, {"B=2"}, {"G=4"}, {"D=h1"}, {"E=h2"}}));
-    EXPECT_EQ(shown(GroupRows(entry.fields.get(), false)),
+    EXPECT_EQ(shown(GroupRows(entry.fields, false)),
               (Rows{{"A=1", "B=2", "C=3", "D=h1", "E=h2", "F=gap", "G=4", "H=h4"}}));
 
     PresentCacheEntry empty = entryOf({});
-    EXPECT_TRUE(GroupRows(empty.fields.get(), true).empty());
-    EXPECT_TRUE(GroupRows(empty.fields.get(), false).empty());
+    EXPECT_TRUE(GroupRows(empty.fields, true).empty());
+    EXPECT_TRUE(GroupRows(empty.fields, false).empty());
     PresentCacheEntry holdingsOnly = entryOf({{"D", "h1", 10000}});
-    EXPECT_EQ(shown(GroupRows(holdingsOnly.fields.get(), true)), (Rows{{"D=h1"}}));
+    EXPECT_EQ(shown(GroupRows(holdingsOnly.fields, true)), (Rows{{"D=h1"}}));
 }
 
 TEST(MarcRows, Conditions) {
@@ -47,7 +45,7 @@ TEST(MarcRows, Conditions) {
                                        {"NOTE", std::nullopt},
                                        {"AUTHOR_SEQ", "2", 2},
                                        {"AUTHOR_ROLE", "editor", 2}});
-    FieldRows rows = GroupRows(entry.fields.get(), true);
+    FieldRows rows = GroupRows(entry.fields, true);
     ASSERT_EQ(rows.size(), 2u);
     struct Case {
         std::vector<RowCondition> conditions;
@@ -66,15 +64,15 @@ TEST(MarcRows, Conditions) {
         {{{"AUTHOR_SEQ", "1.00"}}, 0},
     };
     for (const Case& c : cases) {
-        const DblList* found = FirstMatchingRow(rows, c.conditions);
-        const int index = found == rows[0].get() ? 1 : found == rows[1].get() ? 2 : 0;
+        const FieldRow* found = FirstMatchingRow(rows, c.conditions);
+        const int index = found == &rows[0] ? 1 : found == &rows[1] ? 2 : 0;
         EXPECT_EQ(index, c.firstRow) << (c.conditions.empty()
                                              ? ""
                                              : c.conditions[0].column + "=" + c.conditions[0].value);
-        EXPECT_EQ(RowMatchesConditions(c.conditions, rows[0].get()), c.firstRow == 1 ? 1 : 0);
+        EXPECT_EQ(RowMatchesConditions(c.conditions, rows[0]), c.firstRow == 1 ? 1 : 0);
     }
-    EXPECT_EQ(FindRowField(rows[1].get(), "AUTHOR_ROLE")->value, "editor");
-    EXPECT_EQ(FindRowField(rows[1].get(), "author_role"), nullptr);  // exact names
+    EXPECT_EQ(FindRowField(rows[1], "AUTHOR_ROLE")->value, "editor");
+    EXPECT_EQ(FindRowField(rows[1], "author_role"), nullptr);  // exact names
 }
 
 }  // namespace

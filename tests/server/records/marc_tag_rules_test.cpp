@@ -17,7 +17,7 @@ class TagRules : public MarcTest {
         block.databases = {"BOOKS"};
         block.rules = std::move(rules);
         block.leader = std::move(leader);
-        session_.marcDefinitions = marcBlocks({block});
+        session_.marcDefinitions = std::vector{block};
         MarcBuildResult built = BuildMarcRecord(entry, session_);
         EXPECT_EQ(built.refusalCondition, 0u) << built.refusalInfo;
         return built.record;
@@ -155,12 +155,12 @@ TEST_F(TagRules, BlockOfTheDatabaseElseDefault) {
     MarcBlock fallback;
     fallback.databases = {"DEFAULT"};
     fallback.rules = {column("003", std::nullopt, std::nullopt, "C", "NO")};
-    session_.marcDefinitions = marcBlocks({fallback, books});
+    session_.marcDefinitions = std::vector{fallback, books};
     session_.currentDatabase = "books";  // as a Scan leaves it
     EXPECT_EQ(fieldsOf(BuildMarcRecord(entry, session_).record), (std::vector<std::string>{"001 7"}));
     session_.currentDatabase = "SERIALS";
     EXPECT_EQ(fieldsOf(BuildMarcRecord(entry, session_).record), (std::vector<std::string>{"003 7"}));
-    session_.marcDefinitions = marcBlocks({books});
+    session_.marcDefinitions = std::vector{books};
     MarcBuildResult built = BuildMarcRecord(entry, session_);
     EXPECT_EQ(built.refusalCondition, kConditionNoDataInSyntax);
 }

@@ -38,7 +38,7 @@ void addRecordRows(PresentCacheEntry& entry) {
     for (const auto& row : rows) {
         ++number;
         const char* columns[] = {"TAG", "IND1", "IND2", "CODE", "DATA", "FIELD_SEQ"};
-        for (int i = 0; i < 6; ++i) AppendRecordField(entry.fields.get(), columns[i], row[i], number);
+        for (int i = 0; i < 6; ++i) AppendRecordField(entry.fields, columns[i], row[i], number);
     }
 }
 
@@ -46,10 +46,10 @@ void addItem(PresentCacheEntry& entry, std::int32_t& row,
              std::vector<std::pair<char, std::string>> subfields) {
     const std::string item = std::to_string(row);
     for (const auto& [code, value] : subfields) {
-        AppendRecordField(entry.fields.get(), "TAG", "HLD", row);
-        AppendRecordField(entry.fields.get(), "CODE", std::string(1, code), row);
-        AppendRecordField(entry.fields.get(), "DATA", value, row);
-        AppendRecordField(entry.fields.get(), "FIELD_SEQ", item, row);
+        AppendRecordField(entry.fields, "TAG", "HLD", row);
+        AppendRecordField(entry.fields, "CODE", std::string(1, code), row);
+        AppendRecordField(entry.fields, "DATA", value, row);
+        AppendRecordField(entry.fields, "FIELD_SEQ", item, row);
         ++row;
     }
 }
@@ -61,7 +61,7 @@ class Packaging : public MarcTest {
         session_.preferredMessageSize = 100000;
         session_.maximumMessageSize = 200000;
         session_.clientProtocolVersion = "111";
-        session_.marcHoldingsDefinitions = rowBlocks({holdingsBlock()});
+        session_.marcHoldingsDefinitions = std::vector{holdingsBlock()};
     }
 };
 
@@ -159,7 +159,7 @@ TEST_F(Packaging, OpacBibliographicRecordNamesItsMarcSyntax) {
     withOid.marcOid = std::string(kUkMarc);
     for (const auto& [block, oid] : {std::pair{holdingsBlock(), kUsMarc}, std::pair{withOid, kUkMarc}}) {
         SCOPED_TRACE(oid);
-        session_.marcHoldingsDefinitions = rowBlocks({block});
+        session_.marcHoldingsDefinitions = std::vector{block};
         KivResponseRecord record;
         PackageOpacRecord(record, "BOOKS", entry, session_, placement_, kOpacRecordSyntax);
         ASSERT_EQ(record.eDbRecordType, DRT_Retrieval);
@@ -238,7 +238,7 @@ TEST_F(Packaging, MarcRecordUnderTheBlocksSyntaxOrTheRequestedOne) {
 
     MarcBlock2 withOid = holdingsBlock();
     withOid.marcOid = std::string(kUsMarc);
-    session_.marcHoldingsDefinitions = rowBlocks({withOid});
+    session_.marcHoldingsDefinitions = std::vector{withOid};
     KivResponseRecord overridden;
     PackageMarcRecord(overridden, "BOOKS", entry, session_, placement_, kUkMarc);
     EXPECT_EQ(overridden.uDbRecord.psRetrievalRecord->pcObjectIdentifier, std::string(kUsMarc));
@@ -264,10 +264,10 @@ TEST_F(Packaging, RefusedRecords) {
     // Beyond what ISO 2709 can hold: a surrogate diagnostic of its own.
     PresentCacheEntry huge = entryOf({});
     for (std::int32_t row = 1; row <= 12; ++row) {
-        AppendRecordField(huge.fields.get(), "TAG", "500", row);
-        AppendRecordField(huge.fields.get(), "CODE", "a", row);
-        AppendRecordField(huge.fields.get(), "DATA", std::string(9000, 'x'), row);
-        AppendRecordField(huge.fields.get(), "FIELD_SEQ", std::to_string(row), row);
+        AppendRecordField(huge.fields, "TAG", "500", row);
+        AppendRecordField(huge.fields, "CODE", "a", row);
+        AppendRecordField(huge.fields, "DATA", std::string(9000, 'x'), row);
+        AppendRecordField(huge.fields, "FIELD_SEQ", std::to_string(row), row);
     }
     for (bool version3 : {true, false}) {
         session_.clientProtocolVersion = version3 ? "111" : "11";

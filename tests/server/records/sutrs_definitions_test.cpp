@@ -15,12 +15,6 @@ namespace {
 const std::string kHeader = "\"XXDATABASESXX\",\"DEFAULT\";\n";
 const std::string kElement = "\"Title\",\"TITLE\",TRUE,\"NULL\";\n";
 
-const SutrsBlock& blockAt(const DblList* blocks, int index) {
-    const DblNode* node = blocks->first;
-    for (int i = 0; i < index; ++i) node = node->next;
-    return *static_cast<const SutrsBlock*>(node->datum);
-}
-
 class ElementFile : public TextBuilderTest {};
 
 TEST_F(ElementFile, ReadsBlocksElementsAndConditions) {
@@ -31,10 +25,10 @@ TEST_F(ElementFile, ReadsBlocksElementsAndConditions) {
                  "\" \",\"Printed by us\",FALSE,\"ROUTINE3\",\"TYPE\",\"a\",\"SEQ\",\"2\";\n"
                  "\"XXDATABASESXX\",\"DEFAULT\";\n"
                  "\"XXCONCATENATEXX\",\"SUBTITLE\",True,\"NULL\";\n");
-    const OwnedDblList blocks = ReadSutrsDefinitions(path("control/sutrsdef.tblx"));
-    ASSERT_NE(blocks, nullptr);
-    ASSERT_EQ(ListCount(blocks.get()), 2);
-    const SutrsBlock& books = blockAt(blocks.get(), 0);
+    const DefinitionBlocks<SutrsBlock> blocks = ReadSutrsDefinitions(path("control/sutrsdef.tblx"));
+    ASSERT_TRUE(blocks);
+    ASSERT_EQ(blocks->size(), 2u);
+    const SutrsBlock& books = (*blocks)[0];
     EXPECT_EQ(books.databases, (std::vector<std::string>{"BOOKS", "SERIALS"}));
     ASSERT_EQ(books.elements.size(), 2u);
     EXPECT_EQ(books.elements[0].label, "Title");
@@ -48,12 +42,12 @@ TEST_F(ElementFile, ReadsBlocksElementsAndConditions) {
     EXPECT_EQ(books.elements[1].conditions[1].column, "SEQ");
     EXPECT_EQ(books.elements[1].conditions[1].value, "2");
     EXPECT_TRUE(books.hasConditions);
-    const SutrsBlock& other = blockAt(blocks.get(), 1);
+    const SutrsBlock& other = (*blocks)[1];
     EXPECT_EQ(other.databases, (std::vector<std::string>{"DEFAULT"}));
     EXPECT_TRUE(other.elements[0].fromColumn);  // TRUE in any case names a column
     EXPECT_FALSE(other.hasConditions);
     EXPECT_EQ(logged(), "");
-    EXPECT_EQ(ReadSutrsDefinitions(path("control/none.tblx")), nullptr);
+    EXPECT_FALSE(ReadSutrsDefinitions(path("control/none.tblx")));
 }
 
 TEST_F(ElementFile, BlockOfTheDatabaseElseDefaultReadOnce) {
@@ -101,17 +95,17 @@ TEST_F(ElementFile, FaultsAreReportedAndYieldNothing) {
         for (const Case& c : cases) {
             out_.str("");
             writeControl("sutrsdef.tblx", c.content);
-            EXPECT_EQ(ReadSutrsDefinitions(path("control/sutrsdef.tblx")), nullptr) << c.what;
+            EXPECT_FALSE(ReadSutrsDefinitions(path("control/sutrsdef.tblx"))) << c.what;
             EXPECT_NE(logged().find(c.message + "\n"), std::string::npos) << c.what << ": " << logged();
             EXPECT_TRUE(configErrorIsSet()) << c.what;
         }
         out_.str("");
         writeControl("htmldef.tblx", "\"XXDATABASESXX\";\n\"<b>%s</b>\",\"TITLE\",TRUE,\"NULL\";\n");
-        EXPECT_EQ(ReadHtmlDefinitions(path("control/htmldef.tblx")), nullptr);
+        EXPECT_FALSE(ReadHtmlDefinitions(path("control/htmldef.tblx")));
         EXPECT_EQ(logged(), "Missing databases in file htmldef.tblx\n");
         // While the state is set even a sound file yields nothing.
         writeControl("sutrsdef.tblx", kHeader + kElement);
-        EXPECT_EQ(ReadSutrsDefinitions(path("control/sutrsdef.tblx")), nullptr);
+        EXPECT_FALSE(ReadSutrsDefinitions(path("control/sutrsdef.tblx")));
     });
 }
 

@@ -30,7 +30,8 @@ SutrsBlock block(std::vector<SutrsElement> elements) {
 
 std::string build(const SutrsBlock& definitions, std::initializer_list<FieldSpec> fields, bool full = true,
                   const FieldValueConversion& conversion = utf8Conversion()) {
-    return BuildSutrsText(definitions, makeFields(fields).get(), full, conversion);
+    RecordFields made = makeFields(fields);
+    return BuildSutrsText(definitions, made, full, conversion);
 }
 
 TEST(SutrsText, LabelledLinesConcatenationsAndRepeatedValues) {
@@ -166,16 +167,16 @@ TEST_F(SutrsRecord, ShippedDefinitions) {
     writeFile(kIniFileName, "[Present]\npcSourceCharacterSet=UTF-8\n");
     session_.controlFilesDir = kShippedControlDir;
     session_.currentDatabase = "SAMPLE";
-    const PresentCacheEntry entry = makeEntry({{"TITLE_NO", "7"},
-                                               {"TITLE", "The \u00e9t\u00e9 book"},
-                                               {"SUBTITLE", "a story"},
-                                               {"PUB_PLACE", "London"},
-                                               {"PUBLISHER", "Penguin"},
-                                               {"PUB_YEAR", "1999"},
-                                               {"STATUS_CODE", "F"},
-                                               {"CATEGORY", "JF"},
-                                               {"AUTHOR", "Smith, Ann", 1},
-                                               {"AUTHOR", "Jones, Bo", 2}});
+    PresentCacheEntry entry = makeEntry({{"TITLE_NO", "7"},
+                                         {"TITLE", "The \u00e9t\u00e9 book"},
+                                         {"SUBTITLE", "a story"},
+                                         {"PUB_PLACE", "London"},
+                                         {"PUBLISHER", "Penguin"},
+                                         {"PUB_YEAR", "1999"},
+                                         {"STATUS_CODE", "F"},
+                                         {"CATEGORY", "JF"},
+                                         {"AUTHOR", "Smith, Ann", 1},
+                                         {"AUTHOR", "Jones, Bo", 2}});
     const std::string body =
         "Title: The \u00e9t\u00e9 book a story\nAuthor: Smith, Ann , Jones, Bo\nPublished: London Penguin "
         "1999\n"
@@ -191,7 +192,7 @@ TEST_F(SutrsRecord, ShippedDefinitions) {
 
 TEST_F(SutrsRecord, NoBlockForTheDatabase) {
     writeControl("sutrsdef.tblx", "\"XXDATABASESXX\",\"books\";\n\"Title\",\"TITLE\",TRUE,\"NULL\";\n");
-    const PresentCacheEntry entry = makeEntry({{"TITLE", "Dune"}});
+    PresentCacheEntry entry = makeEntry({{"TITLE", "Dune"}});
     std::string text;
     session_.currentDatabase = "BOOKS";
     ASSERT_TRUE(BuildSutrsRecord(entry, text, session_));

@@ -24,9 +24,9 @@ struct FieldSpec {
     int row = 1;
 };
 
-inline OwnedDblList makeFields(std::initializer_list<FieldSpec> specs) {
-    OwnedDblList fields(CreateFieldList());
-    for (const FieldSpec& spec : specs) AppendRecordField(fields.get(), spec.column, spec.value, spec.row);
+inline RecordFields makeFields(std::initializer_list<FieldSpec> specs) {
+    RecordFields fields;
+    for (const FieldSpec& spec : specs) AppendRecordField(fields, spec.column, spec.value, spec.row);
     return fields;
 }
 

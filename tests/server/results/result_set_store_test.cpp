@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "Quorvane/database/fetch_rows.h"
 #include "Quorvane/database/field_statement.h"
 #include "Quorvane/database/record_field.h"
@@ -33,8 +35,8 @@ TEST_F(ResultSetStore, ANewResultSetReplacesTheOldAndItsCache) {
     EXPECT_FALSE(ResultSetDatabase(session_).has_value());
     StoreResultSet(session_, rowList("1 2 3"));
     EXPECT_EQ(session_.resultCount, 3u);
-    session_.presentCache.reset(ListCreate(FreePresentCacheEntry));
-    ListInsert(session_.presentCache.get(), new PresentCacheEntry{OwnedDblList(CreateFieldList()), 0, 1, {}});
+    session_.presentCache = std::make_unique<PresentCache>();
+    session_.presentCache->insert(std::make_unique<PresentCacheEntry>());
 
     session_.currentDatabase = "MAPS";
     StoreResultSet(session_, rowList(""));
@@ -56,10 +58,10 @@ TEST_F(ResultSetStore, RecordsComeFromTheResultSetsDatabase) {
 
     ASSERT_EQ(UseResultSetDatabase(session_), 1);
     EXPECT_EQ(session_.currentDatabase, "BOOKS");
-    OwnedDblList fields(CreateFieldList());
-    RunFieldStatement(fields.get(), "1", "1.2.840.10003.5.10", session_,
+    RecordFields fields;
+    RunFieldStatement(fields, "1", "1.2.840.10003.5.10", session_,
                       "SELECT TITLE FROM TITLES WHERE TITLE_NO = XXXXX", nullptr);
-    EXPECT_EQ(fieldTuples(fields.get()), (std::vector<FieldTuple>{{"TITLE", "A book", 1}}));
+    EXPECT_EQ(fieldTuples(fields), (std::vector<FieldTuple>{{"TITLE", "A book", 1}}));
 }
 
 TEST_F(ResultSetStore, WithoutAResultSetNothingChanges) {

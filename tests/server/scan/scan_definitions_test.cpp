@@ -16,16 +16,7 @@ namespace {
 
 const std::string kSourceDir = QUORVANE_SOURCE_DIR;
 
-struct ListDestroyer {
-    void operator()(DblList* list) const { ListDestroy(list); }
-};
-using Definitions = std::unique_ptr<DblList, ListDestroyer>;
-
-const ScanDefinition& definitionAt(const Definitions& list, int index) {
-    const DblNode* node = list->first;
-    for (int i = 0; i < index; ++i) node = node->next;
-    return *static_cast<const ScanDefinition*>(node->datum);
-}
+using Definitions = DefinitionBlocks<ScanDefinition>;
 
 class ScanDefinitionsTest : public ScratchDirTest {
   protected:
@@ -43,7 +34,7 @@ class ScanDefinitionsTest : public ScratchDirTest {
     Definitions load(const std::string& text, bool& problems) {
         writeFile("control/scan.tblx", text);
         ConfigProblemWatch watch;
-        Definitions definitions(LoadScanDefinitions(path("control")));
+        Definitions definitions = LoadScanDefinitions(path("control"));
         problems = watch.found();
         return definitions;
     }
@@ -56,11 +47,11 @@ class ScanDefinitionsTest : public ScratchDirTest {
 
 TEST_F(ScanDefinitionsTest, ShippedFileGivesOneDefaultBlockWithAMappingPerUse) {
     ConfigProblemWatch watch;
-    Definitions definitions(LoadScanDefinitions(kSourceDir + "/conf/control"));
-    ASSERT_NE(definitions, nullptr);
+    Definitions definitions = LoadScanDefinitions(kSourceDir + "/conf/control");
+    ASSERT_TRUE(definitions);
     EXPECT_FALSE(watch.found()) << log();
-    ASSERT_EQ(ListCount(definitions.get()), 1);
-    const ScanDefinition& block = definitionAt(definitions, 0);
+    ASSERT_EQ(definitions->size(), 1u);
+    const ScanDefinition& block = (*definitions)[0];
     EXPECT_EQ(block.databaseNames, std::vector<std::string>{"DEFAULT"});
     EXPECT_EQ(block.attributeSetIds, std::vector<std::string>{"1.2.840.10003.3.1"});
     const ScanMapping* title = FindScanMapping(block, 4);
@@ -83,21 +74,21 @@ TEST_F(ScanDefinitionsTest, BlocksAreChosenByExactNameElseDefault) {
         "\"XXDATABASESXX\",\"cat1\",\"CAT2\";\"MARKER\",\"1.2.840.10003.3.1\",\"1.2.840.10003.3.5\";\n"
         "4,\"SELECT T FROM C\",3,2,1;\n21,\"SELECT S FROM C\",1,2,3;\n",
         problems);
-    ASSERT_NE(definitions, nullptr);
+    ASSERT_TRUE(definitions);
     EXPECT_FALSE(problems) << log();
-    ASSERT_EQ(ListCount(definitions.get()), 2);
-    const ScanDefinition& fallback = definitionAt(definitions, 0);
-    const ScanDefinition& catalogues = definitionAt(definitions, 1);
+    ASSERT_EQ(definitions->size(), 2u);
+    const ScanDefinition& fallback = (*definitions)[0];
+    const ScanDefinition& catalogues = (*definitions)[1];
     EXPECT_EQ(catalogues.databaseNames, (std::vector<std::string>{"CAT1", "CAT2"}));
     EXPECT_EQ(fallback.mappings.size(), 1u);
     ASSERT_EQ(catalogues.mappings.size(), 2u);
     EXPECT_EQ(catalogues.mappings[0].termColumn, 3);
     EXPECT_EQ(catalogues.mappings[0].returnTermColumn, 1);
 
-    EXPECT_EQ(FindScanDefinition(definitions.get(), "CAT1"), &catalogues);
-    EXPECT_EQ(FindScanDefinition(definitions.get(), "CAT2"), &catalogues);
-    EXPECT_EQ(FindScanDefinition(definitions.get(), "cat1"), &fallback) << "names are compared as sent";
-    EXPECT_EQ(FindScanDefinition(definitions.get(), "OTHER"), &fallback);
+    EXPECT_EQ(FindScanDefinition(definitions, "CAT1"), &catalogues);
+    EXPECT_EQ(FindScanDefinition(definitions, "CAT2"), &catalogues);
+    EXPECT_EQ(FindScanDefinition(definitions, "cat1"), &fallback) << "names are compared as sent";
+    EXPECT_EQ(FindScanDefinition(definitions, "OTHER"), &fallback);
     EXPECT_TRUE(ScanDefinitionHoldsAttributeSet(catalogues, "1.2.840.10003.3.5"));
     EXPECT_FALSE(ScanDefinitionHoldsAttributeSet(fallback, "1.2.840.10003.3.5"));
     EXPECT_EQ(FindScanMapping(catalogues, 21)->statement, "SELECT S FROM C");
@@ -106,9 +97,9 @@ TEST_F(ScanDefinitionsTest, BlocksAreChosenByExactNameElseDefault) {
 TEST_F(ScanDefinitionsTest, WithoutADefaultBlockOtherNamesFindNothing) {
     bool problems = false;
     Definitions definitions = load("\"XXDATABASESXX\",\"CAT\";\"M\",\"1.2.840.10003.3.1\";\n", problems);
-    ASSERT_NE(definitions, nullptr);
-    EXPECT_EQ(FindScanDefinition(definitions.get(), "OTHER"), nullptr);
-    EXPECT_EQ(FindScanDefinition(nullptr, "CAT"), nullptr);
+    ASSERT_TRUE(definitions);
+    EXPECT_EQ(FindScanDefinition(definitions, "OTHER"), nullptr);
+    EXPECT_EQ(FindScanDefinition(std::nullopt, "CAT"), nullptr);
 }
 
 struct FaultCase {
@@ -129,7 +120,7 @@ TEST_F(ScanDefinitionsTest, FaultsThatEndTheReadingLeaveNoDefinitions) {
         SCOPED_TRACE(c.text);
         out_.str("");
         bool problems = false;
-        EXPECT_EQ(load(c.text, problems), nullptr);
+        EXPECT_FALSE(load(c.text, problems));
         EXPECT_TRUE(problems);
         EXPECT_NE(log().find(c.message), std::string::npos) << log();
     }
@@ -144,7 +135,7 @@ TEST_F(ScanDefinitionsTest, MappingFaultsAreReportedAndReadingGoesOn) {
         "5,6,1,2,3;\n"
         "21,\"SELECT S\",1,2,3;\n",
         problems);
-    ASSERT_NE(definitions, nullptr);
+    ASSERT_TRUE(definitions);
     EXPECT_TRUE(problems);
     for (const char* message :
          {"Scan mapping before any XXDATABASESXX block in file scan.tblx",
@@ -152,7 +143,7 @@ TEST_F(ScanDefinitionsTest, MappingFaultsAreReportedAndReadingGoesOn) {
           "Missing return term column number in file scan.tblx", "Missing database in file scandef.tblx"}) {
         EXPECT_NE(log().find(message), std::string::npos) << message;
     }
-    const ScanDefinition& block = definitionAt(definitions, 0);
+    const ScanDefinition& block = (*definitions)[0];
     ASSERT_EQ(block.mappings.size(), 3u);
     EXPECT_EQ(block.mappings[0].statement, "SELECT T");
     EXPECT_EQ(block.mappings[2].statement, "SELECT S");
@@ -162,13 +153,13 @@ TEST_F(ScanDefinitionsTest, MappingFaultsAreReportedAndReadingGoesOn) {
 TEST_F(ScanDefinitionsTest, TheWorkingDirectoryStandsInForAMissingControlFile) {
     writeFile("scan.tblx", "\"XXDATABASESXX\",\"HERE\";\"M\",\"1.2.840.10003.3.1\";\n");
     for (const std::string& directory : {path("control"), std::string()}) {
-        Definitions definitions(LoadScanDefinitions(directory));
-        ASSERT_NE(definitions, nullptr);
-        EXPECT_EQ(definitionAt(definitions, 0).databaseNames, std::vector<std::string>{"HERE"});
+        Definitions definitions = LoadScanDefinitions(directory);
+        ASSERT_TRUE(definitions);
+        EXPECT_EQ((*definitions)[0].databaseNames, std::vector<std::string>{"HERE"});
     }
     std::filesystem::remove(path("scan.tblx"));
     ConfigProblemWatch watch;
-    EXPECT_EQ(LoadScanDefinitions(path("control")), nullptr);
+    EXPECT_FALSE(LoadScanDefinitions(path("control")));
     EXPECT_FALSE(watch.found());
     EXPECT_EQ(log(), "") << "no scan file at all is no error";
 }

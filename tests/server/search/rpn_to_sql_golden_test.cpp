@@ -373,12 +373,12 @@ TEST_F(RpnToSqlGolden, OperandStatements) {
     for (const GoldenRow& row : goldenRows()) {
         SCOPED_TRACE(row.path);
         ConfigProblemWatch watch;
-        DblList* definitions = load(std::string(kBlockHead) + row.mapping);
+        const DefinitionBlocks<SearchDefinition>* definitions = load(std::string(kBlockHead) + row.mapping);
         ASSERT_NE(definitions, nullptr);
         ASSERT_FALSE(watch.found());
         SearchSettings settings{row.dates, SourceCharset::Utf8, &phraseStopWords};
         KivRPNQuery query = rpn::query(rpn::operand(row.attributes, row.term));
-        SearchPlan plan = PlanSearch(definitions, query, "SAMPLE", settings);
+        SearchPlan plan = PlanSearch(*definitions, query, "SAMPLE", settings);
         EXPECT_EQ(plan.condition, row.condition);
         if (row.statement == nullptr) {
             EXPECT_EQ(plan.root, nullptr);

@@ -24,9 +24,8 @@ struct ShippedRow {
 
 TEST(RpnToSqlShipped, SampleCatalogueStatements) {
     const std::string control = std::string(QUORVANE_SOURCE_DIR) + "/conf/control/";
-    std::unique_ptr<DblList, void (*)(DblList*)> definitions(LoadSearchDefinitions(control + "search.tblx"),
-                                                             ListDestroy);
-    ASSERT_NE(definitions, nullptr);
+    const DefinitionBlocks<SearchDefinition> definitions = LoadSearchDefinitions(control + "search.tblx");
+    ASSERT_TRUE(definitions);
     std::vector<std::string> phraseStopWords = ReadPhraseStopWords(
         control + "phrasestop1.tbl", [](const std::string& message) { FAIL() << message; });
     SearchSettings settings{DateLiteralStyle::Iso, SourceCharset::Utf8, &phraseStopWords, 1016};
@@ -80,7 +79,7 @@ TEST(RpnToSqlShipped, SampleCatalogueStatements) {
     for (const ShippedRow& row : rows) {
         SCOPED_TRACE(row.path);
         KivRPNQuery query = rpn::query(rpn::operand(row.attributes, general(row.term)));
-        SearchPlan plan = PlanSearch(definitions.get(), query, "DEFAULT", settings);
+        SearchPlan plan = PlanSearch(definitions, query, "DEFAULT", settings);
         ASSERT_EQ(plan.condition, 0);
         EXPECT_EQ(plan.root->operand->statement, row.statement);
     }

@@ -39,10 +39,10 @@ class RpnToSqlWalk : public SearchFileTest {
     SearchPlan plan(std::unique_ptr<KivRpnStructure> root, const std::string& database = "SAMPLE",
                     std::optional<std::string> attributeSet = std::nullopt) {
         KivRPNQuery query = rpn::query(std::move(root), std::move(attributeSet));
-        return PlanSearch(definitions_, query, database, settings_);
+        return PlanSearch(*definitions_, query, database, settings_);
     }
 
-    DblList* definitions_ = nullptr;
+    const DefinitionBlocks<SearchDefinition>* definitions_ = nullptr;
     SearchSettings settings_;
 };
 

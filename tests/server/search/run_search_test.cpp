@@ -41,7 +41,7 @@ class RunSearchTest : public SqliteOdbcTest {
                  connectionString("catalogue.db") + "\n[SQL]\npcDateLiteral=ISO\n");
         writeFile(kSearchFileName, kSearchFile);
         session_.controlFilesDir = dir_;
-        session_.searchDefinitions.reset(LoadSearchDefinitions(path(kSearchFileName)));
+        session_.searchDefinitions = LoadSearchDefinitions(path(kSearchFileName));
         ASSERT_TRUE(session_.searchDefinitions);
         session_.currentDatabase = "SAMPLE";
     }
@@ -61,7 +61,7 @@ using Outcome = std::pair<int, uint32_t>;
 
 TEST_F(RunSearchTest, BooleanCombinationsOfOperandStatements) {
     EXPECT_EQ(search(combine(2, titleOperand("cat"), titleOperand("dog"))), Outcome(0, 1));
-    EXPECT_EQ(session_.currentSearchDefinition, session_.searchDefinitions->first->datum);
+    EXPECT_EQ(session_.currentSearchDefinition, &session_.searchDefinitions->front());
     EXPECT_EQ(readFile("keys.txt"), "Combined key list\n3\nNumber of items in list 1\n");
     EXPECT_EQ(readFile("newdiag.txt"),
               "SELECT TITLES.TITLE_NO FROM TITLES WHERE TITLES.TITLE LIKE '%CAT%'\n"

@@ -26,10 +26,11 @@ struct DefinitionCase {
 };
 
 TEST_F(SearchDefinitionsLookup, FindSearchDefinitionTable) {
-    DblList* list = load(block("\"DEFAULT\",\"CAT\"", "\"1.2.840.10003.3.1\"", "A.K") +
-                         block("\"LATER\"", "\"1.2.840.10003.3.1\"", "B.K") +
-                         block("\"OWN\"", "\"1.2.3\",\"1.2.840.10003.3.1\"", "C.K") +
-                         block("\"OWN\",\"DEFAULT\"", "\"1.2.3\"", "D.K"));
+    const DefinitionBlocks<SearchDefinition>* list =
+        load(block("\"DEFAULT\",\"CAT\"", "\"1.2.840.10003.3.1\"", "A.K") +
+             block("\"LATER\"", "\"1.2.840.10003.3.1\"", "B.K") +
+             block("\"OWN\"", "\"1.2.3\",\"1.2.840.10003.3.1\"", "C.K") +
+             block("\"OWN\",\"DEFAULT\"", "\"1.2.3\"", "D.K"));
     ASSERT_NE(list, nullptr);
     const DefinitionCase cases[] = {
         // The first block of the set lists DEFAULT: it serves every name, also one a later block lists.
@@ -43,17 +44,17 @@ TEST_F(SearchDefinitionsLookup, FindSearchDefinitionTable) {
         {"1.2.4", "CAT", -1, -1, 123},
         {"1.2.840.10003.3", "CAT", -1, -1, 123},
     };
-    std::vector<SearchDefinition*> blocks;
+    std::vector<const SearchDefinition*> blocks;
     for (int i = 0; i < 4; ++i) blocks.push_back(&definition(i));
     auto at = [&](int index) { return index < 0 ? nullptr : blocks[static_cast<size_t>(index)]; };
     for (const DefinitionCase& c : cases) {
         SCOPED_TRACE(std::string(c.set) + " " + c.database);
-        DefinitionLookup lookup = FindSearchDefinition(list, c.set, c.database);
+        DefinitionLookup lookup = FindSearchDefinition(*list, c.set, c.database);
         EXPECT_EQ(lookup.definition, at(c.answer));
         EXPECT_EQ(lookup.current, at(c.current));
         EXPECT_EQ(lookup.condition, c.condition);
     }
-    EXPECT_EQ(FindSearchDefinition(nullptr, kBib1AttributeSet, "CAT").condition, 123);
+    EXPECT_EQ(FindSearchDefinition(std::nullopt, kBib1AttributeSet, "CAT").condition, 123);
 }
 
 struct MatchCase {

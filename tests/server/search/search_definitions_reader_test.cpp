@@ -24,12 +24,11 @@ const AttributeMapping* mappingWith(const SearchDefinition& definition, const st
 TEST_F(SearchDefinitionsReader, ShippedFileIsReadWithoutProblems) {
     std::string shipped = std::string(QUORVANE_SOURCE_DIR) + "/conf/control/search.tblx";
     ConfigProblemWatch watch;
-    std::unique_ptr<DblList, void (*)(DblList*)> list(LoadSearchDefinitions(shipped), ListDestroy);
-    ASSERT_NE(list, nullptr);
+    const DefinitionBlocks<SearchDefinition> list = LoadSearchDefinitions(shipped);
+    ASSERT_TRUE(list);
     EXPECT_FALSE(watch.found());
-    ASSERT_EQ(ListCount(list.get()), 1);
-    ListFirst(list.get());
-    const SearchDefinition& block = *static_cast<SearchDefinition*>(ListCurrent(list.get()));
+    ASSERT_EQ(list->size(), 1u);
+    const SearchDefinition& block = list->front();
 
     EXPECT_EQ(block.databaseNames, (std::vector<std::string>{"DEFAULT", "SAMPLE"}));
     EXPECT_EQ(block.attributeSetIds, std::vector<std::string>{"1.2.840.10003.3.1"});
@@ -258,9 +257,9 @@ TEST_F(SearchDefinitionsReader, AnyOrTextPerBlock) {
 
 TEST_F(SearchDefinitionsReader, EmptyFileGivesNoDefinitions) {
     ConfigProblemWatch watch;
-    DblList* list = load("/* nothing but a comment */\n");
+    const DefinitionBlocks<SearchDefinition>* list = load("/* nothing but a comment */\n");
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(ListCount(list), 0);
+    EXPECT_TRUE((*list)->empty());
     EXPECT_FALSE(watch.found());
 }
 
@@ -332,7 +331,8 @@ TEST_F(SearchDefinitionsReader, FaultsTable) {
         SCOPED_TRACE(c.what);
         removeLog(kErrorLogName);
         ConfigProblemWatch watch;
-        DblList* list = load(c.head ? std::string(kBlockHead) + c.text : c.text);
+        const DefinitionBlocks<SearchDefinition>* list =
+            load(c.head ? std::string(kBlockHead) + c.text : c.text);
         EXPECT_TRUE(watch.found());
         EXPECT_EQ(list == nullptr, c.readingEnds);
         EXPECT_NE(readFile(kErrorLogName).find(std::string("\t") + c.message + "\n"), std::string::npos)
@@ -349,7 +349,7 @@ TEST_F(SearchDefinitionsReader, BlankStopWordsAreNotKept) {
 
 TEST_F(SearchDefinitionsReader, UnreadableFile) {
     ConfigProblemWatch watch;
-    EXPECT_EQ(LoadSearchDefinitions(path("absent.tblx")), nullptr);
+    EXPECT_FALSE(LoadSearchDefinitions(path("absent.tblx")));
     EXPECT_TRUE(watch.found());
     EXPECT_NE(readFile(kErrorLogName).find("\tCould not open file " + path("absent.tblx") + "\n"),
               std::string::npos);

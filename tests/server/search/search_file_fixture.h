@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/search/search_definitions.h"
 #include "Quorvane/search/search_definitions_reader.h"
 #include "tests/server/scratch_dir.h"
@@ -25,22 +24,17 @@ inline constexpr const char* kBlockHead =
 
 class SearchFileTest : public ScratchDirTest {
   protected:
-    // Reads the text as search.tblx; the definitions live until the test ends or the next load.
-    DblList* load(const std::string& text) {
+    // Reads the text as search.tblx; the definitions live until the test ends or the next load. Null when
+    // the reading gave none.
+    const DefinitionBlocks<SearchDefinition>* load(const std::string& text) {
         writeFile(kSearchFileName, text);
-        definitions_.reset(LoadSearchDefinitions(path(kSearchFileName)));
-        return definitions_.get();
+        definitions_ = LoadSearchDefinitions(path(kSearchFileName));
+        return definitions_ ? &definitions_ : nullptr;
     }
 
-    // The n-th definition (from 0) of the list loaded last.
-    SearchDefinition& definition(int n = 0) {
-        ListGoTo(definitions_.get(), n + 1);
-        return *static_cast<SearchDefinition*>(ListCurrent(definitions_.get()));
-    }
+    // The n-th definition (from 0) of the definitions loaded last.
+    SearchDefinition& definition(int n = 0) { return definitions_->at(static_cast<std::size_t>(n)); }
 
   private:
-    struct Destroyer {
-        void operator()(DblList* list) const { ListDestroy(list); }
-    };
-    std::unique_ptr<DblList, Destroyer> definitions_;
+    DefinitionBlocks<SearchDefinition> definitions_;
 };
