@@ -11,7 +11,7 @@
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/trace_view.h"
 #include "Quorvane/present/record_formats.h"
-#include "tests/server/scratch_dir.h"
+#include "tests/server/traced_scratch_dir.h"
 
 namespace {
 
@@ -33,17 +33,8 @@ std::vector<const RecordFormat*> formatsOf(const DblList* list) {
     return formats;
 }
 
-class PresentFiles : public ScratchDirTest {
+class PresentFiles : public TracedScratchDirTest {
   protected:
-    void SetUp() override {
-        ScratchDirTest::SetUp();
-        setOperationsTraceView(&view_);
-    }
-    void TearDown() override {
-        setOperationsTraceView(nullptr);
-        ScratchDirTest::TearDown();
-    }
-
     OwnedDblList read(const std::string& text) {
         writeFile("present.test", text);
         OwnedDblList list = LoadPresentFile(path("present.test"));
@@ -56,9 +47,6 @@ class PresentFiles : public ScratchDirTest {
         out_.str("");
         return text;
     }
-
-    std::ostringstream out_;
-    platform::TraceView view_{out_};
 };
 
 TEST_F(PresentFiles, BlocksHoldTheirDatabasesAndStatementsAsWritten) {
