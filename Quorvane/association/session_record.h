@@ -50,73 +50,71 @@ struct FileCloser {
 using OwnedFile = std::unique_ptr<FILE, FileCloser>;
 
 struct SessionRecord {
-    // 1. The connection's socket descriptor.
+    // The connection's socket descriptor.
     int socket = -1;
-    // 2. Fetched records of the current result set (ODBC access), in position order; filled by the Present
-    //    handler, dropped when a new result set is stored.
+    // Fetched records of the current result set (ODBC access), in position order; filled by the Present
+    // handler, dropped when a new result set is stored.
     std::unique_ptr<PresentCache> presentCache;
-    // 3. Number of records in the current result set.
+    // Number of records in the current result set.
     std::uint32_t resultCount = 0;
-    // 4. The current result set: ResultRow list in key order (result sets).
+    // The current result set: ResultRow list in key order (result sets).
     OwnedDblList resultList;
-    // 5., 6. present.full and present.brief definitions (Present handler), only without recordformats.tblx.
+    // present.full and present.brief definitions (Present handler), only without recordformats.tblx.
     DefinitionBlocks<PresentBlock> fullDefinitions;
     DefinitionBlocks<PresentBlock> briefDefinitions;
-    // 7. The record formats of recordformats.tblx; the cursor stays on the one selected last.
+    // The record formats of recordformats.tblx; the cursor stays on the one selected last.
     std::unique_ptr<RecordFormats> recordFormats;
-    // 8. Search definition of the last search, one of searchDefinitions (not owned).
+    // Search definition of the last search, one of searchDefinitions (not owned).
     const SearchDefinition* currentSearchDefinition = nullptr;
-    // 9. The blocks of search.tblx.
+    // The blocks of search.tblx.
     DefinitionBlocks<SearchDefinition> searchDefinitions;
-    // 10. The present cache was filled with full (1) or brief (0) definitions.
+    // The present cache was filled with full (1) or brief (0) definitions.
     std::int32_t cacheFormat = 0;
-    // 11., 12. [InitializeResponse] pcProtocolVersion and pcOptions.
+    // [InitializeResponse] pcProtocolVersion and pcOptions.
     std::string protocolVersion;
     std::string options;
-    // 13., 14. [InitializeResponse] message sizes, lowered to the client's at Init.
+    // [InitializeResponse] message sizes, lowered to the client's at Init.
     std::uint32_t preferredMessageSize = 0;
     std::uint32_t maximumMessageSize = 0;
-    // 15. - 17. [InitializeResponse] pcImplementationId, pcImplementationName, pcImplementationVersion.
+    // [InitializeResponse] pcImplementationId, pcImplementationName, pcImplementationVersion.
     std::string implementationId;
     std::string implementationName;
     std::string implementationVersion;
-    // 18. Connection string of the open catalogue connection; absent while unconnected (ODBC access).
+    // Connection string of the open catalogue connection; absent while unconnected (ODBC access).
     std::optional<std::string> connectionString;
-    // 19. Database name of the last Search or Scan; absent before the first.
+    // Database name of the last Search or Scan; absent before the first.
     std::optional<std::string> currentDatabase;
-    // 20. - 24. Record-syntax definitions, read on first use: sutrsdef.tblx, marcdef.tblx, marcdef2.tblx,
-    //     genericdef.tblx, htmldef.tblx (the SUTRS, MARC, GRS-1 and HTML/XML builders).
+    // Record-syntax definitions, read on first use: sutrsdef.tblx, marcdef.tblx, marcdef2.tblx,
+    // genericdef.tblx, htmldef.tblx (the SUTRS, MARC, GRS-1 and HTML/XML builders).
     DefinitionBlocks<ElementBlock> sutrsDefinitions;
     DefinitionBlocks<MarcBlock> marcDefinitions;
     DefinitionBlocks<MarcBlock2> marcHoldingsDefinitions;
     DefinitionBlocks<GenericBlock> grs1Definitions;
     DefinitionBlocks<ElementBlock> htmlDefinitions;
-    // 25. [ControlFiles] pcControlFilesDir; join file names to it with platform::joinPath.
+    // [ControlFiles] pcControlFilesDir; join file names to it with platform::joinPath.
     std::string controlFilesDir;
-    // 26. The any-OR text the search.tblx reader answers; absent when it gave none.
+    // The any-OR text the search.tblx reader answers; absent when it gave none.
     std::optional<std::string> anyOrText;
-    // 27. - 29. ODBC environment, catalogue ("DBCCat") and library ("DBCLib") connections (ODBC access):
-    //     the process's environment and connections taken from its pool while the session is connected;
-    //     null otherwise. DisconnectDatabase gives them back at release.
+    // ODBC environment, catalogue ("DBCCat") and library ("DBCLib") connections (ODBC access):
+    // the process's environment and connections taken from its pool while the session is connected;
+    // null otherwise. DisconnectDatabase gives them back at release.
     SQLHENV odbcEnvironment = SQL_NULL_HENV;
     SessionConnection catalogueConnection;
     SessionConnection libraryConnection;
-    // 30. The association's protocol trace file; null when not tracing.
+    // The association's protocol trace file; null when not tracing.
     OwnedFile traceFile;
-    // 31. Record-format name the present cache was filled with (not owned; points into recordFormats).
+    // Record-format name the present cache was filled with (not owned; points into recordFormats).
     const char* cacheFormatName = nullptr;
-    // 32. bib-1 condition to report with the next answer; 0 when none.
-    std::int32_t pendingDiagnostic = 0;
-    // 34. pcProtocolVersion of the client's Init request ('0'/'1' bit text); absent before Init.
+    // pcProtocolVersion of the client's Init request ('0'/'1' bit text); absent before Init.
     std::optional<std::string> clientProtocolVersion;
-    // 37., 38. The busy mark and the deferred release, guarded by busyMutex (session_lock.h).
+    // The busy mark and the deferred release, guarded by busyMutex (session_lock.h).
     bool busy = false;
     bool releasePending = false;
-    // 39. Idle-timer ticks since the last request; counted by the idle timer, reset by LockSession.
+    // Idle-timer ticks since the last request; counted by the idle timer, reset by LockSession.
     std::atomic<std::int32_t> idleMinutes{0};
-    // 40. The blocks of scan.tblx.
+    // The blocks of scan.tblx.
     DefinitionBlocks<ScanDefinition> scanDefinitions;
-    // 41. Scan definition of the last scan, one of scanDefinitions (not owned).
+    // Scan definition of the last scan, one of scanDefinitions (not owned).
     const ScanDefinition* currentScanDefinition = nullptr;
 
     // The association the record belongs to.

@@ -38,12 +38,11 @@ std::optional<ConnectFailure> openSources(SessionRecord& session, const std::str
     return takeConnection(library, "DBCLib", session.libraryConnection);
 }
 
-int fail(SessionRecord& session, const ConnectFailure& failure) {
+Bib1Outcome fail(SessionRecord& session, const ConnectFailure& failure) {
     DisconnectDatabase(session);
     LogAndDiagnose(failure.message);
     AppendDiagInfo(failure.driverDetail);
-    session.pendingDiagnostic = failure.condition;
-    return 0;
+    return Bib1Outcome::failure(failure.condition);
 }
 
 // The error log's line for the failure that starts an outage.
@@ -62,16 +61,20 @@ bool connectionsBroken(const SessionRecord& session) {
 
 }  // namespace
 
-int ConnectDatabase(SessionRecord& session, const std::string& database) {
+Bib1Outcome ConnectDatabase(SessionRecord& session, const std::string& database) {
     const std::string section = "ODBC:" + database;
     std::optional<std::string> catalogue = GetIniStringOptional(section, "VESKO");
     if (!catalogue) catalogue = GetIniStringOptional("ODBC", database);
-    if (!catalogue) return fail(session, {"Sarvik Error: Database " + database + " does not exist", 235, {}});
+    if (!catalogue) {
+        return fail(
+            session,
+            {"Sarvik Error: Database " + database + " does not exist", kConditionDatabaseUnknown, {}});
+    }
     const std::string library = GetIniStringOptional(section, "TELVO").value_or("");
 
     const std::string key = connectionKey(*catalogue, library);
     if (session.connectionString) {
-        if (*session.connectionString == key && !connectionsBroken(session)) return 1;
+        if (*session.connectionString == key && !connectionsBroken(session)) return {};
         DisconnectDatabase(session);
     }
     if (auto failure = openSources(session, *catalogue, library)) {
@@ -81,10 +84,10 @@ int ConnectDatabase(SessionRecord& session, const std::string& database) {
     if (ConnectOutages::instance().connected(key)) AppendErrorLog("Database " + database + " connects again");
     session.connectionString = key;
     LogAndDiagnose("SUCCESS: ODBCConnectDB");
-    return 1;
+    return {};
 }
 
-int ConnectDatabase(SessionRecord& session) {
+Bib1Outcome ConnectDatabase(SessionRecord& session) {
     return ConnectDatabase(session, session.currentDatabase.value_or(""));
 }
 

@@ -30,12 +30,12 @@ SQLHENV ConnectionPool::environment(ConnectFailure* failure) {
     if (environment_ != SQL_NULL_HENV) return environment_;
     SQLHENV made = SQL_NULL_HENV;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &made))) {
-        *failure = {"Sarvik Error: Failed to do SQLAllocEnv", 2, {}};
+        *failure = {"Sarvik Error: Failed to do SQLAllocEnv", kConditionTemporarySystemError, {}};
         return SQL_NULL_HENV;
     }
     if (!SQL_SUCCEEDED(SQLSetEnvAttr(made, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3),
                                      SQL_IS_INTEGER))) {
-        *failure = {"Sarvik Error: Failed to do SQLSetEnvAttr", 2,
+        *failure = {"Sarvik Error: Failed to do SQLSetEnvAttr", kConditionTemporarySystemError,
                     DriverDiagnosticText(SQL_HANDLE_ENV, made)};
         SQLFreeHandle(SQL_HANDLE_ENV, made);
         return SQL_NULL_HENV;
@@ -72,8 +72,8 @@ std::unique_ptr<OdbcConnection> ConnectionPool::open(SQLHENV environment, const 
                                                      const char* name, ConnectFailure* failure) {
     SQLHDBC handle = SQL_NULL_HDBC;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, environment, &handle))) {
-        *failure = {std::string("Sarvik Error: Failed to do SQLAllocHandle on ") + name, 2,
-                    DriverDiagnosticText(SQL_HANDLE_ENV, environment)};
+        *failure = {std::string("Sarvik Error: Failed to do SQLAllocHandle on ") + name,
+                    kConditionTemporarySystemError, DriverDiagnosticText(SQL_HANDLE_ENV, environment)};
         return nullptr;
     }
     std::array<SQLCHAR, kConnectionOutputSize> output{};
@@ -84,8 +84,8 @@ std::unique_ptr<OdbcConnection> ConnectionPool::open(SQLHENV environment, const 
         output.data(), static_cast<SQLSMALLINT>(output.size()), &outputLength, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
         *failure = {
-            "Sarvik Error: Failed to do SQLDriverConnect on " + MaskConnectionSecrets(connectionString), 109,
-            DriverDiagnosticText(SQL_HANDLE_DBC, handle)};
+            "Sarvik Error: Failed to do SQLDriverConnect on " + MaskConnectionSecrets(connectionString),
+            kConditionDatabaseUnavailable, DriverDiagnosticText(SQL_HANDLE_DBC, handle)};
         SQLFreeHandle(SQL_HANDLE_DBC, handle);
         return nullptr;
     }

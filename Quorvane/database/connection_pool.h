@@ -15,10 +15,11 @@
 
 #include "Quorvane/database/odbc_connection.h"
 #include "Quorvane/database/session_connection.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 
 struct ConnectFailure {
     std::string message;
-    std::int32_t condition;
+    Bib1Condition condition;
     std::string driverDetail;  // the driver's diagnostic, taken before its handle is freed
 };
 

@@ -8,13 +8,14 @@
 #include "Quorvane/database/select_list.h"
 #include "Quorvane/database/session_statement.h"
 
-std::optional<std::vector<FetchedRow>> FetchRows(SessionRecord& session, std::string_view statement) {
-    if (ConnectDatabase(session) != 1) return std::nullopt;
+Bib1Result<std::vector<FetchedRow>> FetchRows(SessionRecord& session, std::string_view statement) {
+    if (Bib1Outcome connected = ConnectDatabase(session); !connected) return connected;
     SessionStatement prepared(session);
-    if (!prepared.prepare(OdbcSource::Catalogue, statement)) return std::nullopt;
+    if (Bib1Outcome ready = prepared.prepare(OdbcSource::Catalogue, statement); !ready) return ready;
     std::vector<std::string> names = SplitSelectList(statement, false);
     BoundColumns columns;
-    if (!BindAndExecute(session, prepared.handle(), names.size(), columns)) return std::nullopt;
+    if (Bib1Outcome executed = BindAndExecute(prepared.handle(), names.size(), columns); !executed)
+        return executed;
 
     std::vector<FetchedRow> rows;
     DiagInfoBatch diagnostics;
@@ -33,6 +34,6 @@ std::optional<std::vector<FetchedRow>> FetchRows(SessionRecord& session, std::st
         }
     }
     diagnostics.flush();
-    CheckFetchEnd(session, prepared.handle(), fetched);
+    if (Bib1Outcome ended = CheckFetchEnd(prepared.handle(), fetched); !ended) return ended;
     return rows;
 }

@@ -82,10 +82,10 @@ RowFetch RunFieldStatementForRecords(std::span<RecordFieldTarget> records, std::
     return FetchRecordRows(session, OdbcSource::Library, statementTemplate, names.size(), keys, sink, memory);
 }
 
-void RunFieldStatement(RecordFields& fields, std::string_view key, std::string_view syntax,
-                       SessionRecord& session, std::string_view statementTemplate,
-                       const HoldingsColumns* holdings) {
+RowFetch RunFieldStatement(RecordFields& fields, std::string_view key, std::string_view syntax,
+                           SessionRecord& session, std::string_view statementTemplate,
+                           const HoldingsColumns* holdings) {
     RecordFieldTarget record{std::string(key), &fields, 0};
-    RunFieldStatementForRecords(std::span<RecordFieldTarget>(&record, 1), syntax, session, statementTemplate,
-                                holdings, nullptr);
+    return RunFieldStatementForRecords(std::span<RecordFieldTarget>(&record, 1), syntax, session,
+                                       statementTemplate, holdings, nullptr);
 }

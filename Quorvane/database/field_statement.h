@@ -30,12 +30,13 @@ inline constexpr std::string_view kOpacSyntax = "1.2.840.10003.5.102";
 //   column of a row, in select-list order, appends {upper-cased column name, value, row number, 0}, each
 //   also written to diaginfo.txt as "<row> <name> <value>" (a record's lines together, in record order).
 // The octets of the fields are reserved against the memory (when given); a refusal stops the fetch
-// (RowFetch::Stopped). Failures are reported and leave the session's pending diagnostic; the fields
-// fetched so far stay.
+// (RowFetch::Stopped). Failures are reported and end the fetch as RowFetch::Failed; the fields fetched so
+// far stay.
 RowFetch RunFieldStatementForRecords(std::span<RecordFieldTarget> records, std::string_view syntax,
                                      SessionRecord& session, std::string_view statementTemplate,
                                      const HoldingsColumns* holdings, RequestMemory* memory);
 
 // The same for one record.
-void RunFieldStatement(RecordFields& fields, std::string_view key, std::string_view syntax,
-                       SessionRecord& session, std::string_view statementTemplate, const HoldingsColumns* holdings);
+RowFetch RunFieldStatement(RecordFields& fields, std::string_view key, std::string_view syntax,
+                           SessionRecord& session, std::string_view statementTemplate,
+                           const HoldingsColumns* holdings);

@@ -10,39 +10,32 @@ namespace {
 
 constexpr const char* kBindFailure = "Sarvik Error: Failed to do SQL BindCol (2)";
 
-void fail(SessionRecord& session, const char* message, SQLHSTMT statement) {
+Bib1Outcome fail(const char* message, SQLHSTMT statement) {
     LogAndDiagnose(message);
     AppendDriverDiagnostic(SQL_HANDLE_STMT, statement);
-    session.pendingDiagnostic = kConditionTemporarySystemError;
+    return Bib1Outcome::failure(kConditionTemporarySystemError);
 }
 
-bool execute(SessionRecord& session, SQLHSTMT statement) {
-    if (SQL_SUCCEEDED(SQLExecute(statement))) return true;
-    fail(session, "Sarvik Error: Failed to do SQL Execute (3)", statement);
-    return false;
+Bib1Outcome execute(SQLHSTMT statement) {
+    if (SQL_SUCCEEDED(SQLExecute(statement))) return {};
+    return fail("Sarvik Error: Failed to do SQL Execute (3)", statement);
 }
 
 }  // namespace
 
-bool BindAndExecute(SessionRecord& session, SQLHSTMT statement, std::size_t count, BoundColumns& columns) {
+Bib1Outcome BindAndExecute(SQLHSTMT statement, std::size_t count, BoundColumns& columns) {
     for (std::size_t i = 0; i < count; ++i) {
-        if (!columns.bind(statement, kRecordColumnSize)) {
-            fail(session, kBindFailure, statement);
-            return false;
-        }
+        if (!columns.bind(statement, kRecordColumnSize)) return fail(kBindFailure, statement);
     }
-    return execute(session, statement);
+    return execute(statement);
 }
 
-bool BindAndExecute(SessionRecord& session, SQLHSTMT statement, BulkColumns& columns) {
-    if (!columns.bind(statement)) {
-        fail(session, kBindFailure, statement);
-        return false;
-    }
-    return execute(session, statement);
+Bib1Outcome BindAndExecute(SQLHSTMT statement, BulkColumns& columns) {
+    if (!columns.bind(statement)) return fail(kBindFailure, statement);
+    return execute(statement);
 }
 
-void CheckFetchEnd(SessionRecord& session, SQLHSTMT statement, SQLRETURN lastFetch) {
-    if (lastFetch == SQL_NO_DATA) return;
-    fail(session, "Sarvik Error: Failed to do SQLFetch", statement);
+Bib1Outcome CheckFetchEnd(SQLHSTMT statement, SQLRETURN lastFetch) {
+    if (lastFetch == SQL_NO_DATA) return {};
+    return fail("Sarvik Error: Failed to do SQLFetch", statement);
 }

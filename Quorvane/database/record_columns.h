@@ -5,22 +5,21 @@
 
 #include <cstddef>
 
-#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/bound_columns.h"
-#include "Quorvane/association/session_record.h"
 #include "Quorvane/database/bulk_columns.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 
 // Record and Scan columns are fetched into 5000 octets each.
 inline constexpr std::size_t kRecordColumnSize = 5000;
 
 // Binds count columns of kRecordColumnSize octets ("Sarvik Error: Failed to do SQL BindCol (2)") and
 // executes the statement ("Sarvik Error: Failed to do SQL Execute (3)"). A failure is reported through
-// LogAndDiagnose, sets the pending diagnostic 2 and answers false.
-bool BindAndExecute(SessionRecord& session, SQLHSTMT statement, std::size_t count, BoundColumns& columns);
+// LogAndDiagnose and fails with kConditionTemporarySystemError.
+Bib1Outcome BindAndExecute(SQLHSTMT statement, std::size_t count, BoundColumns& columns);
 // The same for columns planned in blocks of rows (BulkColumns::plan).
-bool BindAndExecute(SessionRecord& session, SQLHSTMT statement, BulkColumns& columns);
+Bib1Outcome BindAndExecute(SQLHSTMT statement, BulkColumns& columns);
 
 // After a fetch loop: a last fetch result other than "no data" is an error that ended the rows early:
-// "Sarvik Error: Failed to do SQLFetch" through LogAndDiagnose, with the driver's diagnostic, and the
-// pending diagnostic 2.
-void CheckFetchEnd(SessionRecord& session, SQLHSTMT statement, SQLRETURN lastFetch);
+// "Sarvik Error: Failed to do SQLFetch" through LogAndDiagnose, with the driver's diagnostic, and
+// kConditionTemporarySystemError.
+Bib1Outcome CheckFetchEnd(SQLHSTMT statement, SQLRETURN lastFetch);

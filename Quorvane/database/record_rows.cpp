@@ -66,20 +66,19 @@ class AreaReservation {
 };
 
 // Binds, executes and fetches the prepared statement, each row going to the handler.
-RowFetch runPrepared(SessionRecord& session, SQLHSTMT statement, std::size_t columnCount,
-                     RequestMemory* memory, const std::function<bool(const BulkColumns&)>& handle) {
+RowFetch runPrepared(SQLHSTMT statement, std::size_t columnCount, RequestMemory* memory,
+                     const std::function<bool(const BulkColumns&)>& handle) {
     BulkColumns columns;
     columns.plan(statement, columnCount, kRecordColumnSize, kRecordAreaBudget);
     AreaReservation areas(memory);
     if (!areas.reserve(columns.areaBytes())) return RowFetch::Stopped;
-    if (!BindAndExecute(session, statement, columns)) return RowFetch::Failed;
+    if (!BindAndExecute(statement, columns)) return RowFetch::Failed;
     SQLRETURN fetched = SQL_NO_DATA;
     while (columns.next(statement, &fetched)) {
         columns.reportTruncation();
         if (!handle(columns)) return RowFetch::Stopped;
     }
-    CheckFetchEnd(session, statement, fetched);
-    return fetched == SQL_NO_DATA ? RowFetch::Done : RowFetch::Failed;
+    return CheckFetchEnd(statement, fetched) ? RowFetch::Done : RowFetch::Failed;
 }
 
 RowFetch fetchPerKey(SessionRecord& session, OdbcSource source, std::string_view statementTemplate,
@@ -90,7 +89,7 @@ RowFetch fetchPerKey(SessionRecord& session, OdbcSource source, std::string_view
         if (!prepared.prepareKeyed(source, statementTemplate, groups.texts[k])) return RowFetch::Failed;
         const std::vector<std::size_t>& records = groups.records[k];
         const RowFetch result =
-            runPrepared(session, prepared.handle(), columnCount, memory, [&](const BulkColumns& columns) {
+            runPrepared(prepared.handle(), columnCount, memory, [&](const BulkColumns& columns) {
                 return std::all_of(records.begin(), records.end(),
                                    [&](std::size_t record) { return sink.take(record, columns); });
             });
@@ -108,7 +107,7 @@ RowFetch fetchKeyList(SessionRecord& session, OdbcSource source, const KeyListSt
     for (std::size_t k = 0; k < keys.size(); ++k) groupsOf[keys[k]].push_back(first + k);
     SessionStatement prepared(session);
     if (!prepared.prepareKeyList(source, statement, keys)) return RowFetch::Failed;
-    return runPrepared(session, prepared.handle(), columnCount + 1, memory, [&](const BulkColumns& columns) {
+    return runPrepared(prepared.handle(), columnCount + 1, memory, [&](const BulkColumns& columns) {
         const std::optional<std::string_view> keyText = columns.text(columnCount);
         const std::optional<std::int64_t> key = keyText ? KeyInteger(*keyText) : std::nullopt;
         const auto found = key ? groupsOf.find(*key) : groupsOf.end();

@@ -23,7 +23,7 @@ class RecordRowSink {
 
 enum class RowFetch {
     Done,
-    Failed,   // reported, and the session's pending diagnostic set
+    Failed,   // a statement failed (reported): kConditionTemporarySystemError
     Stopped,  // the sink, or the memory budget for the column areas, stopped it
 };
 

@@ -16,43 +16,42 @@ OdbcConnection* connectionOf(const SessionRecord& session, OdbcSource source) {
                                            : session.libraryConnection.get();
 }
 
-void report(SessionRecord& session, std::string_view message, SQLSMALLINT handleType, SQLHANDLE handle,
-            OdbcConnection* connection) {
+Bib1Outcome report(std::string_view message, SQLSMALLINT handleType, SQLHANDLE handle,
+                   OdbcConnection* connection) {
     LogAndDiagnose(message);
     AppendDriverDiagnostic(handleType, handle);
     if (connection != nullptr) connection->noteFailure(FirstDiagnostic(handleType, handle).state);
-    session.pendingDiagnostic = kConditionTemporarySystemError;
+    return Bib1Outcome::failure(kConditionTemporarySystemError);
 }
 
 void reportPrepared() {
     if (logDetailEnabled()) LogAndDiagnose("SUCCESS: ODBCPrepareStmt");
 }
 
-int prepareNew(SessionRecord& session, OdbcSource source, std::string_view text, std::string_view shown,
-               SQLHSTMT* statement) {
+Bib1Outcome prepareNew(const SessionRecord& session, OdbcSource source, std::string_view text,
+                       std::string_view shown, SQLHSTMT* statement) {
     OdbcConnection* connection = connectionOf(session, source);
     if (connection == nullptr) {
-        report(session, "Sarvik Error: Cannot SQLAllocHandle with a null DBC", SQL_HANDLE_DBC,
-               SQL_NULL_HANDLE, nullptr);
-        return 0;
+        return report("Sarvik Error: Cannot SQLAllocHandle with a null DBC", SQL_HANDLE_DBC, SQL_NULL_HANDLE,
+                      nullptr);
     }
     SQLHSTMT handle = SQL_NULL_HSTMT;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, connection->handle(), &handle))) {
-        report(session, "Sarvik Error: Failed to do SQLAllocHandle on DBC", SQL_HANDLE_DBC,
-               connection->handle(), connection);
-        return 0;
+        return report("Sarvik Error: Failed to do SQLAllocHandle on DBC", SQL_HANDLE_DBC,
+                      connection->handle(), connection);
     }
     AppendDetailDiagInfo(shown);
     std::string owned(text);
     if (!SQL_SUCCEEDED(SQLPrepare(handle, reinterpret_cast<SQLCHAR*>(owned.data()),
                                   static_cast<SQLINTEGER>(owned.size())))) {
-        report(session, "Sarvik Error: Failed to do SQLPrepare on STMT", SQL_HANDLE_STMT, handle, connection);
+        const Bib1Outcome failed =
+            report("Sarvik Error: Failed to do SQLPrepare on STMT", SQL_HANDLE_STMT, handle, connection);
         SQLFreeHandle(SQL_HANDLE_STMT, handle);
-        return 0;
+        return failed;
     }
     reportPrepared();
     *statement = handle;
-    return 1;
+    return {};
 }
 
 // Readies a used statement for its next use, with one row per fetch again; false when the driver refuses.
@@ -68,60 +67,62 @@ bool readyForReuse(SQLHSTMT statement) {
 
 }  // namespace
 
-int PrepareStatement(SessionRecord& session, OdbcSource source, std::string_view text, SQLHSTMT* statement) {
+Bib1Outcome PrepareStatement(const SessionRecord& session, OdbcSource source, std::string_view text,
+                             SQLHSTMT* statement) {
     return prepareNew(session, source, text, text, statement);
 }
 
-int FreeStatement(SessionRecord& session, SQLHSTMT statement) {
-    if (statement == SQL_NULL_HSTMT) return 1;
-    if (SQL_SUCCEEDED(SQLFreeHandle(SQL_HANDLE_STMT, statement))) return 1;
-    report(session, "Sarvik Error: Failed to do SQLFreeHandle on STMT", SQL_HANDLE_STMT, statement, nullptr);
-    return 0;
+Bib1Outcome FreeStatement(SQLHSTMT statement) {
+    if (statement == SQL_NULL_HSTMT) return {};
+    if (SQL_SUCCEEDED(SQLFreeHandle(SQL_HANDLE_STMT, statement))) return {};
+    return report("Sarvik Error: Failed to do SQLFreeHandle on STMT", SQL_HANDLE_STMT, statement, nullptr);
 }
 
-bool SessionStatement::prepare(OdbcSource source, std::string_view text) {
+Bib1Outcome SessionStatement::prepare(OdbcSource source, std::string_view text) {
     return prepareShown(source, text, text, false);
 }
 
-bool SessionStatement::prepareKeyed(OdbcSource source, std::string_view statementTemplate,
-                                    std::string_view key) {
+Bib1Outcome SessionStatement::prepareKeyed(OdbcSource source, std::string_view statementTemplate,
+                                           std::string_view key) {
     std::string substituted(statementTemplate);
     SubstituteQuoted(substituted, "XXXXX", key);
     std::optional<KeyParameters> parameters = KeyParameters::make(statementTemplate, key);
     if (!parameters) return prepareShown(source, substituted, substituted, false);
-    if (!prepareShown(source, parameters->text(), substituted, true)) return false;
+    if (Bib1Outcome prepared = prepareShown(source, parameters->text(), substituted, true); !prepared)
+        return prepared;
     parameters_ = std::move(parameters);
-    return parameters_->bind(handle_) || bindFailed();
+    return parameters_->bind(handle_) ? Bib1Outcome() : bindFailed();
 }
 
-bool SessionStatement::prepareKeyList(OdbcSource source, const KeyListStatement& statement,
-                                      std::span<const std::int64_t> keys) {
-    if (!prepareShown(source, statement.text(), statement.shown(keys), true)) return false;
-    return statement.bind(handle_, keys) || bindFailed();
+Bib1Outcome SessionStatement::prepareKeyList(OdbcSource source, const KeyListStatement& statement,
+                                             std::span<const std::int64_t> keys) {
+    if (Bib1Outcome prepared = prepareShown(source, statement.text(), statement.shown(keys), true); !prepared)
+        return prepared;
+    return statement.bind(handle_, keys) ? Bib1Outcome() : bindFailed();
 }
 
-bool SessionStatement::bindFailed() {
-    report(session_, "Sarvik Error: Failed to do SQLBindParameter on STMT", SQL_HANDLE_STMT, handle_,
-           connection_);
+Bib1Outcome SessionStatement::bindFailed() {
+    const Bib1Outcome failed =
+        report("Sarvik Error: Failed to do SQLBindParameter on STMT", SQL_HANDLE_STMT, handle_, connection_);
     release();
-    return false;
+    return failed;
 }
 
-bool SessionStatement::prepareShown(OdbcSource source, std::string_view text, std::string_view shown,
-                                    bool keep) {
+Bib1Outcome SessionStatement::prepareShown(OdbcSource source, std::string_view text, std::string_view shown,
+                                           bool keep) {
     release();
     OdbcConnection* connection = connectionOf(session_, source);
     SQLHSTMT kept = keep && connection != nullptr ? connection->takeStatement(text) : SQL_NULL_HSTMT;
     if (kept != SQL_NULL_HSTMT) {
         AppendDetailDiagInfo(shown);
         reportPrepared();
-    } else if (prepareNew(session_, source, text, shown, &kept) != 1) {
-        return false;
+    } else if (Bib1Outcome prepared = prepareNew(session_, source, text, shown, &kept); !prepared) {
+        return prepared;
     }
     handle_ = kept;
     connection_ = connection;
     if (keep) text_ = text;
-    return true;
+    return {};
 }
 
 void SessionStatement::release() {
@@ -132,7 +133,8 @@ void SessionStatement::release() {
     const bool failed = !state.empty() && !state.starts_with("01");
     if (failed) connection_->noteFailure(state);
     if (text_.empty() || failed || connection_->broken() || !readyForReuse(statement)) {
-        FreeStatement(session_, statement);
+        // Its work is done: a refused free is only reported.
+        static_cast<void>(FreeStatement(statement));
     } else {
         connection_->keepStatement(std::move(text_), statement);
     }

@@ -27,26 +27,32 @@ void report(const char* message, SQLHSTMT statement) {
 
 }  // namespace
 
-void ExtendFieldValue(const FieldRow& rowFields, const SpillOverColumns& spillOver, SessionRecord& session) {
+Bib1Outcome ExtendFieldValue(const FieldRow& rowFields, const SpillOverColumns& spillOver,
+                             const SessionRecord& session) {
     RecordField* extraNo = findField(rowFields, spillOver.extraNo);
-    if (!namesSpillOver(extraNo)) return;
+    if (!namesSpillOver(extraNo)) return {};
     RecordField* data = findField(rowFields, spillOver.data);
-    if (data == nullptr || data->extended != 0) return;
+    if (data == nullptr || data->extended != 0) return {};
 
     SessionStatement prepared(session);
-    if (!prepared.prepareKeyed(OdbcSource::Catalogue, spillOver.statement, *extraNo->value)) return;
+    if (Bib1Outcome ready =
+            prepared.prepareKeyed(OdbcSource::Catalogue, spillOver.statement, *extraNo->value);
+        !ready) {
+        return ready;
+    }
     BoundColumns columns;
     if (!columns.bind(prepared.handle(), kSpillOverSize)) {
         report("Sarvik Error SO: Failed to do SQL BindCol (2)", prepared.handle());
-        return;
+        return {};
     }
     if (!SQL_SUCCEEDED(SQLExecute(prepared.handle()))) {
         report("Sarvik Error SO: Failed to do SQL Execute (3)", prepared.handle());
-        return;
+        return {};
     }
     SQLRETURN fetched = SQL_NO_DATA;
-    if (!FetchNextRow(prepared.handle(), &fetched)) return;
+    if (!FetchNextRow(prepared.handle(), &fetched)) return {};
     columns.reportTruncation();
     data->value = data->value.value_or("") + std::string(columns.text(0).value_or(""));
     data->extended = 1;
+    return {};
 }

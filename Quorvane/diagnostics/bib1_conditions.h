@@ -1,8 +1,10 @@
 #pragma once
-// The bib-1 conditions (diagnostic set 1.2.840.10003.4.1) that the server raises, and the marker of a search
-// that ends in an empty answer.
+// The bib-1 conditions (diagnostic set 1.2.840.10003.4.1) that the server raises, the marker of a search
+// that ends in an empty answer, and the result types that carry a condition back to the caller.
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 using Bib1Condition = std::uint32_t;
 
@@ -36,3 +38,41 @@ inline constexpr Bib1Condition kConditionScanResourcesExhausted = 240;
 
 // Not a bib-1 condition: a search that ends with it answers successfully with no records.
 inline constexpr Bib1Condition kConditionEmptyAnswer = 9999;
+
+// What a step that may fail with a bib-1 condition gives back: success (true), or the condition it failed
+// with.
+class [[nodiscard]] Bib1Outcome {
+  public:
+    constexpr Bib1Outcome() = default;
+    static constexpr Bib1Outcome failure(Bib1Condition condition) { return Bib1Outcome(condition); }
+
+    constexpr explicit operator bool() const { return condition_ == 0; }
+    // 0 for a success.
+    constexpr Bib1Condition condition() const { return condition_; }
+    // Keeps a later failure in place of this outcome; a later success changes nothing.
+    constexpr void keepFailure(Bib1Outcome later) {
+        if (!later) *this = later;
+    }
+
+  private:
+    constexpr explicit Bib1Outcome(Bib1Condition condition) : condition_(condition) {}
+    Bib1Condition condition_ = 0;
+};
+
+// A value, or the bib-1 condition that stopped its making.
+template <class T>
+class [[nodiscard]] Bib1Result {
+  public:
+    Bib1Result(T value) : value_(std::move(value)) {}
+    // outcome must be a failure.
+    Bib1Result(Bib1Outcome outcome) : outcome_(outcome) {}
+
+    explicit operator bool() const { return static_cast<bool>(outcome_); }
+    Bib1Outcome outcome() const { return outcome_; }
+    T& operator*() { return *value_; }
+    T* operator->() { return &*value_; }
+
+  private:
+    std::optional<T> value_;
+    Bib1Outcome outcome_;
+};

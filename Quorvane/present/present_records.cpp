@@ -11,8 +11,8 @@
 #include "Quorvane/protocol/marc_syntax.h"
 #include "Quorvane/records/record_packaging.h"
 
-void PackagePresentRecord(KivResponseRecord& record, PresentCacheEntry& entry, SessionRecord& session,
-                          RecordPlacement& placement, std::string_view syntax) {
+Bib1Outcome PackagePresentRecord(KivResponseRecord& record, PresentCacheEntry& entry, SessionRecord& session,
+                                 RecordPlacement& placement, std::string_view syntax) {
     const std::string database = session.currentDatabase.value_or("");
     if (IsMarkupSyntax(syntax)) {
         PackageHtmlRecord(record, database, entry, session, placement, syntax);
@@ -21,37 +21,40 @@ void PackagePresentRecord(KivResponseRecord& record, PresentCacheEntry& entry, S
     } else if (syntax == kGenericRecordSyntax) {
         PackageGenericRecord(record, database, entry, session, placement);
     } else if (syntax == kOpacPresentSyntax) {
-        PackageOpacRecord(record, database, entry, session, placement, syntax);
+        return PackageOpacRecord(record, database, entry, session, placement, syntax);
     } else if (IsMarcSyntax(syntax) != 0) {
-        PackageMarcRecord(record, database, entry, session, placement, syntax);
+        return PackageMarcRecord(record, database, entry, session, placement, syntax);
     }
+    return {};
 }
 
-void PlacePresentRecords(SessionRecord& session, KivPresentRsp& response, std::uint32_t start,
-                         std::uint32_t number, const RecordFormatChoice& choice, std::string_view syntax,
-                         RequestMemory& memory) {
+Bib1Outcome PlacePresentRecords(SessionRecord& session, KivPresentRsp& response, std::uint32_t start,
+                                std::uint32_t number, const RecordFormatChoice& choice,
+                                std::string_view syntax, RequestMemory& memory) {
     response.psRecords = std::make_unique<KivRecords>();
     response.psRecords->eRecordType = RT_Response;
     KivArray<KivResponseRecord>& records = response.psRecords->uRecord.ppsResponseRecord;
     records = KivArray<KivResponseRecord>::emptyArray();
     RecordPlacement placement;
 
-    const RowFetch fetched = FetchPresentRecords(session, start, number, choice, syntax, memory);
-    if (fetched == RowFetch::Failed) {
+    Bib1Result<RowFetch> fetched = FetchPresentRecords(session, start, number, choice, syntax, memory);
+    if (!fetched) {
         response.ulNumberOfRecordsReturned = 0;
-        return;
+        return fetched.outcome();
     }
+    Bib1Outcome outcome;
     for (std::uint32_t i = 0; i < number; ++i) {
         const std::uint32_t position = start + i;
         PresentCacheEntry* entry = FindCachedRecord(*session.presentCache, position);
-        if (entry == nullptr && fetched == RowFetch::Done) break;
+        if (entry == nullptr && *fetched == RowFetch::Done) break;
         auto record = std::make_unique<KivResponseRecord>();
         const std::uint32_t octetsBefore = placement.octetsPlaced;
-        if (entry != nullptr) PackagePresentRecord(*record, *entry, session, placement, syntax);
+        if (entry != nullptr)
+            outcome.keepFailure(PackagePresentRecord(*record, *entry, session, placement, syntax));
         if (entry == nullptr || !memory.reserve(2 * std::size_t{placement.octetsPlaced - octetsBefore})) {
             if (placement.recordsPlaced == 0) {
                 SetPresentDiagnostic(response, kConditionResourcesExhausted);
-                return;
+                return outcome;
             }
             response.ePresentStatus = PS_Partial_4;
             response.ulNextResultSetPosition = position;
@@ -72,4 +75,5 @@ void PlacePresentRecords(SessionRecord& session, KivPresentRsp& response, std::u
         ++placement.recordsPlaced;
     }
     response.ulNumberOfRecordsReturned = placement.recordsPlaced;
+    return outcome;
 }

@@ -25,20 +25,13 @@ std::uint32_t checkRequest(SessionRecord& session, const KivPresentReq& request,
     return 0;
 }
 
-// The session's pending diagnostic, cleared.
-std::uint32_t takePendingDiagnostic(SessionRecord& session) {
-    const auto condition = static_cast<std::uint32_t>(session.pendingDiagnostic);
-    session.pendingDiagnostic = 0;
-    return condition;
-}
-
 }  // namespace
 
 void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
                          const PresentSettings& settings, KivPresentRsp& response, RequestMemory* memory) {
     response.psReferenceId = CopyReferenceId(request.psReferenceId.get());
     const std::string syntax = request.pcPreferredRecordSyntax.value_or(settings.defaultSyntax);
-    UseResultSetDatabase(session);
+    const Bib1Outcome connected = UseResultSetDatabase(session);
 
     std::uint32_t condition = checkRequest(session, request, syntax);
     if (condition != 0) {
@@ -48,8 +41,8 @@ void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
     std::uint32_t number = 0;
     std::uint32_t nextPosition = 0;
     ComputePresentRange(request, session.resultCount, settings.maximumRecords, number, nextPosition);
-    if (session.pendingDiagnostic != 0) {
-        SetPresentDiagnostic(response, takePendingDiagnostic(session));
+    if (!connected) {
+        SetPresentDiagnostic(response, connected.condition());
         return;
     }
     RecordFormatChoice choice;
@@ -62,16 +55,18 @@ void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
     response.ulNumberOfRecordsReturned = number;
     response.ulNextResultSetPosition = nextPosition;
     response.ePresentStatus = PS_Success;
+    Bib1Outcome placed;
     if (number != 0) {
         ProcessMemoryBudget::instance().setLimit(settings.processBudget);
         std::optional<RequestMemory> ownMemory;
         if (memory == nullptr) memory = &ownMemory.emplace(settings.requestBudget);
         PreparePresentCache(session, choice, syntax);
-        PlacePresentRecords(session, response, request.ulResultSetStartPoint, number, choice, syntax,
-                            *memory);
+        placed = PlacePresentRecords(session, response, request.ulResultSetStartPoint, number, choice, syntax,
+                                     *memory);
     }
-    if (configErrorIsSet() || session.pendingDiagnostic != 0) {
-        condition = takePendingDiagnostic(session);
-        SetPresentDiagnostic(response, condition != 0 ? condition : kConditionConfigurationFailure);
+    if (!placed) {
+        SetPresentDiagnostic(response, placed.condition());
+    } else if (configErrorIsSet()) {
+        SetPresentDiagnostic(response, kConditionConfigurationFailure);
     }
 }

@@ -9,6 +9,7 @@
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/database/field_statement.h"
 #include "Quorvane/database/key_list_statement.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/present/present_cache.h"
 #include "Quorvane/present/present_definitions.h"
@@ -81,8 +82,9 @@ std::string FormatResultKey(const ResultRow& row) {
     return key;
 }
 
-RowFetch FetchRecordFields(SessionRecord& session, std::span<RecordFieldTarget> records,
-                           const RecordFormatChoice& choice, std::string_view syntax, RequestMemory* memory) {
+Bib1Result<RowFetch> FetchRecordFields(SessionRecord& session, std::span<RecordFieldTarget> records,
+                                       const RecordFormatChoice& choice, std::string_view syntax,
+                                       RequestMemory* memory) {
     for (RecordFieldTarget& record : records) record.key = withoutPointZero(record.key);
     const PresentBlock* block =
         FindDatabaseBlock(presentDefinitions(session, choice), session.currentDatabase);
@@ -90,21 +92,21 @@ RowFetch FetchRecordFields(SessionRecord& session, std::span<RecordFieldTarget> 
         LogMessage("No database " + session.currentDatabase.value_or("") +
                    " in second query definition file");
         setConfigError();
-        return RowFetch::Failed;
+        return Bib1Outcome::failure(kConditionConfigurationFailure);
     }
     const std::optional<HoldingsColumns> holdings = holdingsColumns(session, syntax);
     for (const std::string& statement : block->statements) {
         const RowFetch fetched = RunFieldStatementForRecords(records, syntax, session, statement,
                                                              holdings ? &*holdings : nullptr, memory);
+        if (fetched == RowFetch::Failed) return Bib1Outcome::failure(kConditionTemporarySystemError);
         if (fetched != RowFetch::Done) return fetched;
-        if (session.pendingDiagnostic != 0) return RowFetch::Failed;
     }
     return RowFetch::Done;
 }
 
-RowFetch FetchPresentRecords(SessionRecord& session, std::uint32_t start, std::uint32_t number,
-                             const RecordFormatChoice& choice, std::string_view syntax,
-                             RequestMemory& memory) {
+Bib1Result<RowFetch> FetchPresentRecords(SessionRecord& session, std::uint32_t start, std::uint32_t number,
+                                         const RecordFormatChoice& choice, std::string_view syntax,
+                                         RequestMemory& memory) {
     PresentCache& cache = *session.presentCache;
     const std::vector<std::pair<std::uint32_t, std::string>> wanted =
         positionsToFetch(session, start, number);
@@ -120,10 +122,10 @@ RowFetch FetchPresentRecords(SessionRecord& session, std::uint32_t start, std::u
             records.push_back(RecordFieldTarget{wanted[i].second, &entry->fields, 0});
             entries.push_back(std::move(entry));
         }
-        RowFetch fetched = FetchRecordFields(session, records, choice, syntax, &memory);
-        if (fetched == RowFetch::Done && (session.pendingDiagnostic != 0 || configErrorIsSet()))
-            fetched = RowFetch::Failed;
-        if (fetched != RowFetch::Done) {
+        Bib1Result<RowFetch> fetched = FetchRecordFields(session, records, choice, syntax, &memory);
+        if (fetched && *fetched == RowFetch::Done && configErrorIsSet())
+            fetched = Bib1Outcome::failure(kConditionConfigurationFailure);
+        if (!fetched || *fetched != RowFetch::Done) {
             for (const RecordFieldTarget& record : records) memory.release(record.footprint);
             return fetched;
         }

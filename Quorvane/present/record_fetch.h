@@ -10,6 +10,7 @@
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
 #include "Quorvane/database/record_rows.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/memory/memory_budget.h"
 #include "Quorvane/present/record_format_choice.h"
 #include "Quorvane/results/result_row.h"
@@ -23,18 +24,19 @@ std::string FormatResultKey(const ResultRow& row);
 // (RunFieldStatementForRecords), with the MARC holdings columns of the database for the OPAC syntax. The
 // definitions are those of the chosen record format, else present.full or present.brief by the full
 // flag. No block: "No database <name> in second query definition file", the configuration-error state is
-// set and the answer is Failed. A database failure (the session's pending diagnostic set) is Failed, a
-// refusal of the memory Stopped; either leaves the records incomplete.
-RowFetch FetchRecordFields(SessionRecord& session, std::span<RecordFieldTarget> records,
-                           const RecordFormatChoice& choice, std::string_view syntax, RequestMemory* memory);
+// set and the fetch fails with kConditionConfigurationFailure. A database failure fails with
+// kConditionTemporarySystemError, a refusal of the memory is Stopped; either leaves the records incomplete.
+Bib1Result<RowFetch> FetchRecordFields(SessionRecord& session, std::span<RecordFieldTarget> records,
+                                       const RecordFormatChoice& choice, std::string_view syntax,
+                                       RequestMemory* memory);
 
 // Readies the present cache (PreparePresentCache has readied it) for the positions start, start + 1, ...
 // (at most number, none beyond the result set): the cached ones are marked used; when the cache then holds
 // more than the memory's request limit, the entries this Present does not use are dropped; the others are
 // fetched in groups of KeyListStatement::kMaxKeys records and added, each holding its fields' octets
-// against the process's memory budget. Failed: a group's fetch failed (a database failure or a
-// configuration error); Stopped: the memory refused a group. The groups before it stay cached; the
-// failed or refused group is not.
-RowFetch FetchPresentRecords(SessionRecord& session, std::uint32_t start, std::uint32_t number,
-                             const RecordFormatChoice& choice, std::string_view syntax,
-                             RequestMemory& memory);
+// against the process's memory budget. A group's fetch that failed fails with its condition, also with
+// kConditionConfigurationFailure when it set the configuration-error state; Stopped: the memory refused a
+// group. The groups before it stay cached; the failed or refused group is not.
+Bib1Result<RowFetch> FetchPresentRecords(SessionRecord& session, std::uint32_t start, std::uint32_t number,
+                                         const RecordFormatChoice& choice, std::string_view syntax,
+                                         RequestMemory& memory);

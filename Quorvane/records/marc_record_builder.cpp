@@ -16,7 +16,7 @@
 namespace {
 
 MarcBuildResult refused(std::uint32_t condition, std::string info) {
-    return MarcBuildResult{"", condition, std::move(info), std::nullopt};
+    return MarcBuildResult{"", condition, std::move(info), std::nullopt, {}};
 }
 
 MarcBuildResult storedRecord(const MarcBlock& block, const FieldRows& rows) {
@@ -28,7 +28,7 @@ MarcBuildResult storedRecord(const MarcBlock& block, const FieldRows& rows) {
         LogMessage("Stored MARC record in column " + block.rawColumn + " is not a sound ISO 2709 record");
         return refused(kConditionMalformedRecord, "Stored MARC record is malformed");
     }
-    return MarcBuildResult{*field->value, 0, "", std::nullopt};
+    return MarcBuildResult{*field->value, 0, "", std::nullopt, {}};
 }
 
 MarcBuildState newState() {
@@ -41,7 +41,7 @@ MarcBuildState newState() {
 MarcBuildResult assembled(const MarcBuildState& state, std::string_view typeLetters) {
     std::optional<std::string> record = AssembleMarcRecord(state.parts, typeLetters, state.storedLeader);
     if (!record) return refused(kConditionRecordTooLong, "MARC record exceeds 99999 octets");
-    return MarcBuildResult{std::move(*record), 0, "", std::nullopt};
+    return MarcBuildResult{std::move(*record), 0, "", std::nullopt, {}};
 }
 
 }  // namespace
@@ -63,11 +63,14 @@ MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session
         return refused(kConditionNoDataInSyntax, "No MARC definition for database " + database);
     std::optional<SpillOverColumns> spillOver = MarcSpillOverColumns(*block);
     MarcBuildState state = newState();
+    Bib1Outcome spillOverOutcome;
     for (const FieldRow& row : rows) {
-        ApplyMarcRow(state, *block, row, spillOver ? &*spillOver : nullptr, session);
+        spillOverOutcome.keepFailure(
+            ApplyMarcRow(state, *block, row, spillOver ? &*spillOver : nullptr, session));
     }
     AddMarcField(state.parts, state.fieldText, state.currentTag);
     MarcBuildResult built = assembled(state, "nam");
     if (built.refusalCondition == 0) built.syntax = block->marcOid;
+    built.spillOver = spillOverOutcome;
     return built;
 }

@@ -9,6 +9,7 @@
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 
 // The record and the record syntax it was built for, or the bib-1 surrogate diagnostic that stands in for it.
 struct MarcBuildResult {
@@ -16,6 +17,7 @@ struct MarcBuildResult {
     std::uint32_t refusalCondition{};  // 0 when built
     std::string refusalInfo;
     std::optional<std::string> syntax;  // the marcdef2.tblx block's MARCOID; none for any other block
+    Bib1Outcome spillOver;  // the last failure of a spill-over statement (the record lacks its text)
 };
 
 // Builds the record from the entry's fields, grouped into rows, with the definitions the session has
@@ -26,7 +28,7 @@ struct MarcBuildResult {
 // - a marcdef.tblx block of tag rules: the rules in order (literal fields only when the session's cache
 //   format is full), the leader's type letters from its leader definition;
 // - else a marcdef2.tblx block: every row in order, the result's syntax being the block's MARCOID (none
-//   without one); spill-over text is fetched on the catalogue connection.
+//   without one); spill-over text is fetched on the catalogue connection (spillOver).
 // No block: 227. A record beyond 99,999 octets: 238. Values are converted from the character set of
 // [Present] pcSourceCharacterSet to UTF-8. Spill-over text is appended to the entry's fields.
 MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session);

@@ -53,20 +53,9 @@ bool continuesField(const MarcBuildState& state, const MarcBlock2& block, const 
            state.openFieldCodes.find(*code) == std::string::npos;
 }
 
-}  // namespace
-
-void ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, const FieldRow& row,
-                  const SpillOverColumns* spillOver, SessionRecord& session) {
-    std::optional<std::string> tagText = columnValue(row, block.tagNo);
-    if (!tagText) return;
-    const int number = tagNumber(*tagText);
-    std::optional<std::string> tag = MarcTag(*tagText);
-    if (number != 0 && !tag) {
-        LogMessage("Error in MARC tag definition");
-        return;
-    }
-    if (spillOver != nullptr) ExtendFieldValue(row, *spillOver, session);
-
+// The row's data as the stored leader (tag number 0), or as a subfield or field of the tag.
+void placeRow(MarcBuildState& state, const MarcBlock2& block, const FieldRow& row, int number,
+              const std::optional<std::string>& tag) {
     std::optional<std::string> sameFieldKey = columnValue(row, block.sameField);
     std::optional<std::string> data =
         ApplyFieldRoutine(columnValue(row, block.data), block.dataRoutine, state.imageLocation);
@@ -97,4 +86,22 @@ void ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, const FieldRow
     }
     state.previousTag = *tag;
     if (sameFieldKey) state.previousSameFieldKey = sameFieldKey;
+}
+
+}  // namespace
+
+Bib1Outcome ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, const FieldRow& row,
+                         const SpillOverColumns* spillOver, const SessionRecord& session) {
+    std::optional<std::string> tagText = columnValue(row, block.tagNo);
+    if (!tagText) return {};
+    const int number = tagNumber(*tagText);
+    std::optional<std::string> tag = MarcTag(*tagText);
+    if (number != 0 && !tag) {
+        LogMessage("Error in MARC tag definition");
+        return {};
+    }
+    const Bib1Outcome extended =
+        spillOver != nullptr ? ExtendFieldValue(row, *spillOver, session) : Bib1Outcome();
+    placeRow(state, block, row, number, tag);
+    return extended;
 }

@@ -12,7 +12,7 @@
 // - A row without a tag value is skipped; a tag of more than three characters logs "Error in MARC tag
 //   definition" and skips the row.
 // - Spill-over text (spillOver, when the block names EXTRANO and SPILLOVER) is appended to the row's
-//   data first.
+//   data first; the answer is its outcome (ExtendFieldValue), success for a row without spill-over.
 // - Tag number 0 (000, or letters such as LDR): the data is the record's stored leader.
 // - A row continues the open field when its same-field key and tag equal the previous row's; without a
 //   key in the row, when the block has no SAMEFIELD column, the tag equals the previous row's and the
@@ -20,5 +20,5 @@
 // - A new field of tag below 010 holds the data alone; any other new field the indicators ("00", then
 //   INDICE1, INDICE2, INDICE) and the code and data; a continued field gets the code and data (a blank
 //   and the data without a SUBFIELD column). Tag HLD (holdings) counts as 999.
-void ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, const FieldRow& row,
-                  const SpillOverColumns* spillOver, SessionRecord& session);
+Bib1Outcome ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, const FieldRow& row,
+                         const SpillOverColumns* spillOver, const SessionRecord& session);

@@ -23,6 +23,7 @@
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/protocol/record_size_check.h"
 #include "toolkit/api/kiv_records.h"
 
@@ -35,8 +36,11 @@ void PackageGenericRecord(KivResponseRecord& record, std::string_view databaseNa
                           SessionRecord& session, RecordPlacement& placement);
 void PackageHtmlRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
                        SessionRecord& session, RecordPlacement& placement, std::string_view syntax);
-void PackageMarcRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
-                       SessionRecord& session, RecordPlacement& placement, std::string_view syntax);
+// The MARC builders answer the outcome of the record's spill-over statements (BuildMarcRecord).
+Bib1Outcome PackageMarcRecord(KivResponseRecord& record, std::string_view databaseName,
+                              PresentCacheEntry& entry, SessionRecord& session, RecordPlacement& placement,
+                              std::string_view syntax);
 // The MARC record passes the size check with its HLD fields; the holdings are then taken out of it.
-void PackageOpacRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
-                       SessionRecord& session, RecordPlacement& placement, std::string_view syntax);
+Bib1Outcome PackageOpacRecord(KivResponseRecord& record, std::string_view databaseName,
+                              PresentCacheEntry& entry, SessionRecord& session, RecordPlacement& placement,
+                              std::string_view syntax);

@@ -1,5 +1,4 @@
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "Quorvane/present/record_syntaxes.h"
@@ -11,40 +10,43 @@
 
 namespace {
 
-// The built MARC record; none when it was refused, by the builder (the response record then holds its
-// surrogate diagnostic) or by the size check (the response record stays untouched).
-std::optional<MarcBuildResult> builtRecord(KivResponseRecord& record, PresentCacheEntry& entry,
-                                           SessionRecord& session, RecordPlacement& placement) {
-    MarcBuildResult built = BuildMarcRecord(entry, session);
+// Whether the built MARC record goes into the response record: not when it was refused, by the builder
+// (the response record then holds its surrogate diagnostic) or by the size check (the response record
+// stays untouched).
+bool placeable(KivResponseRecord& record, const MarcBuildResult& built, SessionRecord& session,
+               RecordPlacement& placement) {
     if (built.refusalCondition != 0) {
         SetRecordDiagnostic(record, session, built.refusalCondition, built.refusalInfo);
-        return std::nullopt;
+        return false;
     }
-    if (CheckRecordSize(session, placement, static_cast<std::uint32_t>(built.record.size())) == 0)
-        return std::nullopt;
-    return built;
+    return CheckRecordSize(session, placement, static_cast<std::uint32_t>(built.record.size())) != 0;
 }
 
 }  // namespace
 
-void PackageMarcRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
-                       SessionRecord& session, RecordPlacement& placement, std::string_view syntax) {
-    std::optional<MarcBuildResult> marc = builtRecord(record, entry, session, placement);
-    if (!marc) return;
-    SetOctetAligned(SetRetrievalRecord(record, databaseName, marc->syntax.value_or(std::string(syntax))),
-                    marc->record);
+Bib1Outcome PackageMarcRecord(KivResponseRecord& record, std::string_view databaseName,
+                              PresentCacheEntry& entry, SessionRecord& session, RecordPlacement& placement,
+                              std::string_view syntax) {
+    const MarcBuildResult marc = BuildMarcRecord(entry, session);
+    if (placeable(record, marc, session, placement)) {
+        SetOctetAligned(SetRetrievalRecord(record, databaseName, marc.syntax.value_or(std::string(syntax))),
+                        marc.record);
+    }
+    return marc.spillOver;
 }
 
-void PackageOpacRecord(KivResponseRecord& record, std::string_view databaseName, PresentCacheEntry& entry,
-                       SessionRecord& session, RecordPlacement& placement, std::string_view /*syntax*/) {
-    std::optional<MarcBuildResult> marc = builtRecord(record, entry, session, placement);
-    if (!marc) return;
+Bib1Outcome PackageOpacRecord(KivResponseRecord& record, std::string_view databaseName,
+                              PresentCacheEntry& entry, SessionRecord& session, RecordPlacement& placement,
+                              std::string_view /*syntax*/) {
+    MarcBuildResult built = BuildMarcRecord(entry, session);
+    if (!placeable(record, built, session, placement)) return built.spillOver;
     auto opac = std::make_unique<KivOpacRecord>();
-    opac->ppsHoldingsData = ExtractHoldings(marc->record);
+    opac->ppsHoldingsData = ExtractHoldings(built.record);
     // Clients decode the bibliographic record by the syntax its EXTERNAL names.
     opac->psBibliographicRecord = std::make_unique<KivExternal>();
-    opac->psBibliographicRecord->pcObjectIdentifier = marc->syntax.value_or(std::string(kUsMarcSyntax));
-    SetOctetAligned(*opac->psBibliographicRecord, marc->record);
+    opac->psBibliographicRecord->pcObjectIdentifier = built.syntax.value_or(std::string(kUsMarcSyntax));
+    SetOctetAligned(*opac->psBibliographicRecord, built.record);
     SetSingleAsn1Type(SetRetrievalRecord(record, databaseName, kOpacRecordSyntax), AT_OpacRecord)
         .uASN1.psOpacRecord = std::move(opac);
+    return built.spillOver;
 }

@@ -16,25 +16,20 @@
 
 namespace {
 
-void fail(SessionRecord& session, const char* message, SQLHSTMT statement) {
+Bib1Outcome fail(const char* message, SQLHSTMT statement) {
     LogMessage(message);
     AppendDriverDiagnostic(SQL_HANDLE_STMT, statement);
-    session.pendingDiagnostic = kConditionTemporarySystemError;
+    return Bib1Outcome::failure(kConditionTemporarySystemError);
 }
 
-bool bindColumns(SessionRecord& session, SQLHSTMT statement, const KeyDefinition& key,
-                 BoundColumns& columns) {
-    if (!columns.bind(statement, kKeyColumnSize)) {
-        fail(session, "Sarvik Error: Failed to do SQL BindCol (4)", statement);
-        return false;
-    }
+Bib1Outcome bindColumns(SQLHSTMT statement, const KeyDefinition& key, BoundColumns& columns) {
+    if (!columns.bind(statement, kKeyColumnSize))
+        return fail("Sarvik Error: Failed to do SQL BindCol (4)", statement);
     for (std::size_t i = 0; i < key.secondaryColumns.size(); ++i) {
-        if (!columns.bind(statement, kSecondaryColumnSize)) {
-            fail(session, "Sarvik Error: Failed to do SQL BindCol (5)", statement);
-            return false;
-        }
+        if (!columns.bind(statement, kSecondaryColumnSize))
+            return fail("Sarvik Error: Failed to do SQL BindCol (5)", statement);
     }
-    return true;
+    return {};
 }
 
 void keepRow(ResultRowCollector& rows, const KeyDefinition& key, const BoundColumns& columns) {
@@ -50,16 +45,15 @@ void keepRow(ResultRowCollector& rows, const KeyDefinition& key, const BoundColu
 
 }  // namespace
 
-DblList* RunOperandSearch(SessionRecord& session, const KeyDefinition& key, std::string_view statement) {
-    if (ConnectDatabase(session) != 1) return CreateRowList();
+Bib1Result<OwnedDblList> RunOperandSearch(SessionRecord& session, const KeyDefinition& key,
+                                          std::string_view statement) {
+    if (Bib1Outcome connected = ConnectDatabase(session); !connected) return connected;
     SessionStatement prepared(session);
-    if (!prepared.prepare(OdbcSource::Catalogue, statement)) return CreateRowList();
+    if (Bib1Outcome ready = prepared.prepare(OdbcSource::Catalogue, statement); !ready) return ready;
     BoundColumns columns;
-    if (!bindColumns(session, prepared.handle(), key, columns)) return CreateRowList();
-    if (!SQL_SUCCEEDED(SQLExecute(prepared.handle()))) {
-        fail(session, "Sarvik Error: Failed to do SQL Execute (8)", prepared.handle());
-        return CreateRowList();
-    }
+    if (Bib1Outcome bound = bindColumns(prepared.handle(), key, columns); !bound) return bound;
+    if (!SQL_SUCCEEDED(SQLExecute(prepared.handle())))
+        return fail("Sarvik Error: Failed to do SQL Execute (8)", prepared.handle());
 
     ResultRowCollector collector(key);
     const bool logEachRow = logDetailEnabled();
@@ -75,8 +69,8 @@ DblList* RunOperandSearch(SessionRecord& session, const KeyDefinition& key, std:
         AppendNewDiag(
             NoRowsDiagnosticLine(result, FirstDiagnostic(SQL_HANDLE_STMT, prepared.handle()).message));
     }
-    CheckFetchEnd(session, prepared.handle(), result);
-    return collector.finish();
+    if (Bib1Outcome ended = CheckFetchEnd(prepared.handle(), result); !ended) return ended;
+    return OwnedDblList(collector.finish());
 }
 
 std::string NoRowsDiagnosticLine(std::int32_t fetchResult, std::string_view message) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "Quorvane/association/session_record.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/search/search_definitions.h"
 
@@ -15,7 +16,7 @@ inline constexpr std::size_t kKeyColumnSize = 20000;
 inline constexpr std::size_t kSecondaryColumnSize = 500;
 
 // Connects for the session's current database, runs the statement on the catalogue connection and
-// answers its rows as a row list (ResultRowCollector), empty when nothing could be run; the caller owns it.
+// answers its rows as a row list (ResultRowCollector).
 // - Every row that the driver delivers counts, also with "success with information" (a truncation).
 // - Rows of a decode key are dropped; so are rows whose key is NULL or longer than the key area (the
 //   truncation is logged). A row that is added gets its secondary values from the other columns.
@@ -24,8 +25,10 @@ inline constexpr std::size_t kSecondaryColumnSize = 500;
 //   (NoRowsDiagnosticLine).
 // Binding and execution failures go to the log ("Sarvik Error: Failed to do SQL BindCol (4)" for the key,
 // "(5)" for a secondary column, "Sarvik Error: Failed to do SQL Execute (8)"), a fetch error through
-// LogAndDiagnose; each sets the pending diagnostic 2.
-DblList* RunOperandSearch(SessionRecord& session, const KeyDefinition& key, std::string_view statement);
+// LogAndDiagnose; each fails with kConditionTemporarySystemError, as does a failure to connect or prepare
+// with its own condition.
+Bib1Result<OwnedDblList> RunOperandSearch(SessionRecord& session, const KeyDefinition& key,
+                                          std::string_view statement);
 
 // The newdiag.txt line of a key statement that fetched no row: "<label> <message>   <result>" with the
 // label by the fetch result (SQL_XSUCCESS_WITH_INFO 1, SQL_XNO_DATA_FOUND 100, SQL_XSTILL_EXECUTING 2,

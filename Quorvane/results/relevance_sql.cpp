@@ -29,13 +29,14 @@ void report(const char* message, SQLHSTMT statement) {
     AppendDriverDiagnostic(SQL_HANDLE_STMT, statement);
 }
 
-// Runs the frequency statement for one keyword: false when it could not be run; otherwise the frequency
-// of its first row, when that row holds a number, is appended.
-bool fetchFrequency(SessionRecord& session, const std::string& statement,
-                    std::vector<std::uint64_t>& frequencies) {
-    if (ConnectDatabase(session) != 1) return false;
+// Runs the frequency statement for one keyword; the frequency of its first row, when that row holds a
+// number, is appended. False when the statement could not be bound or executed (reported only); a failed
+// connection or preparation gives its condition.
+Bib1Result<bool> fetchFrequency(SessionRecord& session, const std::string& statement,
+                                std::vector<std::uint64_t>& frequencies) {
+    if (Bib1Outcome connected = ConnectDatabase(session); !connected) return connected;
     SessionStatement prepared(session);
-    if (!prepared.prepare(OdbcSource::Catalogue, statement)) return false;
+    if (Bib1Outcome ready = prepared.prepare(OdbcSource::Catalogue, statement); !ready) return ready;
     BoundColumns columns;
     if (!columns.bind(prepared.handle(), kFrequencySize)) {
         report("Sarvik Error SO: Failed to do SQL BindCol (2)", prepared.handle());
@@ -56,11 +57,11 @@ bool fetchFrequency(SessionRecord& session, const std::string& statement,
 
 }  // namespace
 
-std::string BuildRelevanceSql(SessionRecord& session, std::string_view relevanceReference,
-                              std::string_view term) {
+Bib1Result<std::string> BuildRelevanceSql(SessionRecord& session, std::string_view relevanceReference,
+                                          std::string_view term) {
     std::optional<RelevanceDefinition> definition =
         FindRelevanceDefinition(session.controlFilesDir, referenceNumber(relevanceReference));
-    if (!definition) return {};
+    if (!definition) return std::string();
 
     std::vector<std::string> keywords = RelevanceKeywords(term);
     std::vector<std::uint64_t> frequencies;
@@ -68,9 +69,11 @@ std::string BuildRelevanceSql(SessionRecord& session, std::string_view relevance
         if (keyword.empty()) continue;
         std::string statement = definition->frequencyStatement;
         SubstituteQuoted(statement, "XXKEYWORDXX", keyword);
-        if (!fetchFrequency(session, statement, frequencies)) return {};
+        Bib1Result<bool> ran = fetchFrequency(session, statement, frequencies);
+        if (!ran) return ran.outcome();
+        if (!*ran) return std::string();
     }
-    if (frequencies.empty()) return {};
+    if (frequencies.empty()) return std::string();
 
     std::string statement = definition->mainStatement;
     StrReplaceAll(statement, "XXNORMXX", RelevanceFactor(frequencies));

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "Quorvane/association/session_record.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 
 // Each keyword's frequency is fetched into 300 octets.
 inline constexpr std::size_t kFrequencySize = 300;
@@ -16,7 +17,7 @@ inline constexpr std::size_t kFrequencySize = 300;
 // frequency the answer is the main statement with every "XXNORMXX" replaced by RelevanceFactor and every
 // "XXKEYWORDSXX" by RelevanceKeywordList; otherwise, and whenever the mapping is missing or a frequency
 // statement fails, the empty text. Binding and execution failures go to the log ("Sarvik Error SO: Failed
-// to do SQL BindCol (2)", "Sarvik Error SO: Failed to do SQL Execute (3)") and leave the pending
-// diagnostic as it is; connecting and preparing set it.
-std::string BuildRelevanceSql(SessionRecord& session, std::string_view relevanceReference,
-                              std::string_view term);
+// to do SQL BindCol (2)", "Sarvik Error SO: Failed to do SQL Execute (3)") and give the empty text; a
+// failure to connect or prepare gives its condition.
+Bib1Result<std::string> BuildRelevanceSql(SessionRecord& session, std::string_view relevanceReference,
+                                          std::string_view term);

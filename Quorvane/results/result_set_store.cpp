@@ -43,9 +43,9 @@ std::optional<std::string> ResultSetDatabase(const SessionRecord& session) {
     return *name;
 }
 
-int UseResultSetDatabase(SessionRecord& session) {
+Bib1Outcome UseResultSetDatabase(SessionRecord& session) {
     std::optional<std::string> database = ResultSetDatabase(session);
-    if (!database) return 1;
+    if (!database) return {};
     session.currentDatabase = *database;
     return ConnectDatabase(session);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Quorvane/association/session_record.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/lists/dbl_list.h"
 
 // The number of records of a row list: a row with sub-key values counts each value, any other row 1.
@@ -21,6 +22,5 @@ std::optional<std::string> ResultSetDatabase(const SessionRecord& session);
 
 // Before records are fetched for the result set: a Scan or a failed Search may since have made another
 // database current and connected the session to it. Makes the result set's database current again and
-// connects for it. 1 when connected (or without a result set), 0 when connecting failed (the pending
-// diagnostic tells why).
-int UseResultSetDatabase(SessionRecord& session);
+// connects for it: the failure of connecting, else success (also without a result set).
+Bib1Outcome UseResultSetDatabase(SessionRecord& session);

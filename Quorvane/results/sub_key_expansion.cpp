@@ -18,25 +18,22 @@ std::string keyText(const ResultRow& row) {
     return std::to_string(row.numericKey);
 }
 
-void fail(SessionRecord& session, const char* message, SQLHSTMT statement) {
+Bib1Outcome fail(const char* message, SQLHSTMT statement) {
     LogMessage(message);
     AppendDriverDiagnostic(SQL_HANDLE_STMT, statement);
-    session.pendingDiagnostic = kConditionTemporarySystemError;
+    return Bib1Outcome::failure(kConditionTemporarySystemError);
 }
 
-void expandRow(SessionRecord& session, ResultRow& row) {
-    if (ConnectDatabase(session) != 1) return;
+Bib1Outcome expandRow(SessionRecord& session, ResultRow& row) {
+    if (Bib1Outcome connected = ConnectDatabase(session); !connected) return connected;
     SessionStatement prepared(session);
-    if (!prepared.prepare(OdbcSource::Catalogue, SubKeyStatement(row))) return;
+    if (Bib1Outcome ready = prepared.prepare(OdbcSource::Catalogue, SubKeyStatement(row)); !ready)
+        return ready;
     BoundColumns columns;
-    if (!columns.bind(prepared.handle(), kSubKeyValueSize)) {
-        fail(session, "Sarvik Error: Failed to do SQL BindCol (1)", prepared.handle());
-        return;
-    }
-    if (!SQL_SUCCEEDED(SQLExecute(prepared.handle()))) {
-        fail(session, "Sarvik Error: Failed to do SQL Execute (1)", prepared.handle());
-        return;
-    }
+    if (!columns.bind(prepared.handle(), kSubKeyValueSize))
+        return fail("Sarvik Error: Failed to do SQL BindCol (1)", prepared.handle());
+    if (!SQL_SUCCEEDED(SQLExecute(prepared.handle())))
+        return fail("Sarvik Error: Failed to do SQL Execute (1)", prepared.handle());
     const std::string key = keyText(row);
     SQLRETURN fetched = SQL_NO_DATA;
     while (FetchNextRow(prepared.handle(), &fetched)) {
@@ -46,7 +43,7 @@ void expandRow(SessionRecord& session, ResultRow& row) {
         row.subKeyValues.emplace_back(*value);
         LogDetail(key + " " + std::string(*value));
     }
-    CheckFetchEnd(session, prepared.handle(), fetched);
+    return CheckFetchEnd(prepared.handle(), fetched);
 }
 
 }  // namespace
@@ -57,9 +54,11 @@ std::string SubKeyStatement(const ResultRow& row) {
     return "SELECT " + subKey + " FROM " + table + " WHERE " + row.subKey->initialKey + " = " + keyText(row);
 }
 
-void ExpandSubKeys(SessionRecord& session, DblList* rows) {
+Bib1Outcome ExpandSubKeys(SessionRecord& session, DblList* rows) {
+    Bib1Outcome outcome;
     for (DblNode* node = rows->first; node != nullptr; node = node->next) {
         auto* row = static_cast<ResultRow*>(node->datum);
-        if (row->subKey != nullptr) expandRow(session, *row);
+        if (row->subKey != nullptr) outcome.keepFailure(expandRow(session, *row));
     }
+    return outcome;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Quorvane/association/session_record.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/results/result_row.h"
 
@@ -17,6 +18,7 @@ std::string SubKeyStatement(const ResultRow& row);
 // For every row with a sub-key: connects, runs SubKeyStatement on the catalogue connection and appends
 // each fetched value (NULL values skipped) to the row's sub-key values, logging "<key> <value>". A row
 // whose statement cannot be prepared keeps no values; binding ("Sarvik Error: Failed to do SQL BindCol
-// (1)") and execution ("Sarvik Error: Failed to do SQL Execute (1)") failures go to the log and set the
-// pending diagnostic 2.
-void ExpandSubKeys(SessionRecord& session, DblList* rows);
+// (1)") and execution ("Sarvik Error: Failed to do SQL Execute (1)") failures go to the log. Every row is
+// expanded; the answer is the failure of the last row that failed (a connection's condition, else
+// kConditionTemporarySystemError).
+Bib1Outcome ExpandSubKeys(SessionRecord& session, DblList* rows);

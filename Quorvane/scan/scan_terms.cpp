@@ -29,14 +29,14 @@ std::uint32_t decimalValue(const std::string& text) {
     return value;
 }
 
-// The terms of the window, in statement order; nothing when the statement failed.
-std::optional<std::vector<ScanTerm>> runWindow(SessionRecord& session, const ScanMapping& mapping,
-                                               const ScanWindow& window) {
+// The terms of the window, in statement order.
+Bib1Result<std::vector<ScanTerm>> runWindow(SessionRecord& session, const ScanMapping& mapping,
+                                            const ScanWindow& window) {
     std::string statement = mapping.statement;
     SubstituteQuoted(statement, kScanLowBoundPlaceholder, window.low());
     SubstituteQuoted(statement, kScanHighBoundPlaceholder, window.high());
-    std::optional<std::vector<FetchedRow>> rows = FetchRows(session, statement);
-    if (!rows) return std::nullopt;
+    Bib1Result<std::vector<FetchedRow>> rows = FetchRows(session, statement);
+    if (!rows) return rows.outcome();
     std::vector<ScanTerm> terms;
     terms.reserve(rows->size());
     for (const FetchedRow& row : *rows) {
@@ -104,11 +104,9 @@ std::optional<ScanTermList> CollectScanTerms(SessionRecord& session, std::int32_
     int stepsUp = 1;
     int stepsDown = 1;
     for (int round = 0; round < kMaxScanRounds; ++round) {
-        std::optional<std::vector<ScanTerm>> terms = runWindow(session, *mapping, window);
+        Bib1Result<std::vector<ScanTerm>> terms = runWindow(session, *mapping, window);
         if (!terms) {
-            condition =
-                session.pendingDiagnostic != 0 ? session.pendingDiagnostic : kConditionTemporarySystemError;
-            session.pendingDiagnostic = 0;
+            condition = static_cast<std::int32_t>(terms.outcome().condition());
             return std::nullopt;
         }
         const auto total = static_cast<std::int64_t>(terms->size());

@@ -44,7 +44,7 @@ struct ScanTermList {
 // to diaginfo.txt.
 //
 // Nothing, with the condition, on failure: 114 when no mapping has the use value; the database layer's
-// pending diagnostic (2, 109, 235; then cleared) when a statement fails; 240 after kMaxScanRounds rounds.
+// condition (2, 109, 235) of a statement that fails; 240 after kMaxScanRounds rounds.
 std::optional<ScanTermList> CollectScanTerms(SessionRecord& session, std::int32_t useValue,
                                              const std::string& term, std::uint32_t count,
                                              std::uint32_t preferredPosition, std::int32_t& condition);

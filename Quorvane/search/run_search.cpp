@@ -25,21 +25,28 @@ struct ListDestroyer {
 };
 using RowList = std::unique_ptr<DblList, ListDestroyer>;
 
-RowList runOperand(SessionRecord& session, const OperandQuery& operand) {
-    std::string statement =
-        operand.mapping->relevanceReference
-            ? BuildRelevanceSql(session, *operand.mapping->relevanceReference, operand.term.text)
-            : operand.statement;
+// The operand's rows; a failed statement gives none and leaves its condition in outcome.
+RowList runOperand(SessionRecord& session, const OperandQuery& operand, Bib1Outcome& outcome) {
+    std::string statement = operand.statement;
+    if (operand.mapping->relevanceReference) {
+        Bib1Result<std::string> ranked =
+            BuildRelevanceSql(session, *operand.mapping->relevanceReference, operand.term.text);
+        outcome.keepFailure(ranked.outcome());
+        statement = ranked ? std::move(*ranked) : std::string();
+    }
     AppendNewDiag(statement);
     if (statement.empty()) return RowList(CreateRowList());
-    return RowList(RunOperandSearch(session, *operand.key, statement));
+    Bib1Result<OwnedDblList> found = RunOperandSearch(session, *operand.key, statement);
+    outcome.keepFailure(found.outcome());
+    return RowList(found ? found->release() : CreateRowList());
 }
 
-// The rows of the node: its operand's, or its two sides' combined.
-RowList runPlan(SessionRecord& session, const PlanNode& node) {
-    if (node.operand) return runOperand(session, *node.operand);
-    DblList* left = runPlan(session, *node.left).release();
-    DblList* right = runPlan(session, *node.right).release();
+// The rows of the node: its operand's, or its two sides' combined. The walk goes on after a failed
+// statement, which leaves its condition in outcome (the last one failed wins).
+RowList runPlan(SessionRecord& session, const PlanNode& node, Bib1Outcome& outcome) {
+    if (node.operand) return runOperand(session, *node.operand, outcome);
+    DblList* left = runPlan(session, *node.left, outcome).release();
+    DblList* right = runPlan(session, *node.right, outcome).release();
     switch (node.combination) {
         case PlanOperator::And:
             return RowList(IntersectResults(left, right));
@@ -84,10 +91,10 @@ int RunSearch(SessionRecord& session, const KivRPNQuery& query, const std::strin
         condition = plan.condition;
         return 1;
     }
-    RowList rows = runPlan(session, *plan.root);
-    if (session.pendingDiagnostic != 0) {
-        condition = session.pendingDiagnostic;
-        session.pendingDiagnostic = 0;
+    Bib1Outcome walked;
+    RowList rows = runPlan(session, *plan.root, walked);
+    if (!walked) {
+        condition = static_cast<std::int32_t>(walked.condition());
         return 1;
     }
     if (!rows) {
@@ -102,7 +109,10 @@ int RunSearch(SessionRecord& session, const KivRPNQuery& query, const std::strin
         }
     }
     logKeys(rows.get());
-    ExpandSubKeys(session, rows.get());
+    if (Bib1Outcome expanded = ExpandSubKeys(session, rows.get()); !expanded) {
+        condition = static_cast<std::int32_t>(expanded.condition());
+        return 1;
+    }
     StoreResultSet(session, rows.release());
     return 0;
 }

@@ -20,7 +20,7 @@ SearchSettings SearchSettingsFor(const SessionRecord& session);
 // session's current search definition becomes the one the look-up found. 0 when the session holds the
 // new result set: the key list (keys.txt gets "Combined key list", one line per key and "Number of items
 // in list <n>") with its sub-keys expanded; 1 when the search failed with the condition: the plan's, or
-// the pending diagnostic of the database layer (then cleared). A failed search leaves the previous result
-// set in place.
+// that of the last database failure of its statements, else of its sub-key expansion. A failed search
+// leaves the previous result set in place.
 int RunSearch(SessionRecord& session, const KivRPNQuery& query, const std::string& databaseName,
               int32_t& condition);

@@ -10,25 +10,17 @@
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/log/operations_log.h"
 #include "tests/server/config_error_child.h"
-#include "tests/server/scratch_dir.h"
+#include "tests/server/traced_scratch_dir.h"
 
 namespace {
 
-class AllowList : public ScratchDirTest {
+class AllowList : public TracedScratchDirTest {
   protected:
     void SetUp() override {
-        ScratchDirTest::SetUp();
-        setOperationsTraceView(&view_);
+        TracedScratchDirTest::SetUp();
         std::filesystem::create_directory(path("control"));
         writeFile(kIniFileName, "[ControlFiles]\npcControlFilesDir=control\n");
     }
-    void TearDown() override {
-        setOperationsTraceView(nullptr);
-        ScratchDirTest::TearDown();
-    }
-
-    std::ostringstream out_;
-    platform::TraceView view_{out_};
 };
 
 TEST_F(AllowList, ListedAddressesOnly) {

@@ -9,7 +9,7 @@
 
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/log/operations_log.h"
-#include "tests/server/scratch_dir.h"
+#include "tests/server/traced_scratch_dir.h"
 
 namespace {
 
@@ -48,26 +48,14 @@ KivInitializeReq idPass(std::optional<std::string> userId, std::optional<std::st
     return request;
 }
 
-class AuthenticationTest : public ScratchDirTest {
+class AuthenticationTest : public TracedScratchDirTest {
   protected:
-    void SetUp() override {
-        ScratchDirTest::SetUp();
-        setOperationsTraceView(&view_);
-    }
-    void TearDown() override {
-        setOperationsTraceView(nullptr);
-        ScratchDirTest::TearDown();
-    }
-
     // The answer, with the lines it logged.
     std::pair<int, std::string> check(const KivInitializeReq& request) {
         out_.str("");
         const int answer = Authenticate(request);
         return {answer, out_.str()};
     }
-
-    std::ostringstream out_;
-    platform::TraceView view_{out_};
 };
 
 TEST_F(AuthenticationTest, OutcomesAndMessages) {

@@ -1,8 +1,8 @@
 #include "Quorvane/association/session_setup.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -13,7 +13,7 @@
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/log/operations_log.h"
 #include "tests/server/config_error_child.h"
-#include "tests/server/scratch_dir.h"
+#include "tests/server/traced_scratch_dir.h"
 #include "toolkit/session/association_registry.h"
 #include "toolkit/session/trace_registry.h"
 
@@ -31,19 +31,14 @@ const std::string kInitSettings =
     "[ControlFiles]\n"
     "pcControlFilesDir=control\n";
 
-class SessionSetUpTest : public ScratchDirTest {
+class SessionSetUpTest : public TracedScratchDirTest {
   protected:
     void SetUp() override {
-        ScratchDirTest::SetUp();
-        setOperationsTraceView(&view_);
+        TracedScratchDirTest::SetUp();
         // The definitions every association loads; empty files are valid and define nothing.
         std::filesystem::create_directory(path("control"));
         writeFile("control/search.tblx", "");
         writeFile("control/scan.tblx", "");
-    }
-    void TearDown() override {
-        setOperationsTraceView(nullptr);
-        ScratchDirTest::TearDown();
     }
 
     // Registers the id with the toolkit, as the association manager has done before the set-up.
@@ -52,9 +47,6 @@ class SessionSetUpTest : public ScratchDirTest {
         association.lAssocId = assocId;
         ASSERT_TRUE(siAddAssociation(association));
     }
-
-    std::ostringstream out_;
-    platform::TraceView view_{out_};
 };
 
 TEST_F(SessionSetUpTest, RecordCarriesTheInitSettingsAndIsIdle) {

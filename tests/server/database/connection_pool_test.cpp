@@ -41,7 +41,7 @@ class PooledConnections : public SqliteOdbcTest {
 };
 
 TEST_F(PooledConnections, ASessionsConnectionServesTheNextSessionWithItsStatements) {
-    ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
+    ASSERT_TRUE(ConnectDatabase(session_, "CAT"));
     const OdbcConnection* first = session_.catalogueConnection.get();
     EXPECT_EQ(valuesOf(session_, "1"), std::vector<std::string>{"one"});
     EXPECT_EQ(valuesOf(session_, "2"), std::vector<std::string>{"two"});
@@ -51,7 +51,7 @@ TEST_F(PooledConnections, ASessionsConnectionServesTheNextSessionWithItsStatemen
     EXPECT_EQ(idle(), idleBefore + 1);
 
     SessionRecord next;
-    ASSERT_EQ(ConnectDatabase(next, "CAT"), 1);
+    ASSERT_TRUE(ConnectDatabase(next, "CAT"));
     EXPECT_EQ(next.catalogueConnection.get(), first);
     EXPECT_EQ(idle(), idleBefore);
     EXPECT_EQ(valuesOf(next, "2"), std::vector<std::string>{"two"});
@@ -59,11 +59,11 @@ TEST_F(PooledConnections, ASessionsConnectionServesTheNextSessionWithItsStatemen
 }
 
 TEST_F(PooledConnections, ABrokenConnectionIsClosedAndTheNextStatementReconnects) {
-    ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
+    ASSERT_TRUE(ConnectDatabase(session_, "CAT"));
     OdbcConnection* broken = session_.catalogueConnection.get();
     broken->markBroken();
     takeLog();
-    ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
+    ASSERT_TRUE(ConnectDatabase(session_, "CAT"));
     EXPECT_EQ(takeLog(), "SUCCESS: ODBCDisconnectDB\nSUCCESS: ODBCConnectDB\n");
     EXPECT_FALSE(session_.catalogueConnection->broken());  // a new connection: the broken one was closed
     EXPECT_EQ(idle(), 0u);
@@ -79,7 +79,7 @@ TEST_F(PooledConnections, SessionsOnManyThreadsShareThePoolWithoutSharingAConnec
         threads.emplace_back([this, t, &answers] {
             for (int round = 0; round < kRounds; ++round) {
                 SessionRecord session;
-                if (ConnectDatabase(session, "CAT") != 1) return;
+                if (!ConnectDatabase(session, "CAT")) return;
                 for (const std::string& value : valuesOf(session, std::to_string(1 + (t + round) % 2))) {
                     answers[t].push_back(value);
                 }
@@ -107,7 +107,7 @@ TEST_F(PooledConnections, IdleConnectionsAndKeptStatementsAreBounded) {
     for (auto& connection : taken) pool().release(std::move(connection));
     EXPECT_EQ(idle(), ConnectionPool::kIdlePerString);
 
-    ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
+    ASSERT_TRUE(ConnectDatabase(session_, "CAT"));
     for (std::size_t i = 0; i < OdbcConnection::kKeptStatements + 3; ++i) {
         SessionStatement statement(session_);
         ASSERT_TRUE(statement.prepareKeyed(
@@ -124,7 +124,7 @@ TEST_F(PooledConnections, IdleConnectionsAndKeptStatementsAreBounded) {
 }
 
 TEST_F(PooledConnections, AStatementThatFailedIsNotKeptAndTheCatalogueIsReadOnly) {
-    ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
+    ASSERT_TRUE(ConnectDatabase(session_, "CAT"));
     {
         SessionStatement statement(session_);
         ASSERT_TRUE(statement.prepareKeyed(OdbcSource::Catalogue, "DELETE FROM T WHERE K = XXXXX", "1"));

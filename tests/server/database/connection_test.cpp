@@ -26,7 +26,7 @@ class DatabaseConnection : public SqliteOdbcTest {
 
     // Connects for the database and answers how many new connections that made.
     int connectionsMadeFor(const std::string& database) {
-        EXPECT_EQ(ConnectDatabase(session_, database), 1) << database;
+        EXPECT_TRUE(ConnectDatabase(session_, database)) << database;
         return CountOccurrences(takeLog(), "SUCCESS: ODBCConnectDB\n");
     }
 };
@@ -47,12 +47,11 @@ TEST_F(DatabaseConnection, ReusedOnlyWhileBothConnectionStringsStayTheSame) {
         EXPECT_NE(session_.catalogueConnection, nullptr);
         EXPECT_EQ(session_.libraryConnection != SQL_NULL_HDBC, step.library);
     }
-    EXPECT_EQ(session_.pendingDiagnostic, 0);
 }
 
 TEST_F(DatabaseConnection, TheCurrentDatabaseChoosesTheStrings) {
     session_.currentDatabase = "CATONLY";
-    EXPECT_EQ(ConnectDatabase(session_), 1);
+    EXPECT_TRUE(ConnectDatabase(session_));
     EXPECT_EQ(session_.connectionString, connectionString("catalogue.db"));
     EXPECT_EQ(session_.libraryConnection, nullptr);
 }
@@ -60,7 +59,7 @@ TEST_F(DatabaseConnection, TheCurrentDatabaseChoosesTheStrings) {
 TEST_F(DatabaseConnection, FailuresDisconnectReportAndLeaveTheirCondition) {
     struct Case {
         const char* database;
-        std::int32_t condition;
+        Bib1Condition condition;
         const char* message;
         const char* disconnects;  // a change of strings disconnects before connecting anew
     };
@@ -76,12 +75,10 @@ TEST_F(DatabaseConnection, FailuresDisconnectReportAndLeaveTheirCondition) {
                           {"NOLIB", 109, noLib.c_str(), twice}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.database);
-        ASSERT_EQ(ConnectDatabase(session_, "ONE"), 1);
-        session_.pendingDiagnostic = 0;
+        ASSERT_TRUE(ConnectDatabase(session_, "ONE"));
         takeLog();
 
-        EXPECT_EQ(ConnectDatabase(session_, c.database), 0);
-        EXPECT_EQ(session_.pendingDiagnostic, c.condition);
+        EXPECT_EQ(ConnectDatabase(session_, c.database).condition(), c.condition);
         EXPECT_EQ(takeLog(), std::string(c.disconnects) + c.message + "\n");
         EXPECT_EQ(session_.catalogueConnection, nullptr);
         EXPECT_EQ(session_.libraryConnection, nullptr);
@@ -95,7 +92,7 @@ TEST_F(DatabaseConnection, AFailedConnectReachesTheErrorLogOncePerOutage) {
     const std::string broken = "Sarvik Error: Failed to do SQLDriverConnect on " +
                                connectionString("missing.db") + ";PWD=*****;UID=me: ODBC diagnostic ";
     for (const char* database : {"BROKEN", "BROKEN", "NOLIB", "BROKEN", "NOLIB"}) {
-        EXPECT_EQ(ConnectDatabase(session_, database), 0);
+        EXPECT_FALSE(ConnectDatabase(session_, database));
     }
     EXPECT_EQ(CountOccurrences(takeLog(), "Sarvik Error: Failed to do SQLDriverConnect"), 5u);
     std::string errors = readFile(kErrorLogName);
@@ -107,14 +104,14 @@ TEST_F(DatabaseConnection, AFailedConnectReachesTheErrorLogOncePerOutage) {
 
     // The database comes back: its next connect ends the outage, once.
     createDatabase("missing.db", {"CREATE TABLE L (K INTEGER)"});
-    for (const char* database : {"NOLIB", "ONE", "NOLIB"}) EXPECT_EQ(ConnectDatabase(session_, database), 1);
+    for (const char* database : {"NOLIB", "ONE", "NOLIB"}) EXPECT_TRUE(ConnectDatabase(session_, database));
     errors = readFile(kErrorLogName);
     EXPECT_EQ(CountOccurrences(errors, "Database NOLIB connects again\n"), 1u) << errors;
     EXPECT_EQ(CountOccurrences(errors, "\tDatabase "), 1u) << errors;
 }
 
 TEST_F(DatabaseConnection, DisconnectForgetsEverything) {
-    ASSERT_EQ(ConnectDatabase(session_, "ONE"), 1);
+    ASSERT_TRUE(ConnectDatabase(session_, "ONE"));
     DisconnectDatabase(session_);
     EXPECT_EQ(session_.catalogueConnection, nullptr);
     EXPECT_EQ(session_.libraryConnection, nullptr);

@@ -21,7 +21,7 @@ TEST_F(ScanRowFetch, ConnectsAndKeepsTheNamesAsWritten) {
     session_.currentDatabase = "CAT";
     auto rows = FetchRows(session_,
                           "SELECT Term, count(HITS) AS n, HITS FROM TERMS GROUP BY TERM ORDER BY HITS DESC");
-    ASSERT_TRUE(rows.has_value());
+    ASSERT_TRUE(rows);
     ASSERT_EQ(rows->size(), 3u);
     const FetchedRow& first = (*rows)[0];
     ASSERT_EQ(first.size(), 3u);
@@ -40,13 +40,12 @@ TEST_F(ScanRowFetch, ConnectsAndKeepsTheNamesAsWritten) {
               std::string::npos);
 }
 
-TEST_F(ScanRowFetch, NothingWhenTheStatementCannotRun) {
+TEST_F(ScanRowFetch, AStatementThatCannotRunGivesItsCondition) {
     session_.currentDatabase = "CAT";
-    EXPECT_FALSE(FetchRows(session_, "SELECT NOSUCH FROM TERMS").has_value());
-    EXPECT_EQ(session_.pendingDiagnostic, 2);
+    EXPECT_EQ(FetchRows(session_, "SELECT NOSUCH FROM TERMS").outcome().condition(),
+              kConditionTemporarySystemError);
     session_.currentDatabase = "UNKNOWN";
-    EXPECT_FALSE(FetchRows(session_, "SELECT TERM FROM TERMS").has_value());
-    EXPECT_EQ(session_.pendingDiagnostic, 235);
+    EXPECT_EQ(FetchRows(session_, "SELECT TERM FROM TERMS").outcome().condition(), kConditionDatabaseUnknown);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ class SpillOverFetch : public SqliteOdbcTest {
                         "INSERT INTO LONG_TEXTS VALUES (7, ' and the rest.')",
                         "INSERT INTO LONG_TEXTS VALUES (8, '" + std::string(31000, 'z') + "')"});
         writeIni("[ODBC:CAT]\nVESKO=" + connectionString("catalogue.db") + "\n");
-        ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
+        ASSERT_TRUE(ConnectDatabase(session_, "CAT"));
     }
 
     RecordField* add(const char* name, std::optional<std::string> value) {
@@ -37,10 +37,10 @@ class SpillOverFetch : public SqliteOdbcTest {
 TEST_F(SpillOverFetch, AppendsTheTextOnceAndMarksTheField) {
     RecordField* data = add("DATA", "The start");
     add("EXTRA_NO", "7");
-    ExtendFieldValue(row(), columns_, session_);
+    EXPECT_TRUE(ExtendFieldValue(row(), columns_, session_));
     EXPECT_EQ(data->value, "The start and the rest.");
     EXPECT_EQ(data->extended, 1);
-    ExtendFieldValue(row(), columns_, session_);
+    EXPECT_TRUE(ExtendFieldValue(row(), columns_, session_));
     EXPECT_EQ(data->value, "The start and the rest.");
 }
 
@@ -54,23 +54,32 @@ TEST_F(SpillOverFetch, NothingWithoutANumberOrData) {
         fields_.clear();
         RecordField* extraNo = add("EXTRA_NO", c.extraNo);
         RecordField* data = c.withData ? add("DATA", "kept") : nullptr;
-        ExtendFieldValue(row(), columns_, session_);
+        EXPECT_TRUE(ExtendFieldValue(row(), columns_, session_));
         EXPECT_EQ(extraNo->value, c.extraNo);
         if (data != nullptr) {
             EXPECT_EQ(data->value, "kept");
         }
     }
-    EXPECT_EQ(session_.pendingDiagnostic, 0);
 }
 
 TEST_F(SpillOverFetch, ALongTextIsCutAndTheCutLogged) {
     RecordField* data = add("DATA", std::nullopt);
     add("EXTRA_NO", "8");
     takeLog();
-    ExtendFieldValue(row(), columns_, session_);
+    EXPECT_TRUE(ExtendFieldValue(row(), columns_, session_));
     EXPECT_EQ(data->value, std::string(kSpillOverSize - 1, 'z'));
     EXPECT_NE(takeLog().find("Sarvik Warning: column 1 truncated to 29999 of 31000 octets\n"),
               std::string::npos);
+}
+
+TEST_F(SpillOverFetch, AStatementThatCannotBePreparedFailsAndLeavesTheValue) {
+    RecordField* data = add("DATA", "kept");
+    add("EXTRA_NO", "7");
+    const SpillOverColumns wrong{"EXTRA_NO", "DATA", "SELECT NOSUCH FROM LONG_TEXTS WHERE TEXT_NO = XXXXX"};
+    EXPECT_EQ(ExtendFieldValue(row_.get(), wrong, session_).condition(), kConditionTemporarySystemError);
+    EXPECT_EQ(data->value, "kept");
+    EXPECT_EQ(data->extended, 0);
+    EXPECT_NE(takeLog().find("Sarvik Error: Failed to do SQLPrepare on STMT\n"), std::string::npos);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 #include "Quorvane/database/connection.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/trace_view.h"
-#include "tests/server/scratch_dir.h"
+#include "tests/server/traced_scratch_dir.h"
 
 inline constexpr const char* kSqliteDriver = "SQLite3";
 
@@ -42,14 +42,13 @@ inline bool odbcDriverRegistered(const std::string& name) {
     return found;
 }
 
-class SqliteOdbcTest : public ScratchDirTest {
+class SqliteOdbcTest : public TracedScratchDirTest {
   protected:
     void SetUp() final {
-        ScratchDirTest::SetUp();
+        TracedScratchDirTest::SetUp();
         ASSERT_TRUE(odbcDriverRegistered(kSqliteDriver))
             << "The ODBC driver manager does not list the " << kSqliteDriver
             << " driver (Debian package libsqliteodbc); scripts/bootstrap installs and registers it.";
-        setOperationsTraceView(&view_);
         setUpDatabases();
     }
 
@@ -58,8 +57,7 @@ class SqliteOdbcTest : public ScratchDirTest {
 
     void TearDown() override {
         DisconnectDatabase(session_);
-        setOperationsTraceView(nullptr);
-        ScratchDirTest::TearDown();
+        TracedScratchDirTest::TearDown();
     }
 
     // The connection string of a database file of the scratch directory.
@@ -93,16 +91,5 @@ class SqliteOdbcTest : public ScratchDirTest {
 
     void writeIni(const std::string& text) { writeFile("Quorvane.INI", text); }
 
-    // The operations log lines written since the last call.
-    std::string takeLog() {
-        std::string text = view_.text();
-        view_.clear();
-        return text;
-    }
-
     SessionRecord session_;
-
-  private:
-    std::ostringstream trace_;
-    platform::TraceView view_{trace_};
 };

@@ -22,7 +22,7 @@ class OdbcStatement : public SqliteOdbcTest {
              "WITH RECURSIVE N(I) AS (SELECT 4 UNION ALL SELECT I + 1 FROM N WHERE I < 100) "
              "INSERT INTO T SELECT I, 'v' || I FROM N"});
         writeIni("[ODBC:CAT]\nVESKO=" + connectionString("catalogue.db") + "\n");
-        ASSERT_EQ(ConnectDatabase(session_, "CAT"), 1);
+        ASSERT_TRUE(ConnectDatabase(session_, "CAT"));
         removeLog("diaginfo.txt");
         takeLog();
     }
@@ -30,9 +30,9 @@ class OdbcStatement : public SqliteOdbcTest {
 
 TEST_F(OdbcStatement, AStatementErrorIsLoggedWithItsExactLines) {
     SQLHSTMT handle = SQL_NULL_HSTMT;
-    EXPECT_EQ(PrepareStatement(session_, OdbcSource::Catalogue, "SELECT K FORM T", &handle), 0);
+    EXPECT_EQ(PrepareStatement(session_, OdbcSource::Catalogue, "SELECT K FORM T", &handle).condition(),
+              kConditionTemporarySystemError);
     EXPECT_EQ(handle, nullptr);
-    EXPECT_EQ(session_.pendingDiagnostic, 2);
     EXPECT_EQ(takeLog(), "Sarvik Error: Failed to do SQLPrepare on STMT\n");
     const std::string diagInfo = readFile("diaginfo.txt");
     EXPECT_TRUE(std::regex_match(diagInfo, std::regex("SELECT K FORM T\n"
@@ -43,17 +43,15 @@ TEST_F(OdbcStatement, AStatementErrorIsLoggedWithItsExactLines) {
 
 TEST_F(OdbcStatement, PreparingNeedsTheChosenConnection) {
     SQLHSTMT handle = SQL_NULL_HSTMT;
-    EXPECT_EQ(PrepareStatement(session_, OdbcSource::Library, "SELECT K FROM T", &handle), 0);
-    EXPECT_EQ(session_.pendingDiagnostic, 2);
+    EXPECT_EQ(PrepareStatement(session_, OdbcSource::Library, "SELECT K FROM T", &handle).condition(),
+              kConditionTemporarySystemError);
     EXPECT_EQ(takeLog(), "Sarvik Error: Cannot SQLAllocHandle with a null DBC\n");
     EXPECT_EQ(readFile("diaginfo.txt"), "Sarvik Error: Cannot SQLAllocHandle with a null DBC\n");
 
-    session_.pendingDiagnostic = 0;
-    ASSERT_EQ(PrepareStatement(session_, OdbcSource::Catalogue, "SELECT K FROM T", &handle), 1);
+    ASSERT_TRUE(PrepareStatement(session_, OdbcSource::Catalogue, "SELECT K FROM T", &handle));
     EXPECT_EQ(takeLog(), "SUCCESS: ODBCPrepareStmt\n");
-    EXPECT_EQ(FreeStatement(session_, handle), 1);
-    EXPECT_EQ(FreeStatement(session_, nullptr), 1);
-    EXPECT_EQ(session_.pendingDiagnostic, 0);
+    EXPECT_TRUE(FreeStatement(handle));
+    EXPECT_TRUE(FreeStatement(nullptr));
 }
 
 TEST_F(OdbcStatement, BoundColumnsTellTextNullAndTruncation) {
@@ -114,7 +112,7 @@ TEST_F(OdbcStatement, BlocksOfRowsReadAsOneRowAtATimeAndAKeptStatementFetchesSin
         takeLog();
         BulkColumns columns;
         columns.plan(statement.handle(), 2, 8, budget);
-        ASSERT_TRUE(BindAndExecute(session_, statement.handle(), columns));
+        ASSERT_TRUE(BindAndExecute(statement.handle(), columns));
         EXPECT_EQ(columns.rowsPerFetch(), budget == 1     ? 1u
                                           : budget == 256 ? 16u
                                                           : BulkColumns::kMaxRows)
@@ -129,14 +127,13 @@ TEST_F(OdbcStatement, BlocksOfRowsReadAsOneRowAtATimeAndAKeptStatementFetchesSin
     ASSERT_TRUE(
         statement.prepareKeyed(OdbcSource::Catalogue, "SELECT K, V FROM T WHERE K > XXXXX ORDER BY K", "97"));
     BoundColumns columns;
-    ASSERT_TRUE(BindAndExecute(session_, statement.handle(), 2, columns));
+    ASSERT_TRUE(BindAndExecute(statement.handle(), 2, columns));
     SQLRETURN fetched = SQL_ERROR;
     for (const char* key : {"98", "99", "100"}) {
         ASSERT_TRUE(FetchNextRow(statement.handle(), &fetched));
         EXPECT_EQ(columns.text(0), key);
     }
     EXPECT_FALSE(FetchNextRow(statement.handle(), &fetched));
-    EXPECT_EQ(session_.pendingDiagnostic, 0);
 }
 
 }  // namespace

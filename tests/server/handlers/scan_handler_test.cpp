@@ -271,7 +271,6 @@ TEST_F(ScanHandlerTest, ScansThatCannotBeAnsweredCarryOneDiagnostic) {
         SCOPED_TRACE(c.what);
         KivScanRsp response = answer(c.request);
         EXPECT_EQ(diagnosticOf(response), std::make_pair(c.condition, c.text));
-        EXPECT_EQ(session_.pendingDiagnostic, 0) << "a database failure is reported once";
     }
 
     session_.scanDefinitions.reset();
@@ -293,7 +292,7 @@ TEST_F(ScanHandlerTest, AScanLeavesTheResultSetWithItsDatabase) {
     ASSERT_EQ(answer(scanRequest("history", 3, 1)).eScanStatus, SCS_Success);
     EXPECT_EQ(session_.currentDatabase, "Default");
     EXPECT_EQ(session_.currentScanDefinition, &session_.scanDefinitions->front());
-    EXPECT_EQ(UseResultSetDatabase(session_), 1);
+    EXPECT_TRUE(UseResultSetDatabase(session_));
     EXPECT_EQ(session_.currentDatabase, "SAMPLE");
 }
 

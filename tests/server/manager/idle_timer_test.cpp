@@ -12,7 +12,7 @@
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/manager/association_manager.h"
 #include "Quorvane/manager/association_slots.h"
-#include "tests/server/scratch_dir.h"
+#include "tests/server/traced_scratch_dir.h"
 
 namespace {
 
@@ -36,16 +36,11 @@ class FakeHost : public ConnectionHost {
     void makeCurrent() override {}
 };
 
-class IdleTimerTest : public ScratchDirTest {
+class IdleTimerTest : public TracedScratchDirTest {
   protected:
-    void SetUp() override {
-        ScratchDirTest::SetUp();
-        setOperationsTraceView(&view_);
-    }
     void TearDown() override {
         for (KivAssocId id : host_.listed) AssociationExit(id);
-        setOperationsTraceView(nullptr);
-        ScratchDirTest::TearDown();
+        TracedScratchDirTest::TearDown();
     }
 
     void configure(const std::string& start) { writeFile(kIniFileName, kInitSettings + "[Start]\n" + start); }
@@ -66,8 +61,6 @@ class IdleTimerTest : public ScratchDirTest {
     }
 
     FakeHost host_;
-    std::ostringstream out_;
-    platform::TraceView view_{out_};
 };
 
 TEST_F(IdleTimerTest, AnAssociationEndsAtTheTickThatReachesTheTimeOut) {

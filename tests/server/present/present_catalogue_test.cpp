@@ -246,9 +246,6 @@ TEST_F(PresentCatalogue, RefusedRequests) {
     EXPECT_EQ(failure(present(1, 1, "1.2.840.10003.5.1")), 227u) << "UNIMARC has no definitions";
     EXPECT_EQ(failure(present(1, 1, "1.2.3")), 227u);
     EXPECT_EQ(failure(present(1, 1, kSutrs, "X")), 10u);
-    session_.pendingDiagnostic = 109;
-    EXPECT_EQ(failure(present(1, 1, kSutrs)), 109u) << "left by an earlier database failure";
-    EXPECT_EQ(session_.pendingDiagnostic, 0);
 
     // Without a syntax the configured default; a count that arrived negative runs to the end.
     settings_.defaultSyntax = kHtml;
@@ -398,7 +395,6 @@ TEST_F(PresentCatalogue, TheMemoryBudgetGivesTheRecordsBuiltSoFarOrAFailure) {
     settings_.requestBudget = 1000;
     EXPECT_EQ(failure(present(1, 10, kUsMarc, "F")), kConditionResourcesExhausted);
     EXPECT_EQ(session_.presentCache->size(), 0u) << "a refused group is not cached";
-    EXPECT_EQ(session_.pendingDiagnostic, 0);
     EXPECT_EQ(process.reserved(), 0u);
 
     settings_.requestBudget = 0;
@@ -444,10 +440,17 @@ TEST_F(PresentFailures, ADatabaseFailureFailsThePresentAndIsNotCached) {
     addFormat("BROKEN", "#DEFAULT#SELECT TITLE, NO_SUCH_COLUMN FROM TITLE_DETAILS WHERE TITLE_NO = XXXXX;");
     ASSERT_EQ(search("SAMPLE", everyRecord()), 100u);
     EXPECT_EQ(failure(present(1, 2, kSutrs, "BROKEN")), 2u);
-    EXPECT_EQ(session_.pendingDiagnostic, 0);
     EXPECT_EQ(session_.presentCache->size(), 0u);
     KivPresentRsp response = present(1, 2, kSutrs, "F");
     EXPECT_EQ(recordsOf(response).size(), 2u) << "the next Present is not failed by the earlier one";
+}
+
+TEST_F(PresentFailures, AResultSetDatabaseThatNoLongerConnectsFailsThePresentWithItsCondition) {
+    ASSERT_EQ(search("SAMPLE", everyRecord()), 100u);
+    writeIni("[ODBC:SAMPLE]\nVESKO=" + connectionString("sample/missing.db") + "\n");
+    EXPECT_EQ(failure(present(1, 1, kSutrs)), kConditionDatabaseUnavailable);
+    EXPECT_EQ(failure(present(1, 1, "1.2.3")), kConditionNoDataInSyntax) << "the request's own refusal first";
+    EXPECT_EQ(failure(present(1, 1, kSutrs)), kConditionDatabaseUnavailable);
 }
 
 TEST_F(PresentFailures, APresentBlockMissingForTheDatabaseIsAConfigurationError) {

@@ -11,7 +11,7 @@
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/platform/trace_view.h"
 #include "Quorvane/present/record_formats.h"
-#include "tests/server/scratch_dir.h"
+#include "tests/server/traced_scratch_dir.h"
 
 namespace {
 
@@ -29,17 +29,8 @@ std::vector<const RecordFormat*> formatsOf(const RecordFormats& list) {
     return formats;
 }
 
-class PresentFiles : public ScratchDirTest {
+class PresentFiles : public TracedScratchDirTest {
   protected:
-    void SetUp() override {
-        ScratchDirTest::SetUp();
-        setOperationsTraceView(&view_);
-    }
-    void TearDown() override {
-        setOperationsTraceView(nullptr);
-        ScratchDirTest::TearDown();
-    }
-
     DefinitionBlocks<PresentBlock> read(const std::string& text) {
         writeFile("present.test", text);
         DefinitionBlocks<PresentBlock> list = LoadPresentFile(path("present.test"));
@@ -52,9 +43,6 @@ class PresentFiles : public ScratchDirTest {
         out_.str("");
         return text;
     }
-
-    std::ostringstream out_;
-    platform::TraceView view_{out_};
 };
 
 TEST_F(PresentFiles, BlocksHoldTheirDatabasesAndStatementsAsWritten) {

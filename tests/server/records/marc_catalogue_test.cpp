@@ -93,7 +93,7 @@ class SampleCatalogue : public SqliteOdbcTest {
     // The fields of one record of the database, fetched with the database's block of present.full.
     PresentCacheEntry fetch(const std::string& database, int titleNo, std::string_view syntax) {
         session_.currentDatabase = database;
-        EXPECT_EQ(ConnectDatabase(session_), 1) << takeLog();
+        EXPECT_TRUE(ConnectDatabase(session_)) << takeLog();
         const PresentBlock* chosen = nullptr;
         for (const std::string& name : {database, std::string("DEFAULT")}) {
             for (const PresentBlock& block : blocks_) {
@@ -107,10 +107,11 @@ class SampleCatalogue : public SqliteOdbcTest {
         std::optional<HoldingsColumns> holdings;
         if (rows != nullptr) holdings = MarcHoldingsColumns(*rows);
         for (const std::string& statement : chosen->statements) {
-            RunFieldStatement(entry.fields, std::to_string(titleNo), syntax, session_, statement,
-                              holdings ? &*holdings : nullptr);
+            EXPECT_EQ(RunFieldStatement(entry.fields, std::to_string(titleNo), syntax, session_, statement,
+                                        holdings ? &*holdings : nullptr),
+                      RowFetch::Done)
+                << takeLog();
         }
-        EXPECT_EQ(session_.pendingDiagnostic, 0) << takeLog();
         return entry;
     }
 
@@ -145,11 +146,11 @@ TEST_F(SampleCatalogue, EveryBuiltRecordIsReadByAnIndependentParser) {
             for (std::string_view syntax : {kUsMarcSyntax, kOpacRecordSyntax}) {
                 PresentCacheEntry entry = fetch(database, titleNo, syntax);
                 KivResponseRecord record;
-                if (syntax == kOpacRecordSyntax) {
-                    PackageOpacRecord(record, database, entry, session_, placement_, syntax);
-                } else {
-                    PackageMarcRecord(record, database, entry, session_, placement_, kUkMarcSyntax);
-                }
+                const Bib1Outcome packaged =
+                    syntax == kOpacRecordSyntax
+                        ? PackageOpacRecord(record, database, entry, session_, placement_, syntax)
+                        : PackageMarcRecord(record, database, entry, session_, placement_, kUkMarcSyntax);
+                ASSERT_TRUE(packaged) << database << " " << titleNo;
                 ASSERT_EQ(record.eDbRecordType, DRT_Retrieval) << database << " " << titleNo;
                 const std::string marc = marcOf(record);
                 ASSERT_NE(fieldsOf(marc).front(), "unsound record") << database << " " << titleNo;
@@ -180,11 +181,11 @@ TEST_F(SampleCatalogue, RowMappingRebuildsTheStoredRecordsWithSpillOverAndHoldin
     for (int titleNo = 1; titleNo <= kRecords; ++titleNo) {
         PresentCacheEntry stored = fetch("SAMPLERAW", titleNo, kUsMarcSyntax);
         KivResponseRecord raw;
-        PackageMarcRecord(raw, "SAMPLERAW", stored, session_, placement_, kUsMarcSyntax);
+        ASSERT_TRUE(PackageMarcRecord(raw, "SAMPLERAW", stored, session_, placement_, kUsMarcSyntax));
 
         PresentCacheEntry rows = fetch("SAMPLE", titleNo, kOpacRecordSyntax);
         KivResponseRecord opac;
-        PackageOpacRecord(opac, "SAMPLE", rows, session_, placement_, kOpacRecordSyntax);
+        ASSERT_TRUE(PackageOpacRecord(opac, "SAMPLE", rows, session_, placement_, kOpacRecordSyntax));
         ASSERT_EQ(marcOf(opac), marcOf(raw)) << titleNo;
 
         for (const RecordField& field : rows.fields) spilled += field.extended;
@@ -198,6 +199,30 @@ TEST_F(SampleCatalogue, RowMappingRebuildsTheStoredRecordsWithSpillOverAndHoldin
     }
     EXPECT_GT(spilled, 0);
     EXPECT_GT(circulating, 0u);
+}
+
+TEST_F(SampleCatalogue, ASpillOverStatementThatCannotBePreparedFailsItsRecordsPackaging) {
+    std::string definitions = readText(kControlDir + "/marcdef2.tblx");
+    const std::string statement = "SELECT LONG_TEXT FROM";
+    for (std::size_t at = definitions.find(statement); at != std::string::npos;
+         at = definitions.find(statement))
+        definitions.replace(at, statement.size(), "SELECT NO_SUCH_COLUMN FROM");
+    writeFile("marcdef2.tblx", definitions);
+    session_.marcHoldingsDefinitions = ReadMarcDefinitions2(path("marcdef2.tblx"));
+
+    int failed = 0;
+    for (int titleNo = 1; titleNo <= kRecords; ++titleNo) {
+        PresentCacheEntry rows = fetch("SAMPLE", titleNo, kUsMarcSyntax);
+        KivResponseRecord record;
+        const Bib1Outcome packaged =
+            PackageMarcRecord(record, "SAMPLE", rows, session_, placement_, kUsMarcSyntax);
+        EXPECT_EQ(record.eDbRecordType, DRT_Retrieval) << "the record is built without the text";
+        if (packaged) continue;
+        EXPECT_EQ(packaged.condition(), kConditionTemporarySystemError);
+        ++failed;
+    }
+    EXPECT_GT(failed, 0);
+    EXPECT_LT(failed, kRecords) << "records without spill-over text are untouched";
 }
 
 TEST_F(SampleCatalogue, OtherSyntaxesCarryTheirExternals) {

@@ -18,7 +18,7 @@
 #include "Quorvane/protocol/record_size_check.h"
 #include "Quorvane/records/marc_definitions.h"
 #include "Quorvane/records/marc_directory.h"
-#include "tests/server/scratch_dir.h"
+#include "tests/server/traced_scratch_dir.h"
 
 struct FieldCell {
     std::string column;
@@ -50,18 +50,13 @@ inline std::vector<std::string> fieldsOf(const std::string& record) {
 
 // Runs in a scratch directory with a Quorvane.INI of the given [Present] source character set, and
 // captures the operations log.
-class MarcTest : public ScratchDirTest {
+class MarcTest : public TracedScratchDirTest {
   protected:
     void SetUp() override {
-        ScratchDirTest::SetUp();
-        setOperationsTraceView(&view_);
+        TracedScratchDirTest::SetUp();
         useCharset("CP1252");
         session_.currentDatabase = "BOOKS";
         session_.cacheFormat = 1;
-    }
-    void TearDown() override {
-        setOperationsTraceView(nullptr);
-        ScratchDirTest::TearDown();
     }
 
     void useCharset(const std::string& name) {
@@ -69,17 +64,6 @@ class MarcTest : public ScratchDirTest {
                                       "\n[ImageFiles]\npcImageFilesLocation=img/%s.jpg\n");
     }
 
-    // The log lines written since the last call.
-    std::string takeLog() {
-        std::string text = view_.text();
-        view_.clear();
-        return text;
-    }
-
     SessionRecord session_;
     RecordPlacement placement_;  // the running size check of the Present response being built
-
-  private:
-    std::ostringstream out_;
-    platform::TraceView view_{out_};
 };

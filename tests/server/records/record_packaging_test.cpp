@@ -95,7 +95,7 @@ TEST_F(Packaging, OpacRecordCarriesHoldingsAndCirculation) {
     addItem(entry, row, {{'b', "598 ANN"}, {'c', "Stack"}});
 
     KivResponseRecord record;
-    PackageOpacRecord(record, "BOOKS", entry, session_, placement_, kOpacRecordSyntax);
+    EXPECT_TRUE(PackageOpacRecord(record, "BOOKS", entry, session_, placement_, kOpacRecordSyntax));
     ASSERT_EQ(record.eDbRecordType, DRT_Retrieval);
     EXPECT_EQ(text(record.psDatabaseName), "BOOKS");
     const KivExternal& external = *record.uDbRecord.psRetrievalRecord;
@@ -161,7 +161,7 @@ TEST_F(Packaging, OpacBibliographicRecordNamesItsMarcSyntax) {
         SCOPED_TRACE(oid);
         session_.marcHoldingsDefinitions = std::vector{block};
         KivResponseRecord record;
-        PackageOpacRecord(record, "BOOKS", entry, session_, placement_, kOpacRecordSyntax);
+        EXPECT_TRUE(PackageOpacRecord(record, "BOOKS", entry, session_, placement_, kOpacRecordSyntax));
         ASSERT_EQ(record.eDbRecordType, DRT_Retrieval);
         const KivExternal& external = *record.uDbRecord.psRetrievalRecord;
         const auto bibliographicOf = [](const KivExternal& opac) -> const KivExternal& {
@@ -227,7 +227,7 @@ TEST_F(Packaging, MarcRecordUnderTheBlocksSyntaxOrTheRequestedOne) {
     PresentCacheEntry entry = entryOf({});
     addRecordRows(entry);
     KivResponseRecord requested;
-    PackageMarcRecord(requested, "BOOKS", entry, session_, placement_, kUkMarc);
+    EXPECT_TRUE(PackageMarcRecord(requested, "BOOKS", entry, session_, placement_, kUkMarc));
     ASSERT_EQ(requested.eDbRecordType, DRT_Retrieval);
     const KivExternal& external = *requested.uDbRecord.psRetrievalRecord;
     EXPECT_EQ(external.pcObjectIdentifier, std::string(kUkMarc));
@@ -240,7 +240,7 @@ TEST_F(Packaging, MarcRecordUnderTheBlocksSyntaxOrTheRequestedOne) {
     withOid.marcOid = std::string(kUsMarc);
     session_.marcHoldingsDefinitions = std::vector{withOid};
     KivResponseRecord overridden;
-    PackageMarcRecord(overridden, "BOOKS", entry, session_, placement_, kUkMarc);
+    EXPECT_TRUE(PackageMarcRecord(overridden, "BOOKS", entry, session_, placement_, kUkMarc));
     EXPECT_EQ(overridden.uDbRecord.psRetrievalRecord->pcObjectIdentifier, std::string(kUsMarc));
 }
 
@@ -250,13 +250,13 @@ TEST_F(Packaging, RefusedRecords) {
     // Larger than the maximum message size: untouched, with the size diagnostic.
     session_.maximumMessageSize = 20;
     KivResponseRecord tooLarge;
-    PackageMarcRecord(tooLarge, "BOOKS", entry, session_, placement_, kUsMarc);
+    EXPECT_TRUE(PackageMarcRecord(tooLarge, "BOOKS", entry, session_, placement_, kUsMarc));
     EXPECT_EQ(tooLarge.eDbRecordType, 0);
     EXPECT_FALSE(tooLarge.psDatabaseName);
     EXPECT_FALSE(tooLarge.uDbRecord.psRetrievalRecord);
     EXPECT_EQ(placement_.sizeDiagnostic, 17);
     KivResponseRecord opacTooLarge;
-    PackageOpacRecord(opacTooLarge, "BOOKS", entry, session_, placement_, kOpacRecordSyntax);
+    EXPECT_TRUE(PackageOpacRecord(opacTooLarge, "BOOKS", entry, session_, placement_, kOpacRecordSyntax));
     EXPECT_EQ(opacTooLarge.eDbRecordType, 0);
     placement_.sizeDiagnostic = 0;
     session_.maximumMessageSize = 1000000;
@@ -272,7 +272,7 @@ TEST_F(Packaging, RefusedRecords) {
     for (bool version3 : {true, false}) {
         session_.clientProtocolVersion = version3 ? "111" : "11";
         KivResponseRecord record;
-        PackageMarcRecord(record, "BOOKS", huge, session_, placement_, kUsMarc);
+        EXPECT_TRUE(PackageMarcRecord(record, "BOOKS", huge, session_, placement_, kUsMarc));
         ASSERT_EQ(record.eDbRecordType, DRT_SurrogateDiagnostics);
         const KivDefaultDiagFormat& diag = *record.uDbRecord.psSurrogateDiagnostic->uDiagnostics.psDefault;
         EXPECT_EQ(diag.pcDiagnosticSetId, "1.2.840.10003.4.1");
@@ -294,9 +294,11 @@ TEST_F(Packaging, SyntaxWithoutDefinitionGivesItsOwnDiagnostic) {
         [&](KivResponseRecord& r) {
             PackageHtmlRecord(r, "BOOKS", entry, session_, placement_, "1.2.840.10003.5.109.10");
         },
-        [&](KivResponseRecord& r) { PackageMarcRecord(r, "BOOKS", entry, session_, placement_, kUsMarc); },
         [&](KivResponseRecord& r) {
-            PackageOpacRecord(r, "BOOKS", entry, session_, placement_, kOpacRecordSyntax);
+            EXPECT_TRUE(PackageMarcRecord(r, "BOOKS", entry, session_, placement_, kUsMarc));
+        },
+        [&](KivResponseRecord& r) {
+            EXPECT_TRUE(PackageOpacRecord(r, "BOOKS", entry, session_, placement_, kOpacRecordSyntax));
         },
     };
     for (const Package& package : packages) {

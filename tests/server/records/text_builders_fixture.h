@@ -14,7 +14,7 @@
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/protocol/record_size_check.h"
 #include "Quorvane/records/field_value_conversion.h"
-#include "tests/server/scratch_dir.h"
+#include "tests/server/traced_scratch_dir.h"
 
 inline const std::string kShippedControlDir = QUORVANE_CONTROL_DIR;
 
@@ -43,29 +43,21 @@ inline FieldValueConversion utf8Conversion() {
 
 // Each test runs in its own directory, which holds Quorvane.INI and a control/ directory; log lines go to a
 // captured view.
-class TextBuilderTest : public ScratchDirTest {
+class TextBuilderTest : public TracedScratchDirTest {
   protected:
     void SetUp() override {
-        ScratchDirTest::SetUp();
-        setOperationsTraceView(&view_);
+        TracedScratchDirTest::SetUp();
         std::filesystem::create_directory(path("control"));
         session_.controlFilesDir = path("control");
         session_.cacheFormat = 1;
         session_.maximumMessageSize = 1000000;
         session_.preferredMessageSize = 1000000;
     }
-    void TearDown() override {
-        setOperationsTraceView(nullptr);
-        ScratchDirTest::TearDown();
-    }
 
     void writeControl(const std::string& name, const std::string& content) {
         writeFile("control/" + name, content);
     }
     std::string logged() const { return out_.str(); }
-
-    std::ostringstream out_;
-    platform::TraceView view_{out_};
     SessionRecord session_;
     RecordPlacement placement_;  // the running size check of the Present response being built
 };

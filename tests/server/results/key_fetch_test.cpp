@@ -33,19 +33,25 @@ class KeyFetch : public SqliteOdbcTest {
         text_ = keyDefinition("CODE", true);
     }
 
+    // The rows of a statement that runs.
+    Rows found(const KeyDefinition& key, const char* statement) {
+        Bib1Result<OwnedDblList> rows = RunOperandSearch(session_, key, statement);
+        EXPECT_TRUE(rows) << statement;
+        return Rows(rows ? rows->release() : CreateRowList());
+    }
+
     KeyDefinition numeric_;
     KeyDefinition text_;
 };
 
 TEST_F(KeyFetch, EveryDeliveredRowCountsAndKeysComeSortedAndDistinct) {
-    Rows rows(RunOperandSearch(session_, numeric_, "SELECT TITLE_NO, FREQ FROM TITLES"));
+    Rows rows = found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES");
     EXPECT_EQ(keysOf(rows.get()), "3 5 9");
     const auto* three = static_cast<const ResultRow*>(rows->first->datum);
     ASSERT_EQ(three->secondaryValues.size(), 1u);
     EXPECT_EQ(three->secondaryValues[0].column, &numeric_.secondaryColumns[0]);
     EXPECT_EQ(three->secondaryValues[0].value, std::string(499, 'w'));
     EXPECT_FALSE(static_cast<const ResultRow*>(rows->last->datum)->secondaryValues[0].value.has_value());
-    EXPECT_EQ(session_.pendingDiagnostic, 0);
 
     const std::string log = takeLog();
     EXPECT_NE(log.find("Sarvik Warning: column 2 truncated to 499 of 600 octets\nRecords retrieved 1\n"),
@@ -56,7 +62,7 @@ TEST_F(KeyFetch, EveryDeliveredRowCountsAndKeysComeSortedAndDistinct) {
 }
 
 TEST_F(KeyFetch, TextKeysNullKeysAndKeysTooLongForTheirArea) {
-    Rows rows(RunOperandSearch(session_, text_, "SELECT CODE FROM TITLES UNION ALL SELECT NULL"));
+    Rows rows = found(text_, "SELECT CODE FROM TITLES UNION ALL SELECT NULL");
     EXPECT_EQ(keysOf(rows.get()), "'C' 'E' 'N' 'O'I'");
     EXPECT_NE(takeLog().find("Sarvik Warning: column 1 truncated to 19999 of 20001 octets\n"),
               std::string::npos);
@@ -64,27 +70,23 @@ TEST_F(KeyFetch, TextKeysNullKeysAndKeysTooLongForTheirArea) {
 
 TEST_F(KeyFetch, ADecodeKeyKeepsNoRows) {
     numeric_.decode = true;
-    Rows rows(RunOperandSearch(session_, numeric_, "SELECT TITLE_NO, FREQ FROM TITLES WHERE TITLE_NO = 5"));
+    Rows rows = found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES WHERE TITLE_NO = 5");
     EXPECT_EQ(keysOf(rows.get()), "");
     EXPECT_NE(takeLog().find("Records retrieved 0\n"), std::string::npos);
 }
 
 TEST_F(KeyFetch, NoRowsAreNotedInNewdiag) {
-    Rows rows(RunOperandSearch(session_, text_, "SELECT CODE FROM TITLES WHERE 1 = 0"));
+    Rows rows = found(text_, "SELECT CODE FROM TITLES WHERE 1 = 0");
     EXPECT_EQ(keysOf(rows.get()), "");
     EXPECT_EQ(readFile("newdiag.txt"), "SQL_XNO_DATA_FOUND    100\n");
-    EXPECT_EQ(session_.pendingDiagnostic, 0);
 }
 
-TEST_F(KeyFetch, FailuresGiveAnEmptyListAndAPendingDiagnostic) {
-    Rows rows(RunOperandSearch(session_, text_, "SELECT CODE FROM NOSUCH"));
-    EXPECT_EQ(keysOf(rows.get()), "");
-    EXPECT_EQ(session_.pendingDiagnostic, 2);
-
+TEST_F(KeyFetch, FailuresGiveTheirCondition) {
+    EXPECT_EQ(RunOperandSearch(session_, text_, "SELECT CODE FROM NOSUCH").outcome().condition(),
+              kConditionTemporarySystemError);
     session_.currentDatabase = "ELSEWHERE";
-    rows.reset(RunOperandSearch(session_, text_, "SELECT CODE FROM TITLES"));
-    EXPECT_EQ(keysOf(rows.get()), "");
-    EXPECT_EQ(session_.pendingDiagnostic, 235);
+    EXPECT_EQ(RunOperandSearch(session_, text_, "SELECT CODE FROM TITLES").outcome().condition(),
+              kConditionDatabaseUnknown);
 }
 
 TEST(NoRowsDiagnosticLine, NamesTheLastFetchResult) {
@@ -101,9 +103,9 @@ TEST(NoRowsDiagnosticLine, NamesTheLastFetchResult) {
 TEST_F(KeyFetch, SubKeysExpandIntoOneRecordPerValue) {
     numeric_.subKey = SubKeyDefinition{"ISSUES.TITLE_NO", "ISSUES.ISSUE_NO", "XXISSUENOXX"};
     text_.subKey = SubKeyDefinition{"ISSUES.CODE", "ISSUES.ISSUE_NO", "XXISSUENOXX"};
-    Rows rows(RunOperandSearch(session_, numeric_, "SELECT TITLE_NO, FREQ FROM TITLES"));
-    rows.reset(UnionResults(rows.release(),
-                            RunOperandSearch(session_, text_, "SELECT CODE FROM TITLES WHERE TITLE_NO = 9")));
+    Rows rows = found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES");
+    rows.reset(
+        UnionResults(rows.release(), found(text_, "SELECT CODE FROM TITLES WHERE TITLE_NO = 9").release()));
     ASSERT_EQ(keysOf(rows.get()), "3 5 9 'O'I'");
     EXPECT_EQ(SubKeyStatement(*static_cast<const ResultRow*>(rows->first->datum)),
               "SELECT ISSUES.ISSUE_NO FROM ISSUES WHERE ISSUES.TITLE_NO = 3");
@@ -111,7 +113,7 @@ TEST_F(KeyFetch, SubKeysExpandIntoOneRecordPerValue) {
               "SELECT ISSUES.ISSUE_NO FROM ISSUES WHERE ISSUES.CODE = 'O''I'");
     takeLog();
 
-    ExpandSubKeys(session_, rows.get());
+    EXPECT_TRUE(ExpandSubKeys(session_, rows.get()));
     std::vector<std::vector<std::string>> values;
     for (const DblNode* node = rows->first; node != nullptr; node = node->next) {
         values.push_back(static_cast<const ResultRow*>(node->datum)->subKeyValues);
@@ -121,7 +123,20 @@ TEST_F(KeyFetch, SubKeysExpandIntoOneRecordPerValue) {
     const std::string log = takeLog();
     EXPECT_NE(log.find("3 31\n"), std::string::npos);
     EXPECT_NE(log.find("'O''I' 91\n"), std::string::npos);
-    EXPECT_EQ(session_.pendingDiagnostic, 0);
+}
+
+TEST_F(KeyFetch, SubKeyExpansionGoesThroughEveryRowAndGivesTheLastFailure) {
+    numeric_.subKey = SubKeyDefinition{"ISSUES.TITLE_NO", "ISSUES.ISSUE_NO", "XXISSUENOXX"};
+    text_.subKey = SubKeyDefinition{"NOSUCH.CODE", "NOSUCH.ISSUE_NO", "XXISSUENOXX"};
+    Rows rows(UnionResults(found(text_, "SELECT CODE FROM TITLES WHERE TITLE_NO = 9").release(),
+                           found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES").release()));
+    ASSERT_EQ(keysOf(rows.get()), "3 5 9 'O'I'");
+    takeLog();
+    EXPECT_EQ(ExpandSubKeys(session_, rows.get()).condition(), kConditionTemporarySystemError);
+    EXPECT_EQ(static_cast<const ResultRow*>(rows->first->datum)->subKeyValues,
+              (std::vector<std::string>{"31", "32"}))
+        << "rows before the failing one are expanded";
+    EXPECT_NE(takeLog().find("Sarvik Error: Failed to do SQLPrepare on STMT\n"), std::string::npos);
 }
 
 }  // namespace

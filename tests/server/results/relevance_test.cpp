@@ -8,7 +8,7 @@
 #include "Quorvane/platform/trace_view.h"
 #include "Quorvane/results/relevance_definition.h"
 #include "Quorvane/results/relevance_factor.h"
-#include "tests/server/scratch_dir.h"
+#include "tests/server/traced_scratch_dir.h"
 
 namespace {
 
@@ -46,19 +46,8 @@ TEST(RelevanceKeywords, CutAtEveryWhiteSpaceAndStemmed) {
     }
 }
 
-class RelevanceDefinitions : public ScratchDirTest {
+class RelevanceDefinitions : public TracedScratchDirTest {
   protected:
-    void SetUp() override {
-        ScratchDirTest::SetUp();
-        setOperationsTraceView(&view_);
-    }
-    void TearDown() override {
-        setOperationsTraceView(nullptr);
-        ScratchDirTest::TearDown();
-    }
-
-    std::ostringstream out_;
-    platform::TraceView view_{out_};
 };
 
 TEST_F(RelevanceDefinitions, TheFirstRecordWithTheReferenceGivesTheStatements) {

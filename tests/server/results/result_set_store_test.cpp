@@ -50,23 +50,26 @@ TEST_F(ResultSetStore, ANewResultSetReplacesTheOldAndItsCache) {
 // the database the result set came from.
 TEST_F(ResultSetStore, RecordsComeFromTheResultSetsDatabase) {
     session_.currentDatabase = "BOOKS";
-    StoreResultSet(session_, RunOperandSearch(session_, key_, "SELECT TITLE_NO FROM TITLES"));
+    Bib1Result<OwnedDblList> found = RunOperandSearch(session_, key_, "SELECT TITLE_NO FROM TITLES");
+    ASSERT_TRUE(found);
+    StoreResultSet(session_, found->release());
     ASSERT_EQ(session_.resultCount, 2u);
 
     session_.currentDatabase = "MAPS";
-    ASSERT_TRUE(FetchRows(session_, "SELECT TITLE FROM TITLES").has_value());
+    ASSERT_TRUE(FetchRows(session_, "SELECT TITLE FROM TITLES"));
 
-    ASSERT_EQ(UseResultSetDatabase(session_), 1);
+    ASSERT_TRUE(UseResultSetDatabase(session_));
     EXPECT_EQ(session_.currentDatabase, "BOOKS");
     RecordFields fields;
-    RunFieldStatement(fields, "1", "1.2.840.10003.5.10", session_,
-                      "SELECT TITLE FROM TITLES WHERE TITLE_NO = XXXXX", nullptr);
+    EXPECT_EQ(RunFieldStatement(fields, "1", "1.2.840.10003.5.10", session_,
+                                "SELECT TITLE FROM TITLES WHERE TITLE_NO = XXXXX", nullptr),
+              RowFetch::Done);
     EXPECT_EQ(fieldTuples(fields), (std::vector<FieldTuple>{{"TITLE", "A book", 1}}));
 }
 
 TEST_F(ResultSetStore, WithoutAResultSetNothingChanges) {
     session_.currentDatabase = "MAPS";
-    EXPECT_EQ(UseResultSetDatabase(session_), 1);
+    EXPECT_TRUE(UseResultSetDatabase(session_));
     EXPECT_EQ(session_.currentDatabase, "MAPS");
     EXPECT_FALSE(session_.connectionString.has_value());
 }

@@ -10,7 +10,7 @@
 #include "Quorvane/config/config_problems.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/scan/scan_definitions_reader.h"
-#include "tests/server/scratch_dir.h"
+#include "tests/server/traced_scratch_dir.h"
 
 namespace {
 
@@ -18,16 +18,11 @@ const std::string kSourceDir = QUORVANE_SOURCE_DIR;
 
 using Definitions = DefinitionBlocks<ScanDefinition>;
 
-class ScanDefinitionsTest : public ScratchDirTest {
+class ScanDefinitionsTest : public TracedScratchDirTest {
   protected:
     void SetUp() override {
-        ScratchDirTest::SetUp();
-        setOperationsTraceView(&view_);
+        TracedScratchDirTest::SetUp();
         std::filesystem::create_directory(path("control"));
-    }
-    void TearDown() override {
-        setOperationsTraceView(nullptr);
-        ScratchDirTest::TearDown();
     }
 
     // Reads the text as control/scan.tblx; problems tells whether a configuration problem was noted.
@@ -40,9 +35,6 @@ class ScanDefinitionsTest : public ScratchDirTest {
     }
 
     std::string log() const { return out_.str(); }
-
-    std::ostringstream out_;
-    platform::TraceView view_{out_};
 };
 
 TEST_F(ScanDefinitionsTest, ShippedFileGivesOneDefaultBlockWithAMappingPerUse) {

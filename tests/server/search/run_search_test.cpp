@@ -22,7 +22,10 @@ constexpr const char* kSearchFile =
     "99,\"TITLES.NO_SUCH_COLUMN\",BOTH,FALSE,0,0,0;\n"
     "DATABASES,\"GROUP\";\nATTRIBUTESETS,\"1.2.840.10003.3.1\";\nCOLLECTIVE;\nCODEDITEMS,1;\n"
     "KEYS,\"TITLES.TITLE_NO\",NUMERIC;\nSTOPWORDS;\nATTRIBUTES;\n"
-    "4,\"TITLES.TITLE\",BOTH,FALSE,0,0,0;\n";
+    "4,\"TITLES.TITLE\",BOTH,FALSE,0,0,0;\n"
+    "DATABASES,\"SERIALS\";\nATTRIBUTESETS,\"1.2.840.10003.3.1\";\nINDIVIDUAL;\nCODEDITEMS,1;\n"
+    "KEYS,\"TITLES.TITLE_NO\",NUMERIC,SUBKEY,\"NOSUCH.TITLE_NO\",\"NOSUCH.ISSUE_NO\",\"XXISSUENOXX\";\n"
+    "STOPWORDS;\nATTRIBUTES;\n4,\"TITLES.TITLE\",BOTH,FALSE,0,0,0;\n";
 
 std::unique_ptr<KivRpnStructure> titleOperand(const std::string& term) {
     return operand({{1, 4}}, general(term));
@@ -37,7 +40,8 @@ class RunSearchTest : public SqliteOdbcTest {
                         "INSERT INTO TITLES VALUES (2, 'DOG DAYS', '2001-01-01 00:00:00')",
                         "INSERT INTO TITLES VALUES (3, 'CAT AND DOG', '2005-06-01 00:00:00')",
                         "INSERT INTO TITLES VALUES (4, 'X'' OR ''1''=''1', '2010-01-01 00:00:00')"});
-        writeIni("[ODBC:SAMPLE]\nVESKO=" + connectionString("catalogue.db") + "\n[ODBC:GROUP]\nVESKO=" +
+        writeIni("[ODBC:SAMPLE]\nVESKO=" + connectionString("catalogue.db") +
+                 "\n[ODBC:GROUP]\nVESKO=" + connectionString("catalogue.db") + "\n[ODBC:SERIALS]\nVESKO=" +
                  connectionString("catalogue.db") + "\n[SQL]\npcDateLiteral=ISO\n");
         writeFile(kSearchFileName, kSearchFile);
         session_.controlFilesDir = dir_;
@@ -84,10 +88,15 @@ TEST_F(RunSearchTest, IsoDatesWithRelations) {
 
 TEST_F(RunSearchTest, FailuresKeepThePreviousResultSet) {
     ASSERT_EQ(search(titleOperand("cat")), Outcome(0, 2));
-    // The database refuses the statement: its pending diagnostic, then cleared.
-    EXPECT_EQ(search(operand({{1, 99}}, general("x"))), Outcome(1, 2));
-    EXPECT_EQ(session_.pendingDiagnostic, 0);
+    // The database refuses a statement: its condition, and the other statements still run.
+    removeLog("newdiag.txt");
+    EXPECT_EQ(search(combine(1, operand({{1, 99}}, general("x")), titleOperand("dog"))), Outcome(1, 2));
+    EXPECT_NE(readFile("newdiag.txt").find("LIKE '%DOG%'"), std::string::npos);
     EXPECT_EQ(session_.resultCount, 2u);
+    // The sub-keys of the rows found cannot be expanded.
+    EXPECT_EQ(search(titleOperand("cat"), "SERIALS"), Outcome(1, 2));
+    EXPECT_EQ(session_.resultCount, 2u);
+    EXPECT_EQ(search(titleOperand("dog")), Outcome(0, 2)) << "a failure is not carried to the next search";
     EXPECT_EQ(search(operand({{1, 5}}, general("x"))), Outcome(1, 114));
     EXPECT_EQ(search(titleOperand("x"), "GROUP"), Outcome(1, 100));
     EXPECT_EQ(search(titleOperand("x"), "ELSEWHERE"), Outcome(1, 235));
