@@ -38,7 +38,7 @@ void creditCardToCodec(CreditCardInfo* dst, const KivCreditCardInfo* src) {
     KivInternationalStringToCodec(&dst->cardNumber, &src->sCardNumber);
 }
 
-void paymentMethodToCodec(PaymentMethod* dst, const KivPaymentMethod* src) {
+void itemOrderPaymentMethodToCodec(PaymentMethod* dst, const KivPaymentMethod* src) {
     if (src->ePaymentMethodType < IOPM_BillInvoice || src->ePaymentMethodType > IOPM_PrivateNotKnown) return;
     dst->choiceId = src->ePaymentMethodType - 1;
     const KivPaymentMethodCell* cell = src->puPaymentMethod.get();
@@ -51,7 +51,7 @@ void paymentMethodToCodec(PaymentMethod* dst, const KivPaymentMethod* src) {
 }
 
 void itemOrderBillingToCodec(ItemOrderBilling* dst, const KivItemOrderBilling* src) {
-    kivNewToCodec(&dst->paymentMethod, &src->sPaymentMethod, paymentMethodToCodec);
+    kivNewToCodec(&dst->paymentMethod, &src->sPaymentMethod, itemOrderPaymentMethodToCodec);
     kivOptionalTextToCodec(&dst->customerReference, src->psCustomerReference);
     kivOptionalTextToCodec(&dst->customerPONumber, src->psCustomerPONumber);
 }
@@ -72,7 +72,7 @@ void notToKeepToCodec(ItemOrderOriginPartNotToKeep* dst, const KivItemOrderNotTo
     KivOptionalExternalToCodec(&dst->itemRequest, src->psItemRequest.get());
 }
 
-void targetPartToCodec(ItemOrderTargetPart* dst, const KivItemOrderTargetPart* src) {
+void itemOrderTargetPartToCodec(ItemOrderTargetPart* dst, const KivItemOrderTargetPart* src) {
     KivOptionalExternalToCodec(&dst->itemRequest, src->psItemRequest.get());
     KivOptionalExternalToCodec(&dst->statusOrErrorReport, src->psStatusOrErrorReport.get());
     if (src->peAuxiliaryStatus) {
@@ -89,7 +89,7 @@ void requestToCodec(ItemOrderEsRequest* dst, const KivItemOrderRequest* src) {
 
 void itemOrderResponseToCodec(ItemOrderTaskPackage* dst, const KivItemOrderResponse* src) {
     kivNewToCodec(&dst->originPart, src->psOriginPart.get(), toKeepToCodec);
-    kivNewToCodec(&dst->targetPart, &src->sTargetPart, targetPartToCodec);
+    kivNewToCodec(&dst->targetPart, &src->sTargetPart, itemOrderTargetPartToCodec);
 }
 
 // ---- From the codec ----

@@ -49,7 +49,7 @@ void recordCompositionToCodec(Composition** dst, const KivRecordComposition* src
     }
 }
 
-void addressToCodec(ext::Address* dst, const KivAddress& src) {
+void privateAddressToCodec(ext::Address* dst, const KivAddress& src) {
     KivInternationalStringToCodec(&dst->postalAddress, &src.sPostalAddress);
     KivInternationalStringToCodec(&dst->emailAddress, src.psEmailAddress.get());
 }
@@ -61,14 +61,14 @@ void resultSetReferenceToCodec(ext::ResultSetReference* dst, const KivResultSetR
     KivOptionalArrayToCodec<Range>(&dst->additionalRanges, src.ppsAdditionalRanges, KivCopyPairToCodec);
     recordCompositionToCodec(&dst->recordComposition, src.psRecordComposition.get());
     dst->address = kivNewCodecRecord<ext::Address>();
-    addressToCodec(dst->address, src.sAddress);
+    privateAddressToCodec(dst->address, src.sAddress);
 }
 
 void accessionReferenceToCodec(ext::AccessionReference* dst, const KivAccessionReference& src) {
     KivInternationalStringToCodec(&dst->referenceid, &src.sReferenceId);
     recordCompositionToCodec(&dst->recordComposition, src.psRecordComposition.get());
     dst->address = kivNewCodecRecord<ext::Address>();
-    addressToCodec(dst->address, src.sAddress);
+    privateAddressToCodec(dst->address, src.sAddress);
 }
 
 void createOptionToCodec(ext::PrintCreateOption* dst, const KivCreateOption& src) {
@@ -105,7 +105,7 @@ void printOriginPartToCodec(ext::PrintOriginPartToKeep** dst, const KivPrintOrig
 
 void alertOriginPartToCodec(ext::AlertOriginPartToKeep* dst, const KivAlertOriginPartToKeep& src) {
     KivInternationalStringToCodec(&dst->alertName, &src.sAlertName);
-    kivOptionalRecordToCodec(&dst->address, src.psAddress.get(), addressToCodec);
+    kivOptionalRecordToCodec(&dst->address, src.psAddress.get(), privateAddressToCodec);
 }
 
 // ---- From the codec ----
@@ -131,14 +131,14 @@ void KivCopyPairFromCodec(KivRange* dst, const Range& src) {
     dst->ulNumberOfRecords = static_cast<uint32_t>(src.numberOfRecords);
 }
 
-void addressFromCodec(KivAddress* dst, const ext::Address& src) {
+void privateAddressFromCodec(KivAddress* dst, const ext::Address& src) {
     KivInternationalStringFromCodec(&dst->sPostalAddress, &src.postalAddress);
     if (src.emailAddress.length != 0)
         KivNewInternationalStringFromCodec(&dst->psEmailAddress, &src.emailAddress);
 }
 
 void embeddedAddressFromCodec(KivAddress* dst, const ext::Address* src) {
-    if (src != nullptr) addressFromCodec(dst, *src);
+    if (src != nullptr) privateAddressFromCodec(dst, *src);
 }
 
 void resultSetReferenceFromCodec(KivResultSetReference* dst, const ext::ResultSetReference& src) {
@@ -184,7 +184,7 @@ void printOriginPartFromCodec(KivPrintOriginPartToKeep* dst, const ext::PrintOri
 
 void alertOriginPartFromCodec(KivAlertOriginPartToKeep* dst, const ext::AlertOriginPartToKeep& src) {
     KivInternationalStringFromCodec(&dst->sAlertName, &src.alertName);
-    kivOptionalRecordFromCodec(&dst->psAddress, src.address, addressFromCodec);
+    kivOptionalRecordFromCodec(&dst->psAddress, src.address, privateAddressFromCodec);
 }
 
 // The strings of a list the decoder always builds; a null list gives an empty array.
