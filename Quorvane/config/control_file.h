@@ -41,6 +41,14 @@ ControlRecordRead ReadControlRecord(TblFile* file);
 // ReadControlRecord for a reader that goes on after a faulty record: the record is dropped and reported as
 // "Error in file <name>" (ReportControlFileProblem).
 ControlRecordRead ReadDefinitionRecord(TblFile* file, std::string_view fileName);
+// Reads the file to its end with ReadDefinitionRecord, calling onRecord() for every record read.
+template <class OnRecord>
+void ReadEveryDefinitionRecord(TblFile* file, std::string_view fileName, OnRecord onRecord) {
+    for (ControlRecordRead read = ReadDefinitionRecord(file, fileName); read != ControlRecordRead::End;
+         read = ReadDefinitionRecord(file, fileName)) {
+        if (read == ControlRecordRead::Record) onRecord();
+    }
+}
 
 // The next value of the record read last, which stays queued: its token type (TblTokenType) and, for a
 // quoted string or a word, its text. Nothing when the record has no value left.

@@ -75,9 +75,6 @@ DefinitionBlocks<MarcBlock> ReadMarcDefinitions(const std::string& path) {
     OwnedTblFile file = OpenControlFileOrLocal(path);
     if (!file) return std::nullopt;
     std::vector<MarcBlock> blocks;
-    for (ControlRecordRead read = ReadDefinitionRecord(file.get(), kFile); read != ControlRecordRead::End;
-         read = ReadDefinitionRecord(file.get(), kFile)) {
-        if (read == ControlRecordRead::Record) readRecord(file.get(), blocks);
-    }
+    ReadEveryDefinitionRecord(file.get(), kFile, [&] { readRecord(file.get(), blocks); });
     return FinishDefinitionBlocks(std::move(blocks), watch);
 }

@@ -114,10 +114,7 @@ DefinitionBlocks<MarcBlock2> ReadMarcDefinitions2(const std::string& path) {
     OwnedTblFile file = OpenControlFileOrLocal(path);
     if (!file) return std::nullopt;
     std::vector<MarcBlock2> blocks;
-    for (ControlRecordRead read = ReadDefinitionRecord(file.get(), kFile); read != ControlRecordRead::End;
-         read = ReadDefinitionRecord(file.get(), kFile)) {
-        if (read == ControlRecordRead::Record) readRecord(file.get(), blocks);
-    }
+    ReadEveryDefinitionRecord(file.get(), kFile, [&] { readRecord(file.get(), blocks); });
     checkComplete(blocks.empty() ? nullptr : &blocks.back());
     return FinishDefinitionBlocks(std::move(blocks), watch);
 }
