@@ -21,6 +21,7 @@
 
 #include "Quorvane/database/session_connection.h"
 #include "Quorvane/lists/dbl_list.h"
+#include "Quorvane/results/result_set.h"
 #include "toolkit/api/kiv_owning.h"
 
 // Records owned by the search engine and the record builders; the lists below hold them.
@@ -48,8 +49,10 @@ struct SessionRecord {
     OwnedDblList presentCache;
     // 3. Number of records in the current result set.
     std::uint32_t resultCount = 0;
-    // 4. The current result set: ResultRow list in key order (result sets).
-    OwnedDblList resultList;
+    // 4. The current result set (result sets) and the database it was found in; no database before the
+    //    first successful search.
+    ResultSet resultSet;
+    std::optional<std::string> resultSetDatabase;
     // 5., 6. present.full and present.brief definitions (Present handler), only without recordformats.tblx.
     OwnedDblList fullDefinitions;
     OwnedDblList briefDefinitions;

@@ -24,18 +24,19 @@ void fail(SessionRecord& session, const char* message, SQLHSTMT statement) {
     session.pendingDiagnostic = kConditionTemporarySystemError;
 }
 
-void expandRow(SessionRecord& session, ResultRow& row) {
-    if (ConnectDatabase(session) != 1) return;
+std::vector<std::string> subKeyValues(SessionRecord& session, const ResultRow& row) {
+    std::vector<std::string> values;
+    if (ConnectDatabase(session) != 1) return values;
     SessionStatement prepared(session);
-    if (!prepared.prepare(OdbcSource::Catalogue, SubKeyStatement(row))) return;
+    if (!prepared.prepare(OdbcSource::Catalogue, SubKeyStatement(row))) return values;
     BoundColumns columns;
     if (!columns.bind(prepared.handle(), kSubKeyValueSize)) {
         fail(session, "Sarvik Error: Failed to do SQL BindCol (1)", prepared.handle());
-        return;
+        return values;
     }
     if (!SQL_SUCCEEDED(SQLExecute(prepared.handle()))) {
         fail(session, "Sarvik Error: Failed to do SQL Execute (1)", prepared.handle());
-        return;
+        return values;
     }
     const std::string key = keyText(row);
     SQLRETURN fetched = SQL_NO_DATA;
@@ -43,10 +44,11 @@ void expandRow(SessionRecord& session, ResultRow& row) {
         columns.reportTruncation();
         std::optional<std::string_view> value = columns.text(0);
         if (!value) continue;
-        row.subKeyValues.emplace_back(*value);
+        values.emplace_back(*value);
         LogDetail(key + " " + std::string(*value));
     }
     CheckFetchEnd(session, prepared.handle(), fetched);
+    return values;
 }
 
 }  // namespace
@@ -57,9 +59,6 @@ std::string SubKeyStatement(const ResultRow& row) {
     return "SELECT " + subKey + " FROM " + table + " WHERE " + row.subKey->initialKey + " = " + keyText(row);
 }
 
-void ExpandSubKeys(SessionRecord& session, DblList* rows) {
-    for (DblNode* node = rows->first; node != nullptr; node = node->next) {
-        auto* row = static_cast<ResultRow*>(node->datum);
-        if (row->subKey != nullptr) expandRow(session, *row);
-    }
+void ExpandSubKeys(SessionRecord& session, ResultSet& rows) {
+    rows.expandSubKeys([&session](const ResultRow& row) { return subKeyValues(session, row); });
 }

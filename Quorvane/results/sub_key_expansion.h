@@ -4,8 +4,8 @@
 #include <string>
 
 #include "Quorvane/association/session_record.h"
-#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/results/result_row.h"
+#include "Quorvane/results/result_set.h"
 
 // Each sub-key value is fetched into 200 octets.
 inline constexpr std::size_t kSubKeyValueSize = 200;
@@ -19,4 +19,4 @@ std::string SubKeyStatement(const ResultRow& row);
 // whose statement cannot be prepared keeps no values; binding ("Sarvik Error: Failed to do SQL BindCol
 // (1)") and execution ("Sarvik Error: Failed to do SQL Execute (1)") failures go to the log and set the
 // pending diagnostic 2.
-void ExpandSubKeys(SessionRecord& session, DblList* rows);
+void ExpandSubKeys(SessionRecord& session, ResultSet& rows);

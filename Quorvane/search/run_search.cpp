@@ -1,6 +1,5 @@
 #include "Quorvane/search/run_search.h"
 
-#include <memory>
 #include <string>
 
 #include "Quorvane/database/new_diag_log.h"
@@ -12,7 +11,6 @@
 #include "Quorvane/results/key_fetch.h"
 #include "Quorvane/results/relevance_sql.h"
 #include "Quorvane/results/result_combine.h"
-#include "Quorvane/results/result_row.h"
 #include "Quorvane/results/result_set_store.h"
 #include "Quorvane/results/sub_key_expansion.h"
 #include "Quorvane/search/rpn_to_sql.h"
@@ -20,44 +18,37 @@
 
 namespace {
 
-struct ListDestroyer {
-    void operator()(DblList* list) const { ListDestroy(list); }
-};
-using RowList = std::unique_ptr<DblList, ListDestroyer>;
-
-RowList runOperand(SessionRecord& session, const OperandQuery& operand) {
+ResultSet runOperand(SessionRecord& session, const OperandQuery& operand) {
     std::string statement =
         operand.mapping->relevanceReference
             ? BuildRelevanceSql(session, *operand.mapping->relevanceReference, operand.term.text)
             : operand.statement;
     AppendNewDiag(statement);
-    if (statement.empty()) return RowList(CreateRowList());
-    return RowList(RunOperandSearch(session, *operand.key, statement));
+    if (statement.empty()) return ResultSet();
+    return RunOperandSearch(session, *operand.key, statement);
 }
 
 // The rows of the node: its operand's, or its two sides' combined.
-RowList runPlan(SessionRecord& session, const PlanNode& node) {
+ResultSet runPlan(SessionRecord& session, const PlanNode& node) {
     if (node.operand) return runOperand(session, *node.operand);
-    DblList* left = runPlan(session, *node.left).release();
-    DblList* right = runPlan(session, *node.right).release();
+    ResultSet left = runPlan(session, *node.left);
+    ResultSet right = runPlan(session, *node.right);
     switch (node.combination) {
         case PlanOperator::And:
-            return RowList(IntersectResults(left, right));
+            return IntersectResults(std::move(left), std::move(right));
         case PlanOperator::AndNot:
-            return RowList(SubtractResults(left, right));
+            return SubtractResults(std::move(left), std::move(right));
         case PlanOperator::Or:
             break;
     }
-    return RowList(UnionResults(left, right));
+    return UnionResults(std::move(left), std::move(right));
 }
 
-void logKeys(DblList* rows) {
+void logKeys(const ResultSet& rows) {
     if (!logDetailEnabled()) return;
     std::string text = "Combined key list\n";
-    for (const DblNode* node = rows->first; node != nullptr; node = node->next) {
-        text += std::to_string(static_cast<const ResultRow*>(node->datum)->numericKey) + "\n";
-    }
-    text += "Number of items in list " + std::to_string(ListCount(rows));
+    for (std::size_t i = 0; i < rows.rowCount(); ++i) text += std::to_string(rows.row(i).numericKey) + "\n";
+    text += "Number of items in list " + std::to_string(rows.rowCount());
     appendDetailLinesToFile(kKeysLogName, text);
 }
 
@@ -85,25 +76,14 @@ int RunSearch(SessionRecord& session, const KivRPNQuery& query, const std::strin
         condition = plan.condition;
         return 1;
     }
-    RowList rows = runPlan(session, *plan.root);
+    ResultSet rows = runPlan(session, *plan.root);
     if (session.pendingDiagnostic != 0) {
         condition = session.pendingDiagnostic;
         session.pendingDiagnostic = 0;
         return 1;
     }
-    if (!rows) {
-        condition = kConditionUnspecified;
-        return 1;
-    }
-    if (rows->first != nullptr) {
-        const auto* first = static_cast<const ResultRow*>(rows->first->datum);
-        if (first->numericKey == 0 && !first->textKey) {
-            ListFirst(rows.get());
-            FreeResultRow(ListRemove(rows.get()));
-        }
-    }
-    logKeys(rows.get());
-    ExpandSubKeys(session, rows.get());
-    StoreResultSet(session, rows.release());
+    logKeys(rows);
+    ExpandSubKeys(session, rows);
+    StoreResultSet(session, std::move(rows));
     return 0;
 }

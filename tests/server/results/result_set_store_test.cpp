@@ -8,7 +8,7 @@
 #include "Quorvane/results/key_fetch.h"
 #include "tests/server/database/field_list.h"
 #include "tests/server/database/sqlite_odbc_fixture.h"
-#include "tests/server/results/row_list.h"
+#include "tests/server/results/result_set_text.h"
 
 namespace {
 
@@ -31,15 +31,15 @@ class ResultSetStore : public SqliteOdbcTest {
 TEST_F(ResultSetStore, ANewResultSetReplacesTheOldAndItsCache) {
     session_.currentDatabase = "BOOKS";
     EXPECT_FALSE(ResultSetDatabase(session_).has_value());
-    StoreResultSet(session_, rowList("1 2 3"));
+    StoreResultSet(session_, resultSet("1 2 3"));
     EXPECT_EQ(session_.resultCount, 3u);
     session_.presentCache.reset(ListCreate(FreePresentCacheEntry));
     ListInsert(session_.presentCache.get(), new PresentCacheEntry{OwnedDblList(CreateFieldList()), 0, 1, {}});
 
     session_.currentDatabase = "MAPS";
-    StoreResultSet(session_, rowList(""));
+    StoreResultSet(session_, resultSet(""));
     EXPECT_EQ(session_.resultCount, 0u);
-    EXPECT_EQ(keysOf(session_.resultList.get()), "");
+    EXPECT_EQ(rowsOf(session_.resultSet), "");
     EXPECT_EQ(session_.presentCache, nullptr);
     EXPECT_EQ(ResultSetDatabase(session_), "MAPS");
 }
