@@ -1,6 +1,5 @@
-// Building a search's row list from the keys of one statement: one by one into the sorted list
-// (InsertResultRow) against gathering and sorting once (ResultRowCollector), for 15,000 keys in the
-// orders a database delivers them.
+// Building a search's result set from the keys of one statement (ResultSetBuilder), for 15,000 keys in
+// the orders a database delivers them, and combining two such sets.
 
 #include <benchmark/benchmark.h>
 
@@ -9,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Quorvane/results/result_insert.h"
-#include "Quorvane/results/result_row_collector.h"
+#include "Quorvane/results/result_combine.h"
+#include "Quorvane/results/result_set_builder.h"
 
 namespace {
 
@@ -51,32 +50,43 @@ const KeyDefinition& titleKey() {
     return key;
 }
 
-void insertOneByOne(benchmark::State& state) {
+ResultSet built(const std::vector<std::string>& keys) {
+    ResultSetBuilder builder(titleKey());
+    for (const std::string& key : keys) builder.add(key);
+    return builder.finish();
+}
+
+void buildResultSet(benchmark::State& state) {
     const std::vector<std::string> keys = fetchOrder(static_cast<Order>(state.range(0)));
     for (auto _ : state) {
-        DblList* rows = CreateRowList();
-        for (const std::string& key : keys) InsertResultRow(rows, key, titleKey());
-        benchmark::DoNotOptimize(rows->first);
-        ListDestroy(rows);
+        ResultSet rows = built(keys);
+        benchmark::DoNotOptimize(rows.rowCount());
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * keys.size()));
 }
 
-void collectAndSort(benchmark::State& state) {
-    const std::vector<std::string> keys = fetchOrder(static_cast<Order>(state.range(0)));
+// Two sets of 15,000 keys each (different seeds), combined: argument 0 AND, 1 OR.
+void combineResultSets(benchmark::State& state) {
+    const std::vector<std::string> keys = fetchOrder(kRandom);
+    std::vector<std::string> others = keys;
+    std::reverse(others.begin(), others.end());
+    for (std::string& key : others) key = std::to_string(std::stoi(key) / 2 + 1);
+    const ResultSet left = built(keys);
     for (auto _ : state) {
-        ResultRowCollector collector(titleKey());
-        for (const std::string& key : keys) collector.add(key);
-        DblList* rows = collector.finish();
-        benchmark::DoNotOptimize(rows->first);
-        ListDestroy(rows);
+        state.PauseTiming();
+        ResultSet a = built(keys);
+        ResultSet b = built(others);
+        state.ResumeTiming();
+        ResultSet rows = state.range(0) == 0 ? IntersectResults(std::move(a), std::move(b))
+                                             : UnionResults(std::move(a), std::move(b));
+        benchmark::DoNotOptimize(rows.rowCount());
     }
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * keys.size()));
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * left.rowCount() * 2));
 }
 
 // Argument: 0 ascending, 1 ascending runs, 2 random.
-BENCHMARK(insertOneByOne)->Arg(kAscending)->Arg(kAscendingRuns)->Arg(kRandom)->Unit(benchmark::kMillisecond);
-BENCHMARK(collectAndSort)->Arg(kAscending)->Arg(kAscendingRuns)->Arg(kRandom)->Unit(benchmark::kMillisecond);
+BENCHMARK(buildResultSet)->Arg(kAscending)->Arg(kAscendingRuns)->Arg(kRandom)->Unit(benchmark::kMillisecond);
+BENCHMARK(combineResultSets)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -19,7 +19,8 @@ void closeTraceFile(SessionRecord& record) {
 }
 
 void releaseContents(SessionRecord& record) {
-    record.resultList.reset();
+    record.resultSet = ResultSet();
+    record.resultSetDatabase.reset();
     record.fullDefinitions.reset();
     record.briefDefinitions.reset();
     record.currentSearchDefinition = nullptr;

@@ -6,8 +6,7 @@
 // A request handler may touch the record only between LockSession and UnlockSession (session_lock.h);
 // set-up and release run while the record is marked busy or no longer reachable. Control-file definitions
 // are held in file order, absent until read; the present cache and the record formats are DBL lists of
-// their type, whose cursor they keep between requests; the result set is a DblList destroyed with
-// ListDestroy (OwnedDblList).
+// their type, whose cursor they keep between requests; the result set is a ResultSet (result_set.h).
 
 #include <sql.h>
 
@@ -28,6 +27,7 @@
 #include "Quorvane/records/element_definitions.h"
 #include "Quorvane/records/grs1_definitions.h"
 #include "Quorvane/records/marc_definitions.h"
+#include "Quorvane/results/result_set.h"
 #include "Quorvane/scan/scan_definitions.h"
 #include "Quorvane/search/search_definitions.h"
 #include "toolkit/api/kiv_owning.h"
@@ -57,8 +57,10 @@ struct SessionRecord {
     std::unique_ptr<PresentCache> presentCache;
     // Number of records in the current result set.
     std::uint32_t resultCount = 0;
-    // The current result set: ResultRow list in key order (result sets).
-    OwnedDblList resultList;
+    // The current result set (result sets) and the database it was found in; no database before the
+    // first successful search.
+    ResultSet resultSet;
+    std::optional<std::string> resultSetDatabase;
     // present.full and present.brief definitions (Present handler), only without recordformats.tblx.
     DefinitionBlocks<PresentBlock> fullDefinitions;
     DefinitionBlocks<PresentBlock> briefDefinitions;

@@ -30,14 +30,21 @@ std::size_t setRowArray(SQLHSTMT statement, std::size_t rows, SQLULEN* fetched, 
 
 }  // namespace
 
-void BulkColumns::plan(SQLHSTMT statement, std::size_t count, std::size_t areaSize, std::size_t areaBudget) {
-    columns_.assign(count, Column{});
+void BulkColumns::plan(SQLHSTMT statement, std::size_t count, std::size_t areaSize, std::size_t areaBudget,
+                       std::size_t maxRows) {
+    const std::vector<std::size_t> areaSizes(count, areaSize);
+    plan(statement, areaSizes, areaBudget, maxRows);
+}
+
+void BulkColumns::plan(SQLHSTMT statement, std::span<const std::size_t> areaSizes, std::size_t areaBudget,
+                       std::size_t maxRows) {
+    columns_.assign(areaSizes.size(), Column{});
     std::size_t rowWidth = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        columns_[i].width = ColumnAreaSize(statement, static_cast<SQLUSMALLINT>(i + 1), areaSize);
+    for (std::size_t i = 0; i < areaSizes.size(); ++i) {
+        columns_[i].width = ColumnAreaSize(statement, static_cast<SQLUSMALLINT>(i + 1), areaSizes[i]);
         rowWidth += columns_[i].width;
     }
-    rows_ = std::clamp<std::size_t>(rowWidth == 0 ? 1 : areaBudget / rowWidth, 1, kMaxRows);
+    rows_ = std::clamp<std::size_t>(rowWidth == 0 ? 1 : areaBudget / rowWidth, 1, std::max<std::size_t>(maxRows, 1));
 }
 
 std::size_t BulkColumns::areaBytes() const {
@@ -56,6 +63,7 @@ bool BulkColumns::bind(SQLHSTMT statement) {
         if (!SQL_SUCCEEDED(SQLBindCol(statement, static_cast<SQLUSMALLINT>(i + 1), SQL_C_CHAR,
                                       column.areas.data(), static_cast<SQLLEN>(column.width),
                                       column.indicators.data()))) {
+            refused_ = i;
             return false;
         }
     }
@@ -87,6 +95,11 @@ bool BulkColumns::next(SQLHSTMT statement, SQLRETURN* result) {
 std::optional<std::string_view> BulkColumns::text(std::size_t index) const {
     const Column& column = columns_.at(index);
     return ColumnAreaText(areaOf(column), column.width, indicatorOf(column));
+}
+
+bool BulkColumns::truncated(std::size_t index) const {
+    const Column& column = columns_.at(index);
+    return ColumnAreaTruncated(column.width, indicatorOf(column));
 }
 
 bool BulkColumns::reportTruncation() const {

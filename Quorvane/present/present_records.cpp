@@ -7,7 +7,6 @@
 #include "Quorvane/present/present_cache.h"
 #include "Quorvane/present/record_fetch.h"
 #include "Quorvane/present/record_syntaxes.h"
-#include "Quorvane/present/result_set_walk.h"
 #include "Quorvane/protocol/marc_syntax.h"
 #include "Quorvane/records/record_packaging.h"
 

@@ -13,7 +13,6 @@
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/present/present_cache.h"
 #include "Quorvane/present/present_definitions.h"
-#include "Quorvane/present/result_set_walk.h"
 #include "Quorvane/records/definition_blocks.h"
 #include "Quorvane/records/marc_definitions.h"
 
@@ -61,12 +60,11 @@ std::vector<std::pair<std::uint32_t, std::string>> positionsToFetch(SessionRecor
                                                                     std::uint32_t start,
                                                                     std::uint32_t number) {
     std::vector<std::pair<std::uint32_t, std::string>> wanted;
-    ResultSetWalk walk(session.resultList.get());
     for (std::uint32_t i = 0; i < number; ++i) {
         const std::uint32_t position = start + i;
         if (FindCachedRecord(*session.presentCache, position) != nullptr) continue;
-        const ResultRow* row = walk.rowAt(position);
-        if (row == nullptr) break;
+        const std::optional<ResultRow> row = session.resultSet.rowAtPosition(position);
+        if (!row) break;
         wanted.emplace_back(position, FormatResultKey(*row));
     }
     return wanted;
@@ -75,7 +73,7 @@ std::vector<std::pair<std::uint32_t, std::string>> positionsToFetch(SessionRecor
 }  // namespace
 
 std::string FormatResultKey(const ResultRow& row) {
-    if (row.key != nullptr && row.key->textKey) return row.textKey.value_or("");
+    if (row.key != nullptr && row.key->textKey) return std::string(row.textKey.value_or(""));
     std::string key = std::to_string(row.numericKey);
     const std::size_t width = row.key != nullptr ? paddingWidth(row.key->paddingRule) : 0;
     if (key.size() < width) key.insert(0, width - key.size(), '0');

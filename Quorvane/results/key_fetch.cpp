@@ -2,7 +2,7 @@
 
 #include <sqlext.h>
 
-#include "Quorvane/database/bound_columns.h"
+#include "Quorvane/database/bulk_columns.h"
 #include "Quorvane/database/connection.h"
 #include "Quorvane/database/new_diag_log.h"
 #include "Quorvane/database/odbc_diagnostic.h"
@@ -12,7 +12,7 @@
 #include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/operations_log.h"
-#include "Quorvane/results/result_row_collector.h"
+#include "Quorvane/results/result_set_builder.h"
 
 namespace {
 
@@ -22,46 +22,46 @@ Bib1Outcome fail(const char* message, SQLHSTMT statement) {
     return Bib1Outcome::failure(kConditionTemporarySystemError);
 }
 
-Bib1Outcome bindColumns(SQLHSTMT statement, const KeyDefinition& key, BoundColumns& columns) {
-    if (!columns.bind(statement, kKeyColumnSize))
-        return fail("Sarvik Error: Failed to do SQL BindCol (4)", statement);
-    for (std::size_t i = 0; i < key.secondaryColumns.size(); ++i) {
-        if (!columns.bind(statement, kSecondaryColumnSize))
-            return fail("Sarvik Error: Failed to do SQL BindCol (5)", statement);
-    }
-    return {};
+// The key column and the secondary columns, bound for blocks of rows.
+Bib1Outcome bindColumns(SQLHSTMT statement, const KeyDefinition& key, BulkColumns& columns) {
+    std::vector<std::size_t> areaSizes(1 + key.secondaryColumns.size(), kSecondaryColumnSize);
+    areaSizes[0] = kKeyColumnSize;
+    columns.plan(statement, areaSizes, kKeyAreaBudget, kKeyRowsPerFetch);
+    if (columns.bind(statement)) return {};
+    if (columns.refusedColumn() == 0) return fail("Sarvik Error: Failed to do SQL BindCol (4)", statement);
+    return fail("Sarvik Error: Failed to do SQL BindCol (5)", statement);
 }
 
-void keepRow(ResultRowCollector& rows, const KeyDefinition& key, const BoundColumns& columns) {
+void keepRow(ResultSetBuilder& rows, const KeyDefinition& key, const BulkColumns& columns) {
     std::optional<std::string_view> keyText = columns.text(0);
     if (!keyText || columns.truncated(0)) return;
-    ResultRow* row = rows.add(*keyText);
-    if (row == nullptr) return;
+    std::vector<SecondaryValue> secondaryValues;
+    secondaryValues.reserve(key.secondaryColumns.size());
     for (std::size_t i = 0; i < key.secondaryColumns.size(); ++i) {
-        row->secondaryValues.push_back(
-            SecondaryValue{&key.secondaryColumns[i], FieldValue(columns.text(i + 1))});
+        secondaryValues.push_back(SecondaryValue{&key.secondaryColumns[i], FieldValue(columns.text(i + 1))});
     }
+    rows.add(*keyText, std::move(secondaryValues));
 }
 
 }  // namespace
 
-Bib1Result<OwnedDblList> RunOperandSearch(SessionRecord& session, const KeyDefinition& key,
-                                          std::string_view statement) {
+Bib1Result<ResultSet> RunOperandSearch(SessionRecord& session, const KeyDefinition& key,
+                                       std::string_view statement) {
     if (Bib1Outcome connected = ConnectDatabase(session); !connected) return connected;
     SessionStatement prepared(session);
     if (Bib1Outcome ready = prepared.prepare(OdbcSource::Catalogue, statement); !ready) return ready;
-    BoundColumns columns;
+    BulkColumns columns;
     if (Bib1Outcome bound = bindColumns(prepared.handle(), key, columns); !bound) return bound;
     if (!SQL_SUCCEEDED(SQLExecute(prepared.handle())))
         return fail("Sarvik Error: Failed to do SQL Execute (8)", prepared.handle());
 
-    ResultRowCollector collector(key);
+    ResultSetBuilder builder(key);
     const bool logEachRow = logDetailEnabled();
     std::uint32_t fetched = 0;
     SQLRETURN result = SQL_NO_DATA;
-    while (FetchNextRow(prepared.handle(), &result)) {
+    while (columns.next(prepared.handle(), &result)) {
         columns.reportTruncation();
-        if (!key.decode) keepRow(collector, key, columns);
+        if (!key.decode) keepRow(builder, key, columns);
         if (logEachRow) LogDetail("Records retrieved " + std::to_string(fetched));
         ++fetched;
     }
@@ -70,7 +70,7 @@ Bib1Result<OwnedDblList> RunOperandSearch(SessionRecord& session, const KeyDefin
             NoRowsDiagnosticLine(result, FirstDiagnostic(SQL_HANDLE_STMT, prepared.handle()).message));
     }
     if (Bib1Outcome ended = CheckFetchEnd(prepared.handle(), result); !ended) return ended;
-    return OwnedDblList(collector.finish());
+    return builder.finish();
 }
 
 std::string NoRowsDiagnosticLine(std::int32_t fetchResult, std::string_view message) {

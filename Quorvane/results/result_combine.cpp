@@ -1,86 +1,71 @@
 #include "Quorvane/results/result_combine.h"
 
-#include "Quorvane/results/result_row.h"
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
-const ResultRow& head(const DblList* rows) {
-    return *static_cast<const ResultRow*>(rows->first->datum);
-}
+// Which rows a merge keeps besides those of left whose key occurs in right (kept by And and Or).
+enum class Keep { And, Or, AndNot };
 
-void moveHead(DblList* from, DblList* to) {
-    void* row = ListPopFirst(from);
-    ListLast(to);
-    ListInsert(to, row);
-}
-
-void dropHead(DblList* rows) {
-    ListDeleteFirst(rows);
-}
-
-void moveAll(DblList* from, DblList* to) {
-    while (from->first != nullptr) moveHead(from, to);
-}
-
-// Frees both lists when either is missing; true when both are there.
-bool bothPresent(DblList* left, DblList* right) {
-    if (left != nullptr && right != nullptr) return true;
-    ListDestroy(left);
-    ListDestroy(right);
-    return false;
+// The rows of one kind (numeric or text) that the combination keeps, in key order. A row of right that
+// is kept has its side-table index moved past left's entries (rightDetails).
+template <typename Row>
+std::vector<Row> mergeRows(std::vector<Row>& left, std::vector<Row>& right, Keep keep,
+                           std::uint32_t rightDetails) {
+    std::vector<Row> merged;
+    merged.reserve(keep == Keep::Or ? left.size() + right.size()
+                   : keep == Keep::And ? std::min(left.size(), right.size())
+                                       : left.size());
+    const auto takeRight = [&](Row& row) {
+        row.details += rightDetails;
+        merged.push_back(std::move(row));
+    };
+    auto l = left.begin();
+    auto r = right.begin();
+    while (l != left.end() && r != right.end()) {
+        if (l->key < r->key) {
+            if (keep != Keep::And) merged.push_back(std::move(*l));
+            ++l;
+        } else if (r->key < l->key) {
+            if (keep == Keep::Or) takeRight(*r);
+            ++r;
+        } else {
+            if (keep != Keep::AndNot) merged.push_back(std::move(*l));
+            ++l;
+            ++r;
+        }
+    }
+    if (keep != Keep::And) std::move(l, left.end(), std::back_inserter(merged));
+    if (keep == Keep::Or) std::for_each(r, right.end(), takeRight);
+    return merged;
 }
 
 }  // namespace
 
-DblList* IntersectResults(DblList* left, DblList* right) {
-    if (!bothPresent(left, right)) return nullptr;
-    DblList* result = CreateRowList();
-    while (left->first != nullptr && right->first != nullptr) {
-        int order = CompareResultRows(head(left), head(right));
-        if (order == 0) {
-            moveHead(left, result);
-        } else if (order < 0) {
-            dropHead(left);
-        } else {
-            dropHead(right);
+struct ResultSetMerge {
+    static ResultSet combine(ResultSet left, ResultSet right, Keep keep) {
+        const auto rightDetails = static_cast<std::uint32_t>(left.details_.size());
+        ResultSet result;
+        result.numeric_ = mergeRows(left.numeric_, right.numeric_, keep, rightDetails);
+        result.text_ = mergeRows(left.text_, right.text_, keep, rightDetails);
+        result.details_ = std::move(left.details_);
+        if (keep == Keep::Or) {
+            std::move(right.details_.begin(), right.details_.end(), std::back_inserter(result.details_));
         }
+        result.indexPositions();
+        return result;
     }
-    ListDestroy(left);
-    ListDestroy(right);
-    return result;
+};
+
+ResultSet IntersectResults(ResultSet left, ResultSet right) {
+    return ResultSetMerge::combine(std::move(left), std::move(right), Keep::And);
 }
 
-DblList* UnionResults(DblList* left, DblList* right) {
-    if (!bothPresent(left, right)) return nullptr;
-    DblList* result = CreateRowList();
-    while (left->first != nullptr && right->first != nullptr) {
-        int order = CompareResultRows(head(left), head(right));
-        if (order <= 0) {
-            if (order == 0) dropHead(right);
-            moveHead(left, result);
-        } else {
-            moveHead(right, result);
-        }
-    }
-    moveAll(left, result);
-    moveAll(right, result);
-    ListDestroy(left);
-    ListDestroy(right);
-    return result;
+ResultSet UnionResults(ResultSet left, ResultSet right) {
+    return ResultSetMerge::combine(std::move(left), std::move(right), Keep::Or);
 }
 
-DblList* SubtractResults(DblList* left, DblList* right) {
-    if (!bothPresent(left, right)) return nullptr;
-    DblList* result = CreateRowList();
-    while (left->first != nullptr) {
-        while (right->first != nullptr && CompareResultRows(head(right), head(left)) < 0) dropHead(right);
-        if (right->first != nullptr && CompareResultRows(head(right), head(left)) == 0) {
-            dropHead(left);
-        } else {
-            moveHead(left, result);
-        }
-    }
-    ListDestroy(left);
-    ListDestroy(right);
-    return result;
+ResultSet SubtractResults(ResultSet left, ResultSet right) {
+    return ResultSetMerge::combine(std::move(left), std::move(right), Keep::AndNot);
 }

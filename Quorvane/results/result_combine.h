@@ -1,13 +1,12 @@
 #pragma once
-// Boolean combinations of two row lists in key order. Each consumes both operands: the rows named below
-// move into the result (in key order) and every other row is freed with its list. When either operand is
-// null the answer is null and the other operand is freed.
+// Boolean combinations of two result sets in key order, each one linear merge. Each consumes both
+// operands: the rows named below move into the result (in key order), every other row goes with its set.
 
-#include "Quorvane/lists/dbl_list.h"
+#include "Quorvane/results/result_set.h"
 
 // AND: the rows of left whose key occurs in right.
-DblList* IntersectResults(DblList* left, DblList* right);
-// OR: every key of either list; for a key in both, the row of left.
-DblList* UnionResults(DblList* left, DblList* right);
+ResultSet IntersectResults(ResultSet left, ResultSet right);
+// OR: every key of either set; for a key in both, the row of left.
+ResultSet UnionResults(ResultSet left, ResultSet right);
 // AND-NOT: the rows of left whose key does not occur in right.
-DblList* SubtractResults(DblList* left, DblList* right);
+ResultSet SubtractResults(ResultSet left, ResultSet right);

@@ -2,14 +2,6 @@
 
 #include <cctype>
 
-void FreeResultRow(void* datum) {
-    delete static_cast<ResultRow*>(datum);
-}
-
-DblList* CreateRowList() {
-    return ListCreate(FreeResultRow);
-}
-
 std::uint32_t ParseNumericKey(std::string_view text) {
     std::size_t at = 0;
     while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])) != 0) ++at;
@@ -21,12 +13,4 @@ std::uint32_t ParseNumericKey(std::string_view text) {
         if (value > UINT32_MAX) return 0;
     }
     return digits == 0 ? 0 : static_cast<std::uint32_t>(value);
-}
-
-int CompareResultRows(const ResultRow& a, const ResultRow& b) {
-    if (a.textKey && b.textKey) return a.textKey->compare(*b.textKey);
-    if (a.textKey) return 1;
-    if (b.textKey) return -1;
-    if (a.numericKey == b.numericKey) return 0;
-    return a.numericKey < b.numericKey ? -1 : 1;
 }

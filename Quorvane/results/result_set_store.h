@@ -1,21 +1,17 @@
 #pragma once
-// The session's one result set: the row list of its last successful search, the number of records it
-// holds, and the database it was found in.
+// The session's one result set: the rows of its last successful search, the number of records it holds,
+// and the database it was found in.
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/diagnostics/bib1_conditions.h"
-#include "Quorvane/lists/dbl_list.h"
+#include "Quorvane/results/result_set.h"
 
-// The number of records of a row list: a row with sub-key values counts each value, any other row 1.
-std::uint32_t CountResultRecords(const DblList* rows);
-
-// Makes the row list the session's result set (freeing the one before), stores its record count,
-// discards the present cache and remembers the session's current database as the result set's.
-void StoreResultSet(SessionRecord& session, DblList* rows);
+// Makes the rows the session's result set (freeing the one before), stores its record count, discards
+// the present cache and remembers the session's current database as the result set's.
+void StoreResultSet(SessionRecord& session, ResultSet rows);
 
 // The database the session's result set was found in; nothing without a result set.
 std::optional<std::string> ResultSetDatabase(const SessionRecord& session);

@@ -24,7 +24,8 @@ Bib1Outcome fail(const char* message, SQLHSTMT statement) {
     return Bib1Outcome::failure(kConditionTemporarySystemError);
 }
 
-Bib1Outcome expandRow(SessionRecord& session, ResultRow& row) {
+// Appends the row's sub-key values to values; a failure keeps those fetched before it.
+Bib1Outcome fetchSubKeyValues(SessionRecord& session, const ResultRow& row, std::vector<std::string>& values) {
     if (Bib1Outcome connected = ConnectDatabase(session); !connected) return connected;
     SessionStatement prepared(session);
     if (Bib1Outcome ready = prepared.prepare(OdbcSource::Catalogue, SubKeyStatement(row)); !ready)
@@ -40,7 +41,7 @@ Bib1Outcome expandRow(SessionRecord& session, ResultRow& row) {
         columns.reportTruncation();
         std::optional<std::string_view> value = columns.text(0);
         if (!value) continue;
-        row.subKeyValues.emplace_back(*value);
+        values.emplace_back(*value);
         LogDetail(key + " " + std::string(*value));
     }
     return CheckFetchEnd(prepared.handle(), fetched);
@@ -54,11 +55,12 @@ std::string SubKeyStatement(const ResultRow& row) {
     return "SELECT " + subKey + " FROM " + table + " WHERE " + row.subKey->initialKey + " = " + keyText(row);
 }
 
-Bib1Outcome ExpandSubKeys(SessionRecord& session, DblList* rows) {
+Bib1Outcome ExpandSubKeys(SessionRecord& session, ResultSet& rows) {
     Bib1Outcome outcome;
-    for (DblNode* node = rows->first; node != nullptr; node = node->next) {
-        auto* row = static_cast<ResultRow*>(node->datum);
-        if (row->subKey != nullptr) outcome.keepFailure(expandRow(session, *row));
-    }
+    rows.expandSubKeys([&](const ResultRow& row) {
+        std::vector<std::string> values;
+        outcome.keepFailure(fetchSubKeyValues(session, row, values));
+        return values;
+    });
     return outcome;
 }

@@ -5,8 +5,8 @@
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/diagnostics/bib1_conditions.h"
-#include "Quorvane/lists/dbl_list.h"
 #include "Quorvane/results/result_row.h"
+#include "Quorvane/results/result_set.h"
 
 // Each sub-key value is fetched into 200 octets.
 inline constexpr std::size_t kSubKeyValueSize = 200;
@@ -21,4 +21,4 @@ std::string SubKeyStatement(const ResultRow& row);
 // (1)") and execution ("Sarvik Error: Failed to do SQL Execute (1)") failures go to the log. Every row is
 // expanded; the answer is the failure of the last row that failed (a connection's condition, else
 // kConditionTemporarySystemError).
-Bib1Outcome ExpandSubKeys(SessionRecord& session, DblList* rows);
+Bib1Outcome ExpandSubKeys(SessionRecord& session, ResultSet& rows);

@@ -1,9 +1,9 @@
 #pragma once
 // The translation of a type-1 (RPN) query into SQL: a plan with one statement per operand and the Boolean
-// operators that combine their key lists, or the bib-1 condition that stops the search. It reads only the
+// operators that combine their result sets, or the bib-1 condition that stops the search. It reads only the
 // definitions, the query and the settings, so it needs no database; the caller runs the plan (appending
 // each statement to newdiag.txt, building relevance statements from their keyword frequencies), combines
-// the row lists, and keeps `currentDefinition` as the session's current search definition.
+// the result sets, and keeps `currentDefinition` as the session's current search definition.
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,5 @@
 #include "Quorvane/search/run_search.h"
 
-#include <memory>
 #include <string>
 
 #include "Quorvane/database/new_diag_log.h"
@@ -12,7 +11,6 @@
 #include "Quorvane/results/key_fetch.h"
 #include "Quorvane/results/relevance_sql.h"
 #include "Quorvane/results/result_combine.h"
-#include "Quorvane/results/result_row.h"
 #include "Quorvane/results/result_set_store.h"
 #include "Quorvane/results/sub_key_expansion.h"
 #include "Quorvane/search/rpn_to_sql.h"
@@ -20,13 +18,8 @@
 
 namespace {
 
-struct ListDestroyer {
-    void operator()(DblList* list) const { ListDestroy(list); }
-};
-using RowList = std::unique_ptr<DblList, ListDestroyer>;
-
 // The operand's rows; a failed statement gives none and leaves its condition in outcome.
-RowList runOperand(SessionRecord& session, const OperandQuery& operand, Bib1Outcome& outcome) {
+ResultSet runOperand(SessionRecord& session, const OperandQuery& operand, Bib1Outcome& outcome) {
     std::string statement = operand.statement;
     if (operand.mapping->relevanceReference) {
         Bib1Result<std::string> ranked =
@@ -35,36 +28,34 @@ RowList runOperand(SessionRecord& session, const OperandQuery& operand, Bib1Outc
         statement = ranked ? std::move(*ranked) : std::string();
     }
     AppendNewDiag(statement);
-    if (statement.empty()) return RowList(CreateRowList());
-    Bib1Result<OwnedDblList> found = RunOperandSearch(session, *operand.key, statement);
+    if (statement.empty()) return ResultSet();
+    Bib1Result<ResultSet> found = RunOperandSearch(session, *operand.key, statement);
     outcome.keepFailure(found.outcome());
-    return RowList(found ? found->release() : CreateRowList());
+    return found ? std::move(*found) : ResultSet();
 }
 
 // The rows of the node: its operand's, or its two sides' combined. The walk goes on after a failed
 // statement, which leaves its condition in outcome (the last one failed wins).
-RowList runPlan(SessionRecord& session, const PlanNode& node, Bib1Outcome& outcome) {
+ResultSet runPlan(SessionRecord& session, const PlanNode& node, Bib1Outcome& outcome) {
     if (node.operand) return runOperand(session, *node.operand, outcome);
-    DblList* left = runPlan(session, *node.left, outcome).release();
-    DblList* right = runPlan(session, *node.right, outcome).release();
+    ResultSet left = runPlan(session, *node.left, outcome);
+    ResultSet right = runPlan(session, *node.right, outcome);
     switch (node.combination) {
         case PlanOperator::And:
-            return RowList(IntersectResults(left, right));
+            return IntersectResults(std::move(left), std::move(right));
         case PlanOperator::AndNot:
-            return RowList(SubtractResults(left, right));
+            return SubtractResults(std::move(left), std::move(right));
         case PlanOperator::Or:
             break;
     }
-    return RowList(UnionResults(left, right));
+    return UnionResults(std::move(left), std::move(right));
 }
 
-void logKeys(DblList* rows) {
+void logKeys(const ResultSet& rows) {
     if (!logDetailEnabled()) return;
     std::string text = "Combined key list\n";
-    for (const DblNode* node = rows->first; node != nullptr; node = node->next) {
-        text += std::to_string(static_cast<const ResultRow*>(node->datum)->numericKey) + "\n";
-    }
-    text += "Number of items in list " + std::to_string(ListCount(rows));
+    for (std::size_t i = 0; i < rows.rowCount(); ++i) text += std::to_string(rows.row(i).numericKey) + "\n";
+    text += "Number of items in list " + std::to_string(rows.rowCount());
     appendDetailLinesToFile(kKeysLogName, text);
 }
 
@@ -92,27 +83,16 @@ int RunSearch(SessionRecord& session, const KivRPNQuery& query, const std::strin
         return 1;
     }
     Bib1Outcome walked;
-    RowList rows = runPlan(session, *plan.root, walked);
+    ResultSet rows = runPlan(session, *plan.root, walked);
     if (!walked) {
         condition = static_cast<std::int32_t>(walked.condition());
         return 1;
     }
-    if (!rows) {
-        condition = kConditionUnspecified;
-        return 1;
-    }
-    if (rows->first != nullptr) {
-        const auto* first = static_cast<const ResultRow*>(rows->first->datum);
-        if (first->numericKey == 0 && !first->textKey) {
-            ListFirst(rows.get());
-            FreeResultRow(ListRemove(rows.get()));
-        }
-    }
-    logKeys(rows.get());
-    if (Bib1Outcome expanded = ExpandSubKeys(session, rows.get()); !expanded) {
+    logKeys(rows);
+    if (Bib1Outcome expanded = ExpandSubKeys(session, rows); !expanded) {
         condition = static_cast<std::int32_t>(expanded.condition());
         return 1;
     }
-    StoreResultSet(session, rows.release());
+    StoreResultSet(session, std::move(rows));
     return 0;
 }

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
 
 #include "Quorvane/association/session_table.h"
+#include "Quorvane/results/result_set_builder.h"
 #include "tests/server/scratch_dir.h"
 
 namespace {
@@ -21,11 +21,12 @@ void noteFreed(KivAssocId assocId) {
     freedIds.push_back(assocId);
 }
 
-std::atomic<int> datumFrees{0};
-
-void countFree(void* datum) {
-    ++datumFrees;
-    delete static_cast<int*>(datum);
+// A result set of one row.
+ResultSet oneRow() {
+    static const KeyDefinition key;
+    ResultSetBuilder builder(key);
+    builder.add("7");
+    return builder.finish();
 }
 
 // Releases write to the logs: each test runs in a scratch directory.
@@ -36,19 +37,18 @@ class SessionLock : public ScratchDirTest {
         SetSessionFreedHook(noteFreed);
         std::lock_guard<std::mutex> lock(freedMutex);
         freedIds.clear();
-        datumFrees = 0;
     }
     void TearDown() override {
         SetSessionFreedHook(nullptr);
         ScratchDirTest::TearDown();
     }
 
-    // An idle record under the id whose result list holds one datum.
+    // An idle record under the id whose result set holds one row.
     std::shared_ptr<SessionRecord> store(KivAssocId assocId) {
         auto record = std::make_shared<SessionRecord>();
         record->assocId = assocId;
-        record->resultList.reset(ListCreate(countFree));
-        ListInsert(record->resultList.get(), new int(7));
+        record->resultSet = oneRow();
+        record->resultSetDatabase = "CAT";
         record->protocolVersion = "111";
         EXPECT_TRUE(StoreSession(record));
         return record;
@@ -86,8 +86,8 @@ TEST_F(SessionLock, IdleReleaseFreesAtOnce) {
     std::shared_ptr<SessionRecord> record = store(12);
     ReleaseSession(12);
     EXPECT_EQ(FindSession(12), nullptr);
-    EXPECT_EQ(datumFrees, 1);
-    EXPECT_EQ(record->resultList, nullptr);
+    EXPECT_TRUE(record->resultSet.empty());
+    EXPECT_FALSE(record->resultSetDatabase.has_value());
     EXPECT_TRUE(record->protocolVersion.empty());
     EXPECT_EQ(freed(), std::vector<KivAssocId>{12});
     EXPECT_EQ(LockSession(12), 0);
@@ -101,12 +101,12 @@ TEST_F(SessionLock, ReleaseWhileBusyWaitsForTheUnlock) {
     ReleaseSession(13);
     EXPECT_TRUE(record->releasePending);
     EXPECT_EQ(FindSession(13), record) << "the handler still holds the record";
-    EXPECT_EQ(datumFrees, 0);
+    EXPECT_FALSE(record->resultSet.empty());
     EXPECT_TRUE(freed().empty());
 
     UnlockSession(13);
     EXPECT_EQ(FindSession(13), nullptr);
-    EXPECT_EQ(datumFrees, 1);
+    EXPECT_TRUE(record->resultSet.empty());
     EXPECT_EQ(freed(), std::vector<KivAssocId>{13});
 }
 

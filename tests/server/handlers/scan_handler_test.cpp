@@ -286,9 +286,9 @@ TEST_F(ScanHandlerTest, ScansThatCannotBeAnsweredCarryOneDiagnostic) {
 }
 
 TEST_F(ScanHandlerTest, AScanLeavesTheResultSetWithItsDatabase) {
-    StoreResultSet(session_, ListCreate(nullptr));
+    StoreResultSet(session_, ResultSet());
     session_.currentDatabase = "SAMPLE";
-    StoreResultSet(session_, ListCreate(nullptr));
+    StoreResultSet(session_, ResultSet());
     ASSERT_EQ(answer(scanRequest("history", 3, 1)).eScanStatus, SCS_Success);
     EXPECT_EQ(session_.currentDatabase, "Default");
     EXPECT_EQ(session_.currentScanDefinition, &session_.scanDefinitions->front());

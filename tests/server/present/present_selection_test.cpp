@@ -10,7 +10,6 @@
 #include "Quorvane/present/present_range.h"
 #include "Quorvane/present/record_fetch.h"
 #include "Quorvane/present/record_format_choice.h"
-#include "Quorvane/present/result_set_walk.h"
 #include "Quorvane/results/result_row.h"
 
 namespace {
@@ -152,50 +151,32 @@ TEST_F(FormatChoice, WithoutRecordFormatsTheNameChoosesFullOrBrief) {
 
 class ResultRows : public testing::Test {
   protected:
-    ResultRows() : rows_(CreateRowList()) {
+    ResultRows() {
         numeric_.textKey = false;
         padded_.paddingRule = "PADLZ8";
         text_.textKey = true;
     }
-    ~ResultRows() override { ListDestroy(rows_); }
 
-    const ResultRow* add(const KeyDefinition& key, std::uint32_t number,
-                         std::vector<std::string> subKeys = {},
-                         std::optional<std::string> text = std::nullopt) {
-        auto* row = new ResultRow;
-        row->key = &key;
-        row->numericKey = number;
-        row->subKeyValues = std::move(subKeys);
-        row->textKey = std::move(text);
-        ListLast(rows_);
-        ListInsert(rows_, row);
-        return row;
+    // The key text of a row found under the key.
+    static std::string formatted(const KeyDefinition& key, std::uint32_t number,
+                                 std::optional<std::string_view> text = std::nullopt) {
+        ResultRow row;
+        row.key = &key;
+        row.numericKey = number;
+        row.textKey = text;
+        return FormatResultKey(row);
     }
 
     KeyDefinition numeric_;
     KeyDefinition padded_;
     KeyDefinition text_;
-    DblList* rows_;
 };
 
-TEST_F(ResultRows, RowsWithSubKeyValuesHoldAPositionPerValue) {
-    const ResultRow* first = add(numeric_, 4);
-    const ResultRow* serial = add(padded_, 83, {"1", "2", "3"});
-    const ResultRow* last = add(numeric_, 90);
-    ResultSetWalk walk(rows_);
-    const std::vector<const ResultRow*> expected = {nullptr, first, serial, serial, serial, last, nullptr};
-    for (std::uint32_t position : {1u, 2u, 3u, 4u, 5u, 6u, 0u, 5u, 2u, 6u, 4u}) {
-        EXPECT_EQ(walk.rowAt(position), expected[position]) << position;
-    }
-    EXPECT_EQ(walk.rowAt(0xFFFFFFFF), nullptr);
-    EXPECT_EQ(ResultSetWalk(nullptr).rowAt(1), nullptr);
-}
-
 TEST_F(ResultRows, KeysAreTextOrDecimalWithTheirPadding) {
-    EXPECT_EQ(FormatResultKey(*add(numeric_, 4294967295u)), "4294967295");
-    EXPECT_EQ(FormatResultKey(*add(padded_, 83)), "00000083");
-    EXPECT_EQ(FormatResultKey(*add(padded_, 123456789)), "123456789");
-    EXPECT_EQ(FormatResultKey(*add(text_, 0, {}, "AB 12")), "AB 12");
+    EXPECT_EQ(formatted(numeric_, 4294967295u), "4294967295");
+    EXPECT_EQ(formatted(padded_, 83), "00000083");
+    EXPECT_EQ(formatted(padded_, 123456789), "123456789");
+    EXPECT_EQ(formatted(text_, 0, "AB 12"), "AB 12");
     struct Case {
         std::string rule;
         std::string key;
@@ -207,7 +188,7 @@ TEST_F(ResultRows, KeysAreTextOrDecimalWithTheirPadding) {
                                            {"PADLZ99999999999999999999", std::string(98, '0') + "7"}}) {
         KeyDefinition key;
         key.paddingRule = c.rule;
-        EXPECT_EQ(FormatResultKey(*add(key, 7)), c.key) << c.rule;
+        EXPECT_EQ(formatted(key, 7), c.key) << c.rule;
     }
 }
 

@@ -8,7 +8,7 @@
 #include "Quorvane/results/result_set_store.h"
 #include "Quorvane/results/sub_key_expansion.h"
 #include "tests/server/database/sqlite_odbc_fixture.h"
-#include "tests/server/results/row_list.h"
+#include "tests/server/results/result_set_text.h"
 
 namespace {
 
@@ -34,10 +34,10 @@ class KeyFetch : public SqliteOdbcTest {
     }
 
     // The rows of a statement that runs.
-    Rows found(const KeyDefinition& key, const char* statement) {
-        Bib1Result<OwnedDblList> rows = RunOperandSearch(session_, key, statement);
+    ResultSet found(const KeyDefinition& key, const std::string& statement) {
+        Bib1Result<ResultSet> rows = RunOperandSearch(session_, key, statement);
         EXPECT_TRUE(rows) << statement;
-        return Rows(rows ? rows->release() : CreateRowList());
+        return rows ? std::move(*rows) : ResultSet();
     }
 
     KeyDefinition numeric_;
@@ -45,13 +45,10 @@ class KeyFetch : public SqliteOdbcTest {
 };
 
 TEST_F(KeyFetch, EveryDeliveredRowCountsAndKeysComeSortedAndDistinct) {
-    Rows rows = found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES");
-    EXPECT_EQ(keysOf(rows.get()), "3 5 9");
-    const auto* three = static_cast<const ResultRow*>(rows->first->datum);
-    ASSERT_EQ(three->secondaryValues.size(), 1u);
-    EXPECT_EQ(three->secondaryValues[0].column, &numeric_.secondaryColumns[0]);
-    EXPECT_EQ(three->secondaryValues[0].value, std::string(499, 'w'));
-    EXPECT_FALSE(static_cast<const ResultRow*>(rows->last->datum)->secondaryValues[0].value.has_value());
+    const ResultSet rows = found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES");
+    EXPECT_EQ(rowsOf(rows), "3@" + std::string(499, 'w') + " 5@Weekly 9@-");
+    EXPECT_EQ(rows.row(0).secondaryValues[0].column, &numeric_.secondaryColumns[0]);
+    EXPECT_EQ(rows.row(0).key, &numeric_);
 
     const std::string log = takeLog();
     EXPECT_NE(log.find("Sarvik Warning: column 2 truncated to 499 of 600 octets\nRecords retrieved 1\n"),
@@ -62,22 +59,23 @@ TEST_F(KeyFetch, EveryDeliveredRowCountsAndKeysComeSortedAndDistinct) {
 }
 
 TEST_F(KeyFetch, TextKeysNullKeysAndKeysTooLongForTheirArea) {
-    Rows rows = found(text_, "SELECT CODE FROM TITLES UNION ALL SELECT NULL");
-    EXPECT_EQ(keysOf(rows.get()), "'C' 'E' 'N' 'O'I'");
+    const ResultSet rows = found(text_, "SELECT CODE FROM TITLES UNION ALL SELECT NULL");
+    EXPECT_EQ(rowsOf(rows), "'C' 'E' 'N' 'O'I'");
     EXPECT_NE(takeLog().find("Sarvik Warning: column 1 truncated to 19999 of 20001 octets\n"),
               std::string::npos);
 }
 
 TEST_F(KeyFetch, ADecodeKeyKeepsNoRows) {
     numeric_.decode = true;
-    Rows rows = found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES WHERE TITLE_NO = 5");
-    EXPECT_EQ(keysOf(rows.get()), "");
+    const ResultSet rows =
+        found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES WHERE TITLE_NO = 5");
+    EXPECT_EQ(rowsOf(rows), "");
     EXPECT_NE(takeLog().find("Records retrieved 0\n"), std::string::npos);
 }
 
 TEST_F(KeyFetch, NoRowsAreNotedInNewdiag) {
-    Rows rows = found(text_, "SELECT CODE FROM TITLES WHERE 1 = 0");
-    EXPECT_EQ(keysOf(rows.get()), "");
+    const ResultSet rows = found(text_, "SELECT CODE FROM TITLES WHERE 1 = 0");
+    EXPECT_EQ(rowsOf(rows), "");
     EXPECT_EQ(readFile("newdiag.txt"), "SQL_XNO_DATA_FOUND    100\n");
 }
 
@@ -87,6 +85,27 @@ TEST_F(KeyFetch, FailuresGiveTheirCondition) {
     session_.currentDatabase = "ELSEWHERE";
     EXPECT_EQ(RunOperandSearch(session_, text_, "SELECT CODE FROM TITLES").outcome().condition(),
               kConditionDatabaseUnknown);
+}
+
+// More rows than one block of the row array holds, in descending order with duplicates: every row is
+// fetched once, in order, and the set holds each key once.
+TEST_F(KeyFetch, RowsSpanningSeveralBlocksAreEachFetchedOnce) {
+    const std::uint32_t count = 3 * kKeyRowsPerFetch + 7;
+    const std::string statement = "WITH RECURSIVE N(X) AS (SELECT 1 UNION ALL SELECT X + 1 FROM N WHERE X < " +
+                                  std::to_string(count) + ") SELECT (" + std::to_string(count) +
+                                  " - X) / 2 + 1, X FROM N";
+    const ResultSet rows = found(numeric_, statement);
+    ASSERT_EQ(rows.rowCount(), count / 2 + 1);
+    for (std::size_t i = 0; i < rows.rowCount(); ++i) {
+        const ResultRow row = rows.row(i);
+        ASSERT_EQ(row.numericKey, i + 1);
+        // Of a key's two rows the one fetched first (the larger X) is kept.
+        const std::uint32_t firstFetch = count - 2 * static_cast<std::uint32_t>(i) - (count % 2 == 0 ? 0 : 1);
+        ASSERT_EQ(row.secondaryValues[0].value, std::to_string(firstFetch == 0 ? 1 : firstFetch)) << i;
+    }
+    const std::string log = takeLog();
+    EXPECT_NE(log.find("Records retrieved " + std::to_string(count - 1) + "\n"), std::string::npos);
+    EXPECT_EQ(log.find("Records retrieved " + std::to_string(count) + "\n"), std::string::npos);
 }
 
 TEST(NoRowsDiagnosticLine, NamesTheLastFetchResult) {
@@ -103,23 +122,23 @@ TEST(NoRowsDiagnosticLine, NamesTheLastFetchResult) {
 TEST_F(KeyFetch, SubKeysExpandIntoOneRecordPerValue) {
     numeric_.subKey = SubKeyDefinition{"ISSUES.TITLE_NO", "ISSUES.ISSUE_NO", "XXISSUENOXX"};
     text_.subKey = SubKeyDefinition{"ISSUES.CODE", "ISSUES.ISSUE_NO", "XXISSUENOXX"};
-    Rows rows = found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES");
-    rows.reset(
-        UnionResults(rows.release(), found(text_, "SELECT CODE FROM TITLES WHERE TITLE_NO = 9").release()));
-    ASSERT_EQ(keysOf(rows.get()), "3 5 9 'O'I'");
-    EXPECT_EQ(SubKeyStatement(*static_cast<const ResultRow*>(rows->first->datum)),
-              "SELECT ISSUES.ISSUE_NO FROM ISSUES WHERE ISSUES.TITLE_NO = 3");
-    EXPECT_EQ(SubKeyStatement(*static_cast<const ResultRow*>(rows->last->datum)),
-              "SELECT ISSUES.ISSUE_NO FROM ISSUES WHERE ISSUES.CODE = 'O''I'");
+    ResultSet rows = UnionResults(found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES"),
+                                  found(text_, "SELECT CODE FROM TITLES WHERE TITLE_NO = 9"));
+    ASSERT_EQ(rows.rowCount(), 4u);
+    EXPECT_EQ(SubKeyStatement(rows.row(0)), "SELECT ISSUES.ISSUE_NO FROM ISSUES WHERE ISSUES.TITLE_NO = 3");
+    EXPECT_EQ(SubKeyStatement(rows.row(3)), "SELECT ISSUES.ISSUE_NO FROM ISSUES WHERE ISSUES.CODE = 'O''I'");
     takeLog();
 
-    EXPECT_TRUE(ExpandSubKeys(session_, rows.get()));
+    EXPECT_TRUE(ExpandSubKeys(session_, rows));
     std::vector<std::vector<std::string>> values;
-    for (const DblNode* node = rows->first; node != nullptr; node = node->next) {
-        values.push_back(static_cast<const ResultRow*>(node->datum)->subKeyValues);
+    for (std::size_t i = 0; i < rows.rowCount(); ++i) {
+        const ResultRow row = rows.row(i);
+        values.emplace_back(row.subKeyValues.begin(), row.subKeyValues.end());
     }
     EXPECT_EQ(values, (std::vector<std::vector<std::string>>{{"31", "32"}, {}, {"91"}, {"91"}}));
-    EXPECT_EQ(CountResultRecords(rows.get()), 5u);
+    EXPECT_EQ(rows.recordCount(), 5u);
+    EXPECT_EQ(rows.rowAtPosition(2)->numericKey, 3u);
+    EXPECT_EQ(rows.rowAtPosition(5)->textKey, "O'I");
     const std::string log = takeLog();
     EXPECT_NE(log.find("3 31\n"), std::string::npos);
     EXPECT_NE(log.find("'O''I' 91\n"), std::string::npos);
@@ -128,12 +147,14 @@ TEST_F(KeyFetch, SubKeysExpandIntoOneRecordPerValue) {
 TEST_F(KeyFetch, SubKeyExpansionGoesThroughEveryRowAndGivesTheLastFailure) {
     numeric_.subKey = SubKeyDefinition{"ISSUES.TITLE_NO", "ISSUES.ISSUE_NO", "XXISSUENOXX"};
     text_.subKey = SubKeyDefinition{"NOSUCH.CODE", "NOSUCH.ISSUE_NO", "XXISSUENOXX"};
-    Rows rows(UnionResults(found(text_, "SELECT CODE FROM TITLES WHERE TITLE_NO = 9").release(),
-                           found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES").release()));
-    ASSERT_EQ(keysOf(rows.get()), "3 5 9 'O'I'");
+    ResultSet rows = UnionResults(found(text_, "SELECT CODE FROM TITLES WHERE TITLE_NO = 9"),
+                                  found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES"));
+    ASSERT_EQ(rows.rowCount(), 4u);
+    ASSERT_EQ(rows.row(0).numericKey, 3u);
     takeLog();
-    EXPECT_EQ(ExpandSubKeys(session_, rows.get()).condition(), kConditionTemporarySystemError);
-    EXPECT_EQ(static_cast<const ResultRow*>(rows->first->datum)->subKeyValues,
+    EXPECT_EQ(ExpandSubKeys(session_, rows).condition(), kConditionTemporarySystemError);
+    const ResultRow first = rows.row(0);
+    EXPECT_EQ(std::vector<std::string>(first.subKeyValues.begin(), first.subKeyValues.end()),
               (std::vector<std::string>{"31", "32"}))
         << "rows before the failing one are expanded";
     EXPECT_NE(takeLog().find("Sarvik Error: Failed to do SQLPrepare on STMT\n"), std::string::npos);

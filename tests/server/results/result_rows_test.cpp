@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <memory>
-#include <random>
-#include <set>
 #include <string>
+#include <vector>
 
 #include "Quorvane/results/result_combine.h"
-#include "Quorvane/results/result_set_store.h"
-#include "tests/server/results/row_list.h"
+#include "tests/server/results/result_set_text.h"
 
 namespace {
 
@@ -24,74 +20,7 @@ TEST(ParseNumericKey, ReadsTheLeadingUnsignedDecimal) {
     for (const Case& c : cases) EXPECT_EQ(ParseNumericKey(c.text), c.key) << c.text;
 }
 
-TEST(InsertResultRow, KeepsKeyOrderWithoutDuplicates) {
-    struct Case {
-        const char* fetched;
-        const char* list;
-    };
-    const Case cases[] = {
-        {"5 3 9 3", "3 5 9"},
-        {"'B' 'A' 'C' 'A'", "'A' 'B' 'C'"},
-        {"'b' 'a' 'B' 'A'", "'A' 'B' 'a' 'b'"},
-        {"9 8 7 6 5", "5 6 7 8 9"},
-        {"1 2 3 2 1", "1 2 3"},
-        {"0", ""},
-        {"0 5 0", "0 5"},
-        {"5 0", "0 5"},
-        {"abc 7", "7"},
-        {"'' 'A'", "'' 'A'"},
-        {"'A' 3 'B' 1", "1 3 'A' 'B'"},
-    };
-    for (const Case& c : cases) {
-        Rows rows(rowList(c.fetched));
-        EXPECT_EQ(keysOf(rows.get()), c.list) << c.fetched;
-    }
-}
-
-TEST(InsertResultRow, AnswersTheNewRowWithTheCursorOnIt) {
-    Rows rows(CreateRowList());
-    ResultRow* five = InsertResultRow(rows.get(), "5", numericKeyDefinition());
-    ASSERT_NE(five, nullptr);
-    EXPECT_EQ(ListCurrent(rows.get()), five);
-    EXPECT_EQ(five->key, &numericKeyDefinition());
-    EXPECT_EQ(InsertResultRow(rows.get(), "5", numericKeyDefinition()), nullptr);
-    ResultRow* three = InsertResultRow(rows.get(), "3", numericKeyDefinition());
-    EXPECT_EQ(ListCurrent(rows.get()), three);
-    EXPECT_EQ(InsertResultRow(rows.get(), "5", numericKeyDefinition()), nullptr);
-    EXPECT_EQ(ListCurrent(rows.get()), five);
-}
-
-TEST(InsertResultRow, AnyFetchOrderGivesTheSortedDistinctKeys) {
-    std::mt19937 random(11);
-    std::uniform_int_distribution<int> keys(1, 300);
-    Rows rows(CreateRowList());
-    std::set<int> expected;
-    for (int i = 0; i < 2000; ++i) {
-        int key = keys(random);
-        expected.insert(key);
-        InsertResultRow(rows.get(), std::to_string(key), numericKeyDefinition());
-    }
-    std::string list;
-    for (int key : expected) list += (list.empty() ? "" : " ") + std::to_string(key);
-    EXPECT_EQ(keysOf(rows.get()), list);
-}
-
-// The keys of a combination's result, each marked with the operand its row came from (L or R).
-std::string combine(DblList* (*operation)(DblList*, DblList*), const char* left, const char* right) {
-    DblList* leftRows = rowList(left);
-    std::set<const void*> fromLeft;
-    for (const DblNode* node = leftRows->first; node != nullptr; node = node->next)
-        fromLeft.insert(node->datum);
-    Rows result(operation(leftRows, rowList(right)));
-    std::string text;
-    for (const DblNode* node = result->first; node != nullptr; node = node->next) {
-        if (!text.empty()) text += ' ';
-        text += (fromLeft.count(node->datum) != 0 ? "L" : "R") +
-                keyOf(*static_cast<const ResultRow*>(node->datum));
-    }
-    return text;
-}
-
+// Each kept row shows the operand it came from (L or R).
 TEST(ResultCombinations, AndOrAndNotOverMixedKeys) {
     struct Case {
         const char* left;
@@ -101,37 +30,97 @@ TEST(ResultCombinations, AndOrAndNotOverMixedKeys) {
         const char* difference;
     };
     const Case cases[] = {
-        {"1 2 4", "2 3 4", "L2 L4", "L1 L2 R3 L4", "L1"},
-        {"", "1 2", "", "R1 R2", ""},
-        {"1 2", "", "", "L1 L2", "L1 L2"},
+        {"1 2 4", "2 3 4", "2@L 4@L", "1@L 2@L 3@R 4@L", "1@L"},
+        {"", "1 2", "", "1@R 2@R", ""},
+        {"1 2", "", "", "1@L 2@L", "1@L 2@L"},
         {"", "", "", "", ""},
-        {"'A' 'C'", "1 2", "", "R1 R2 L'A' L'C'", "L'A' L'C'"},
-        {"5", "'5' 'B'", "", "L5 R'5' R'B'", "L5"},
-        {"1 'A'", "1 'A' 'B'", "L1 L'A'", "L1 L'A' R'B'", ""},
-        {"'B' 'a'", "'A' 'b'", "", "R'A' L'B' L'a' R'b'", "L'B' L'a'"},
-        {"1 3 5 7 9", "2 3 4 9 10", "L3 L9", "L1 R2 L3 R4 L5 L7 L9 R10", "L1 L5 L7"},
+        {"'A' 'C'", "1 2", "", "1@R 2@R 'A'@L 'C'@L", "'A'@L 'C'@L"},
+        {"5", "'5' 'B'", "", "5@L '5'@R 'B'@R", "5@L"},
+        {"1 'A'", "1 'A' 'B'", "1@L 'A'@L", "1@L 'A'@L 'B'@R", ""},
+        {"'B' 'a'", "'A' 'b'", "", "'A'@R 'B'@L 'a'@L 'b'@R", "'B'@L 'a'@L"},
+        {"1 3 5 7 9", "2 3 4 9 10", "3@L 9@L", "1@L 2@R 3@L 4@R 5@L 7@L 9@L 10@R", "1@L 5@L 7@L"},
+        {"4294967295 'z'", "4294967295 7", "4294967295@L", "7@R 4294967295@L 'z'@L", "'z'@L"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.left) + " with " + c.right);
-        EXPECT_EQ(combine(IntersectResults, c.left, c.right), c.conjunction);
-        EXPECT_EQ(combine(UnionResults, c.left, c.right), c.disjunction);
-        EXPECT_EQ(combine(SubtractResults, c.left, c.right), c.difference);
+        EXPECT_EQ(rowsOf(IntersectResults(resultSet(c.left, "L"), resultSet(c.right, "R"))), c.conjunction);
+        EXPECT_EQ(rowsOf(UnionResults(resultSet(c.left, "L"), resultSet(c.right, "R"))), c.disjunction);
+        EXPECT_EQ(rowsOf(SubtractResults(resultSet(c.left, "L"), resultSet(c.right, "R"))), c.difference);
     }
 }
 
-TEST(ResultCombinations, AMissingOperandGivesNothingAndFreesTheOther) {
-    EXPECT_EQ(IntersectResults(rowList("1 2"), nullptr), nullptr);
-    EXPECT_EQ(UnionResults(nullptr, rowList("1")), nullptr);
-    EXPECT_EQ(SubtractResults(nullptr, nullptr), nullptr);
+// Rows keep the key they were found under through nested combinations.
+TEST(ResultCombinations, RowsKeepTheirKeyDefinitionsAcrossCombinations) {
+    ResultSet rows = UnionResults(IntersectResults(resultSet("1 2 3", "A"), resultSet("2 3", "B")),
+                                  UnionResults(resultSet("3 4"), resultSet("5 'x'", "C")));
+    ASSERT_EQ(rowsOf(rows), "2@A 3@A 4 5@C 'x'@C");
+    const std::vector<const KeyDefinition*> keys = {&notedNumericKey(), &notedNumericKey(),
+                                                    &numericKeyDefinition(), &notedNumericKey(),
+                                                    &notedTextKey()};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        EXPECT_EQ(rows.row(i).key, keys[i]) << i;
+        if (!rows.row(i).secondaryValues.empty()) {
+            EXPECT_EQ(rows.row(i).secondaryValues[0].column, &keys[i]->secondaryColumns[0]) << i;
+        }
+    }
+    EXPECT_EQ(rows.recordCount(), 5u);
 }
 
-TEST(CountResultRecords, SubKeyValuesCountOnePositionEach) {
-    Rows rows(rowList("1 2 3"));
-    static_cast<ResultRow*>(rows->first->datum)->subKeyValues = {"11", "12"};
-    static_cast<ResultRow*>(rows->last->datum)->subKeyValues = {"31"};
-    EXPECT_EQ(CountResultRecords(rows.get()), 4u);
-    Rows empty(CreateRowList());
-    EXPECT_EQ(CountResultRecords(empty.get()), 0u);
+class SubKeyRows : public testing::Test {
+  protected:
+    SubKeyRows() { serial_.subKey = SubKeyDefinition{"I.K", "I.ISSUE", "XXISSUEXX"}; }
+
+    // 4 and 90 under the plain key, 83 and 85 under the serial key; 83 has three issues, 85 one.
+    ResultSet expanded() {
+        ResultSetBuilder serials(serial_);
+        serials.add("85");
+        serials.add("83");
+        ResultSet rows = UnionResults(resultSet("4 90"), serials.finish());
+        rows.expandSubKeys([](const ResultRow& row) {
+            return row.numericKey == 83 ? std::vector<std::string>{"1", "2", "3"} : std::vector<std::string>{"9"};
+        });
+        return rows;
+    }
+
+    KeyDefinition serial_ = keyDefinition("K", false);
+};
+
+TEST_F(SubKeyRows, OnlyRowsWithASubKeyAreExpandedAndEachValueIsAPosition) {
+    const ResultSet rows = expanded();
+    ASSERT_EQ(rowsOf(rows), "4 83 85 90");
+    EXPECT_TRUE(rows.row(0).subKeyValues.empty());
+    EXPECT_EQ(std::vector<std::string>(rows.row(1).subKeyValues.begin(), rows.row(1).subKeyValues.end()),
+              (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(rows.row(1).subKey, &*serial_.subKey);
+    EXPECT_EQ(rows.row(0).subKey, nullptr);
+    EXPECT_EQ(rows.recordCount(), 6u);
+
+    const std::vector<std::uint32_t> holder = {0, 4, 83, 83, 83, 85, 90};
+    for (std::uint32_t position : {1u, 2u, 3u, 4u, 5u, 6u, 5u, 2u, 6u, 4u}) {
+        const std::optional<ResultRow> row = rows.rowAtPosition(position);
+        ASSERT_TRUE(row.has_value()) << position;
+        EXPECT_EQ(row->numericKey, holder[position]) << position;
+    }
+    for (std::uint32_t position : {0u, 7u, 0xFFFFFFFFu}) EXPECT_FALSE(rows.rowAtPosition(position)) << position;
+}
+
+TEST_F(SubKeyRows, WithoutExpansionEveryRowIsOnePosition) {
+    const ResultSet rows = resultSet("4 9 'A'");
+    EXPECT_EQ(rows.recordCount(), 3u);
+    EXPECT_EQ(rows.rowAtPosition(3)->textKey, "A");
+    EXPECT_EQ(rows.rowAtPosition(1)->numericKey, 4u);
+    EXPECT_FALSE(rows.rowAtPosition(4));
+    EXPECT_FALSE(rows.rowAtPosition(0));
+    EXPECT_FALSE(ResultSet().rowAtPosition(1));
+    EXPECT_EQ(ResultSet().recordCount(), 0u);
+}
+
+TEST_F(SubKeyRows, ACombinationOfAnExpandedSetKeepsItsPositions) {
+    const ResultSet rows = SubtractResults(expanded(), resultSet("4"));
+    EXPECT_EQ(rows.recordCount(), 5u);
+    EXPECT_EQ(rows.rowAtPosition(3)->numericKey, 83u);
+    EXPECT_EQ(rows.rowAtPosition(4)->numericKey, 85u);
+    EXPECT_EQ(rows.rowAtPosition(5)->numericKey, 90u);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "Quorvane/results/key_fetch.h"
 #include "tests/server/database/field_list.h"
 #include "tests/server/database/sqlite_odbc_fixture.h"
-#include "tests/server/results/row_list.h"
+#include "tests/server/results/result_set_text.h"
 
 namespace {
 
@@ -33,15 +33,15 @@ class ResultSetStore : public SqliteOdbcTest {
 TEST_F(ResultSetStore, ANewResultSetReplacesTheOldAndItsCache) {
     session_.currentDatabase = "BOOKS";
     EXPECT_FALSE(ResultSetDatabase(session_).has_value());
-    StoreResultSet(session_, rowList("1 2 3"));
+    StoreResultSet(session_, resultSet("1 2 3"));
     EXPECT_EQ(session_.resultCount, 3u);
     session_.presentCache = std::make_unique<PresentCache>();
     session_.presentCache->insert(std::make_unique<PresentCacheEntry>());
 
     session_.currentDatabase = "MAPS";
-    StoreResultSet(session_, rowList(""));
+    StoreResultSet(session_, resultSet(""));
     EXPECT_EQ(session_.resultCount, 0u);
-    EXPECT_EQ(keysOf(session_.resultList.get()), "");
+    EXPECT_EQ(rowsOf(session_.resultSet), "");
     EXPECT_EQ(session_.presentCache, nullptr);
     EXPECT_EQ(ResultSetDatabase(session_), "MAPS");
 }
@@ -50,9 +50,9 @@ TEST_F(ResultSetStore, ANewResultSetReplacesTheOldAndItsCache) {
 // the database the result set came from.
 TEST_F(ResultSetStore, RecordsComeFromTheResultSetsDatabase) {
     session_.currentDatabase = "BOOKS";
-    Bib1Result<OwnedDblList> found = RunOperandSearch(session_, key_, "SELECT TITLE_NO FROM TITLES");
+    Bib1Result<ResultSet> found = RunOperandSearch(session_, key_, "SELECT TITLE_NO FROM TITLES");
     ASSERT_TRUE(found);
-    StoreResultSet(session_, found->release());
+    StoreResultSet(session_, std::move(*found));
     ASSERT_EQ(session_.resultCount, 2u);
 
     session_.currentDatabase = "MAPS";

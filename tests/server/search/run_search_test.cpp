@@ -101,7 +101,7 @@ TEST_F(RunSearchTest, FailuresKeepThePreviousResultSet) {
     EXPECT_EQ(search(titleOperand("x"), "GROUP"), Outcome(1, 100));
     EXPECT_EQ(search(titleOperand("x"), "ELSEWHERE"), Outcome(1, 235));
     EXPECT_EQ(session_.resultCount, 2u);
-    EXPECT_EQ(ListCount(session_.resultList.get()), 2);
+    EXPECT_EQ(session_.resultSet.rowCount(), 2u);
 }
 
 }  // namespace
