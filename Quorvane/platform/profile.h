@@ -3,7 +3,8 @@
 // without regard to case, the first occurrence of a key wins, lines starting with ';' are comments,
 // a ';' inside a value is data, surrounding blanks are trimmed and one pair of matching surrounding
 // quotes is removed. A missing file, section or key gives the caller's default. A file is parsed at its
-// first read and again whenever its size, modification time or inode has changed since.
+// first read and again whenever its size, modification time or inode has changed since; a file that had
+// not changed for two seconds when it was parsed is compared with the disk at most once a second.
 
 #include <string>
 
