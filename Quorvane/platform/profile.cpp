@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <chrono>
 #include <climits>
 #include <ctime>
@@ -62,9 +63,8 @@ struct ParsedProfile {
 // changed again since without a new time, so it is parsed again until it has been quiet that long.
 constexpr time_t kQuietSeconds = 2;
 
-// A file that had been quiet when it was parsed is compared with the disk at most this often: a server
-// reads several keys per request, and each comparison is a system call.
-constexpr std::chrono::milliseconds kRecheckInterval{1000};
+// How long a file that had been quiet when it was parsed is trusted without comparing it with the disk.
+std::atomic<std::chrono::milliseconds::rep> recheckInterval{0};
 
 bool quietWhenParsed(const ParsedProfile& parsed) {
     return parsed.modified.tv_sec + kQuietSeconds <= parsed.parsedAt;
@@ -77,7 +77,8 @@ bool unchangedSinceParsed(const ParsedProfile& parsed, const struct stat& status
 }
 
 bool checkedLately(const ParsedProfile& parsed, std::chrono::steady_clock::time_point now) {
-    return quietWhenParsed(parsed) && now - parsed.checkedAt < kRecheckInterval;
+    const std::chrono::milliseconds interval{recheckInterval.load(std::memory_order_relaxed)};
+    return interval.count() > 0 && quietWhenParsed(parsed) && now - parsed.checkedAt < interval;
 }
 
 // The entries of a file in file order; lines outside a section and lines without '=' are left out.
@@ -162,6 +163,10 @@ std::optional<std::string> findValue(const std::string& file, std::string_view s
 }
 
 }  // namespace
+
+void setProfileRecheckInterval(std::chrono::milliseconds interval) {
+    recheckInterval.store(interval.count(), std::memory_order_relaxed);
+}
 
 std::string readProfileString(const std::string& file, const std::string& section, const std::string& key,
                               const std::string& defaultValue) {

@@ -71,7 +71,8 @@ TEST(ProfileString, SeesTheFileChangedOnDisk) {
 
 TEST(ProfileString, AFileThatHadBeenQuietIsStillReadAgainAfterItChanges) {
     // Modification times in the past: the file counts as quiet when parsed, so its status is compared
-    // with the disk at most once a second rather than on every read.
+    // with the disk at most once per interval rather than on every read.
+    platform::setProfileRecheckInterval(std::chrono::seconds(1));
     const auto setModified = [](const std::string& path, time_t secondsAgo) {
         const timespec when{std::time(nullptr) - secondsAgo, 0};
         const timespec times[2] = {when, when};
@@ -88,6 +89,18 @@ TEST(ProfileString, AFileThatHadBeenQuietIsStillReadAgainAfterItChanges) {
     std::remove(path.c_str());
     std::this_thread::sleep_for(std::chrono::milliseconds(1100));
     EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "DEFAULT");
+    platform::setProfileRecheckInterval(std::chrono::milliseconds(0));
+}
+
+TEST(ProfileString, WithoutARecheckIntervalAQuietFileIsComparedOnEveryRead) {
+    std::string path = writeTemp("quiet_default.ini", "[S]\nk=1\n");
+    const timespec past{std::time(nullptr) - 60, 0};
+    const timespec times[2] = {past, past};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "1");
+    writeTemp("quiet_default.ini", "[S]\nk=22\n");
+    EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "22");
+    std::remove(path.c_str());
 }
 
 TEST(ProfileString, FollowsTheProfileRules) {
