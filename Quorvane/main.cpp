@@ -2,6 +2,7 @@
 //   quorvane [--config DIR]
 // reads Quorvane.INI from DIR (by default the directory of the executable) and serves until the console's
 // exit command, SIGTERM or SIGINT.
+#include <chrono>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/log_flusher.h"
 #include "Quorvane/log/operations_log.h"
+#include "Quorvane/platform/profile.h"
 #include "Quorvane/platform/program_dir.h"
 #include "toolkit/external/kiv_carried_content_types.h"
 #include "toolkit/util/err_report.h"
@@ -35,6 +37,8 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
+    // Quorvane.INI is read on every request: a change on disk is seen within a second.
+    platform::setProfileRecheckInterval(std::chrono::seconds(1));
     applyLogSettings(ReadLogSettings());
     ErrSetFatalSink(LogFatalReport);
     DisableSqliteMemoryStatistics();

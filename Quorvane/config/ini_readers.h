@@ -1,6 +1,6 @@
 #pragma once
 // Reads of the configuration file "Quorvane.INI" in the program directory (platform::programDir(), which
-// `--config DIR` overrides). The file is read anew on every call, with the profile rules of
+// `--config DIR` overrides), parsed once and again when it changes on disk, with the profile rules of
 // Quorvane/platform/profile.h; string values are cut to kIniValueLimit octets. Safe from any thread.
 
 #include <cstddef>

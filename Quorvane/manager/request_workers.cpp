@@ -4,42 +4,70 @@
 #include <system_error>
 #include <utility>
 
+namespace {
+
+// Idle associations' entries kept for reuse; beyond this many they are freed.
+constexpr std::size_t kSpareEntries = 64;
+
+}  // namespace
+
 std::size_t RequestWorkers::defaultThreadCount() {
     return std::max<std::size_t>(4, 2 * std::thread::hardware_concurrency());
 }
 
 RequestWorkers::RequestWorkers(std::size_t threads) {
-    for (std::size_t i = 0; i < std::max<std::size_t>(1, threads); ++i) {
+    const std::size_t count = std::max<std::size_t>(1, threads);
+    workers_.reserve(count);
+    threads_.reserve(count);
+    idleWorkers_.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        workers_.push_back(std::make_unique<Worker>());
+        Worker& worker = *workers_.back();
         try {
-            threads_.emplace_back([this] { work(); });
+            threads_.emplace_back([this, &worker] { work(worker); });
         } catch (const std::system_error&) {
+            workers_.pop_back();
             if (threads_.empty()) throw;
             break;  // fewer threads serve as well, only slower
         }
+        idleWorkers_.push_back(&worker);
     }
 }
 
 RequestWorkers::~RequestWorkers() {
     waitIdle();
+    std::vector<Worker*> sleeping;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         stopping_ = true;
+        sleeping.swap(idleWorkers_);
     }
-    ready_.notify_all();
+    for (Worker* worker : sleeping) worker->wake.release();  // woken without a task: it ends
     for (std::thread& thread : threads_) thread.join();
 }
 
-bool RequestWorkers::submit(KivAssocId assocId, std::function<void()> task) {
+bool RequestWorkers::submit(KivAssocId assocId, Task task) {
+    Worker* handedTo = nullptr;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        Association& association = associations_[assocId];
+        auto found = associations_.find(assocId);
+        if (found == associations_.end()) found = enter(assocId);
+        Association& association = found->second;
         if (association.waiting.size() >= kMaxWaiting) return false;
-        association.waiting.push_back(std::move(task));
-        // Ready unless it is running (its thread queues it again) or already waiting its turn.
-        if (association.running || association.waiting.size() > 1) return true;
-        readyQueue_.push_back(assocId);
+        // It waits when it is running (its thread queues it again) or already waiting its turn, and when
+        // no thread is idle (a thread takes it from the ready queue when it ends a request).
+        if (association.running || !association.waiting.empty() || idleWorkers_.empty()) {
+            association.waiting.push_back(std::move(task));
+            if (!association.running && association.waiting.size() == 1) readyQueue_.push_back(assocId);
+            return true;
+        }
+        handedTo = idleWorkers_.back();
+        idleWorkers_.pop_back();
+        association.running = true;
+        handedTo->assocId = assocId;
+        handedTo->task = std::move(task);
     }
-    ready_.notify_one();
+    handedTo->wake.release();
     return true;
 }
 
@@ -49,15 +77,14 @@ bool RequestWorkers::active(KivAssocId assocId) const {
 }
 
 void RequestWorkers::drop(KivAssocId assocId) {
-    std::deque<std::function<void()>> dropped;  // destroyed after the lock is let go
+    std::deque<Task> dropped;  // destroyed after the lock is let go
     std::lock_guard<std::mutex> lock(mutex_);
     auto found = associations_.find(assocId);
     if (found == associations_.end()) return;
     dropped.swap(found->second.waiting);
     if (found->second.running) return;
-    associations_.erase(found);
     readyQueue_.erase(std::remove(readyQueue_.begin(), readyQueue_.end(), assocId), readyQueue_.end());
-    if (associations_.empty()) idle_.notify_all();
+    forget(found);
 }
 
 void RequestWorkers::waitIdle() {
@@ -65,29 +92,61 @@ void RequestWorkers::waitIdle() {
     idle_.wait(lock, [this] { return associations_.empty(); });
 }
 
-void RequestWorkers::work() {
-    std::unique_lock<std::mutex> lock(mutex_);
+void RequestWorkers::work(Worker& worker) {
     for (;;) {
-        ready_.wait(lock, [this] { return stopping_ || !readyQueue_.empty(); });
-        if (readyQueue_.empty()) return;  // stopping, with nothing left
-        const KivAssocId assocId = readyQueue_.front();
-        readyQueue_.pop_front();
-        Association& association = associations_.at(assocId);
-        std::function<void()> task = std::move(association.waiting.front());
-        association.waiting.pop_front();
-        association.running = true;
-        lock.unlock();
-        task();
-        task = nullptr;  // what the task holds goes before the association can be reused
-        lock.lock();
-        Association& after = associations_.at(assocId);
-        after.running = false;
-        if (!after.waiting.empty()) {
-            readyQueue_.push_back(assocId);  // behind the associations already waiting: turns are fair
-            ready_.notify_one();
-        } else {
-            associations_.erase(assocId);
-            if (associations_.empty()) idle_.notify_all();
+        worker.wake.acquire();
+        if (!worker.assocId) return;  // woken to end
+        for (;;) {
+            const KivAssocId assocId = *worker.assocId;
+            Task task = std::move(worker.task);
+            task();
+            task = nullptr;  // what the task holds goes before the association can be reused
+            std::lock_guard<std::mutex> lock(mutex_);
+            finish(assocId);
+            if (takeReady(worker)) continue;
+            worker.assocId.reset();
+            if (stopping_) return;
+            idleWorkers_.push_back(&worker);
+            break;
         }
     }
+}
+
+RequestWorkers::Associations::iterator RequestWorkers::enter(KivAssocId assocId) {
+    if (spare_.empty()) return associations_.try_emplace(assocId).first;
+    Associations::node_type entry = std::move(spare_.back());
+    spare_.pop_back();
+    entry.key() = assocId;
+    return associations_.insert(std::move(entry)).position;
+}
+
+bool RequestWorkers::takeReady(Worker& worker) {
+    if (readyQueue_.empty()) return false;
+    const KivAssocId assocId = readyQueue_.front();
+    readyQueue_.pop_front();
+    Association& association = associations_.at(assocId);
+    worker.task = std::move(association.waiting.front());
+    association.waiting.pop_front();
+    association.running = true;
+    worker.assocId = assocId;
+    return true;
+}
+
+void RequestWorkers::finish(KivAssocId assocId) {
+    const auto found = associations_.find(assocId);
+    found->second.running = false;
+    if (found->second.waiting.empty()) {
+        forget(found);
+    } else {
+        readyQueue_.push_back(assocId);  // behind the associations already waiting: turns are fair
+    }
+}
+
+void RequestWorkers::forget(Associations::iterator association) {
+    if (spare_.size() < kSpareEntries) {
+        spare_.push_back(associations_.extract(association));
+    } else {
+        associations_.erase(association);
+    }
+    if (associations_.empty()) idle_.notify_all();
 }

@@ -4,12 +4,19 @@
 // number of threads. An association's requests wait in its own queue, and an association with requests
 // waits its turn in the ready queue, so a thread never sits idle behind a busy association and a client
 // that sends many requests takes no more than one thread. Safe from any thread.
+//
+// A request that finds a thread idle is handed to that thread directly and wakes only it; a thread that
+// ends a request takes the next ready association itself. An association's queue is kept for reuse
+// after its last request, so a request costs no allocation of the pool's own.
 
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
+#include <optional>
+#include <semaphore>
 #include <thread>
 #include <unordered_map>
 #include <vector>
@@ -42,20 +49,41 @@ class RequestWorkers {
     void waitIdle();
 
   private:
+    using Task = std::function<void()>;
+
     struct Association {
-        std::deque<std::function<void()>> waiting;
+        std::deque<Task> waiting;
         bool running = false;
     };
+    using Associations = std::unordered_map<KivAssocId, Association>;
 
-    void work();
+    // One thread's hand-over point: an idle thread sleeps on `wake` until it is given a task or told to end.
+    struct Worker {
+        std::binary_semaphore wake{0};
+        std::optional<KivAssocId> assocId;  // the association whose task it was given
+        Task task;
+    };
+
+    void work(Worker& worker);
+    // With the mutex held: the association's entry, made or taken from the spare ones.
+    Associations::iterator enter(KivAssocId assocId);
+    // With the mutex held: the next ready association's first task, taken for the worker; false when none.
+    bool takeReady(Worker& worker);
+    // With the mutex held: the association's request has ended; its entry is kept for reuse when idle.
+    void finish(KivAssocId assocId);
+    void forget(Associations::iterator association);
 
     mutable std::mutex mutex_;
-    std::condition_variable ready_;
     std::condition_variable idle_;
     // Every association with a task waiting or running.
-    std::unordered_map<KivAssocId, Association> associations_;
+    Associations associations_;
+    // Entries of associations without tasks, kept with their queue's storage for the next association.
+    std::vector<Associations::node_type> spare_;
     // Associations with a task waiting and none running, in the order they became ready.
     std::deque<KivAssocId> readyQueue_;
+    // Threads waiting for a task, the most recently idle last (its cache is the warmest).
+    std::vector<Worker*> idleWorkers_;
     bool stopping_ = false;
+    std::vector<std::unique_ptr<Worker>> workers_;
     std::vector<std::thread> threads_;
 };

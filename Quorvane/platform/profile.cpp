@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
+#include <chrono>
 #include <climits>
 #include <ctime>
 #include <fstream>
@@ -54,16 +56,29 @@ struct ParsedProfile {
     off_t size = 0;
     timespec modified{};
     time_t parsedAt = 0;
+    std::chrono::steady_clock::time_point checkedAt{};  // when its status on disk was last compared
 };
 
 // File systems keep modification times coarsely: a file changed this close to its parse may have
 // changed again since without a new time, so it is parsed again until it has been quiet that long.
 constexpr time_t kQuietSeconds = 2;
 
+// How long a file that had been quiet when it was parsed is trusted without comparing it with the disk.
+std::atomic<std::chrono::milliseconds::rep> recheckInterval{0};
+
+bool quietWhenParsed(const ParsedProfile& parsed) {
+    return parsed.modified.tv_sec + kQuietSeconds <= parsed.parsedAt;
+}
+
 bool unchangedSinceParsed(const ParsedProfile& parsed, const struct stat& status) {
     return parsed.device == status.st_dev && parsed.inode == status.st_ino && parsed.size == status.st_size &&
            parsed.modified.tv_sec == status.st_mtim.tv_sec && parsed.modified.tv_nsec == status.st_mtim.tv_nsec &&
-           parsed.modified.tv_sec + kQuietSeconds <= parsed.parsedAt;
+           quietWhenParsed(parsed);
+}
+
+bool checkedLately(const ParsedProfile& parsed, std::chrono::steady_clock::time_point now) {
+    const std::chrono::milliseconds interval{recheckInterval.load(std::memory_order_relaxed)};
+    return interval.count() > 0 && quietWhenParsed(parsed) && now - parsed.checkedAt < interval;
 }
 
 // The entries of a file in file order; lines outside a section and lines without '=' are left out.
@@ -103,6 +118,14 @@ class ProfileCache {
     // The raw value of the first occurrence of the key in a section of that name (same-named sections
     // are searched in file order); none when the file, section or key is missing.
     std::optional<std::string> find(const std::string& file, std::string_view section, std::string_view key) {
+        const std::chrono::steady_clock::time_point now = std::chrono::steady_clock::now();
+        {
+            std::lock_guard lock(mutex_);
+            auto found = files_.find(file);
+            if (found != files_.end() && checkedLately(found->second, now)) {
+                return valueIn(found->second, section, key);
+            }
+        }
         struct stat status {};
         if (::stat(file.c_str(), &status) != 0) return std::nullopt;
         std::lock_guard lock(mutex_);
@@ -115,14 +138,20 @@ class ProfileCache {
                                    status.st_mtim, std::time(nullptr)};
             found = files_.find(file);
         }
-        for (const ProfileEntry& entry : found->second.entries) {
+        found->second.checkedAt = now;
+        return valueIn(found->second, section, key);
+    }
+
+  private:
+    static std::optional<std::string> valueIn(const ParsedProfile& parsed, std::string_view section,
+                                              std::string_view key) {
+        for (const ProfileEntry& entry : parsed.entries) {
             if (equalsIgnoringCase(entry.section, section) && equalsIgnoringCase(entry.key, key))
                 return entry.value;
         }
         return std::nullopt;
     }
 
-  private:
     std::mutex mutex_;
     std::map<std::string, ParsedProfile> files_;
 };
@@ -134,6 +163,10 @@ std::optional<std::string> findValue(const std::string& file, std::string_view s
 }
 
 }  // namespace
+
+void setProfileRecheckInterval(std::chrono::milliseconds interval) {
+    recheckInterval.store(interval.count(), std::memory_order_relaxed);
+}
 
 std::string readProfileString(const std::string& file, const std::string& section, const std::string& key,
                               const std::string& defaultValue) {

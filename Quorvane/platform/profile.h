@@ -3,11 +3,18 @@
 // without regard to case, the first occurrence of a key wins, lines starting with ';' are comments,
 // a ';' inside a value is data, surrounding blanks are trimmed and one pair of matching surrounding
 // quotes is removed. A missing file, section or key gives the caller's default. A file is parsed at its
-// first read and again whenever its size, modification time or inode has changed since.
+// first read and again whenever its size, modification time or inode has changed since (compared on every
+// read unless setProfileRecheckInterval says otherwise).
 
+#include <chrono>
 #include <string>
 
 namespace platform {
+
+// A file that had not changed for two seconds when it was parsed is compared with the disk at most once
+// per interval (a server reads several keys per request, and each comparison is a system call); zero,
+// the default, compares on every read. Safe from any thread.
+void setProfileRecheckInterval(std::chrono::milliseconds interval);
 
 std::string readProfileString(const std::string& file, const std::string& section, const std::string& key,
                               const std::string& defaultValue);

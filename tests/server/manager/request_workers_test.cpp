@@ -7,6 +7,7 @@
 #include <future>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -48,6 +49,46 @@ TEST(RequestWorkers, RequestsOfDifferentAssociationsRunAtTheSameTime) {
     ASSERT_TRUE(workers.submit(2, [&] { secondRan.set_value(); }));
     workers.waitIdle();
     EXPECT_TRUE(firstSawSecond);
+}
+
+TEST(RequestWorkers, ConcurrentSubmittersKeepEachAssociationInOrderWithFewerThreadsThanAssociations) {
+    constexpr int kAssociations = 8;
+    constexpr int kRequests = 300;
+    struct Seen {
+        std::atomic<bool> running{false};
+        std::atomic<bool> overlapped{false};
+        std::vector<int> order;  // touched only by the association's running request
+    };
+    std::vector<Seen> seen(kAssociations);
+    {
+        RequestWorkers workers(3);
+        std::vector<std::thread> submitters;
+        for (int a = 0; a < kAssociations; ++a) {
+            submitters.emplace_back([&workers, &seen, a] {
+                for (int i = 0; i < kRequests;) {
+                    Seen& mine = seen[static_cast<std::size_t>(a)];
+                    const bool taken = workers.submit(static_cast<KivAssocId>(100 + a), [&mine, i] {
+                        if (mine.running.exchange(true)) mine.overlapped = true;
+                        mine.order.push_back(i);
+                        mine.running = false;
+                    });
+                    if (taken) {
+                        ++i;
+                    } else {
+                        std::this_thread::yield();  // its queue is full: wait for the pool to catch up
+                    }
+                }
+            });
+        }
+        for (std::thread& submitter : submitters) submitter.join();
+        workers.waitIdle();
+        for (int a = 0; a < kAssociations; ++a) EXPECT_FALSE(workers.active(static_cast<KivAssocId>(100 + a)));
+    }
+    for (const Seen& association : seen) {
+        EXPECT_FALSE(association.overlapped);
+        ASSERT_EQ(association.order.size(), static_cast<std::size_t>(kRequests));
+        for (int i = 0; i < kRequests; ++i) EXPECT_EQ(association.order[static_cast<std::size_t>(i)], i);
+    }
 }
 
 // A request that holds its thread until released, and says when it has started.

@@ -2,9 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <chrono>
 #include <climits>
 #include <cstdio>
+#include <ctime>
 #include <string>
+#include <thread>
 
 #include "tests/server/platform/temp_path.h"
 
@@ -61,6 +67,40 @@ TEST(ProfileString, SeesTheFileChangedOnDisk) {
     EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "DEFAULT");
     std::remove(path.c_str());
     EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "DEFAULT");
+}
+
+TEST(ProfileString, AFileThatHadBeenQuietIsStillReadAgainAfterItChanges) {
+    // Modification times in the past: the file counts as quiet when parsed, so its status is compared
+    // with the disk at most once per interval rather than on every read.
+    platform::setProfileRecheckInterval(std::chrono::seconds(1));
+    const auto setModified = [](const std::string& path, time_t secondsAgo) {
+        const timespec when{std::time(nullptr) - secondsAgo, 0};
+        const timespec times[2] = {when, when};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    };
+    std::string path = writeTemp("quiet.ini", "[S]\nk=1\n");
+    setModified(path, 60);
+    EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "1");
+    EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "1");
+    writeTemp("quiet.ini", "[S]\nk=2\n");
+    setModified(path, 30);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "2");
+    std::remove(path.c_str());
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "DEFAULT");
+    platform::setProfileRecheckInterval(std::chrono::milliseconds(0));
+}
+
+TEST(ProfileString, WithoutARecheckIntervalAQuietFileIsComparedOnEveryRead) {
+    std::string path = writeTemp("quiet_default.ini", "[S]\nk=1\n");
+    const timespec past{std::time(nullptr) - 60, 0};
+    const timespec times[2] = {past, past};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "1");
+    writeTemp("quiet_default.ini", "[S]\nk=22\n");
+    EXPECT_EQ(readProfileString(path, "S", "k", "DEFAULT"), "22");
+    std::remove(path.c_str());
 }
 
 TEST(ProfileString, FollowsTheProfileRules) {
