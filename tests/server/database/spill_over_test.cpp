@@ -76,7 +76,7 @@ TEST_F(SpillOverFetch, AStatementThatCannotBePreparedFailsAndLeavesTheValue) {
     RecordField* data = add("DATA", "kept");
     add("EXTRA_NO", "7");
     const SpillOverColumns wrong{"EXTRA_NO", "DATA", "SELECT NOSUCH FROM LONG_TEXTS WHERE TEXT_NO = XXXXX"};
-    EXPECT_EQ(ExtendFieldValue(row_.get(), wrong, session_).condition(), kConditionTemporarySystemError);
+    EXPECT_EQ(ExtendFieldValue(row(), wrong, session_).condition(), kConditionTemporarySystemError);
     EXPECT_EQ(data->value, "kept");
     EXPECT_EQ(data->extended, 0);
     EXPECT_NE(takeLog().find("Sarvik Error: Failed to do SQLPrepare on STMT\n"), std::string::npos);
