@@ -15,6 +15,7 @@
 
 using namespace query_test;
 
+namespace check_query_cases {
 namespace {
 
 constexpr const char* kQueryPath = "psSearchReq->psQuery->";
@@ -409,3 +410,4 @@ TEST_F(CheckOtherInformationTest, AbsentEmptyAndWellFormedArraysPass) {
 }
 
 }  // namespace
+}  // namespace check_query_cases

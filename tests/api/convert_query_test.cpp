@@ -21,6 +21,7 @@ using codec::z3950::Query;
 using codec::z3950::RPNStructure;
 using codec::z3950::Term;
 
+namespace convert_query_cases {
 namespace {
 
 // Sends the query and the OtherInformation list through a search request (API -> codec -> BER -> codec ->
@@ -626,3 +627,4 @@ TEST(ConvertOtherInformationTest, EmptyArraysAndListsAndUnknownAlternatives) {
 }
 
 }  // namespace
+}  // namespace convert_query_cases

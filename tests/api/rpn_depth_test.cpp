@@ -11,6 +11,7 @@
 
 using namespace query_test;
 
+namespace rpn_depth_cases {
 namespace {
 
 using RpnDepthTest = ProcessLogFixture;
@@ -117,3 +118,4 @@ TEST_F(RpnDepthTest, ACodecTreePastTheLimitIsNotFollowed) {
 }
 
 }  // namespace
+}  // namespace rpn_depth_cases

@@ -12,11 +12,11 @@
 
 namespace {
 
-std::unique_ptr<KivInternationalString> text(const char* value) {
+std::unique_ptr<KivInternationalString> ownedText(const char* value) {
     return std::make_unique<KivInternationalString>(KivInternationalString{value});
 }
 
-std::unique_ptr<KivOctets> octets(std::string value) {
+std::unique_ptr<KivOctets> ownedOctets(std::string value) {
     return std::make_unique<KivOctets>(KivOctets{std::move(value)});
 }
 
@@ -28,7 +28,7 @@ std::unique_ptr<KivExternal> sutrsExternal(const char* record) {
     auto& content = external->uExternalValue.psSingleASN1Type;
     content = std::make_unique<KivSingleASN1Type>();
     content->eASN1Type = AT_UnstructuredText;
-    content->uASN1.psUnstructuredText = text(record);
+    content->uASN1.psUnstructuredText = ownedText(record);
     return external;
 }
 
@@ -46,7 +46,7 @@ std::unique_ptr<KivRpnStructure> termOperand(const char* term) {
     use->sAttributeValue.eAttributeValueType = 1;
     use->sAttributeValue.uAttributeValue.ulNumeric = 4;
     plusTerm->sTerm.eTermType = TT_General;
-    plusTerm->sTerm.uTerm.psGeneral = octets(term);
+    plusTerm->sTerm.uTerm.psGeneral = ownedOctets(term);
     return node;
 }
 
@@ -54,7 +54,7 @@ std::unique_ptr<KivRpnStructure> termOperand(const char* term) {
 std::unique_ptr<KivSearchReq> searchWithChain(int depth) {
     auto request = std::make_unique<KivSearchReq>();
     request->sResultSetName.pcValue = "default";
-    request->ppsDatabaseNames.append(text("books"));
+    request->ppsDatabaseNames.append(ownedText("books"));
     request->psQuery = std::make_unique<KivQuery>();
     request->psQuery->eQueryType = QT_Rpn;
     auto& rpn = request->psQuery->uQuery.psRpnQuery;
@@ -190,7 +190,7 @@ TEST(KivFreeTest, TargetPduReleasesWhateverBodyIsSet) {
     close->ePduType = TPT_CloseReq;
     close->uPdu.psCloseReq = std::make_unique<KivClose>();
     close->uPdu.psCloseReq->eCloseReason = CR_PeerAbort;
-    close->uPdu.psCloseReq->psDiagnosticInformation = text("peer went away without a word");
+    close->uPdu.psCloseReq->psDiagnosticInformation = ownedText("peer went away without a word");
     close->uPdu.psCloseReq->psResourceReport = sutrsExternal("a resource report in plain text, long enough");
     received.push_back(close.release());
 
@@ -223,9 +223,9 @@ TEST(KivFreeTest, CarriedContentWithNestedExternalsIsReleased) {
     KivHoldingsRecord* circulation = opac->ppsHoldingsData.emplace();
     circulation->eHoldingsRecType = HRT_HoldingsAndCirc;
     KivHoldingsAndCirc& holdings = circulation->uMarcOrHoldAndCirc.sHoldingsAndCirc;
-    holdings.psCallNumber = text("QA76.73.C153");
+    holdings.psCallNumber = ownedText("QA76.73.C153");
     holdings.ppsVolume = KivArray<KivVolume>::emptyArray();
-    holdings.ppsCircRecord.emplace()->psItemId = text("item-000042");
+    holdings.ppsCircRecord.emplace()->psItemId = ownedText("item-000042");
 
     auto content = std::make_unique<KivSingleASN1Type>();
     content->eASN1Type = AT_OpacRecord;

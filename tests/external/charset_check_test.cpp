@@ -14,6 +14,7 @@
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/external/kiv_check_char_set_and_language.h"
 
+namespace charset_check_cases {
 namespace {
 
 using namespace charset_test;
@@ -233,3 +234,4 @@ TEST_F(CharsetCheckTest, TheExternalMustNameCharacterSetNegotiation) {
 }
 
 }  // namespace
+}  // namespace charset_check_cases

@@ -18,6 +18,7 @@
 #include "toolkit/codec/extensions/charset.h"
 #include "toolkit/external/kiv_convert_char_set_and_language.h"
 
+namespace charset_convert_cases {
 namespace {
 
 using codec::extensions::CharSetandLanguageNegotiation;
@@ -195,3 +196,4 @@ TEST(CharsetConvert, MissingCompulsoryMembersAreNotFollowed) {
 }
 
 }  // namespace
+}  // namespace charset_convert_cases

@@ -12,17 +12,13 @@
 #include "tests/codec/z3950/generated_codec_harness.h"
 #include "tests/external/carried_check_fixture.h"
 #include "tests/external/cip_item_order_samples.h"
-#include "tests/trace/trace_capture.h"
+#include "tests/external/external_round_trip.h"
 #include "tests/util/validation_messages.h"
-#include "toolkit/trace/external_printer.h"
 
+namespace cip_item_order_cases {
 namespace {
 
 using namespace cip_test;
-
-std::string traced(const KivExternal& external) {
-    return trace_test::printed([&](std::FILE* file) { KivPrintExternal(file, &external); });
-}
 
 std::string hex(const std::vector<uint8_t>& octets) {
     std::string text;
@@ -267,3 +263,4 @@ TEST_F(CipItemOrderCheckTest, TheIdentifierAndThePackageAreChecked) {
 }
 
 }  // namespace
+}  // namespace cip_item_order_cases

@@ -12,17 +12,13 @@
 #include "tests/api/external_round_trip.h"
 #include "tests/external/carried_check_fixture.h"
 #include "tests/external/cip_specific_info_samples.h"
-#include "tests/trace/trace_capture.h"
+#include "tests/external/external_round_trip.h"
 #include "tests/util/validation_messages.h"
-#include "toolkit/trace/external_printer.h"
 
+namespace cip_specific_info_cases {
 namespace {
 
 using namespace cip_test;
-
-std::string traced(const KivExternal& external) {
-    return trace_test::printed([&](std::FILE* file) { KivPrintExternal(file, &external); });
-}
 
 const KivCIPSpecificInfo& infoOf(const KivExternal& external) {
     return *external.uExternalValue.psSingleASN1Type->uASN1.psCIPSpecificInfo;
@@ -181,3 +177,4 @@ TEST_F(CipSpecificInfoCheckTest, OnlyTheFirstArcIdentifiesTheContent) {
 }
 
 }  // namespace
+}  // namespace cip_specific_info_cases

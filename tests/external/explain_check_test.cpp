@@ -13,6 +13,7 @@
 #include "toolkit/external/kiv_check_explain_record.h"
 #include "toolkit/external/kiv_explain_depth.h"
 
+namespace explain_check_cases {
 namespace {
 
 using namespace explain_test;
@@ -304,3 +305,4 @@ TEST_F(ExplainCheckTest, ElementDescriptionsNestedTooDeepAreRefused) {
 }
 
 }  // namespace
+}  // namespace explain_check_cases

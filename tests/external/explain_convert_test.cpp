@@ -17,6 +17,7 @@
 #include "toolkit/external/kiv_convert_explain_record.h"
 #include "toolkit/external/kiv_explain_depth.h"
 
+namespace explain_convert_cases {
 namespace {
 
 using codec::explain::ExplainRecord;
@@ -160,3 +161,4 @@ TEST(ExplainConvert, ElementDescriptionsNestedTooDeepAreRefused) {
 }
 
 }  // namespace
+}  // namespace explain_convert_cases

@@ -11,6 +11,7 @@
 #include "tests/external/export_package_samples.h"
 #include "tests/util/validation_messages.h"
 
+namespace export_package_check_cases {
 namespace {
 
 using namespace export_package_test;
@@ -253,3 +254,4 @@ TEST_F(ExportPackageCheckTest, EachInvocationFaultIsReportedWithItsPath) {
 }
 
 }  // namespace
+}  // namespace export_package_check_cases

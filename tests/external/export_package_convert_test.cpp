@@ -13,6 +13,7 @@
 #include "toolkit/codec/records/records_f.h"
 #include "toolkit/codec/z3950/apdu_one.h"
 
+namespace export_package_convert_cases {
 namespace {
 
 namespace r = codec::records;
@@ -160,3 +161,4 @@ TEST_F(ExportPackageConvertTest, TargetPartIsSentEmptyAndMayArriveMissing) {
 }
 
 }  // namespace
+}  // namespace export_package_convert_cases

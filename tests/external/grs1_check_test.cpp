@@ -14,6 +14,7 @@
 #include "toolkit/external/kiv_check_generic_record.h"
 #include "toolkit/external/kiv_generic_record_depth.h"
 
+namespace grs1_check_cases {
 namespace {
 
 using namespace grs1_test;
@@ -377,3 +378,4 @@ TEST_F(Grs1CheckTest, DeepPathsAreCutToThePathLimit) {
 }
 
 }  // namespace
+}  // namespace grs1_check_cases

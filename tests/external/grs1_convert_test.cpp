@@ -22,6 +22,7 @@
 #include "toolkit/external/kiv_generic_record_depth.h"
 #include "toolkit/util/memory.h"
 
+namespace grs1_convert_cases {
 namespace {
 
 using codec::records::ElementData;
@@ -247,3 +248,4 @@ TEST(Grs1Convert, ObjectIdentifierListsBecomeTexts) {
 }
 
 }  // namespace
+}  // namespace grs1_convert_cases

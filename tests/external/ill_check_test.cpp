@@ -13,6 +13,7 @@
 #include "tests/util/validation_messages.h"
 #include "toolkit/external/kiv_check_ill_pdu.h"
 
+namespace ill_check_cases {
 namespace {
 
 using namespace ill_test;
@@ -234,3 +235,4 @@ TEST_F(IllCheckTest, MissingApduIsReported) {
 }
 
 }  // namespace
+}  // namespace ill_check_cases

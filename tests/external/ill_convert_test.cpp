@@ -19,6 +19,7 @@
 #include "toolkit/codec/z3950/external.h"
 #include "toolkit/external/kiv_convert_ill_pdu.h"
 
+namespace ill_convert_cases {
 namespace {
 
 using codec::z3950::EXTERNAL;
@@ -273,3 +274,4 @@ TEST(IllConvert, ReceivedExtensionOtherThan800KeepsItsIdentifierOnly) {
 }
 
 }  // namespace
+}  // namespace ill_convert_cases

@@ -12,6 +12,7 @@
 #include "tests/util/validation_messages.h"
 #include "toolkit/api/kiv_check_external.h"
 
+namespace item_order_check_cases {
 namespace {
 
 using namespace item_order_test;
@@ -214,3 +215,4 @@ TEST_F(ItemOrderCheckTest, EachFaultIsReportedWithItsPath) {
 }
 
 }  // namespace
+}  // namespace item_order_check_cases

@@ -13,6 +13,7 @@
 #include "toolkit/api/kiv_register_codec_types.h"
 #include "toolkit/codec/records/records_f.h"
 
+namespace item_order_convert_cases {
 namespace {
 
 namespace r = codec::records;
@@ -128,3 +129,4 @@ TEST_F(ItemOrderConvertTest, SelectorsWithoutAlternativeConvertNothing) {
 }
 
 }  // namespace
+}  // namespace item_order_convert_cases

@@ -10,18 +10,15 @@
 
 #include "tests/api/external_round_trip.h"
 #include "tests/external/carried_check_fixture.h"
+#include "tests/external/external_round_trip.h"
 #include "tests/external/private_services_samples.h"
-#include "tests/trace/trace_capture.h"
 #include "tests/util/validation_messages.h"
 #include "toolkit/trace/external_printer.h"
 
+namespace private_services_cases {
 namespace {
 
 using namespace sil_test;
-
-std::string traced(const KivExternal& external) {
-    return trace_test::printed([&](std::FILE* file) { KivPrintExternal(file, &external); });
-}
 
 // The content octets after the EXTERNAL's direct-reference and [0] wrapper.
 std::vector<uint8_t> contentOctets(const KivExternal& sent, KivExternal* received) {
@@ -225,3 +222,4 @@ TEST_F(PrivateServicesCheckTest, EachFaultIsReportedWithItsPath) {
 }
 
 }  // namespace
+}  // namespace private_services_cases

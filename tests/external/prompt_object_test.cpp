@@ -15,6 +15,7 @@
 #include "toolkit/api/kiv_register_codec_types.h"
 #include "toolkit/codec/records/records_e.h"
 
+namespace prompt_object_cases {
 namespace {
 
 namespace r = codec::records;
@@ -238,3 +239,4 @@ TEST_F(PromptObjectTest, EachAnswerFaultIsReportedWithItsPath) {
 }
 
 }  // namespace
+}  // namespace prompt_object_cases

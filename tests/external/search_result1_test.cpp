@@ -10,15 +10,15 @@
 #include <vector>
 
 #include "tests/api/codec_external.h"
+#include "tests/external/external_round_trip.h"
 #include "tests/external/search_result1_samples.h"
-#include "tests/trace/trace_capture.h"
 #include "tests/util/process_log_fixture.h"
 #include "tests/util/validation_messages.h"
 #include "toolkit/api/kiv_check_external.h"
 #include "toolkit/api/kiv_register_codec_types.h"
 #include "toolkit/codec/records/records_f.h"
-#include "toolkit/trace/external_printer.h"
 
+namespace search_result1_cases {
 namespace {
 
 namespace r = codec::records;
@@ -36,10 +36,6 @@ class SearchResult1Test : public ProcessLogFixture {
         KivRegisterCodecTypes();
     }
 };
-
-std::string traced(const KivExternal& external) {
-    return trace_test::printed([&](std::FILE* f) { KivPrintExternal(f, &external); });
-}
 
 const KivUserInfoSearchResult1& recordOf(const KivExternal& external) {
     return *external.uExternalValue.psSingleASN1Type->uASN1.psUserInfoSearchResult1;
@@ -162,3 +158,4 @@ TEST_F(SearchResult1Test, EachFaultIsReportedWithItsPath) {
 }
 
 }  // namespace
+}  // namespace search_result1_cases

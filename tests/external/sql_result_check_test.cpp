@@ -16,6 +16,7 @@
 #include "toolkit/external/kiv_check_sql_result.h"
 #include "toolkit/external/kiv_sql_result_depth.h"
 
+namespace sql_result_check_cases {
 namespace {
 
 using namespace sql_test;
@@ -280,3 +281,4 @@ TEST_F(SqlResultCheckTest, NestingDeeperThanTheBoundIsRefused) {
 }
 
 }  // namespace
+}  // namespace sql_result_check_cases

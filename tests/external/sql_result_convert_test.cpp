@@ -21,6 +21,7 @@
 #include "toolkit/external/kiv_convert_sql_result.h"
 #include "toolkit/external/kiv_sql_result_depth.h"
 
+namespace sql_result_convert_cases {
 namespace {
 
 using codec::extensions::SQLResultRecord;
@@ -243,3 +244,4 @@ TEST(SqlResultConvertTest, AResultDeeperThanTheBoundIsNotConverted) {
 }
 
 }  // namespace
+}  // namespace sql_result_convert_cases

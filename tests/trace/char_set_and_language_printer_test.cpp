@@ -14,6 +14,7 @@
 #include "toolkit/api/kivproto.h"
 #include "toolkit/trace/external_printer.h"
 
+namespace char_set_and_language_printer_cases {
 namespace {
 
 using namespace charset_test;
@@ -95,3 +96,4 @@ TEST(CharSetAndLanguagePrinter, AbsentMembersAndInvalidSelectors) {
 }
 
 }  // namespace
+}  // namespace char_set_and_language_printer_cases

@@ -14,6 +14,7 @@
 #include "toolkit/api/kivproto.h"
 #include "toolkit/trace/external_printer.h"
 
+namespace cip_item_order_printer_cases {
 namespace {
 
 using namespace cip_test;
@@ -69,3 +70,4 @@ TEST(CipItemOrderPrinter, OpenLinesOfSelectors) {
 }
 
 }  // namespace
+}  // namespace cip_item_order_printer_cases

@@ -13,6 +13,7 @@
 #include "toolkit/api/kivproto.h"
 #include "toolkit/trace/external_printer.h"
 
+namespace cip_specific_info_printer_cases {
 namespace {
 
 using namespace cip_test;
@@ -66,3 +67,4 @@ TEST(CipSpecificInfoPrinter, AbsentPartsAndUnknownSelectors) {
 }
 
 }  // namespace
+}  // namespace cip_specific_info_printer_cases

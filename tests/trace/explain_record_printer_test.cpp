@@ -14,6 +14,7 @@
 #include "toolkit/trace/print_depth.h"
 #include "toolkit/trace/trace_printers.h"
 
+namespace explain_record_printer_cases {
 namespace {
 
 using namespace explain_test;
@@ -73,3 +74,4 @@ TEST(ExplainRecordPrinter, DeeplyNestedElementsStopAtThePrintDepth) {
 }
 
 }  // namespace
+}  // namespace explain_record_printer_cases

@@ -10,6 +10,7 @@
 #include "tests/trace/trace_capture.h"
 #include "toolkit/trace/trace_printers.h"
 
+namespace export_printers_cases {
 namespace {
 
 using namespace export_package_test;
@@ -97,3 +98,4 @@ TEST(TraceExportPrinters, AbsentAndUnexpectedMembers) {
 }
 
 }  // namespace
+}  // namespace export_printers_cases

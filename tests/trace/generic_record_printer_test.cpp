@@ -13,6 +13,7 @@
 #include "toolkit/trace/print_depth.h"
 #include "toolkit/trace/trace_printers.h"
 
+namespace generic_record_printer_cases {
 namespace {
 
 using namespace grs1_test;
@@ -90,3 +91,4 @@ TEST(GenericRecordPrinter, NestingPastThePrintDepthIsCutShort) {
 }
 
 }  // namespace
+}  // namespace generic_record_printer_cases

@@ -13,6 +13,7 @@
 #include "toolkit/trace/print_depth.h"
 #include "toolkit/trace/trace_printers.h"
 
+namespace ill_pdu_printer_cases {
 namespace {
 
 using namespace ill_test;
@@ -196,3 +197,4 @@ TEST(IllPduPrinter, NestingPastThePrintDepthIsCutShort) {
 }
 
 }  // namespace
+}  // namespace ill_pdu_printer_cases

@@ -10,6 +10,7 @@
 #include "tests/trace/trace_capture.h"
 #include "toolkit/trace/trace_printers.h"
 
+namespace item_order_printer_cases {
 namespace {
 
 using namespace item_order_test;
@@ -79,3 +80,4 @@ TEST(TraceItemOrderPrinter, AbsentAndUnexpectedMembers) {
 }
 
 }  // namespace
+}  // namespace item_order_printer_cases

@@ -13,6 +13,7 @@
 #include "toolkit/api/kivproto.h"
 #include "toolkit/trace/external_printer.h"
 
+namespace private_services_printers_cases {
 namespace {
 
 using namespace sil_test;
@@ -78,3 +79,4 @@ TEST(PrivateServicesPrinters, AbsentPartsAndUnknownSelectors) {
 }
 
 }  // namespace
+}  // namespace private_services_printers_cases

@@ -10,6 +10,7 @@
 #include "tests/trace/trace_capture.h"
 #include "toolkit/trace/trace_printers.h"
 
+namespace prompt_object_printer_cases {
 namespace {
 
 using namespace prompt_object_test;
@@ -86,3 +87,4 @@ TEST(TracePromptObjectPrinter, AnswerValues) {
 }
 
 }  // namespace
+}  // namespace prompt_object_printer_cases

@@ -10,6 +10,7 @@
 #include "tests/trace/trace_capture.h"
 #include "toolkit/trace/trace_printers.h"
 
+namespace search_result1_printer_cases {
 namespace {
 
 using namespace search_result1_test;
@@ -44,3 +45,4 @@ TEST(TraceSearchResult1Printer, AbsentMembersPrintNull) {
 }
 
 }  // namespace
+}  // namespace search_result1_printer_cases

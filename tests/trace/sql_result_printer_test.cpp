@@ -15,6 +15,7 @@
 #include "toolkit/trace/external_printer.h"
 #include "toolkit/trace/print_depth.h"
 
+namespace sql_result_printer_cases {
 namespace {
 
 using namespace sql_test;
@@ -87,3 +88,4 @@ TEST(SqlResultPrinter, NestingPastTheBoundIsCutShort) {
 }
 
 }  // namespace
+}  // namespace sql_result_printer_cases
