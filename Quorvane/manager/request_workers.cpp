@@ -20,6 +20,7 @@ RequestWorkers::RequestWorkers(std::size_t threads) {
     workers_.reserve(count);
     threads_.reserve(count);
     idleWorkers_.reserve(count);
+    spare_.reserve(kSpareEntries);  // a thread that ends a request keeps an entry without allocating
     for (std::size_t i = 0; i < count; ++i) {
         workers_.push_back(std::make_unique<Worker>());
         Worker& worker = *workers_.back();
