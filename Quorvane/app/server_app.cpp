@@ -44,6 +44,8 @@ std::chrono::seconds idleTickPeriod() {
 }
 
 int serve(platform::EventLoop& loop) {
+    // Caught before the server announces that it listens: a stop sent on that line ends it cleanly.
+    loop.catchTerminationSignals();
     platform::TraceView view(std::cout);
     ServerDocument document(loop, view);
     document.newDocument();
@@ -58,7 +60,6 @@ int serve(platform::EventLoop& loop) {
         console->attach(loop, STDIN_FILENO);
     }
     loop.setTick(idleTickPeriod(), [&document] { IdleTimerProc(document); });
-    loop.catchTerminationSignals();
     loop.run();
 
     loop.setTick(std::chrono::milliseconds(0), {});
