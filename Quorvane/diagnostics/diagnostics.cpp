@@ -10,7 +10,7 @@
 
 namespace {
 
-std::unique_ptr<KivRecords> nonSurrogateDiagnostic(std::uint32_t condition) {
+std::unique_ptr<KivRecords> nonSurrogateDiagnostic(Bib1Condition condition) {
     auto records = std::make_unique<KivRecords>();
     records->eRecordType = RT_NonSurrDiagnostics;
     records->uRecord.psNonSurrogateDiag = std::make_unique<KivDefaultDiagFormat>();
@@ -59,7 +59,7 @@ void FillDefaultDiag(KivDefaultDiagFormat& diag, std::string_view diagnosticSetI
     diag.sAdditionalInfo.uAdditionalInfo.psV3 = NewInternationalString(text);
 }
 
-void SetSearchDiagnostic(KivSearchRsp& response, std::uint32_t condition) {
+void SetSearchDiagnostic(KivSearchRsp& response, Bib1Condition condition) {
     response.ulResultCount = 0;
     if (condition == kConditionEmptyAnswer) {
         response.ulNumberOfRecordsReturned = 0;
@@ -76,7 +76,7 @@ void SetSearchDiagnostic(KivSearchRsp& response, std::uint32_t condition) {
     response.psRecords = nonSurrogateDiagnostic(condition);
 }
 
-void SetPresentDiagnostic(KivPresentRsp& response, std::uint32_t condition) {
+void SetPresentDiagnostic(KivPresentRsp& response, Bib1Condition condition) {
     response.ulNumberOfRecordsReturned = 1;
     response.ulNextResultSetPosition = 0;
     response.ePresentStatus = PS_Failure;

@@ -24,11 +24,11 @@ void FillDefaultDiag(KivDefaultDiagFormat& diag, std::string_view diagnosticSetI
 // condition and kSeeAppendixErr, search status 0, result-set status none, next position 0. The condition
 // kConditionEmptyAnswer instead gives a successful empty answer: no records, search status 1, next
 // position 1, no result-set status.
-void SetSearchDiagnostic(KivSearchRsp& response, std::uint32_t condition);
+void SetSearchDiagnostic(KivSearchRsp& response, Bib1Condition condition);
 
 // The failure form of a Present response: status failure, one bib-1 non-surrogate diagnostic with the
 // condition and kSeeAppendixErr, next position 0. The reference id is left as it is.
-void SetPresentDiagnostic(KivPresentRsp& response, std::uint32_t condition);
+void SetPresentDiagnostic(KivPresentRsp& response, Bib1Condition condition);
 
 // Makes the diagnostic record a bib-1 default-format diagnostic described by "SDIAG|<condition>|<info>".
 // The additional information takes the version-3 form when the third character of the client's protocol

@@ -23,7 +23,7 @@ constexpr std::uint32_t kUseAttributeType = 1;
 constexpr std::int32_t kNumericAttributeValue = 1;
 
 // The "SDIAG|<condition>|<text>" description of a failed scan's diagnostic.
-std::string_view scanDiagnosticText(std::int32_t condition) {
+std::string_view scanDiagnosticText(Bib1Condition condition) {
     switch (condition) {
         case kConditionTemporarySystemError:
             return "SDIAG|2|Temporary system error";
@@ -90,33 +90,22 @@ std::optional<std::string> termText(const KivTerm& term) {
     return text;
 }
 
-// The scan's terms; nothing with the condition when it cannot be answered.
-std::optional<ScanTermList> scanTerms(SessionRecord& session, const KivScanReq& request,
-                                      const std::string& attributeSet, std::int32_t& condition) {
-    if (request.pulStepSize.value_or(1) >= 2) {
-        condition = kConditionStepSizeUnsupported;
-        return std::nullopt;
-    }
+// The scan's terms, or the condition when it cannot be answered.
+Bib1Result<ScanTermList> scanTerms(SessionRecord& session, const KivScanReq& request,
+                                   const std::string& attributeSet) {
+    if (request.pulStepSize.value_or(1) >= 2) return Bib1Outcome::failure(kConditionStepSizeUnsupported);
     const std::string database = firstDatabaseName(request);
     const ScanDefinition* definition = FindScanDefinition(session.scanDefinitions, database);
-    if (definition == nullptr) {
-        condition = kConditionDatabaseUnavailable;
-        return std::nullopt;
-    }
-    if (!ScanDefinitionHoldsAttributeSet(*definition, attributeSet)) {
-        condition = kConditionUnsupportedAttributeType;
-        return std::nullopt;
-    }
+    if (definition == nullptr) return Bib1Outcome::failure(kConditionDatabaseUnavailable);
+    if (!ScanDefinitionHoldsAttributeSet(*definition, attributeSet))
+        return Bib1Outcome::failure(kConditionUnsupportedAttributeType);
     session.currentDatabase = database;
     session.currentScanDefinition = definition;
     std::optional<std::string> term = termText(request.sAttributesPlusTerm.sTerm);
-    if (!term) {
-        condition = kConditionUnsupportedTermType;
-        return std::nullopt;
-    }
+    if (!term) return Bib1Outcome::failure(kConditionUnsupportedTermType);
     return CollectScanTerms(session, useValue(request.sAttributesPlusTerm), *term,
                             request.ulNumberOfTermsRequested,
-                            request.pulPreferredPositionInResponse.value_or(0), condition);
+                            request.pulPreferredPositionInResponse.value_or(0));
 }
 
 std::unique_ptr<KivTermInfo> termInfo(ScanTerm& term) {
@@ -137,7 +126,7 @@ bool sendScanResponse(KivAssocId assocId, const KivScanRsp& response) {
 
 }  // namespace
 
-void SetScanDiagnostic(const SessionRecord& session, KivScanRsp& response, std::int32_t condition) {
+void SetScanDiagnostic(const SessionRecord& session, KivScanRsp& response, Bib1Condition condition) {
     response.pulStepSize.reset();
     response.eScanStatus = SCS_Failure;
     response.ulNumberOfEntriesReturned = 0;
@@ -153,10 +142,9 @@ void SetScanDiagnostic(const SessionRecord& session, KivScanRsp& response, std::
 void FillScanResponse(SessionRecord& session, const KivScanReq& request, KivScanRsp& response) {
     response.psReferenceId = CopyReferenceId(request.psReferenceId.get());
     const std::string attributeSet = request.pcAttributeSetId.value_or(kBib1AttributeSet);
-    std::int32_t condition = 0;
-    std::optional<ScanTermList> list = scanTerms(session, request, attributeSet, condition);
+    Bib1Result<ScanTermList> list = scanTerms(session, request, attributeSet);
     if (!list) {
-        SetScanDiagnostic(session, response, condition);
+        SetScanDiagnostic(session, response, list.outcome().condition());
         return;
     }
     response.psEntries = std::make_unique<KivListEntries>();

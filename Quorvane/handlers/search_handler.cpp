@@ -28,24 +28,22 @@ std::string SearchDatabaseName(const KivSearchReq& request) {
     return name;
 }
 
-int PrepareSearch(SessionRecord& session, const KivSearchReq& request, int32_t& condition) {
+Bib1Outcome PrepareSearch(SessionRecord& session, const KivSearchReq& request) {
     const std::string database = SearchDatabaseName(request);
     session.currentDatabase = database;
     const KivQuery* query = request.psQuery.get();
-    if (query == nullptr || query->eQueryType != QT_Rpn || query->uQuery.psRpnQuery == nullptr) {
-        condition = kConditionNotTypeOne;
-        return 1;
-    }
-    if (RunSearch(session, *query->uQuery.psRpnQuery, database, condition) != 0) return 1;
+    if (query == nullptr || query->eQueryType != QT_Rpn || query->uQuery.psRpnQuery == nullptr)
+        return Bib1Outcome::failure(kConditionNotTypeOne);
+    if (Bib1Outcome searched = RunSearch(session, *query->uQuery.psRpnQuery, database); !searched)
+        return searched;
     session.cacheFormatName = nullptr;
-    return 0;
+    return Bib1Outcome();
 }
 
 void FillSearchResponse(SessionRecord& session, const KivSearchReq& request, KivSearchRsp& response) {
     response.psReferenceId = CopyReferenceId(request.psReferenceId.get());
-    int32_t condition = 0;
-    if (PrepareSearch(session, request, condition) != 0) {
-        SetSearchDiagnostic(response, static_cast<std::uint32_t>(condition));
+    if (Bib1Outcome prepared = PrepareSearch(session, request); !prepared) {
+        SetSearchDiagnostic(response, prepared.condition());
         return;
     }
     response.ulResultCount = session.resultCount;

@@ -87,16 +87,13 @@ void widenBy(ScanWindow& window, void (ScanWindow::*widen)(), int& steps) {
 
 }  // namespace
 
-std::optional<ScanTermList> CollectScanTerms(SessionRecord& session, std::int32_t useValue,
-                                             const std::string& term, std::uint32_t count,
-                                             std::uint32_t preferredPosition, std::int32_t& condition) {
+Bib1Result<ScanTermList> CollectScanTerms(SessionRecord& session, std::int32_t useValue,
+                                          const std::string& term, std::uint32_t count,
+                                          std::uint32_t preferredPosition) {
     const ScanMapping* mapping = session.currentScanDefinition != nullptr
                                      ? FindScanMapping(*session.currentScanDefinition, useValue)
                                      : nullptr;
-    if (mapping == nullptr) {
-        condition = kConditionUnsupportedUseAttribute;
-        return std::nullopt;
-    }
+    if (mapping == nullptr) return Bib1Outcome::failure(kConditionUnsupportedUseAttribute);
     const std::int64_t wanted = std::min(count, kMaxScanTerms);
     const std::int64_t preferred = std::min<std::int64_t>(preferredPosition, wanted + 1);
 
@@ -105,10 +102,7 @@ std::optional<ScanTermList> CollectScanTerms(SessionRecord& session, std::int32_
     int stepsDown = 1;
     for (int round = 0; round < kMaxScanRounds; ++round) {
         Bib1Result<std::vector<ScanTerm>> terms = runWindow(session, *mapping, window);
-        if (!terms) {
-            condition = static_cast<std::int32_t>(terms.outcome().condition());
-            return std::nullopt;
-        }
+        if (!terms) return terms.outcome();
         const auto total = static_cast<std::int64_t>(terms->size());
         auto found = std::find_if(terms->begin(), terms->end(), [&term](const ScanTerm& candidate) {
             return candidate.term.compare(term) >= 0;
@@ -132,6 +126,5 @@ std::optional<ScanTermList> CollectScanTerms(SessionRecord& session, std::int32_
         if (widenHigh) widenBy(window, &ScanWindow::widenUp, stepsUp);
         if (widenLow) widenBy(window, &ScanWindow::widenDown, stepsDown);
     }
-    condition = kConditionScanResourcesExhausted;
-    return std::nullopt;
+    return Bib1Outcome::failure(kConditionScanResourcesExhausted);
 }

@@ -4,17 +4,17 @@
 // list is cut to the number of terms asked for.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "Quorvane/association/session_record.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 
 // A request for more terms than this is served with this many.
 inline constexpr std::uint32_t kMaxScanTerms = 1000;
-// Statements run for one Scan before it is given up with condition 240. Each widening of a side of the
-// window takes twice the steps of the one before, so both sides are open within about 2 x log2(36 x 26)
-// rounds: the bound only guards the loop.
+// Statements run for one Scan before it is given up with kConditionScanResourcesExhausted. Each widening of a
+// side of the window takes twice the steps of the one before, so both sides are open within about
+// 2 x log2(36 x 26) rounds: the bound only guards the loop.
 inline constexpr int kMaxScanRounds = 32;
 
 // One row of a scan statement.
@@ -43,8 +43,9 @@ struct ScanTermList {
 // kMaxScanTerms, preferredPosition up to count + 1. The window's terms and the chosen range are appended
 // to diaginfo.txt.
 //
-// Nothing, with the condition, on failure: 114 when no mapping has the use value; the database layer's
-// condition (2, 109, 235) of a statement that fails; 240 after kMaxScanRounds rounds.
-std::optional<ScanTermList> CollectScanTerms(SessionRecord& session, std::int32_t useValue,
-                                             const std::string& term, std::uint32_t count,
-                                             std::uint32_t preferredPosition, std::int32_t& condition);
+// The condition on failure: kConditionUnsupportedUseAttribute when no mapping has the use value; the
+// database layer's condition of a statement that fails; kConditionScanResourcesExhausted after
+// kMaxScanRounds rounds.
+Bib1Result<ScanTermList> CollectScanTerms(SessionRecord& session, std::int32_t useValue,
+                                          const std::string& term, std::uint32_t count,
+                                          std::uint32_t preferredPosition);

@@ -46,7 +46,7 @@ class PlanWalk {
     }
 
     bool tooLarge() const { return tooLarge_; }
-    int32_t condition() const { return condition_; }
+    Bib1Outcome outcome() const { return outcome_; }
 
   private:
     std::unique_ptr<PlanNode> side(const std::unique_ptr<KivRpnStructure>& node, int32_t depth) {
@@ -58,13 +58,10 @@ class PlanWalk {
         if (tooLarge_ || (!left && definition_.individual)) return nullptr;
         int32_t operatorType = node.sOperator.eOperatorType;
         bool known = operatorType >= 1 && operatorType <= 3;
-        if (!known) condition_ = kConditionUnsupportedOperator;
+        if (!known) outcome_ = Bib1Outcome::failure(kConditionUnsupportedOperator);
         std::unique_ptr<PlanNode> right = side(node.psRightOperand, depth);
         if (tooLarge_ || (!right && definition_.individual)) return nullptr;
-        if (!known) {
-            condition_ = kConditionUnsupportedOperator;
-            return nullptr;
-        }
+        if (!known) return fail(kConditionUnsupportedOperator);
         if (!left || !right) return nullptr;
         auto combined = std::make_unique<PlanNode>();
         combined->combination = static_cast<PlanOperator>(operatorType);
@@ -73,14 +70,20 @@ class PlanWalk {
         return combined;
     }
 
-    std::optional<OperandTerm> fail(int32_t condition) {
-        condition_ = condition;
+    // Keeps the condition as the walk's latest fault; the failed step gives no node.
+    std::unique_ptr<PlanNode> fail(Bib1Condition condition) {
+        outcome_ = Bib1Outcome::failure(condition);
+        return nullptr;
+    }
+    // The failed step gives no term.
+    std::optional<OperandTerm> failTerm(Bib1Condition condition) {
+        fail(condition);
         return std::nullopt;
     }
 
     std::optional<OperandTerm> dateTerm(std::string_view text) {
         std::optional<DateParts> date = ParseDateTerm(text);
-        if (!date) return fail(kConditionMalformedTerm);
+        if (!date) return failTerm(kConditionMalformedTerm);
         return OperandTerm{FormatDateLiteral(*date, settings_.dateLiteral), kTermKindDate, date};
     }
 
@@ -88,10 +91,10 @@ class PlanWalk {
         switch (term.eTermType) {
             case TT_General: {
                 std::string text = term.uTerm.psGeneral ? term.uTerm.psGeneral->pcValue : std::string();
-                if (text.find('\0') != std::string::npos) return fail(kConditionMalformedTerm);
+                if (text.find('\0') != std::string::npos) return failTerm(kConditionMalformedTerm);
                 if (mapping.wordList) text = RemoveStopWords(text, definition_.stopWords);
                 if (std::none_of(text.begin(), text.end(), octet::isAlnum))
-                    return fail(kConditionMalformedTerm);
+                    return failTerm(kConditionMalformedTerm);
                 StrUpper(text);
                 if (dateUse) return dateTerm(text);
                 return OperandTerm{std::move(text), kTermKindText, std::nullopt};
@@ -102,49 +105,41 @@ class PlanWalk {
             case TT_DateTime:
                 return dateTerm(term.uTerm.pcDateTime.value_or(""));
             default:
-                return fail(kConditionUnsupportedOperand);
+                return failTerm(kConditionUnsupportedOperand);
         }
     }
 
     std::unique_ptr<PlanNode> operand(const KivRpnOperand& operand) {
         const KivAttributesPlusTerm* attributesPlusTerm = operand.uOperand.psAttributesPlusTerm.get();
-        if (operand.eOperandType != kOperandAttributesPlusTerm || attributesPlusTerm == nullptr) {
-            condition_ = kConditionUnsupportedOperand;
-            return nullptr;
-        }
+        if (operand.eOperandType != kOperandAttributesPlusTerm || attributesPlusTerm == nullptr)
+            return fail(kConditionUnsupportedOperand);
         const KivTerm& term = attributesPlusTerm->sTerm;
         const KivArray<KivAttributeElement>& elements = attributesPlusTerm->ppsAttributeElement;
         int32_t wordCount = 1;
         if (term.eTermType == TT_General) {
             std::string_view general =
                 term.uTerm.psGeneral ? term.uTerm.psGeneral->pcValue : std::string_view();
-            if (general.size() > kMaxTermOctets) {
-                condition_ = kConditionTermTooLong;
-                return nullptr;
-            }
+            if (general.size() > kMaxTermOctets) return fail(kConditionTermTooLong);
             wordCount = CountTermWords(general, definition_.stopWords);
         }
 
         MappingLookup lookup = FindAttributeMapping(definition_, elements, wordCount, settings_.defaultUse);
-        if (lookup.condition != 0) condition_ = lookup.condition;
+        outcome_.keepFailure(lookup.outcome);
         if (lookup.mapping == nullptr) return nullptr;
         std::optional<OperandTerm> text =
             termText(term, *lookup.mapping, isDateUse(FirstNumericAttribute(elements, kUseType)));
         if (!text || !definition_.individual) return nullptr;
-        if (lookup.key == nullptr) {
-            condition_ = kConditionTemporarySystemError;
-            return nullptr;
-        }
+        if (lookup.key == nullptr) return fail(kConditionTemporarySystemError);
 
         OperandQuery query{lookup.mapping, lookup.key, std::move(*text), std::string()};
         if (!lookup.mapping->relevanceReference) {
-            OperandSql sql =
+            Bib1Result<std::string> sql =
                 BuildOperandSql(definition_, *lookup.mapping, *lookup.key, query.term, elements, settings_);
-            if (sql.condition != 0) {
-                condition_ = sql.condition;
+            if (!sql) {
+                outcome_ = sql.outcome();
                 return nullptr;
             }
-            query.statement = std::move(sql.statement);
+            query.statement = std::move(*sql);
         }
         auto leaf = std::make_unique<PlanNode>();
         leaf->operand = std::move(query);
@@ -153,7 +148,7 @@ class PlanWalk {
 
     const SearchDefinition& definition_;
     const SearchSettings& settings_;
-    int32_t condition_ = 0;
+    Bib1Outcome outcome_;
     int32_t operands_ = 0;
     bool tooLarge_ = false;
 };
@@ -168,17 +163,17 @@ SearchPlan PlanSearch(const DefinitionBlocks<SearchDefinition>& definitions, con
     plan.currentDefinition = lookup.current;
     plan.definition = lookup.definition;
     if (lookup.definition == nullptr) {
-        plan.condition = lookup.condition;
+        plan.outcome = lookup.outcome;
         return plan;
     }
     PlanWalk walk(*lookup.definition, settings);
     std::unique_ptr<PlanNode> root = walk.structure(query.sRpnStructure, 0);
     if (walk.tooLarge()) {
-        plan.condition = kConditionTooManyBooleanOperators;
-    } else if (walk.condition() != 0) {
-        plan.condition = walk.condition();
+        plan.outcome = Bib1Outcome::failure(kConditionTooManyBooleanOperators);
+    } else if (!walk.outcome()) {
+        plan.outcome = walk.outcome();
     } else if (!lookup.definition->individual || !root) {
-        plan.condition = kConditionUnspecified;
+        plan.outcome = Bib1Outcome::failure(kConditionUnspecified);
     } else {
         plan.root = std::move(root);
     }

@@ -12,15 +12,16 @@
 #include <string>
 
 #include "Quorvane/config/control_file.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/search/rpn_to_sql_term.h"
 #include "Quorvane/search/search_definitions.h"
 #include "toolkit/api/kiv_query.h"
 
-// The walk answers condition 6 (too many Boolean operators) past these: operator levels on one path, and
-// operands in the whole query.
+// The walk answers kConditionTooManyBooleanOperators past these: operator levels on one path, and operands in
+// the whole query.
 inline constexpr int32_t kMaxRpnDepth = 64;
 inline constexpr int32_t kMaxRpnOperands = 64;
-// A general term longer than this answers condition 11.
+// A general term longer than this answers kConditionTermTooLong.
 inline constexpr size_t kMaxTermOctets = 1000;
 
 // One operand's statement; its rows are record keys of `key`.
@@ -44,13 +45,16 @@ struct PlanNode {
 };
 
 struct SearchPlan {
-    // 0, or the bib-1 condition of the failed search: 123 or 235 (definition), 113 or 114 (attributes),
-    // 5, 11 or 125 (term), 229 (operand or term type), 201 (operator), 6 (query too large), 100 (a
-    // definition that is not INDIVIDUAL, or no operand to search).
-    int32_t condition = 0;
+    // Success, or the condition of the failed search: that of the definition's look-up
+    // (FindSearchDefinition), of an operand's attributes (FindAttributeMapping), of its term
+    // (kConditionTooManyWords, kConditionTermTooLong, kConditionMalformedTerm), kConditionUnsupportedOperand
+    // for an operand or term type, kConditionUnsupportedOperator, kConditionTooManyBooleanOperators for a
+    // query too large, kConditionTemporarySystemError for a definition without keys, kConditionUnspecified
+    // for a definition that is not INDIVIDUAL or no operand to search.
+    Bib1Outcome outcome;
     const SearchDefinition* definition = nullptr;         // the definition searched
     const SearchDefinition* currentDefinition = nullptr;  // the session's current definition afterwards
-    std::unique_ptr<PlanNode> root;                       // set exactly when condition is 0
+    std::unique_ptr<PlanNode> root;                       // set exactly on success
 };
 
 // The plan for the query against the database (upper case) under the query's attribute set (bib-1 when

@@ -13,7 +13,8 @@ struct SearchSettings {
     SourceCharset charset = SourceCharset::Windows1252;  // how term routine 6 reads octets from 0x80 on
     // The phrase stop words of term routines 4 and 7; none when null.
     const std::vector<std::string>* phraseStopWords = nullptr;
-    // The use value of an operand that has no use attribute; 0 answers condition 113 for it.
+    // The use value of an operand that has no use attribute; with 0 such an operand answers
+    // kConditionUnsupportedAttributeType.
     int32_t defaultUse = 0;
     // Whether the database's LIKE takes a backslash as its escape character (DoubleLikeBackslashes).
     bool likeBackslashEscape = false;

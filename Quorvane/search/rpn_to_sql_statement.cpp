@@ -175,13 +175,14 @@ std::optional<SqlText> complexStatement(const SearchDefinition& definition, cons
 
 }  // namespace
 
-OperandSql BuildOperandSql(const SearchDefinition& definition, const AttributeMapping& mapping,
-                           const KeyDefinition& key, const OperandTerm& term,
-                           const KivArray<KivAttributeElement>& elements, const SearchSettings& settings) {
-    if (term.text == "*") return {selectEveryKey(key, mapping).text()};
-    SqlCondition condition = TermToSqlCondition(term, mapping, elements, settings);
-    if (condition.condition != 0) return {std::string(), condition.condition};
-    const SqlText& value = condition.value;
+Bib1Result<std::string> BuildOperandSql(const SearchDefinition& definition, const AttributeMapping& mapping,
+                                        const KeyDefinition& key, const OperandTerm& term,
+                                        const KivArray<KivAttributeElement>& elements,
+                                        const SearchSettings& settings) {
+    if (term.text == "*") return selectEveryKey(key, mapping).text();
+    Bib1Result<SqlText> condition = TermToSqlCondition(term, mapping, elements, settings);
+    if (!condition) return condition.outcome();
+    const SqlText& value = *condition;
 
     SqlText statement;
     if (mapping.sqlText.find(".*") != std::string::npos) {
@@ -193,10 +194,10 @@ OperandSql BuildOperandSql(const SearchDefinition& definition, const AttributeMa
             selectFrom(key, mapping).append(" WHERE ").append(mapping.sqlText).append(" ").append(value);
     } else {
         std::optional<SqlText> complex = complexStatement(definition, mapping, key, value, elements);
-        if (!complex) return {std::string(), kConditionTooManyWords};
+        if (!complex) return Bib1Outcome::failure(kConditionTooManyWords);
         statement = std::move(*complex);
     }
     if (settings.likeBackslashEscape) statement = DoubleLikeBackslashes(statement);
-    if (!ClientTextConfined(statement)) return {std::string(), kConditionMalformedTerm};
-    return {statement.text()};
+    if (!ClientTextConfined(statement)) return Bib1Outcome::failure(kConditionMalformedTerm);
+    return statement.text();
 }

@@ -5,17 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/search/rpn_to_sql_term.h"
 #include "Quorvane/search/search_definitions.h"
 #include "toolkit/api/kiv_attributes.h"
-
-struct OperandSql {
-    std::string statement;
-    // 125 when the term cannot be written (TermToSqlCondition) or its text would not stay inside the
-    // statement's quoted literals; 5 when no alternative of the mapping has as many placeholders as the
-    // term has words.
-    int32_t condition = 0;
-};
 
 // The statement, by the first that applies ("K" the key text and its secondary columns):
 // - the term "*": SELECT K FROM <from-part>;
@@ -28,6 +21,10 @@ struct OperandSql {
 //   operator-and-value text; a split form's after SELECT K FROM <from-part> WHERE.
 // A mapping with a relevance reference is not built here: its statement needs the keyword frequencies
 // of the database.
-OperandSql BuildOperandSql(const SearchDefinition& definition, const AttributeMapping& mapping,
-                           const KeyDefinition& key, const OperandTerm& term,
-                           const KivArray<KivAttributeElement>& elements, const SearchSettings& settings);
+// The statement fails with kConditionMalformedTerm when the term cannot be written (TermToSqlCondition) or
+// its text would not stay inside the statement's quoted literals; with kConditionTooManyWords when no
+// alternative of the mapping has as many placeholders as the term has words.
+Bib1Result<std::string> BuildOperandSql(const SearchDefinition& definition, const AttributeMapping& mapping,
+                                        const KeyDefinition& key, const OperandTerm& term,
+                                        const KivArray<KivAttributeElement>& elements,
+                                        const SearchSettings& settings);

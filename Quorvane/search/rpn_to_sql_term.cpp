@@ -159,9 +159,9 @@ int32_t TruncationValue(const KivArray<KivAttributeElement>& elements, const Att
     return kTruncationNone;
 }
 
-SqlCondition TermToSqlCondition(const OperandTerm& term, const AttributeMapping& mapping,
-                                const KivArray<KivAttributeElement>& elements,
-                                const SearchSettings& settings) {
+Bib1Result<SqlText> TermToSqlCondition(const OperandTerm& term, const AttributeMapping& mapping,
+                                       const KivArray<KivAttributeElement>& elements,
+                                       const SearchSettings& settings) {
     static const std::vector<std::string> kNoStopWords;
     std::string text = term.text;
     if (mapping.termRoutine) {
@@ -170,18 +170,18 @@ SqlCondition TermToSqlCondition(const OperandTerm& term, const AttributeMapping&
         text = ApplyTermRoutine(text, *mapping.termRoutine, stopWords, settings.charset);
     }
     if (mapping.stem && (mapping.alwaysStem || RelationValue(elements) == kRelationStem)) StemPhrase(text);
-    if (mapping.raw || mapping.wordList) return {SqlText::clientLiteral(text)};
+    if (mapping.raw || mapping.wordList) return SqlText::clientLiteral(text);
     if (mapping.number) {
         std::optional<std::string> number = parseNumber(text);
-        if (!number) return {SqlText(), kConditionMalformedTerm};
-        return {SqlText(relationOperator(RelationValue(elements))).append(*number)};
+        if (!number) return Bib1Outcome::failure(kConditionMalformedTerm);
+        return SqlText(relationOperator(RelationValue(elements))).append(*number);
     }
     if (mapping.date) {
         std::optional<DateParts> date =
             term.kind == kTermKindDate && term.date ? term.date : ParseDateTerm(text);
-        if (!date) return {SqlText(), kConditionMalformedTerm};
+        if (!date) return Bib1Outcome::failure(kConditionMalformedTerm);
         std::string literal = FormatDateLiteral(*date, settings.dateLiteral);
-        return {SqlText(relationOperator(RelationValue(elements))).append(literal)};
+        return SqlText(relationOperator(RelationValue(elements))).append(literal);
     }
-    return {textCondition(std::move(text), mapping, elements, settings.charset)};
+    return textCondition(std::move(text), mapping, elements, settings.charset);
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/search/rpn_to_sql_settings.h"
 #include "Quorvane/search/search_definitions.h"
 #include "Quorvane/search/sql_date_literal.h"
@@ -39,11 +40,6 @@ int32_t StructureValue(const KivArray<KivAttributeElement>& elements, const Attr
 // side); else what the mapping allows.
 int32_t TruncationValue(const KivArray<KivAttributeElement>& elements, const AttributeMapping& mapping);
 
-struct SqlCondition {
-    SqlText value;
-    int32_t condition = 0;  // 125 for a NUMBER term that is not a number or a DATE term without a year
-};
-
 // The term after the mapping's term routine and stemming (STEMO, or relation 101), written as:
 // - RAW or WORDLIST: the term itself, for the inside of a template's quoted literal;
 // - NUMBER or DATE: the relation's operator (" < ", " <= ", " = ", " >= ", " > ", " != ") and the number
@@ -51,6 +47,7 @@ struct SqlCondition {
 // - text (use 7: letters and digits only; cut to the maximum term length): a word chain for structure 6
 //   (unless the SQL text holds ".*"), else LIKE '%term%' for truncation 2 or 3, LIKE 'term%' for 1, and
 //   = 'term' (blank-padded to the padding width) otherwise.
-SqlCondition TermToSqlCondition(const OperandTerm& term, const AttributeMapping& mapping,
-                                const KivArray<KivAttributeElement>& elements,
-                                const SearchSettings& settings);
+// kConditionMalformedTerm for a NUMBER term that is not a number or a DATE term without a year.
+Bib1Result<SqlText> TermToSqlCondition(const OperandTerm& term, const AttributeMapping& mapping,
+                                       const KivArray<KivAttributeElement>& elements,
+                                       const SearchSettings& settings);

@@ -74,25 +74,15 @@ SearchSettings SearchSettingsFor(const SessionRecord& session) {
     return settings;
 }
 
-int RunSearch(SessionRecord& session, const KivRPNQuery& query, const std::string& databaseName,
-              int32_t& condition) {
+Bib1Outcome RunSearch(SessionRecord& session, const KivRPNQuery& query, const std::string& databaseName) {
     SearchPlan plan = PlanSearch(session.searchDefinitions, query, databaseName, SearchSettingsFor(session));
     if (plan.currentDefinition != nullptr) session.currentSearchDefinition = plan.currentDefinition;
-    if (plan.condition != 0) {
-        condition = plan.condition;
-        return 1;
-    }
+    if (!plan.outcome) return plan.outcome;
     Bib1Outcome walked;
     ResultSet rows = runPlan(session, *plan.root, walked);
-    if (!walked) {
-        condition = static_cast<std::int32_t>(walked.condition());
-        return 1;
-    }
+    if (!walked) return walked;
     logKeys(rows);
-    if (Bib1Outcome expanded = ExpandSubKeys(session, rows); !expanded) {
-        condition = static_cast<std::int32_t>(expanded.condition());
-        return 1;
-    }
+    if (Bib1Outcome expanded = ExpandSubKeys(session, rows); !expanded) return expanded;
     StoreResultSet(session, std::move(rows));
-    return 0;
+    return Bib1Outcome();
 }

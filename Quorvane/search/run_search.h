@@ -3,10 +3,10 @@
 // operand on the session's catalogue connection, the operands' key lists are combined, and the final list
 // becomes the session's result set.
 
-#include <cstdint>
 #include <string>
 
 #include "Quorvane/association/session_record.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/search/rpn_to_sql_settings.h"
 #include "toolkit/api/kiv_query.h"
 
@@ -17,10 +17,9 @@ inline constexpr const char* kKeysLogName = "keys.txt";
 SearchSettings SearchSettingsFor(const SessionRecord& session);
 
 // Searches the database (upper case) under the query's attribute set (bib-1 when it names none). The
-// session's current search definition becomes the one the look-up found. 0 when the session holds the
-// new result set: the key list (keys.txt gets "Combined key list", one line per key and "Number of items
-// in list <n>") with its sub-keys expanded; 1 when the search failed with the condition: the plan's, or
-// that of the last database failure of its statements, else of its sub-key expansion. A failed search
-// leaves the previous result set in place.
-int RunSearch(SessionRecord& session, const KivRPNQuery& query, const std::string& databaseName,
-              int32_t& condition);
+// session's current search definition becomes the one the look-up found. Success when the session holds
+// the new result set: the key list (keys.txt gets "Combined key list", one line per key and "Number of
+// items in list <n>") with its sub-keys expanded; otherwise the condition the search failed with: the
+// plan's, or that of the last database failure of its statements, else of its sub-key expansion. A failed
+// search leaves the previous result set in place.
+Bib1Outcome RunSearch(SessionRecord& session, const KivRPNQuery& query, const std::string& databaseName);

@@ -18,7 +18,7 @@ DefinitionLookup FindSearchDefinition(const DefinitionBlocks<SearchDefinition>& 
                                       const std::string& attributeSetId, const std::string& databaseName) {
     DefinitionLookup lookup;
     if (!definitions) {
-        lookup.condition = kConditionUnsupportedAttributeSet;
+        lookup.outcome = Bib1Outcome::failure(kConditionUnsupportedAttributeSet);
         return lookup;
     }
     const auto end = definitions->end();
@@ -26,7 +26,7 @@ DefinitionLookup FindSearchDefinition(const DefinitionBlocks<SearchDefinition>& 
         return holds(definition.attributeSetIds, attributeSetId);
     });
     if (first == end) {
-        lookup.condition = kConditionUnsupportedAttributeSet;
+        lookup.outcome = Bib1Outcome::failure(kConditionUnsupportedAttributeSet);
         return lookup;
     }
     lookup.current = &*first;
@@ -41,7 +41,7 @@ DefinitionLookup FindSearchDefinition(const DefinitionBlocks<SearchDefinition>& 
             return lookup;
         }
     }
-    lookup.condition = kConditionDatabaseUnknown;
+    lookup.outcome = Bib1Outcome::failure(kConditionDatabaseUnknown);
     return lookup;
 }
 
@@ -62,7 +62,7 @@ MappingLookup FindAttributeMapping(const SearchDefinition& definition,
     AttributeCombination request{};
     for (const KivAttributeElement& element : elements) {
         if (element.sAttributeValue.eAttributeValueType != 1) {
-            lookup.condition = kConditionUnsupportedAttributeType;
+            lookup.outcome = Bib1Outcome::failure(kConditionUnsupportedAttributeType);
             continue;
         }
         if (element.ulAttributeType >= 1 && element.ulAttributeType <= 6) {
@@ -72,7 +72,7 @@ MappingLookup FindAttributeMapping(const SearchDefinition& definition,
     }
     if (request[0] == 0) request[0] = defaultUse;
     if (request[0] == 0) {
-        lookup.condition = kConditionUnsupportedAttributeType;
+        lookup.outcome = Bib1Outcome::failure(kConditionUnsupportedAttributeType);
         return lookup;
     }
     for (const AttributeMapping& mapping : definition.mappings) {
@@ -82,7 +82,7 @@ MappingLookup FindAttributeMapping(const SearchDefinition& definition,
             return lookup;
         }
     }
-    lookup.condition = kConditionUnsupportedUseAttribute;
+    lookup.outcome = Bib1Outcome::failure(kConditionUnsupportedUseAttribute);
     return lookup;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "Quorvane/config/control_file.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/search/search_definitions.h"
 #include "toolkit/api/kiv_attributes.h"
 
@@ -15,22 +16,24 @@ struct DefinitionLookup {
     // What the session keeps as its current definition afterwards: the first definition of the attribute
     // set, or the later one that was the answer; none when no definition has the attribute set.
     const SearchDefinition* current = nullptr;
-    int32_t condition = 0;  // 123 or 235 on failure
+    Bib1Outcome outcome;  // kConditionUnsupportedAttributeSet or kConditionDatabaseUnknown on failure
 };
 
 // The first definition, in file order, of the attribute set (identifier compared exactly) answers when it
-// lists the database name or "DEFAULT"; otherwise the first later definition of the attribute set that
-// lists the name itself. No definition of the attribute set: condition 123; none that serves the
-// database: condition 235. The database name is compared exactly (the definitions hold upper case).
+// lists the database name or "DEFAULT"; otherwise the first later definition of the attribute set that lists
+// the name itself. No definition of the attribute set: kConditionUnsupportedAttributeSet; none that serves
+// the database: kConditionDatabaseUnknown. The database name is compared exactly (the definitions hold upper
+// case).
 DefinitionLookup FindSearchDefinition(const DefinitionBlocks<SearchDefinition>& definitions,
                                       const std::string& attributeSetId, const std::string& databaseName);
 
 struct MappingLookup {
     const AttributeMapping* mapping = nullptr;
     const KeyDefinition* key = nullptr;  // KeyForMapping of the mapping
-    // 113 when an element's value is not numeric (set even when a mapping was found), or when there is no
-    // use attribute; 114 when no mapping accepts the attributes.
-    int32_t condition = 0;
+    // kConditionUnsupportedAttributeType when an element's value is not numeric (set even when a mapping
+    // was found), or when there is no use attribute; kConditionUnsupportedUseAttribute when no mapping
+    // accepts the attributes.
+    Bib1Outcome outcome;
 };
 
 // The six values of the numeric elements of types 1 to 6 (a later element of a type replaces an earlier

@@ -38,10 +38,9 @@ class ScanTermsTest : public SqliteOdbcTest {
         session_.currentScanDefinition = &definition_;
     }
 
-    std::optional<ScanTermList> collect(const std::string& term, std::uint32_t count, std::uint32_t preferred,
-                                        std::int32_t use = 4) {
-        condition_ = 0;
-        return CollectScanTerms(session_, use, term, count, preferred, condition_);
+    Bib1Result<ScanTermList> collect(const std::string& term, std::uint32_t count, std::uint32_t preferred,
+                                     std::int32_t use = 4) {
+        return CollectScanTerms(session_, use, term, count, preferred);
     }
 
     static std::vector<std::string> termsOf(const ScanTermList& list) {
@@ -67,12 +66,11 @@ class ScanTermsTest : public SqliteOdbcTest {
     }
 
     ScanDefinition definition_;
-    std::int32_t condition_ = 0;
 };
 
 TEST_F(ScanTermsTest, FirstWindowThatHoldsEnoughTermsAnswers) {
-    std::optional<ScanTermList> list = collect("HISTORY", 10, 1);
-    ASSERT_TRUE(list) << condition_;
+    Bib1Result<ScanTermList> list = collect("HISTORY", 10, 1);
+    ASSERT_TRUE(list) << list.outcome().condition();
     EXPECT_EQ(termsOf(*list), historyRange(0, 9));
     EXPECT_EQ(list->positionOfTerm, 1u);
     EXPECT_EQ(list->terms[0].hits, 6u);
@@ -111,8 +109,8 @@ TEST_F(ScanTermsTest, WindowWidensUntilTheTermStandsAtItsPosition) {
              PositionCase{"", 2, 1, {"ALPHA", "BETA"}, 1},
          }) {
         SCOPED_TRACE(c.term + " " + std::to_string(c.preferred));
-        std::optional<ScanTermList> list = collect(c.term, c.count, c.preferred);
-        ASSERT_TRUE(list) << condition_;
+        Bib1Result<ScanTermList> list = collect(c.term, c.count, c.preferred);
+        ASSERT_TRUE(list) << list.outcome().condition();
         EXPECT_EQ(termsOf(*list), c.expected);
         EXPECT_EQ(list->positionOfTerm, c.position);
     }
@@ -120,26 +118,26 @@ TEST_F(ScanTermsTest, WindowWidensUntilTheTermStandsAtItsPosition) {
 
 TEST_F(ScanTermsTest, RequestedCountIsCappedNotTrusted) {
     // 0xFFFFFFFF is a negative count as received: every term from ALPHA on, once each.
-    std::optional<ScanTermList> list = collect("A", 0xFFFFFFFF, 1);
-    ASSERT_TRUE(list) << condition_;
+    Bib1Result<ScanTermList> list = collect("A", 0xFFFFFFFF, 1);
+    ASSERT_TRUE(list) << list.outcome().condition();
     EXPECT_EQ(list->terms.size(), 19u);
     EXPECT_EQ(list->terms.front().term, "ALPHA");
     EXPECT_EQ(list->terms.back().term, "ZETA");
 }
 
 TEST_F(ScanTermsTest, BoundsWithQuotesMatchOnlyTheirOwnText) {
-    std::optional<ScanTermList> list = collect("X'", 1, 1);
-    ASSERT_TRUE(list) << condition_;
+    Bib1Result<ScanTermList> list = collect("X'", 1, 1);
+    ASSERT_TRUE(list) << list.outcome().condition();
     EXPECT_EQ(termsOf(*list), std::vector<std::string>{"X'RAY"});
     EXPECT_NE(statementsRun().front().find("K >= 'X''' AND K < 'X('"), std::string::npos);
     list = collect("' OR 'A'='A", 2, 1);
-    ASSERT_TRUE(list) << condition_;
+    ASSERT_TRUE(list) << list.outcome().condition();
     EXPECT_EQ(termsOf(*list), (std::vector<std::string>{"ALPHA", "BETA"}));
 }
 
 TEST_F(ScanTermsTest, ColumnNumbersOutsideTheRowNameItsEnds) {
-    std::optional<ScanTermList> list = collect("GAMMA", 1, 1, 5);
-    ASSERT_TRUE(list) << condition_;
+    Bib1Result<ScanTermList> list = collect("GAMMA", 1, 1, 5);
+    ASSERT_TRUE(list) << list.outcome().condition();
     ASSERT_EQ(list->terms.size(), 1u);
     EXPECT_EQ(list->terms[0].term, "GAMMA");
     EXPECT_EQ(list->terms[0].displayTerm, "shown GAMMA");
@@ -150,23 +148,18 @@ TEST_F(ScanTermsTest, AnEmptyIndexIsScannedToItsEndsInAFewStatements) {
     for (const char* term : {"HISTORY", "0", "ZZ"}) {
         SCOPED_TRACE(term);
         const size_t before = statementsRun().size();
-        std::optional<ScanTermList> list = collect(term, 5, 3, 6);
-        ASSERT_TRUE(list) << "both sides open before the rounds run out: " << condition_;
+        Bib1Result<ScanTermList> list = collect(term, 5, 3, 6);
+        ASSERT_TRUE(list) << "both sides open before the rounds run out: " << list.outcome().condition();
         EXPECT_TRUE(list->terms.empty());
         EXPECT_LE(statementsRun().size() - before, 2u * 11u) << "each widening doubles its steps";
     }
 }
 
 TEST_F(ScanTermsTest, FailuresAnswerTheirCondition) {
-    EXPECT_FALSE(collect("HISTORY", 5, 1, 99));
-    EXPECT_EQ(condition_, 114);
-
-    EXPECT_FALSE(collect("HISTORY", 5, 1, 7));
-    EXPECT_EQ(condition_, 2);
-
+    EXPECT_EQ(collect("HISTORY", 5, 1, 99).outcome().condition(), 114u);
+    EXPECT_EQ(collect("HISTORY", 5, 1, 7).outcome().condition(), 2u);
     session_.currentDatabase = "NOWHERE";
-    EXPECT_FALSE(collect("HISTORY", 5, 1));
-    EXPECT_EQ(condition_, 235);
+    EXPECT_EQ(collect("HISTORY", 5, 1).outcome().condition(), 235u);
 }
 
 }  // namespace

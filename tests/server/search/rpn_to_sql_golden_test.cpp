@@ -24,7 +24,7 @@ struct GoldenRow {
     std::vector<rpn::Attribute> attributes;
     rpn::Term term;
     const char* statement;  // nullptr when the search fails
-    int32_t condition = 0;
+    Bib1Condition condition = 0;
     DateLiteralStyle dates = DateLiteralStyle::Access;
 };
 
@@ -379,7 +379,7 @@ TEST_F(RpnToSqlGolden, OperandStatements) {
         SearchSettings settings{row.dates, SourceCharset::Utf8, &phraseStopWords};
         KivRPNQuery query = rpn::query(rpn::operand(row.attributes, row.term));
         SearchPlan plan = PlanSearch(*definitions, query, "SAMPLE", settings);
-        EXPECT_EQ(plan.condition, row.condition);
+        EXPECT_EQ(plan.outcome.condition(), row.condition);
         if (row.statement == nullptr) {
             EXPECT_EQ(plan.root, nullptr);
             continue;
@@ -398,9 +398,10 @@ TEST_F(RpnToSqlGolden, StarSelectsEveryKey) {
     const SearchDefinition& block = definition();
     OperandTerm star{"*", kTermKindText, std::nullopt};
     KivArray<KivAttributeElement> none;
-    OperandSql sql = BuildOperandSql(block, block.mappings[0], block.keys[1], star, none, SearchSettings{});
-    EXPECT_EQ(sql.condition, 0);
-    EXPECT_EQ(sql.statement, "SELECT SERIALS.TITLE_NO, SERIALS.FREQUENCY FROM SERIALS");
+    Bib1Result<std::string> sql =
+        BuildOperandSql(block, block.mappings[0], block.keys[1], star, none, SearchSettings{});
+    ASSERT_TRUE(sql) << sql.outcome().condition();
+    EXPECT_EQ(*sql, "SELECT SERIALS.TITLE_NO, SERIALS.FREQUENCY FROM SERIALS");
 }
 
 // A split form reads the from-part tables that its condition or its select list names, and no other.
@@ -414,9 +415,10 @@ TEST_F(RpnToSqlGolden, FromPartKeepsTheTablesTheStatementNames) {
     key.secondaryColumns[0].column = "S2.FREQUENCY";
     OperandTerm term{"12345678", kTermKindText, std::nullopt};
     KivArray<KivAttributeElement> none;
-    OperandSql sql = BuildOperandSql(block, block.mappings[0], key, term, none, SearchSettings{});
-    EXPECT_EQ(sql.condition, 0);
-    EXPECT_EQ(sql.statement,
+    Bib1Result<std::string> sql =
+        BuildOperandSql(block, block.mappings[0], key, term, none, SearchSettings{});
+    ASSERT_TRUE(sql) << sql.outcome().condition();
+    EXPECT_EQ(*sql,
               "SELECT SERIALS.TITLE_NO, S2.FREQUENCY FROM SERIALS, SERIES S2 WHERE ISSN_KEY = '12345678'");
 }
 

@@ -80,7 +80,7 @@ TEST(RpnToSqlShipped, SampleCatalogueStatements) {
         SCOPED_TRACE(row.path);
         KivRPNQuery query = rpn::query(rpn::operand(row.attributes, general(row.term)));
         SearchPlan plan = PlanSearch(definitions, query, "DEFAULT", settings);
-        ASSERT_EQ(plan.condition, 0);
+        ASSERT_TRUE(plan.outcome) << plan.outcome.condition();
         EXPECT_EQ(plan.root->operand->statement, row.statement);
     }
 }

@@ -49,7 +49,7 @@ class RpnToSqlWalk : public SearchFileTest {
 TEST_F(RpnToSqlWalk, BooleanCombinationsKeepTheTreeShape) {
     SearchPlan result =
         plan(combine(1, combine(2, title("cat"), title("dog")), combine(3, title("owl"), title("bat"))));
-    ASSERT_EQ(result.condition, 0);
+    ASSERT_EQ(result.outcome.condition(), 0u);
     EXPECT_EQ(result.definition, &definition());
     EXPECT_EQ(result.currentDefinition, &definition());
     const PlanNode& root = *result.root;
@@ -68,7 +68,7 @@ TEST_F(RpnToSqlWalk, BooleanCombinationsKeepTheTreeShape) {
 
 TEST_F(RpnToSqlWalk, RelevanceOperandCarriesItsTerm) {
     SearchPlan result = plan(operand({{1, 1016}, {2, 102}}, general("Best match")));
-    ASSERT_EQ(result.condition, 0);
+    ASSERT_EQ(result.outcome.condition(), 0u);
     const OperandQuery& query = *result.root->operand;
     EXPECT_TRUE(query.statement.empty());
     EXPECT_EQ(query.term.text, "BEST MATCH");
@@ -79,7 +79,7 @@ TEST_F(RpnToSqlWalk, RelevanceOperandCarriesItsTerm) {
 TEST_F(RpnToSqlWalk, DateUseMakesADateTerm) {
     settings_.dateLiteral = DateLiteralStyle::Iso;
     SearchPlan result = plan(operand({{1, 30}}, general("19991231")));
-    ASSERT_EQ(result.condition, 0);
+    ASSERT_EQ(result.outcome.condition(), 0u);
     const OperandTerm& term = result.root->operand->term;
     EXPECT_EQ(term.kind, kTermKindDate);
     EXPECT_EQ(term.text, "'1999-12-31 00:00:00'");
@@ -91,10 +91,10 @@ TEST_F(RpnToSqlWalk, DateUseMakesADateTerm) {
 }
 
 TEST_F(RpnToSqlWalk, DefaultUseAttribute) {
-    EXPECT_EQ(plan(operand({}, general("cat"))).condition, 113);
+    EXPECT_EQ(plan(operand({}, general("cat"))).outcome.condition(), 113u);
     settings_.defaultUse = 4;
     SearchPlan result = plan(operand({{5, 100}}, general("cat")));
-    ASSERT_EQ(result.condition, 0);
+    ASSERT_EQ(result.outcome.condition(), 0u);
     EXPECT_EQ(result.root->operand->statement,
               "SELECT TITLES.TITLE_NO FROM TITLES WHERE TITLES.TITLE = 'CAT'");
 }
@@ -121,7 +121,7 @@ std::unique_ptr<KivRpnStructure> withComplexAttribute() {
 struct ConditionCase {
     const char* what;
     std::function<std::unique_ptr<KivRpnStructure>()> query;
-    int32_t condition;
+    Bib1Condition condition;
 };
 
 TEST_F(RpnToSqlWalk, ConditionsTable) {
@@ -170,7 +170,7 @@ TEST_F(RpnToSqlWalk, ConditionsTable) {
     for (const ConditionCase& c : cases) {
         SCOPED_TRACE(c.what);
         SearchPlan result = plan(c.query());
-        EXPECT_EQ(result.condition, c.condition);
+        EXPECT_EQ(result.outcome.condition(), c.condition);
         EXPECT_EQ(result.root != nullptr, c.condition == 0);
     }
 }
@@ -178,20 +178,20 @@ TEST_F(RpnToSqlWalk, ConditionsTable) {
 TEST_F(RpnToSqlWalk, AbsentGeneralTermHasNoLetters) {
     std::unique_ptr<KivRpnStructure> node = title("cat");
     node->uRPNStructure.psRpnOperand->uOperand.psAttributesPlusTerm->sTerm.uTerm.psGeneral.reset();
-    EXPECT_EQ(plan(std::move(node)).condition, 125);
+    EXPECT_EQ(plan(std::move(node)).outcome.condition(), 125u);
 }
 
 TEST_F(RpnToSqlWalk, DefinitionConditions) {
-    EXPECT_EQ(plan(title("cat"), "SAMPLE", "1.2.840.10003.3.2").condition, 123);
+    EXPECT_EQ(plan(title("cat"), "SAMPLE", "1.2.840.10003.3.2").outcome.condition(), 123u);
     definitions_ = load(
         "DATABASES,\"CAT\";\nSETS,\"1.2.840.10003.3.1\";\nINDIVIDUAL;\nC,1;\nKEYS,\"T.N\",NUMERIC;\n"
         "STOPWORDS;\nATTRIBUTES;\n4,\"T.C\",TRUE,FALSE,0,0,0;\n");
     ASSERT_NE(definitions_, nullptr);
     SearchPlan unknown = plan(title("cat"), "DOG");
-    EXPECT_EQ(unknown.condition, 235);
+    EXPECT_EQ(unknown.outcome.condition(), 235u);
     EXPECT_EQ(unknown.definition, nullptr);
     EXPECT_EQ(unknown.currentDefinition, &definition());
-    EXPECT_EQ(plan(title("cat"), "CAT", "1.2.840.10003.3.1").condition, 0);
+    EXPECT_EQ(plan(title("cat"), "CAT", "1.2.840.10003.3.1").outcome.condition(), 0u);
 }
 
 // A block that is not INDIVIDUAL runs no statement: the search fails instead of answering the previous
@@ -201,10 +201,10 @@ TEST_F(RpnToSqlWalk, CollectiveBlockFails) {
         "DATABASES,\"DEFAULT\";\nSETS,\"1.2.840.10003.3.1\";\nCOLLECTIVE;\nC,1;\n"
         "KEYS,\"TITLES.TITLE_NO\",NUMERIC;\nSTOPWORDS;\nATTRIBUTES;\n4,\"TITLES.TITLE\",TRUE,FALSE,0,0,0;\n");
     ASSERT_NE(definitions_, nullptr);
-    EXPECT_EQ(plan(title("cat")).condition, 100);
-    EXPECT_EQ(plan(combine(2, title("cat"), title("dog"))).condition, 100);
-    EXPECT_EQ(plan(combine(2, operand({{1, 99}}, general("x")), title("dog"))).condition, 114);
-    EXPECT_EQ(plan(combine(2, title("cat"), withOperandType(2))).condition, 229);
+    EXPECT_EQ(plan(title("cat")).outcome.condition(), 100u);
+    EXPECT_EQ(plan(combine(2, title("cat"), title("dog"))).outcome.condition(), 100u);
+    EXPECT_EQ(plan(combine(2, operand({{1, 99}}, general("x")), title("dog"))).outcome.condition(), 114u);
+    EXPECT_EQ(plan(combine(2, title("cat"), withOperandType(2))).outcome.condition(), 229u);
 }
 
 // count operands combined with AND, each new operand on the given side of the node above it.
@@ -222,16 +222,18 @@ std::unique_ptr<KivRpnStructure> balanced(int leaves) {
 }
 
 TEST_F(RpnToSqlWalk, QuerySizeIsBounded) {
-    EXPECT_EQ(plan(chain(kMaxRpnOperands, true)).condition, 0);
-    EXPECT_EQ(plan(chain(kMaxRpnOperands, false)).condition, 0);
-    EXPECT_EQ(plan(balanced(kMaxRpnOperands)).condition, 0);
-    EXPECT_EQ(plan(chain(kMaxRpnOperands + 1, true)).condition, 6);
-    EXPECT_EQ(plan(chain(kMaxRpnOperands + 1, false)).condition, 6);
-    EXPECT_EQ(plan(balanced(kMaxRpnOperands + 1)).condition, 6);
+    EXPECT_EQ(plan(chain(kMaxRpnOperands, true)).outcome.condition(), 0u);
+    EXPECT_EQ(plan(chain(kMaxRpnOperands, false)).outcome.condition(), 0u);
+    EXPECT_EQ(plan(balanced(kMaxRpnOperands)).outcome.condition(), 0u);
+    EXPECT_EQ(plan(chain(kMaxRpnOperands + 1, true)).outcome.condition(), 6u);
+    EXPECT_EQ(plan(chain(kMaxRpnOperands + 1, false)).outcome.condition(), 6u);
+    EXPECT_EQ(plan(balanced(kMaxRpnOperands + 1)).outcome.condition(), 6u);
     // The bound holds before any operand is reached, and wins over every other condition.
-    EXPECT_EQ(plan(chain(200, true)).condition, 6);
-    EXPECT_EQ(plan(combine(1, operand({{1, 99}}, general("x")), balanced(kMaxRpnOperands))).condition, 114);
-    EXPECT_EQ(plan(combine(4, title("x"), balanced(kMaxRpnOperands))).condition, 6);
+    EXPECT_EQ(plan(chain(200, true)).outcome.condition(), 6u);
+    EXPECT_EQ(
+        plan(combine(1, operand({{1, 99}}, general("x")), balanced(kMaxRpnOperands))).outcome.condition(),
+        114u);
+    EXPECT_EQ(plan(combine(4, title("x"), balanced(kMaxRpnOperands))).outcome.condition(), 6u);
 }
 
 }  // namespace

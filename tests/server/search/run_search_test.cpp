@@ -55,9 +55,9 @@ class RunSearchTest : public SqliteOdbcTest {
                                     const std::string& database = "SAMPLE") {
         session_.currentDatabase = database;
         KivRPNQuery query = rpn::query(std::move(root));
-        int32_t condition = 0;
-        int failed = RunSearch(session_, query, database, condition);
-        return {failed, failed != 0 ? static_cast<uint32_t>(condition) : session_.resultCount};
+        const Bib1Outcome searched = RunSearch(session_, query, database);
+        if (!searched) return {1, searched.condition()};
+        return {0, session_.resultCount};
     }
 };
 

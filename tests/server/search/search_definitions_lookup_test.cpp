@@ -22,7 +22,7 @@ struct DefinitionCase {
     const char* database;
     int answer;   // index of the answering block, -1 for none
     int current;  // index of the current block afterwards, -1 for none
-    int32_t condition;
+    Bib1Condition condition;
 };
 
 TEST_F(SearchDefinitionsLookup, FindSearchDefinitionTable) {
@@ -52,9 +52,9 @@ TEST_F(SearchDefinitionsLookup, FindSearchDefinitionTable) {
         DefinitionLookup lookup = FindSearchDefinition(*list, c.set, c.database);
         EXPECT_EQ(lookup.definition, at(c.answer));
         EXPECT_EQ(lookup.current, at(c.current));
-        EXPECT_EQ(lookup.condition, c.condition);
+        EXPECT_EQ(lookup.outcome.condition(), c.condition);
     }
-    EXPECT_EQ(FindSearchDefinition(std::nullopt, kBib1AttributeSet, "CAT").condition, 123);
+    EXPECT_EQ(FindSearchDefinition(std::nullopt, kBib1AttributeSet, "CAT").outcome.condition(), 123u);
 }
 
 struct MatchCase {
@@ -101,7 +101,7 @@ TEST_F(SearchDefinitionsLookup, FindAttributeMapping) {
     MappingLookup first = FindAttributeMapping(block, elements({{1, 4}, {3, 3}}), 1);
     EXPECT_EQ(first.mapping, &block.mappings[0]);
     EXPECT_EQ(first.key, &block.keys[0]);
-    EXPECT_EQ(first.condition, 0);
+    EXPECT_EQ(first.outcome.condition(), 0u);
 
     // A later element of a type replaces an earlier one.
     EXPECT_EQ(FindAttributeMapping(block, elements({{1, 4}, {1, 21}}), 1).mapping, &block.mappings[2]);
@@ -112,17 +112,17 @@ TEST_F(SearchDefinitionsLookup, FindAttributeMapping) {
     EXPECT_EQ(words.mapping, &block.mappings[3]);
     EXPECT_EQ(words.key, &block.keys.back());
 
-    EXPECT_EQ(FindAttributeMapping(block, elements({{1, 1016}}), 1).condition, 114);
-    EXPECT_EQ(FindAttributeMapping(block, elements({{1, 99}}), 1).condition, 114);
-    EXPECT_EQ(FindAttributeMapping(block, elements({{2, 3}}), 1).condition, 113);
-    EXPECT_EQ(FindAttributeMapping(block, elements({{7, 4}, {1, 4}}), 1).condition, 0);
+    EXPECT_EQ(FindAttributeMapping(block, elements({{1, 1016}}), 1).outcome.condition(), 114u);
+    EXPECT_EQ(FindAttributeMapping(block, elements({{1, 99}}), 1).outcome.condition(), 114u);
+    EXPECT_EQ(FindAttributeMapping(block, elements({{2, 3}}), 1).outcome.condition(), 113u);
+    EXPECT_EQ(FindAttributeMapping(block, elements({{7, 4}, {1, 4}}), 1).outcome.condition(), 0u);
 
     // A complex attribute value: condition 113 even though a mapping is found.
     KivArray<KivAttributeElement> complex = elements({{1, 4}, {2, 3}});
     complex[1]->sAttributeValue.eAttributeValueType = 2;
     MappingLookup withComplex = FindAttributeMapping(block, complex, 1);
     EXPECT_EQ(withComplex.mapping, &block.mappings[0]);
-    EXPECT_EQ(withComplex.condition, 113);
+    EXPECT_EQ(withComplex.outcome.condition(), 113u);
 }
 
 TEST_F(SearchDefinitionsLookup, KeyForMapping) {
