@@ -84,8 +84,8 @@ Bib1Result<RowFetch> FetchRecordFields(SessionRecord& session, std::span<RecordF
                                        const RecordFormatChoice& choice, std::string_view syntax,
                                        RequestMemory* memory) {
     for (RecordFieldTarget& record : records) record.key = withoutPointZero(record.key);
-    const PresentBlock* block =
-        FindDatabaseBlock(presentDefinitions(session, choice), session.currentDatabase);
+    const PresentBlock* block = FindDatabaseBlock(presentDefinitions(session, choice),
+                                                  &PresentBlock::databases, session.currentDatabase);
     if (block == nullptr) {
         LogMessage("No database " + session.currentDatabase.value_or("") +
                    " in second query definition file");

@@ -106,5 +106,5 @@ void ReadGenericDefinitions(const std::string& path, SessionRecord& session) {
 const GenericBlock* FindGenericBlock(SessionRecord& session) {
     if (!session.grs1Definitions)
         ReadGenericDefinitions(ControlFilePath(session, kGenericDefinitionsFile), session);
-    return FindDatabaseBlock(session.grs1Definitions, session.currentDatabase);
+    return FindDatabaseBlock(session.grs1Definitions, &GenericBlock::databases, session.currentDatabase);
 }

@@ -23,5 +23,5 @@ const HtmlBlock* FindHtmlBlock(SessionRecord& session) {
     if (!session.htmlDefinitions) {
         session.htmlDefinitions = ReadHtmlDefinitions(ControlFilePath(session, kHtmlDefinitionsFile));
     }
-    return FindDatabaseBlock(session.htmlDefinitions, session.currentDatabase);
+    return FindDatabaseBlock(session.htmlDefinitions, &ElementBlock::databases, session.currentDatabase);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Quorvane/config/control_file.h"
+#include "Quorvane/config/database_blocks.h"
 #include "Quorvane/database/holdings_columns.h"
 #include "Quorvane/database/spill_over.h"
 #include "Quorvane/records/marc_rows.h"
@@ -18,8 +19,6 @@
 inline constexpr std::string_view kConcatenateLabel = "XXCONCATENATEXX";
 // The routine name that means "no routine".
 inline constexpr std::string_view kNoRoutine = "NULL";
-// The database name of the block that serves every database without a block of its own.
-inline constexpr std::string_view kDefaultDatabase = "DEFAULT";
 
 enum class MarcBlockKind {
     TagRules,  // the record is built from the block's rules (marcdef.tblx) or rows (marcdef2.tblx)

@@ -23,5 +23,5 @@ const SutrsBlock* FindSutrsBlock(SessionRecord& session) {
     if (!session.sutrsDefinitions) {
         session.sutrsDefinitions = ReadSutrsDefinitions(ControlFilePath(session, kSutrsDefinitionsFile));
     }
-    return FindDatabaseBlock(session.sutrsDefinitions, session.currentDatabase);
+    return FindDatabaseBlock(session.sutrsDefinitions, &ElementBlock::databases, session.currentDatabase);
 }

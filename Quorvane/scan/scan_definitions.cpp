@@ -2,28 +2,19 @@
 
 #include <algorithm>
 
-namespace {
+#include "Quorvane/config/database_blocks.h"
 
-constexpr std::string_view kDefaultDatabase = "DEFAULT";
+namespace {
 
 bool lists(const std::vector<std::string>& names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-const ScanDefinition* findListing(const std::vector<ScanDefinition>& definitions, std::string_view name) {
-    const auto found = std::find_if(
-        definitions.begin(), definitions.end(),
-        [name](const ScanDefinition& definition) { return lists(definition.databaseNames, name); });
-    return found != definitions.end() ? &*found : nullptr;
 }
 
 }  // namespace
 
 const ScanDefinition* FindScanDefinition(const DefinitionBlocks<ScanDefinition>& definitions,
                                          std::string_view databaseName) {
-    if (!definitions) return nullptr;
-    if (const ScanDefinition* definition = findListing(*definitions, databaseName)) return definition;
-    return findListing(*definitions, kDefaultDatabase);
+    return FindDatabaseBlock(definitions, &ScanDefinition::databaseNames, databaseName);
 }
 
 bool ScanDefinitionHoldsAttributeSet(const ScanDefinition& definition, std::string_view attributeSetId) {
