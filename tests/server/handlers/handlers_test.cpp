@@ -3,18 +3,14 @@
 
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "Quorvane/association/session_lock.h"
 #include "Quorvane/association/session_setup.h"
 #include "Quorvane/association/session_table.h"
 #include "Quorvane/config/ini_readers.h"
 #include "Quorvane/handlers/request_handlers.h"
-#include "Quorvane/log/operations_log.h"
-#include "Quorvane/platform/program_dir.h"
-#include "tests/session/transport_fixture.h"
+#include "tests/server/handler_transport_fixture.h"
 #include "toolkit/session/state_machine_names.h"
 
 namespace {
@@ -31,21 +27,11 @@ const std::string kSettings =
     "pcImplementationName=Quorvane\n"
     "pcImplementationVersion=1.0\n";
 
-class HandlersTest : public TransportFixture {
+class HandlersTest : public HandlerTransportTest {
   protected:
     static constexpr KivAssocId kId = 4711;
 
-    void SetUp() override {
-        TransportFixture::SetUp();
-        platform::setProgramDir(std::filesystem::current_path().string());
-        setOperationsTraceView(&view_);
-    }
-    void TearDown() override {
-        ReleaseSession(kId);
-        setOperationsTraceView(nullptr);
-        platform::setProgramDir("");
-        TransportFixture::TearDown();
-    }
+    HandlersTest() : HandlerTransportTest(kId) {}
 
     // An association in the state, with its session; answers the peer's end of the connection.
     int associate(int state, const std::string& extraSettings = "") {
@@ -79,20 +65,6 @@ class HandlersTest : public TransportFixture {
         (type == TPT_CloseReq ? pdu.uPdu.psCloseReq : pdu.uPdu.psCloseRsp) = std::move(close);
         return pdu;
     }
-
-    std::vector<std::string> loggedLines() const {
-        std::vector<std::string> lines;
-        std::istringstream in(out_.str());
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
-    }
-
-    static std::string text(const BerOctets& octets) {
-        return std::string(reinterpret_cast<const char*>(octets.octets), static_cast<size_t>(octets.length));
-    }
-
-    std::ostringstream out_;
-    platform::TraceView view_{out_};
 };
 
 TEST_F(HandlersTest, InitIsLoggedAndAnsweredWithTheLowerMessageSizes) {

@@ -3,37 +3,22 @@
 // up from the shipped control files and serves the generated sample catalogue; the test plays the client
 // on the other end with the codec.
 
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "Quorvane/association/session_lock.h"
 #include "Quorvane/association/session_setup.h"
 #include "Quorvane/association/session_table.h"
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/config/ini_readers.h"
-#include "Quorvane/log/operations_log.h"
-#include "Quorvane/platform/program_dir.h"
+#include "tests/server/handler_transport_fixture.h"
 #include "tests/server/scan/sample_catalogue.h"
-#include "tests/session/transport_fixture.h"
 
-class HandlerRoadTest : public TransportFixture {
+class HandlerRoadTest : public HandlerTransportTest {
   protected:
     static constexpr KivAssocId kId = 4712;
 
-    void SetUp() override {
-        TransportFixture::SetUp();
-        platform::setProgramDir(std::filesystem::current_path().string());
-        setOperationsTraceView(&view_);
-    }
-    void TearDown() override {
-        ReleaseSession(kId);
-        setOperationsTraceView(nullptr);
-        platform::setProgramDir("");
-        TransportFixture::TearDown();
-    }
+    HandlerRoadTest() : HandlerTransportTest(kId) {}
 
     // An association in the state with its session; answers the client's end of the connection.
     int associate(int state) {
@@ -53,17 +38,6 @@ class HandlerRoadTest : public TransportFixture {
         return client;
     }
 
-    std::vector<std::string> loggedLines() const {
-        std::vector<std::string> lines;
-        std::istringstream in(out_.str());
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
-    }
-
-    static std::string text(const BerOctets& octets) {
-        return std::string(reinterpret_cast<const char*>(octets.octets), static_cast<size_t>(octets.length));
-    }
-
     // The elements of a received list, each a pointer to T.
     template <typename T>
     static std::vector<T*> elements(const BerList* list) {
@@ -74,7 +48,4 @@ class HandlerRoadTest : public TransportFixture {
         }
         return found;
     }
-
-    std::ostringstream out_;
-    platform::TraceView view_{out_};
 };
