@@ -40,6 +40,18 @@ class KeyFetch : public SqliteOdbcTest {
         return rows ? std::move(*rows) : ResultSet();
     }
 
+    // The numeric keys of TITLES with their ISSUES rows as sub-keys, and the text key 'O''I' with the rows
+    // of subKeyTable: four rows, numeric key 3 first.
+    ResultSet rowsWithSubKeys(const std::string& subKeyTable) {
+        numeric_.subKey = SubKeyDefinition{"ISSUES.TITLE_NO", "ISSUES.ISSUE_NO", "XXISSUENOXX"};
+        text_.subKey = SubKeyDefinition{subKeyTable + ".CODE", subKeyTable + ".ISSUE_NO", "XXISSUENOXX"};
+        ResultSet rows = UnionResults(found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES"),
+                                      found(text_, "SELECT CODE FROM TITLES WHERE TITLE_NO = 9"));
+        EXPECT_EQ(rows.rowCount(), 4u);
+        EXPECT_EQ(rows.row(0).numericKey, 3u);
+        return rows;
+    }
+
     KeyDefinition numeric_;
     KeyDefinition text_;
 };
@@ -120,10 +132,7 @@ TEST(NoRowsDiagnosticLine, NamesTheLastFetchResult) {
 }
 
 TEST_F(KeyFetch, SubKeysExpandIntoOneRecordPerValue) {
-    numeric_.subKey = SubKeyDefinition{"ISSUES.TITLE_NO", "ISSUES.ISSUE_NO", "XXISSUENOXX"};
-    text_.subKey = SubKeyDefinition{"ISSUES.CODE", "ISSUES.ISSUE_NO", "XXISSUENOXX"};
-    ResultSet rows = UnionResults(found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES"),
-                                  found(text_, "SELECT CODE FROM TITLES WHERE TITLE_NO = 9"));
+    ResultSet rows = rowsWithSubKeys("ISSUES");
     ASSERT_EQ(rows.rowCount(), 4u);
     EXPECT_EQ(SubKeyStatement(rows.row(0)), "SELECT ISSUES.ISSUE_NO FROM ISSUES WHERE ISSUES.TITLE_NO = 3");
     EXPECT_EQ(SubKeyStatement(rows.row(3)), "SELECT ISSUES.ISSUE_NO FROM ISSUES WHERE ISSUES.CODE = 'O''I'");
@@ -145,12 +154,8 @@ TEST_F(KeyFetch, SubKeysExpandIntoOneRecordPerValue) {
 }
 
 TEST_F(KeyFetch, SubKeyExpansionGoesThroughEveryRowAndGivesTheLastFailure) {
-    numeric_.subKey = SubKeyDefinition{"ISSUES.TITLE_NO", "ISSUES.ISSUE_NO", "XXISSUENOXX"};
-    text_.subKey = SubKeyDefinition{"NOSUCH.CODE", "NOSUCH.ISSUE_NO", "XXISSUENOXX"};
-    ResultSet rows = UnionResults(found(text_, "SELECT CODE FROM TITLES WHERE TITLE_NO = 9"),
-                                  found(numeric_, "SELECT TITLE_NO, FREQ FROM TITLES"));
+    ResultSet rows = rowsWithSubKeys("NOSUCH");
     ASSERT_EQ(rows.rowCount(), 4u);
-    ASSERT_EQ(rows.row(0).numericKey, 3u);
     takeLog();
     EXPECT_EQ(ExpandSubKeys(session_, rows).condition(), kConditionTemporarySystemError);
     const ResultRow first = rows.row(0);
