@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "Quorvane/config/config_error_state_reset.h"
 #include "Quorvane/log/operations_log.h"
 
 namespace {
@@ -18,6 +19,10 @@ bool refuseWith(const char* message) {
 
 void setConfigError() {
     configError.store(true);
+}
+
+void clearConfigError() {
+    configError.store(false);
 }
 
 bool configErrorIsSet() {
