@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "Quorvane/app/server_app.h"
-#include "Quorvane/database/sqlite_memory_statistics.h"
+#include "Quorvane/database/sqlite_library.h"
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/log_flusher.h"
 #include "Quorvane/log/operations_log.h"
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     platform::setProfileRecheckInterval(std::chrono::seconds(1));
     applyLogSettings(ReadLogSettings());
     ErrSetFatalSink(LogFatalReport);
-    DisableSqliteMemoryStatistics();
+    ConfigureSqliteLibrary();
     KivRegisterCarriedContents();
     LogFlusher flusher;
     return RunServer();

@@ -60,9 +60,9 @@ class SqliteOdbcTest : public TracedScratchDirTest {
         TracedScratchDirTest::TearDown();
     }
 
-    // The connection string of a database file of the scratch directory.
+    // The connection string of a database file of the scratch directory, stepped at each fetch as shipped.
     std::string connectionString(const std::string& file) const {
-        return std::string("Driver=") + kSqliteDriver + ";Database=" + path(file) + ";NoCreat=1";
+        return std::string("Driver=") + kSqliteDriver + ";Database=" + path(file) + ";NoCreat=1;StepAPI=1";
     }
 
     // Creates the database file and runs the statements in it through the driver.

@@ -32,9 +32,9 @@ class GeneratedCatalogue {
     const std::string& dir() const { return dir_; }
     const std::string& failure() const { return failure_; }
 
-    // An ODBC connection string of one of the two databases.
+    // An ODBC connection string of one of the two databases, stepped at each fetch as shipped.
     std::string connectionString(const std::string& file) const {
-        return "Driver=SQLite3;Database=" + dir_ + file + ";NoCreat=1";
+        return "Driver=SQLite3;Database=" + dir_ + file + ";NoCreat=1;StepAPI=1";
     }
 
     // The rows of a statement run on the catalogue, every column as text (NULL as empty).

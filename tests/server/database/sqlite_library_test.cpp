@@ -1,5 +1,5 @@
 // Runs in a program of its own: SQLite's configuration is process-wide and fixed once SQLite has started.
-#include "Quorvane/database/sqlite_memory_statistics.h"
+#include "Quorvane/database/sqlite_library.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
@@ -37,13 +37,12 @@ void runThroughOdbc(const std::string& database, std::initializer_list<const cha
     SQLFreeHandle(SQL_HANDLE_ENV, environment);
 }
 
-TEST(SqliteMemoryStatistics, TurnedOffBeforeTheDriverStartsSqliteAndStayOff) {
-    ASSERT_TRUE(DisableSqliteMemoryStatistics());
-    const std::string database = testing::TempDir() + "memory_statistics.db";
+TEST(SqliteLibrary, ConfiguredBeforeTheDriverStartsSqliteAndStaysSo) {
+    ASSERT_TRUE(ConfigureSqliteLibrary());
+    const std::string database = testing::TempDir() + "sqlite_library.db";
     std::remove(database.c_str());
     runThroughOdbc(database, {"CREATE TABLE T (K TEXT)", "INSERT INTO T VALUES ('a'), ('b')",
                               "SELECT K, COUNT(*) FROM T GROUP BY K ORDER BY K"});
-    std::remove(database.c_str());
 
     // The driver's SQLite is the configured copy: it counted nothing.
     using MemoryUsed = std::int64_t (*)();
@@ -51,7 +50,22 @@ TEST(SqliteMemoryStatistics, TurnedOffBeforeTheDriverStartsSqliteAndStayOff) {
     ASSERT_NE(memoryUsed, nullptr);
     EXPECT_EQ(memoryUsed(), 0);
 
-    EXPECT_FALSE(DisableSqliteMemoryStatistics()) << "SQLite has started: its configuration is fixed";
+    // A connection opened without a threading flag (as the driver opens them) has no mutex of its own.
+    using Open = int (*)(const char*, void**, int, const char*);
+    using Close = int (*)(void*);
+    using DatabaseMutex = void* (*)(void*);
+    auto open = reinterpret_cast<Open>(dlsym(RTLD_DEFAULT, "sqlite3_open_v2"));
+    auto close = reinterpret_cast<Close>(dlsym(RTLD_DEFAULT, "sqlite3_close"));
+    auto databaseMutex = reinterpret_cast<DatabaseMutex>(dlsym(RTLD_DEFAULT, "sqlite3_db_mutex"));
+    ASSERT_TRUE(open != nullptr && close != nullptr && databaseMutex != nullptr);
+    constexpr int kOpenReadOnly = 0x00000001;
+    void* connection = nullptr;
+    ASSERT_EQ(open(database.c_str(), &connection, kOpenReadOnly, nullptr), 0);
+    EXPECT_EQ(databaseMutex(connection), nullptr);
+    close(connection);
+    std::remove(database.c_str());
+
+    EXPECT_FALSE(ConfigureSqliteLibrary()) << "SQLite has started: its configuration is fixed";
 }
 
 }  // namespace
