@@ -6,6 +6,9 @@
 -- Dates are text 'YYYY-MM-DD HH:MM:SS', so they compare as the ISO literals of the server's searches.
 -- Written for SQLite; load_postgres.py adapts it to PostgreSQL (postgres_schema.py: "C" collation of
 -- the text columns, so they order by octets as here, and pattern-ops indexes for the NOCASE ones).
+-- The per-record tables that record statements read (TITLE_AUTHORS, TITLE_SUBJECTS, MARC_SUBFIELDS) are
+-- kept in key order (WITHOUT ROWID): a record's rows are one range of the table, read in the order the
+-- statements ask for.
 
 CREATE TABLE PUBLISHERS (
     PUBLISHER_NO INTEGER NOT NULL PRIMARY KEY,
@@ -73,7 +76,7 @@ CREATE TABLE TITLE_AUTHORS (
     AUTHOR_NO INTEGER NOT NULL REFERENCES AUTHORS (AUTHOR_NO),
     ROLE VARCHAR(20) NOT NULL,               -- 'author', 'editor', 'translator', 'illustrator'
     PRIMARY KEY (TITLE_NO, AUTHOR_SEQ)
-);
+) WITHOUT ROWID;
 
 CREATE TABLE SUBJECTS (
     SUBJECT_NO INTEGER NOT NULL PRIMARY KEY,
@@ -86,7 +89,7 @@ CREATE TABLE TITLE_SUBJECTS (
     SUBJECT_SEQ INTEGER NOT NULL,
     SUBJECT_NO INTEGER NOT NULL REFERENCES SUBJECTS (SUBJECT_NO),
     PRIMARY KEY (TITLE_NO, SUBJECT_SEQ)
-);
+) WITHOUT ROWID;
 
 -- Both ISBN forms of a book, normalised, so either finds it.
 CREATE TABLE ISBNS (
@@ -142,7 +145,7 @@ CREATE TABLE MARC_SUBFIELDS (
     DATA VARCHAR(4000) NOT NULL,
     EXTRA_NO INTEGER,
     PRIMARY KEY (TITLE_NO, FIELD_SEQ, SUBFIELD_SEQ)
-);
+) WITHOUT ROWID;
 
 CREATE TABLE LONG_TEXTS (
     TEXT_NO INTEGER NOT NULL PRIMARY KEY,

@@ -1,7 +1,8 @@
 """The SQLite schema files adapted to PostgreSQL. Text columns compare and sort by octets ("C" collation),
 as SQLite's do, so key order, scans and ranges agree on both. SQLite's NOCASE indexes, there for its
 case-insensitive LIKE, become text_pattern_ops indexes, which serve LIKE 'TERM%'. REAL is SQLite's
-eight-octet float: DOUBLE PRECISION, so weights and their ranking agree too. Foreign keys are added after
+eight-octet float: DOUBLE PRECISION, so weights and their ranking agree too. SQLite's WITHOUT ROWID
+(a table kept in key order) has no counterpart: the primary key's index serves the same statements. Foreign keys are added after
 the rows, checked once over each table instead of row by row while loading."""
 
 import re
@@ -11,6 +12,7 @@ from generate import schema_parts
 TEXT_TYPE = re.compile(r"\b((?:VAR)?CHAR\(\d+\))")
 NOCASE_COLUMN = re.compile(r"\b(\w+) COLLATE NOCASE\b")
 REAL_TYPE = re.compile(r"\bREAL\b")
+WITHOUT_ROWID = re.compile(r"\) WITHOUT ROWID;")
 TABLE = re.compile(r"^CREATE TABLE (\w+)")
 REFERENCE = re.compile(r"^\s+(\w+) .*?( REFERENCES \w+ \(\w+\))")
 
@@ -32,5 +34,6 @@ def split_references(tables):
 def convert(path):
     """The tables and views of a schema file, and its indexes and foreign keys, as two PostgreSQL scripts."""
     tables, indexes = schema_parts(path)
+    tables = WITHOUT_ROWID.sub(");", tables)
     tables, keys = split_references(REAL_TYPE.sub("DOUBLE PRECISION", TEXT_TYPE.sub(r'\1 COLLATE "C"', tables)))
     return tables, NOCASE_COLUMN.sub(r"\1 text_pattern_ops", indexes) + keys

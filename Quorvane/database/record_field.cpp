@@ -1,7 +1,6 @@
 #include "Quorvane/database/record_field.h"
 
 #include <algorithm>
-#include <memory>
 #include <utility>
 
 std::optional<std::string> FieldValue(std::optional<std::string_view> text) {
@@ -11,8 +10,7 @@ std::optional<std::string> FieldValue(std::optional<std::string_view> text) {
 
 RecordField& AppendRecordField(RecordFields& fields, std::string columnName, std::optional<std::string> value,
                                std::int32_t rowNumber) {
-    return *fields.append(
-        std::make_unique<RecordField>(RecordField{std::move(columnName), std::move(value), rowNumber, 0}));
+    return fields.emplace_back(RecordField{std::move(columnName), std::move(value), rowNumber, 0});
 }
 
 RecordField* FindRowField(const FieldRow& row, std::string_view column) {
@@ -31,7 +29,7 @@ std::size_t heapOctets(const std::string& text) {
 }  // namespace
 
 std::size_t RecordFieldFootprint(const RecordField& field) {
-    return sizeof(RecordField) + sizeof(DblNode) + 2 * sizeof(void*) + heapOctets(field.columnName) +
+    return sizeof(RecordField) + heapOctets(field.columnName) +
            (field.value ? heapOctets(*field.value) : 0);
 }
 

@@ -3,13 +3,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "Quorvane/lists/dbl_list_of.h"
 #include "Quorvane/memory/memory_budget.h"
 
 // One fetched column value.
@@ -23,8 +23,9 @@ struct RecordField {
     std::int32_t extended = 0;
 };
 
-// The fields of a record, in fetch order.
-using RecordFields = DblListOf<RecordField>;
+// The fields of a record, in fetch order. Held in blocks of several fields rather than a node each; a
+// field stays where it is while more are appended, so rows may point to it.
+using RecordFields = std::deque<RecordField>;
 // A row of a record: fields of its field list (not owned), in field-list order.
 using FieldRow = std::vector<RecordField*>;
 
@@ -36,7 +37,7 @@ RecordField& AppendRecordField(RecordFields& fields, std::string columnName, std
 // The first field of the row whose column name is exactly the given one; nullptr when none.
 RecordField* FindRowField(const FieldRow& row, std::string_view column);
 
-// The octets a field of the list takes: the field, its list node and the texts it holds.
+// The octets a field of the list takes: the field and the texts it holds.
 std::size_t RecordFieldFootprint(const RecordField& field);
 
 // A record whose fields a statement fetches: its key, its field list, and the octets its fields take, to

@@ -15,10 +15,12 @@ constexpr std::string_view kHoldingsTag = "HLD";
 constexpr int kHoldingsTagNumber = 999;
 constexpr int kFirstDataFieldTag = 10;
 
-std::optional<std::string> columnValue(const FieldRow& row, const std::optional<std::string>& column) {
+// The value of the row's field of the column, read in place: the row's fields outlive the row's placing.
+std::optional<std::string_view> columnValue(const FieldRow& row, const std::optional<std::string>& column) {
     if (!column) return std::nullopt;
     const RecordField* field = FindRowField(row, *column);
-    return field != nullptr ? field->value : std::nullopt;
+    if (field == nullptr || !field->value) return std::nullopt;
+    return std::string_view(*field->value);
 }
 
 // The tag read as a decimal number from its start (0 when it begins with no digit).
@@ -34,8 +36,8 @@ int tagNumber(std::string_view tag) {
 std::string indicatorsOf(const MarcBlock2& block, const FieldRow& row,
                          const ImageLocationReader& imageLocation) {
     std::string indicators = "00";
-    std::optional<std::string> first = columnValue(row, block.indice1);
-    std::optional<std::string> second = columnValue(row, block.indice2);
+    const std::optional<std::string_view> first = columnValue(row, block.indice1);
+    const std::optional<std::string_view> second = columnValue(row, block.indice2);
     if (first && !first->empty()) indicators[0] = first->front();
     if (second && !second->empty()) indicators[1] = second->front();
     std::optional<std::string> both =
@@ -45,7 +47,7 @@ std::string indicatorsOf(const MarcBlock2& block, const FieldRow& row,
 }
 
 bool continuesField(const MarcBuildState& state, const MarcBlock2& block, const std::string& tag,
-                    const std::optional<std::string>& sameFieldKey, const std::optional<std::string>& code) {
+                    const std::optional<std::string_view>& sameFieldKey, const std::optional<std::string>& code) {
     if (state.fieldText.empty()) return false;
     const bool sameTag = state.previousTag == tag;
     if (sameFieldKey) return sameTag && state.previousSameFieldKey == sameFieldKey;
@@ -56,7 +58,7 @@ bool continuesField(const MarcBuildState& state, const MarcBlock2& block, const 
 // The row's data as the stored leader (tag number 0), or as a subfield or field of the tag.
 void placeRow(MarcBuildState& state, const MarcBlock2& block, const FieldRow& row, int number,
               const std::optional<std::string>& tag) {
-    std::optional<std::string> sameFieldKey = columnValue(row, block.sameField);
+    const std::optional<std::string_view> sameFieldKey = columnValue(row, block.sameField);
     std::optional<std::string> data =
         ApplyFieldRoutine(columnValue(row, block.data), block.dataRoutine, state.imageLocation);
     std::optional<std::string> code;
@@ -85,14 +87,14 @@ void placeRow(MarcBuildState& state, const MarcBlock2& block, const FieldRow& ro
         if (code && data) state.openFieldCodes += *code;
     }
     state.previousTag = *tag;
-    if (sameFieldKey) state.previousSameFieldKey = sameFieldKey;
+    if (sameFieldKey) state.previousSameFieldKey = std::string(*sameFieldKey);
 }
 
 }  // namespace
 
 Bib1Outcome ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, const FieldRow& row,
                          const SpillOverColumns* spillOver, const SessionRecord& session) {
-    std::optional<std::string> tagText = columnValue(row, block.tagNo);
+    const std::optional<std::string_view> tagText = columnValue(row, block.tagNo);
     if (!tagText) return {};
     const int number = tagNumber(*tagText);
     std::optional<std::string> tag = MarcTag(*tagText);

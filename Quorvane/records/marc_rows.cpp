@@ -1,7 +1,7 @@
 #include "Quorvane/records/marc_rows.h"
 
-#include <climits>
-#include <map>
+#include <array>
+#include <cstdint>
 
 #include "toolkit/util/str_case.h"
 
@@ -28,15 +28,26 @@ FieldRows GroupRows(RecordFields& fields, bool grouping) {
     if (fields.empty()) return rows;
     if (!grouping) {
         FieldRow& row = rows.emplace_back();
+        row.reserve(fields.size());
         for (RecordField& field : fields) row.push_back(&field);
         return rows;
     }
-    std::map<std::int32_t, FieldRow> byNumber;
-    for (RecordField& field : fields) byNumber[field.rowNumber].push_back(&field);
-    for (std::int32_t start : {1, kFirstHoldingsRow}) {
-        for (auto found = byNumber.find(start); found != byNumber.end();
-             found = found->first < INT32_MAX ? byNumber.find(found->first + 1) : byNumber.end()) {
-            rows.push_back(std::move(found->second));
+    // Rows counted from 1 and from kFirstHoldingsRow, each by its offset from its start; a run without a
+    // gap is at most as long as there are fields, so a field beyond that cannot be reached.
+    std::array<FieldRows, 2> runs;
+    for (RecordField& field : fields) {
+        const bool holdings = field.rowNumber >= kFirstHoldingsRow;
+        const std::int64_t offset =
+            std::int64_t{field.rowNumber} - (holdings ? kFirstHoldingsRow : std::int64_t{1});
+        if (offset < 0 || offset >= static_cast<std::int64_t>(fields.size())) continue;
+        FieldRows& run = runs[holdings ? 1 : 0];
+        if (run.size() <= static_cast<std::size_t>(offset)) run.resize(static_cast<std::size_t>(offset) + 1);
+        run[static_cast<std::size_t>(offset)].push_back(&field);
+    }
+    for (FieldRows& run : runs) {
+        for (FieldRow& row : run) {
+            if (row.empty()) break;
+            rows.push_back(std::move(row));
         }
     }
     return rows;

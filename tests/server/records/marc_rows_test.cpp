@@ -37,6 +37,14 @@ TEST(MarcRows, GroupedByRowNumberThenHoldingsRows) {
     EXPECT_TRUE(GroupRows(empty.fields, false).empty());
     PresentCacheEntry holdingsOnly = entryOf({{"D", "h1", 10000}});
     EXPECT_EQ(shown(GroupRows(holdingsOnly.fields, true)), (Rows{{"D=h1"}}));
+
+    // Row numbers no run reaches: below 1, and far past the last row of either run.
+    PresentCacheEntry unreachable = entryOf({{"A", "1"},
+                                             {"Z", "zero", 0},
+                                             {"N", "negative", -7},
+                                             {"F", "far", 2000000000},
+                                             {"G", "far holdings", 10000 + 500000}});
+    EXPECT_EQ(shown(GroupRows(unreachable.fields, true)), (Rows{{"A=1"}}));
 }
 
 TEST(MarcRows, Conditions) {
