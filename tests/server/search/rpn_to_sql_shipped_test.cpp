@@ -51,11 +51,11 @@ TEST(RpnToSqlShipped, SampleCatalogueStatements) {
          "comput",
          "SELECT WORDS.TITLE_NO FROM WORDS, VOCABULARY WHERE VOCABULARY.FIELD = 'T' AND VOCABULARY.WORD LIKE "
          "'COMPUT%' AND WORDS.WORD = VOCABULARY.WORD AND WORDS.FIELD = 'T'"},
-        {"title word, left-truncated: word endings, through the vocabulary",
+        {"title word, left-truncated: words that hold it, through the vocabulary",
          {{1, 4}, {5, 2}},
          "puting",
          "SELECT WORDS.TITLE_NO FROM WORDS, VOCABULARY WHERE VOCABULARY.FIELD = 'T' AND VOCABULARY.WORD LIKE "
-         "'%PUTING' AND WORDS.WORD = VOCABULARY.WORD AND WORDS.FIELD = 'T'"},
+         "'%PUTING%' AND WORDS.WORD = VOCABULARY.WORD AND WORDS.FIELD = 'T'"},
         {"title as a phrase: the title begins with it",
          {{1, 4}, {4, 1}},
          "history of computing",
