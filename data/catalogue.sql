@@ -124,6 +124,14 @@ CREATE TABLE WORDS (
     PRIMARY KEY (WORD, FIELD, TITLE_NO)
 );
 
+-- Each distinct word of each field of WORDS. A one-word search matches its term against these few rows
+-- (a truncated term too, left truncation included) and looks up only the matching words in WORDS.
+CREATE TABLE VOCABULARY (
+    WORD VARCHAR(100) NOT NULL,
+    FIELD CHAR(1) NOT NULL,
+    PRIMARY KEY (WORD, FIELD)
+);
+
 -- Per stem: the number of records holding it and its weight 1 / ln(1 + DOC_FREQ) for relevance ranking.
 CREATE TABLE STEMS (
     STEM VARCHAR(100) NOT NULL PRIMARY KEY,
@@ -210,5 +218,4 @@ CREATE INDEX TITLES_TITLE_KEY_LIKE ON TITLES (TITLE_KEY COLLATE NOCASE);
 CREATE INDEX AUTHORS_NAME_KEY_LIKE ON AUTHORS (NAME_KEY COLLATE NOCASE);
 CREATE INDEX SUBJECTS_HEADING_KEY_LIKE ON SUBJECTS (HEADING_KEY COLLATE NOCASE);
 CREATE INDEX SERIES_NAME_KEY_LIKE ON SERIES (NAME_KEY COLLATE NOCASE);
--- The word index's LIKE order holds the record key too, so a right-truncated word search reads no table rows.
-CREATE INDEX WORDS_WORD_LIKE ON WORDS (WORD COLLATE NOCASE, FIELD, TITLE_NO);
+CREATE INDEX VOCABULARY_WORD_LIKE ON VOCABULARY (WORD COLLATE NOCASE, FIELD);

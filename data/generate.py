@@ -87,6 +87,7 @@ class CatalogueWriter:
         self.index_stops = index_stops
         self.subjects = {}
         self.stem_counts = collections.Counter()
+        self.vocabulary = set()
         self.next_text_no = 1
         insert(db, "PUBLISHERS", ((i + 1, p[0], n.fold(p[0]), p[1]) for i, p in enumerate(v.PUBLISHERS)))
         insert(
@@ -115,6 +116,7 @@ class CatalogueWriter:
             for word in sorted(words):
                 stem = n.stem_word(word)
                 rows.append((word, code, rec.number, stem))
+                self.vocabulary.add((word, code))
                 stems.add(stem)
         self.stem_counts.update(stems)
         return rows
@@ -158,6 +160,7 @@ class CatalogueWriter:
     def finish(self, maker, issues):
         insert(self.db, "AUTHORS", ((a.number, a.name, n.fold(a.name), a.dates) for a in maker.authors))
         insert(self.db, "ISSUES", issues)
+        insert(self.db, "VOCABULARY", sorted(self.vocabulary))
         insert(
             self.db,
             "STEMS",

@@ -416,12 +416,32 @@ class SearchPaths(unittest.TestCase):
         modified = re.sub(r"[^0-9]", "", r["DATE_MODIFIED"])
         self.assert_finds({1: 1012, 2: 2}, modified, r["TITLE_NO"])
 
+    def test_vocabulary_holds_each_distinct_word_of_each_field(self):
+        vocabulary = set(self.cat.execute("SELECT WORD, FIELD FROM VOCABULARY"))
+        self.assertEqual(vocabulary, set(self.cat.execute("SELECT DISTINCT WORD, FIELD FROM WORDS")))
+
+    def test_one_word_through_the_vocabulary_finds_what_a_scan_of_the_words_finds(self):
+        word = self.value("SELECT WORD FROM WORDS WHERE FIELD = 'T' AND LENGTH(WORD) > 6 ORDER BY TITLE_NO LIMIT 1")
+        cases = [  # use, field, truncation, term
+            (4, "T", 0, word), (4, "T", 1, word[:4]), (4, "T", 2, word[-4:]), (4, "T", 3, word[2:5]),
+            (21, "S", 2, word[-3:]), (1003, "A", 2, "son"), (1003, "A", 3, "ar"), (1016, None, 2, word[-4:]),
+        ]
+        for use, field, truncation, term in cases:
+            with self.subTest(use=use, truncation=truncation, term=term):
+                attributes = {1: use, 5: truncation} if truncation else {1: use}
+                found, statement = self.search(attributes, term)
+                condition = re.search(r"VOCABULARY\.WORD ((?:LIKE|=) '[^']*')", statement).group(1)
+                in_field = f"FIELD = '{field}' AND " if field else ""
+                scanned = f"SELECT TITLE_NO FROM WORDS WHERE {in_field}WORD {condition}"
+                self.assertEqual(found, {t for (t,) in self.cat.execute(scanned)}, statement)
+                self.assertTrue(found, statement)
+
     def test_any_field_paths(self):
         r = self.record("LANGUAGE_CODE = 'ENG' AND SUMMARY IS NOT NULL")
         number, title = r["TITLE_NO"], r["TITLE"] + " " + (r["SUBTITLE"] or "")
         found, statement = self.search({1: 1016}, self.words(title, 1))  # the word index, any field
         self.assertIn(number, found)
-        self.assertIn("FROM WORDS WHERE", statement)  # one word reads one table
+        self.assertIn("FROM WORDS, VOCABULARY WHERE", statement)  # one word: no W2, W3 joins
         for count in (1, 2, 3):  # alternatives for one to three words, the stop word left out
             words = self.words(r["SUMMARY"] + " " + title, count)
             self.assert_finds({1: 1016, 4: 2}, "the " + words, number)

@@ -46,10 +46,16 @@ TEST(RpnToSqlShipped, SampleCatalogueStatements) {
          "SELECT WORDS.TITLE_NO FROM WORDS, WORDS W2, WORDS W3 WHERE WORDS.FIELD = 'T' AND WORDS.WORD = "
          "'HISTORY' AND W2.TITLE_NO = WORDS.TITLE_NO AND W2.FIELD = 'T' AND W2.WORD = 'COMPUTING' AND "
          "W3.TITLE_NO = WORDS.TITLE_NO AND W3.FIELD = 'T' AND W3.WORD = 'EUROPE'"},
-        {"title word, right-truncated: word beginnings",
+        {"title word, right-truncated: the matching words of the vocabulary, then their entries",
          {{1, 4}, {4, 2}, {5, 1}},
          "comput",
-         "SELECT WORDS.TITLE_NO FROM WORDS WHERE WORDS.FIELD = 'T' AND WORDS.WORD LIKE 'COMPUT%'"},
+         "SELECT WORDS.TITLE_NO FROM WORDS, VOCABULARY WHERE VOCABULARY.FIELD = 'T' AND VOCABULARY.WORD LIKE "
+         "'COMPUT%' AND WORDS.WORD = VOCABULARY.WORD AND WORDS.FIELD = 'T'"},
+        {"title word, left-truncated: words that hold it, through the vocabulary",
+         {{1, 4}, {5, 2}},
+         "puting",
+         "SELECT WORDS.TITLE_NO FROM WORDS, VOCABULARY WHERE VOCABULARY.FIELD = 'T' AND VOCABULARY.WORD LIKE "
+         "'%PUTING%' AND WORDS.WORD = VOCABULARY.WORD AND WORDS.FIELD = 'T'"},
         {"title as a phrase: the title begins with it",
          {{1, 4}, {4, 1}},
          "history of computing",
@@ -70,7 +76,8 @@ TEST(RpnToSqlShipped, SampleCatalogueStatements) {
         {"any field, no use attribute: a word of any indexed field",
          {},
          "Tolkien",
-         "SELECT WORDS.TITLE_NO FROM WORDS WHERE WORDS.WORD = 'TOLKIEN'"},
+         "SELECT WORDS.TITLE_NO FROM WORDS, VOCABULARY WHERE VOCABULARY.WORD = 'TOLKIEN' AND WORDS.WORD = "
+         "VOCABULARY.WORD AND WORDS.FIELD = VOCABULARY.FIELD"},
         {"stemmed title words",
          {{1, 4}, {2, 101}},
          "computers",
