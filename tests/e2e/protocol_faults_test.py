@@ -3,6 +3,7 @@
 turn, and a configuration error met while an association is set up. Each ends only its own association."""
 
 import socket
+import time
 
 import e2e_support as e2e
 
@@ -63,6 +64,8 @@ class ProtocolFaults(e2e.ServerTestCase):
 
         ini = server.dir / "Quorvane.INI"
         ini.write_text(e2e.set_ini(ini.read_text(), "InitializeResponse", "pcImplementationName", None))
+        # The server compares its INI file with the disk at most once a second.
+        time.sleep(1.2)
         failing = self.connect(server)
         failing.send(e2e.init_request())
         self.assertTrue(failing.closed_by_server(), "the association met the error and was refused")
