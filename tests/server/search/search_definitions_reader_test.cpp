@@ -82,7 +82,7 @@ TEST_F(SearchDefinitionsReader, ShippedFileIsReadWithoutProblems) {
     EXPECT_FALSE(anyWords.combinationText);
     EXPECT_FALSE(anyWords.wordList);
     EXPECT_TRUE(anyWords.complex);
-    EXPECT_EQ(anyWords.fromPart, "WORDS, WORDS W2, WORDS W3");
+    EXPECT_EQ(anyWords.fromPart, "WORDS, VOCABULARY, WORDS W2, WORDS W3");
     ASSERT_EQ(anyWords.alternatives.size(), 3u);
     EXPECT_EQ(anyWords.alternatives[2].substr(0, 33), "WORDS.WORD = 'XXTERMXX1' AND W2.T");
 
