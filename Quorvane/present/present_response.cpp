@@ -16,13 +16,13 @@
 
 namespace {
 
-// The condition that fails the Present, or 0 to go on.
-std::uint32_t checkRequest(SessionRecord& session, const KivPresentReq& request, const std::string& syntax) {
-    if (IsSyntaxAvailable(syntax, session) == 0) return kConditionNoDataInSyntax;
-    if (session.resultCount == 0) return kConditionNoResultSet;
+// Success, or the condition that fails the Present before any record is fetched.
+Bib1Outcome checkRequest(SessionRecord& session, const KivPresentReq& request, const std::string& syntax) {
+    if (IsSyntaxAvailable(syntax, session) == 0) return Bib1Outcome::failure(kConditionNoDataInSyntax);
+    if (session.resultCount == 0) return Bib1Outcome::failure(kConditionNoResultSet);
     if (!StartPointInResultSet(request.ulResultSetStartPoint, session.resultCount))
-        return kConditionStartPointOutOfRange;
-    return 0;
+        return Bib1Outcome::failure(kConditionStartPointOutOfRange);
+    return {};
 }
 
 }  // namespace
@@ -33,9 +33,8 @@ void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
     const std::string syntax = request.pcPreferredRecordSyntax.value_or(settings.defaultSyntax);
     const Bib1Outcome connected = UseResultSetDatabase(session);
 
-    std::uint32_t condition = checkRequest(session, request, syntax);
-    if (condition != 0) {
-        SetPresentDiagnostic(response, condition);
+    if (const Bib1Outcome checked = checkRequest(session, request, syntax); !checked) {
+        SetPresentDiagnostic(response, checked.condition());
         return;
     }
     std::uint32_t number = 0;
@@ -45,12 +44,12 @@ void FillPresentResponse(SessionRecord& session, const KivPresentReq& request,
         SetPresentDiagnostic(response, connected.condition());
         return;
     }
-    RecordFormatChoice choice;
-    condition = ChooseRecordFormat(session, request, settings.defaultFull, choice);
-    if (condition != 0) {
-        SetPresentDiagnostic(response, condition);
+    Bib1Result<RecordFormatChoice> chosen = ChooseRecordFormat(session, request, settings.defaultFull);
+    if (!chosen) {
+        SetPresentDiagnostic(response, chosen.outcome().condition());
         return;
     }
+    const RecordFormatChoice& choice = *chosen;
 
     response.ulNumberOfRecordsReturned = number;
     response.ulNextResultSetPosition = nextPosition;

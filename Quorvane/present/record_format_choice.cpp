@@ -32,23 +32,23 @@ std::optional<std::string> GenericElementSetName(const KivPresentReq& request) {
     return names->uElementSet.psGeneric->pcValue.substr(0, kElementSetNameLimit);
 }
 
-std::uint32_t ChooseRecordFormat(SessionRecord& session, const KivPresentReq& request, bool defaultFull,
-                                 RecordFormatChoice& choice) {
-    choice = RecordFormatChoice{nullptr, defaultFull};
+Bib1Result<RecordFormatChoice> ChooseRecordFormat(SessionRecord& session, const KivPresentReq& request,
+                                                  bool defaultFull) {
+    RecordFormatChoice choice{nullptr, defaultFull};
     const std::optional<std::string> name = GenericElementSetName(request);
     RecordFormats* formats = session.recordFormats.get();
     if (formats == nullptr || formats->empty()) {
         if (name) choice.full = !name->empty() && (name->front() == 'F' || name->front() == 'f');
-        return 0;
+        return choice;
     }
     if (name) {
         formats->saveCursor();
         if (formats->find([&](const RecordFormat& format) { return MatchFormatName(*name, format) == 1; }) ==
             nullptr) {
             formats->restoreCursor();
-            return kConditionUnknownElementSetName;
+            return Bib1Outcome::failure(kConditionUnknownElementSetName);
         }
     }
     choice.format = formats->current();
-    return 0;
+    return choice;
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "Quorvane/association/session_record.h"
+#include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/present/record_formats.h"
 #include "toolkit/api/kiv_present.h"
 
@@ -30,10 +31,10 @@ int MatchFormatName(std::string_view elementSetName, const RecordFormat& format)
 // composition is not a generic element-set name.
 std::optional<std::string> GenericElementSetName(const KivPresentReq& request);
 
-// The choice for the request; 0, or kConditionUnknownElementSetName. The full flag starts as defaultFull. With
+// The choice for the request, or kConditionUnknownElementSetName. The full flag starts as defaultFull. With
 // record formats: a generic element-set name selects the first format it matches (which stays selected for
 // later Presents that name none) and a name matching none is refused, the selection staying as it was;
 // without a name the selected format serves, at first the last of the file. Without record formats: a
 // generic name beginning with 'F' or 'f' chooses full, any other brief.
-std::uint32_t ChooseRecordFormat(SessionRecord& session, const KivPresentReq& request, bool defaultFull,
-                                 RecordFormatChoice& choice);
+Bib1Result<RecordFormatChoice> ChooseRecordFormat(SessionRecord& session, const KivPresentReq& request,
+                                                  bool defaultFull);

@@ -16,7 +16,7 @@
 namespace {
 
 MarcBuildResult refused(std::uint32_t condition, std::string info) {
-    return MarcBuildResult{"", condition, std::move(info), std::nullopt, {}};
+    return MarcBuildResult{"", Bib1Outcome::failure(condition), std::move(info), std::nullopt, {}};
 }
 
 MarcBuildResult storedRecord(const MarcBlock& block, const FieldRows& rows) {
@@ -28,7 +28,7 @@ MarcBuildResult storedRecord(const MarcBlock& block, const FieldRows& rows) {
         LogMessage("Stored MARC record in column " + block.rawColumn + " is not a sound ISO 2709 record");
         return refused(kConditionMalformedRecord, "Stored MARC record is malformed");
     }
-    return MarcBuildResult{*field->value, 0, "", std::nullopt, {}};
+    return MarcBuildResult{*field->value, {}, "", std::nullopt, {}};
 }
 
 MarcBuildState newState() {
@@ -41,7 +41,7 @@ MarcBuildState newState() {
 MarcBuildResult assembled(const MarcBuildState& state, std::string_view typeLetters) {
     std::optional<std::string> record = AssembleMarcRecord(state.parts, typeLetters, state.storedLeader);
     if (!record) return refused(kConditionRecordTooLong, "MARC record exceeds 99999 octets");
-    return MarcBuildResult{std::move(*record), 0, "", std::nullopt, {}};
+    return MarcBuildResult{std::move(*record), {}, "", std::nullopt, {}};
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session
     }
     AddMarcField(state.parts, state.fieldText, state.currentTag);
     MarcBuildResult built = assembled(state, "nam");
-    if (built.refusalCondition == 0) built.syntax = block->marcOid;
+    if (built.refusal) built.syntax = block->marcOid;
     built.spillOver = spillOverOutcome;
     return built;
 }

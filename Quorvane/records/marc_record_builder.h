@@ -13,8 +13,8 @@
 
 // The record and the record syntax it was built for, or the bib-1 surrogate diagnostic that stands in for it.
 struct MarcBuildResult {
-    std::string record;                // empty when refused
-    std::uint32_t refusalCondition{};  // 0 when built
+    std::string record;  // empty when refused
+    Bib1Outcome refusal;  // success when built
     std::string refusalInfo;
     std::optional<std::string> syntax;  // the marcdef2.tblx block's MARCOID; none for any other block
     Bib1Outcome spillOver;  // the last failure of a spill-over statement (the record lacks its text)

@@ -15,8 +15,8 @@ namespace {
 // stays untouched).
 bool placeable(KivResponseRecord& record, const MarcBuildResult& built, SessionRecord& session,
                RecordPlacement& placement) {
-    if (built.refusalCondition != 0) {
-        SetRecordDiagnostic(record, session, built.refusalCondition, built.refusalInfo);
+    if (!built.refusal) {
+        SetRecordDiagnostic(record, session, built.refusal.condition(), built.refusalInfo);
         return false;
     }
     return CheckRecordSize(session, placement, static_cast<std::uint32_t>(built.record.size())) != 0;

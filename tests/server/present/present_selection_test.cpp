@@ -80,10 +80,9 @@ class FormatChoice : public testing::Test {
 
     // The chosen format's name, or the condition.
     std::string choose(const KivPresentReq& present) {
-        RecordFormatChoice choice;
-        const std::uint32_t condition = ChooseRecordFormat(session_, present, true, choice);
-        if (condition != 0) return std::to_string(condition);
-        return choice.format != nullptr ? choice.format->name : "none";
+        Bib1Result<RecordFormatChoice> choice = ChooseRecordFormat(session_, present, true);
+        if (!choice) return std::to_string(choice.outcome().condition());
+        return choice->format != nullptr ? choice->format->name : "none";
     }
 
     std::string choose(const std::string& name) {
@@ -139,14 +138,14 @@ TEST_F(FormatChoice, WithoutRecordFormatsTheNameChoosesFullOrBrief) {
          std::vector<std::pair<std::string, bool>>{{"F", true}, {"full", true}, {"B", false}, {"X", false}}) {
         KivPresentReq present = request(1, 1);
         setElementSetName(present, name);
-        RecordFormatChoice choice;
-        EXPECT_EQ(ChooseRecordFormat(session_, present, !full, choice), 0u);
-        EXPECT_EQ(choice.format, nullptr);
-        EXPECT_EQ(choice.full, full) << name;
+        Bib1Result<RecordFormatChoice> choice = ChooseRecordFormat(session_, present, !full);
+        ASSERT_TRUE(choice) << name;
+        EXPECT_EQ(choice->format, nullptr);
+        EXPECT_EQ(choice->full, full) << name;
     }
-    RecordFormatChoice choice;
-    ChooseRecordFormat(session_, request(1, 1), false, choice);
-    EXPECT_FALSE(choice.full) << "without a name the configured default holds";
+    Bib1Result<RecordFormatChoice> choice = ChooseRecordFormat(session_, request(1, 1), false);
+    ASSERT_TRUE(choice);
+    EXPECT_FALSE(choice->full) << "without a name the configured default holds";
 }
 
 class ResultRows : public testing::Test {

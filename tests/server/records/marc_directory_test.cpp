@@ -70,23 +70,23 @@ TEST_F(StoredRecord, IsSentAsStoredOnlyWhenSound) {
 
     PresentCacheEntry sound = entryOf({{"TITLE", "T"}, {"MARC_RECORD", kSound}, {"MARC_RECORD", "other", 2}});
     MarcBuildResult built = BuildMarcRecord(sound, session_);
-    EXPECT_EQ(built.refusalCondition, 0u);
+    EXPECT_EQ(built.refusal.condition(), 0u);
     EXPECT_EQ(built.record, kSound);
 
     // A record cut short by the column size, and one whose directory points past its data.
     for (const std::string& stored : {kSound.substr(0, 50), changed(43, "00011")}) {
         PresentCacheEntry entry = entryOf({{"MARC_RECORD", stored}});
         built = BuildMarcRecord(entry, session_);
-        EXPECT_EQ(built.refusalCondition, kConditionMalformedRecord);
+        EXPECT_EQ(built.refusal.condition(), kConditionMalformedRecord);
         EXPECT_TRUE(built.record.empty());
     }
     EXPECT_NE(takeLog().find("Stored MARC record in column MARC_RECORD is not a sound ISO 2709 record"),
               std::string::npos);
 
     PresentCacheEntry noValue = entryOf({{"MARC_RECORD", std::nullopt}});
-    EXPECT_EQ(BuildMarcRecord(noValue, session_).refusalCondition, kConditionNoDataInSyntax);
+    EXPECT_EQ(BuildMarcRecord(noValue, session_).refusal.condition(), kConditionNoDataInSyntax);
     PresentCacheEntry noColumn = entryOf({{"OTHER", "x"}});
-    EXPECT_EQ(BuildMarcRecord(noColumn, session_).refusalCondition, kConditionNoDataInSyntax);
+    EXPECT_EQ(BuildMarcRecord(noColumn, session_).refusal.condition(), kConditionNoDataInSyntax);
 }
 
 }  // namespace

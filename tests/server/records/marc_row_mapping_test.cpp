@@ -53,7 +53,7 @@ class RowMapping : public MarcTest {
         session_.marcHoldingsDefinitions = std::vector{block};
         PresentCacheEntry entry = entryOfRows(rows);
         MarcBuildResult built = BuildMarcRecord(entry, session_);
-        EXPECT_EQ(built.refusalCondition, 0u) << built.refusalInfo;
+        EXPECT_EQ(built.refusal.condition(), 0u) << built.refusalInfo;
         return built;
     }
     std::string build(const MarcBlock2& block, const std::vector<Row>& rows) {

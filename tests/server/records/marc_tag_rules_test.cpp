@@ -19,7 +19,7 @@ class TagRules : public MarcTest {
         block.leader = std::move(leader);
         session_.marcDefinitions = std::vector{block};
         MarcBuildResult built = BuildMarcRecord(entry, session_);
-        EXPECT_EQ(built.refusalCondition, 0u) << built.refusalInfo;
+        EXPECT_EQ(built.refusal.condition(), 0u) << built.refusalInfo;
         return built.record;
     }
 };
@@ -162,7 +162,7 @@ TEST_F(TagRules, BlockOfTheDatabaseElseDefault) {
     EXPECT_EQ(fieldsOf(BuildMarcRecord(entry, session_).record), (std::vector<std::string>{"003 7"}));
     session_.marcDefinitions = std::vector{books};
     MarcBuildResult built = BuildMarcRecord(entry, session_);
-    EXPECT_EQ(built.refusalCondition, kConditionNoDataInSyntax);
+    EXPECT_EQ(built.refusal.condition(), kConditionNoDataInSyntax);
 }
 
 }  // namespace
