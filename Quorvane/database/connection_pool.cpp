@@ -89,8 +89,10 @@ std::unique_ptr<OdbcConnection> ConnectionPool::open(SQLHENV environment, const 
         SQLFreeHandle(SQL_HANDLE_DBC, handle);
         return nullptr;
     }
-    ApplySqliteSettings(handle);
-    return std::make_unique<OdbcConnection>(connectionString, handle);
+    const bool sqlite = ApplySqliteSettings(handle);
+    auto connection = std::make_unique<OdbcConnection>(connectionString, handle);
+    connection->setSqlite(sqlite);
+    return connection;
 }
 
 void ConnectionPool::release(std::unique_ptr<OdbcConnection> connection) {

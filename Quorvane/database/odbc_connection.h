@@ -24,6 +24,9 @@ class OdbcConnection {
 
     SQLHDBC handle() const { return handle_; }
     const std::string& connectionString() const { return connectionString_; }
+    // The connection is to SQLite (set when it is opened).
+    bool sqlite() const { return sqlite_; }
+    void setSqlite(bool sqlite) { sqlite_ = sqlite; }
     // The name in messages: DBCCat or DBCLib.
     void setName(const char* name) { name_ = name; }
 
@@ -57,6 +60,7 @@ class OdbcConnection {
     SQLHDBC handle_;
     const char* name_ = "DBCCat";
     bool broken_ = false;
+    bool sqlite_ = false;
     std::chrono::steady_clock::time_point opened_ = std::chrono::steady_clock::now();
     // Most recently kept first; the map finds an entry by its text.
     KeptList kept_;

@@ -28,6 +28,12 @@ void reportPrepared() {
     if (logDetailEnabled()) LogAndDiagnose("SUCCESS: ODBCPrepareStmt");
 }
 
+bool prepareHandle(SQLHSTMT handle, std::string_view text) {
+    std::string owned(text);
+    return SQL_SUCCEEDED(
+        SQLPrepare(handle, reinterpret_cast<SQLCHAR*>(owned.data()), static_cast<SQLINTEGER>(owned.size())));
+}
+
 Bib1Outcome prepareNew(const SessionRecord& session, OdbcSource source, std::string_view text,
                        std::string_view shown, SQLHSTMT* statement) {
     OdbcConnection* connection = connectionOf(session, source);
@@ -41,9 +47,7 @@ Bib1Outcome prepareNew(const SessionRecord& session, OdbcSource source, std::str
                       connection->handle(), connection);
     }
     AppendDetailDiagInfo(shown);
-    std::string owned(text);
-    if (!SQL_SUCCEEDED(SQLPrepare(handle, reinterpret_cast<SQLCHAR*>(owned.data()),
-                                  static_cast<SQLINTEGER>(owned.size())))) {
+    if (!prepareHandle(handle, text)) {
         const Bib1Outcome failed =
             report("Sarvik Error: Failed to do SQLPrepare on STMT", SQL_HANDLE_STMT, handle, connection);
         SQLFreeHandle(SQL_HANDLE_STMT, handle);
@@ -123,6 +127,34 @@ Bib1Outcome SessionStatement::prepareShown(OdbcSource source, std::string_view t
     connection_ = connection;
     if (keep) text_ = text;
     return {};
+}
+
+bool SessionStatement::prepareQuietly(OdbcSource source, std::string_view text) {
+    release();
+    OdbcConnection* connection = connectionOf(session_, source);
+    SQLHSTMT handle = SQL_NULL_HSTMT;
+    if (connection == nullptr ||
+        !SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, connection->handle(), &handle))) {
+        return false;
+    }
+    if (!prepareHandle(handle, text)) {
+        SQLFreeHandle(SQL_HANDLE_STMT, handle);
+        return false;
+    }
+    handle_ = handle;
+    connection_ = connection;
+    return true;
+}
+
+void SessionStatement::announce(std::string_view shown) const {
+    AppendDetailDiagInfo(shown);
+    reportPrepared();
+}
+
+void SessionStatement::abandon() {
+    if (handle_ != SQL_NULL_HSTMT) SQLFreeHandle(SQL_HANDLE_STMT, handle_);
+    handle_ = SQL_NULL_HSTMT;
+    connection_ = nullptr;
 }
 
 void SessionStatement::release() {

@@ -50,6 +50,13 @@ class SessionStatement {
     // "Sarvik Error: Failed to do SQLBindParameter on STMT".
     Bib1Outcome prepareKeyList(OdbcSource source, const KeyListStatement& statement,
                                std::span<const std::int64_t> keys);
+    // Prepares the text (not kept) without a trace, for a form of a statement the caller can do without: a
+    // refusal is neither logged nor noted on the connection, and diaginfo.txt gets nothing until announce().
+    bool prepareQuietly(OdbcSource source, std::string_view text);
+    // Logs a quietly prepared statement as prepare() logs its own, with shown as its text.
+    void announce(std::string_view shown) const;
+    // Frees the statement without noting how it ended (a quiet form the caller gives up on).
+    void abandon();
     // SQL_NULL_HSTMT until a prepare succeeded.
     SQLHSTMT handle() const { return handle_; }
 

@@ -20,10 +20,10 @@ bool isSqlite(SQLHDBC connection) {
 
 }  // namespace
 
-void ApplySqliteSettings(SQLHDBC connection) {
-    if (!isSqlite(connection)) return;
+bool ApplySqliteSettings(SQLHDBC connection) {
+    if (!isSqlite(connection)) return false;
     SQLHSTMT statement = SQL_NULL_HSTMT;
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, connection, &statement))) return;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, connection, &statement))) return true;
     for (const char* pragma : kSqlitePragmas) {
         std::string text = pragma;
         SQLExecDirect(statement, reinterpret_cast<SQLCHAR*>(text.data()),
@@ -31,4 +31,5 @@ void ApplySqliteSettings(SQLHDBC connection) {
         SQLFreeStmt(statement, SQL_CLOSE);
     }
     SQLFreeHandle(SQL_HANDLE_STMT, statement);
+    return true;
 }

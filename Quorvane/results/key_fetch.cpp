@@ -12,6 +12,7 @@
 #include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/operations_log.h"
+#include "Quorvane/results/joined_key_fetch.h"
 #include "Quorvane/results/result_set_builder.h"
 
 namespace {
@@ -48,6 +49,8 @@ void keepRow(ResultSetBuilder& rows, const KeyDefinition& key, const BulkColumns
 Bib1Result<ResultSet> RunOperandSearch(SessionRecord& session, const KeyDefinition& key,
                                        std::string_view statement) {
     if (Bib1Outcome connected = ConnectDatabase(session); !connected) return connected;
+    if (std::optional<Bib1Result<ResultSet>> joined = RunJoinedKeySearch(session, key, statement))
+        return std::move(*joined);
     SessionStatement prepared(session);
     if (Bib1Outcome ready = prepared.prepare(OdbcSource::Catalogue, statement); !ready) return ready;
     BulkColumns columns;

@@ -20,7 +20,8 @@ inline constexpr std::size_t kKeyAreaBudget = 256 * 1024;
 inline constexpr std::size_t kKeyRowsPerFetch = 1024;
 
 // Connects for the session's current database, runs the statement on the catalogue connection and
-// answers its rows as a result set (ResultSetBuilder).
+// answers its rows as a result set (ResultSetBuilder). On SQLite a plain numeric key's rows come in one
+// piece (RunJoinedKeySearch), with the same result, log lines and diagnostics.
 // - Every row that the driver delivers counts, also with "success with information" (a truncation).
 // - Rows of a decode key are dropped; so are rows whose key is NULL or longer than the key area (the
 //   truncation is logged). A row that is added gets its secondary values from the other columns.
