@@ -1,8 +1,9 @@
 #include "Quorvane/log/log_flusher.h"
 
 #include "Quorvane/log/log_files.h"
+#include "Quorvane/platform/service_thread.h"
 
-LogFlusher::LogFlusher() : thread_([this] { run(); }) {}
+LogFlusher::LogFlusher() : thread_(platform::StartServiceThread([this] { run(); })) {}
 
 LogFlusher::~LogFlusher() {
     {

@@ -4,6 +4,8 @@
 #include <system_error>
 #include <utility>
 
+#include "Quorvane/platform/service_thread.h"
+
 namespace {
 
 // Idle associations' entries kept for reuse; beyond this many they are freed.
@@ -25,7 +27,7 @@ RequestWorkers::RequestWorkers(std::size_t threads) {
         workers_.push_back(std::make_unique<Worker>());
         Worker& worker = *workers_.back();
         try {
-            threads_.emplace_back([this, &worker] { work(worker); });
+            threads_.push_back(platform::StartServiceThread([this, &worker] { work(worker); }));
         } catch (const std::system_error&) {
             workers_.pop_back();
             if (threads_.empty()) throw;

@@ -5,8 +5,10 @@ on Ctrl-C."""
 import os
 import pty
 import random
+import re
 import signal
 import socket
+from pathlib import Path
 
 import e2e_support as e2e
 
@@ -69,6 +71,13 @@ class Console(e2e.ServerTestCase):
         self.addCleanup(client.close)
         client.send(e2e.init_request())
         self.assertIs(e2e.init_result(client.read_apdu()), True)
+        # Only the first thread takes the signal: one taken by a worker could stay unhandled.
+        pid = server.process.pid
+        for thread in sorted(os.listdir(f"/proc/{pid}/task"), key=int)[1:]:
+            blocked = int(re.search(r"^SigBlk:\s*([0-9a-f]+)", Path(f"/proc/{pid}/task/{thread}/status").read_text(),
+                                    re.M).group(1), 16)
+            for sig in (signal.SIGTERM, signal.SIGINT):
+                self.assertTrue(blocked >> (sig - 1) & 1, f"thread {thread} takes signal {sig}")
         self.assertEqual(server.stop(signal.SIGINT), 0)
         self.assertTrue(client.closed_by_server())
 
