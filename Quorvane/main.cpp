@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "Quorvane/app/server_app.h"
+#include "Quorvane/database/sqlite_key_aggregate.h"
 #include "Quorvane/database/sqlite_library.h"
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/log_flusher.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
     applyLogSettings(ReadLogSettings());
     ErrSetFatalSink(LogFatalReport);
     ConfigureSqliteLibrary();
+    RegisterSqliteKeyAggregate();
     KivRegisterCarriedContents();
     LogFlusher flusher;
     return RunServer();

@@ -4,18 +4,18 @@
 
 namespace {
 
-constexpr const char* kSqliteLibrary = "libsqlite3.so.0";
-// sqlite3_config's option numbers (SQLITE_CONFIG_MULTITHREAD, SQLITE_CONFIG_MEMSTATUS) and its answer on
-// success (SQLITE_OK).
+// sqlite3_config's option numbers (SQLITE_CONFIG_MULTITHREAD, SQLITE_CONFIG_MEMSTATUS).
 constexpr int kConfigMultiThread = 2;
 constexpr int kConfigMemoryStatistics = 9;
-constexpr int kSqliteOk = 0;
 
 }  // namespace
 
+void* OpenSqliteLibrary() {
+    return dlopen("libsqlite3.so.0", RTLD_NOW | RTLD_GLOBAL | RTLD_NODELETE);
+}
+
 bool ConfigureSqliteLibrary() {
-    // RTLD_NODELETE: the configured copy stays in the process after the handle is let go.
-    void* library = dlopen(kSqliteLibrary, RTLD_NOW | RTLD_GLOBAL | RTLD_NODELETE);
+    void* library = OpenSqliteLibrary();
     if (library == nullptr) return false;
     using ConfigCall = int (*)(int, ...);
     auto config = reinterpret_cast<ConfigCall>(dlsym(library, "sqlite3_config"));

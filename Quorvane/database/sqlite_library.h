@@ -11,3 +11,10 @@
 // later loads the driver against this same copy. Call it once, before the first connection. Without the
 // library (another driver), or once SQLite has started, it changes nothing and answers false.
 bool ConfigureSqliteLibrary();
+
+// The shared SQLite library the driver links, loaded and kept in the process for good (RTLD_NODELETE, so
+// what is resolved from it stays valid after dlclose); nullptr when it is missing.
+void* OpenSqliteLibrary();
+
+// The library's answer on success (SQLITE_OK).
+inline constexpr int kSqliteOk = 0;

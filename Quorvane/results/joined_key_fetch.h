@@ -1,11 +1,11 @@
 #pragma once
-// A search operand's keys in one row: on SQLite, a statement whose only column is a plain numeric key is
-// run as
-//     WITH found(k) AS (<statement>) SELECT <rows whose key is not an integer>, group_concat(k) FROM found
-// and the driver hands the keys over as one comma-joined text instead of one fetch per key (that per-row
-// work was most of a search's time).
+// A search operand's keys in one statement row: on SQLite, a statement whose only column is a plain numeric
+// key is run as
+//     WITH found(k) AS (<statement>) SELECT quorvane_keys(k) FROM found
+// and SQLite hands the keys to the result set as it finds them (database/sqlite_key_aggregate.h) instead
+// of the driver fetching, converting and copying one row per key (that per-row work was most of a
+// search's time).
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,21 +19,8 @@
 std::string JoinedKeyStatement(std::string_view statement);
 
 // Whether the joined form can stand for a key's statement: a numeric key with nothing but its number (no
-// decode word, sub-key, secondary column or padding rule) on SQLite.
+// decode word, sub-key, secondary column or padding rule) on SQLite, with the aggregate registered.
 bool KeysCanBeJoined(const KeyDefinition& key, bool sqlite);
-
-// Splits a comma-joined text of keys that arrives in pieces of any length; each key goes to the sink whole.
-class JoinedKeySplitter {
-  public:
-    explicit JoinedKeySplitter(std::function<void(std::string_view)> sink) : sink_(std::move(sink)) {}
-    void feed(std::string_view piece);
-    // Hands over the last key.
-    void finish();
-
-  private:
-    std::function<void(std::string_view)> sink_;
-    std::string partial_;  // the key cut by the end of the last piece
-};
 
 // The operand's rows by the joined form, with what RunOperandSearch gives for them (its log lines, the
 // newdiag.txt line of no rows, diaginfo.txt with the statement as written). Nothing where the form does not

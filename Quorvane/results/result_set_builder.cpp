@@ -37,6 +37,11 @@ void ResultSetBuilder::add(std::string_view keyText, std::vector<SecondaryValue>
     rows_.numeric_.push_back({number, detailsFor(std::move(secondaryValues))});
 }
 
+void ResultSetBuilder::addNumber(std::int64_t number) {
+    if (number < 1 || number > std::int64_t{UINT32_MAX}) return;
+    rows_.numeric_.push_back({static_cast<std::uint32_t>(number), detailsFor({})});
+}
+
 ResultSet ResultSetBuilder::finish() {
     sortDistinct(rows_.numeric_);
     sortDistinct(rows_.text_);

@@ -3,6 +3,7 @@
 // sorted once at the end (statements answered from an index in another order deliver many ascending
 // runs); keys fetched in ascending order are not sorted at all.
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,9 @@ class ResultSetBuilder {
     // Keeps the row of a fetched key text: the text key for an ALPHA key, else the numeric key. The
     // secondary values (one per secondary column of the key, in column order) stay with the row.
     void add(std::string_view keyText, std::vector<SecondaryValue> secondaryValues = {});
+    // Keeps the row of a numeric key given as a number, as add does with its decimal text: a number below 1
+    // or above the largest key (4294967295) is not kept.
+    void addNumber(std::int64_t number);
 
     // Moves the kept rows into a new result set; the builder is then empty.
     ResultSet finish();

@@ -2,33 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlext.h>
+
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "Quorvane/database/connection.h"
 #include "Quorvane/database/odbc_connection.h"
+#include "Quorvane/database/session_statement.h"
+#include "Quorvane/database/sqlite_key_aggregate.h"
 #include "Quorvane/results/key_fetch.h"
 #include "tests/server/database/sqlite_odbc_fixture.h"
 #include "tests/server/results/result_set_text.h"
 
 namespace {
 
-std::vector<std::string> splitInPieces(std::string_view text, std::size_t pieceSize) {
-    std::vector<std::string> keys;
-    JoinedKeySplitter splitter([&](std::string_view key) { keys.emplace_back(key); });
-    for (std::size_t at = 0; at < text.size(); at += pieceSize) splitter.feed(text.substr(at, pieceSize));
-    splitter.finish();
-    return keys;
-}
-
-TEST(JoinedKeySplitter, KeysCutByThePiecesComeOutWhole) {
-    const std::vector<std::string> expected = {"12", "345", "6789", "0"};
-    for (std::size_t size = 1; size <= 13; ++size)
-        EXPECT_EQ(splitInPieces("12,345,6789,0", size), expected) << size;
-    EXPECT_TRUE(splitInPieces("", 4).empty());
-}
-
 TEST(KeysCanBeJoined, OnlyAPlainNumericKeyOnSqlite) {
+    ASSERT_TRUE(RegisterSqliteKeyAggregate());
     KeyDefinition plain = keyDefinition("K", false);
     EXPECT_TRUE(KeysCanBeJoined(plain, true));
     EXPECT_FALSE(KeysCanBeJoined(plain, false));
@@ -52,6 +43,7 @@ class JoinedKeyFetch : public SqliteOdbcTest {
                         "INSERT INTO TITLES VALUES (3, 'C')", "INSERT INTO TITLES VALUES (5, 'F')"});
         writeIni("[ODBC:CAT]\nVESKO=" + connectionString("catalogue.db") + "\n");
         session_.currentDatabase = "CAT";
+        ASSERT_TRUE(RegisterSqliteKeyAggregate());  // before the connection opens
         ASSERT_TRUE(ConnectDatabase(session_));
         ASSERT_TRUE(session_.catalogueConnection->sqlite());
     }
@@ -67,18 +59,21 @@ class JoinedKeyFetch : public SqliteOdbcTest {
     KeyDefinition key_ = keyDefinition("TITLE_NO", false);
 };
 
-// Integers only: the joined form; a NULL, a text or a second column: the statement as it stands, with the
-// same keys the joined form would have given.
+// Integers only: the joined form, which keeps the same keys the plain fetch keeps (none below 1 or above
+// 4294967295); a NULL, a text, a real or a second column: the statement as it stands.
 TEST_F(JoinedKeyFetch, TakesIntegerKeysAndLeavesTheRestToThePlainFetch) {
     EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES", true), "3 5");
+    EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES UNION ALL VALUES (0), (-4), (4294967295), (4294967296)", true),
+              "3 5 4294967295");
     EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES UNION ALL SELECT NULL", false), "3 5");
     EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES UNION ALL SELECT '7'", false), "3 5 7");
+    EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES UNION ALL SELECT 8.0", false), "3 5 8");
     EXPECT_EQ(keysOf("SELECT TITLE_NO, CODE FROM TITLES", false), "3 5");
 }
 
-// More keys than one piece of the joined text holds, descending with duplicates: each key once, every row
-// logged, the statement in diaginfo.txt as written.
-TEST_F(JoinedKeyFetch, ManyKeysAcrossPiecesWithTheLogOfThePlainFetch) {
+// Many keys, descending with duplicates: each key once, every row logged, the statement in diaginfo.txt as
+// written.
+TEST_F(JoinedKeyFetch, ManyKeysWithTheLogOfThePlainFetch) {
     const std::uint32_t count = 40000;
     const std::string statement =
         "WITH RECURSIVE N(X) AS (SELECT 1 UNION ALL SELECT X + 1 FROM N WHERE X < " + std::to_string(count) +
@@ -95,7 +90,31 @@ TEST_F(JoinedKeyFetch, ManyKeysAcrossPiecesWithTheLogOfThePlainFetch) {
     EXPECT_EQ(log.find("Records retrieved " + std::to_string(count) + "\n"), std::string::npos);
     const std::string diagInfo = readFile("diaginfo.txt");
     EXPECT_NE(diagInfo.find(statement), std::string::npos);
-    EXPECT_EQ(diagInfo.find("group_concat"), std::string::npos);
+    EXPECT_EQ(diagInfo.find(kKeyAggregateName), std::string::npos);
+}
+
+// The aggregate hands its keys to the innermost sink open on the thread; with none open it fails.
+TEST_F(JoinedKeyFetch, TheAggregateFeedsTheSinkOpenOnItsThread) {
+    const auto run = [this] {
+        SessionStatement statement(session_);
+        EXPECT_TRUE(statement.prepareQuietly(OdbcSource::Catalogue,
+                                             "SELECT quorvane_keys(TITLE_NO) FROM TITLES"));
+        return SQL_SUCCEEDED(SQLExecute(statement.handle())) && SQL_SUCCEEDED(SQLFetch(statement.handle()));
+    };
+    EXPECT_FALSE(run());
+    std::vector<std::int64_t> outer;
+    std::vector<std::int64_t> inner;
+    auto toOuter = [&outer](std::int64_t key) { outer.push_back(key); };
+    auto toInner = [&inner](std::int64_t key) { inner.push_back(key); };
+    KeySinkScope outerScope(toOuter);
+    {
+        KeySinkScope innerScope(toInner);
+        EXPECT_TRUE(run());
+    }
+    EXPECT_EQ(inner, (std::vector<std::int64_t>{5, 3, 5}));
+    EXPECT_TRUE(outer.empty());
+    EXPECT_TRUE(run());
+    EXPECT_EQ(outer, (std::vector<std::int64_t>{5, 3, 5}));
 }
 
 TEST_F(JoinedKeyFetch, NoRowsAreNotedInNewdiag) {

@@ -1,0 +1,45 @@
+#pragma once
+// The aggregate quorvane_keys(k) on every SQLite connection opened from now on: it hands each row's k, an
+// integer, to the key sink the calling thread has open (KeySinkScope), in row order, and answers the
+// number of rows. A row whose k is not an integer (NULL, text, real, BLOB), or no sink open, fails the
+// statement with kNotAnIntegerKey or kNoKeySink.
+//
+// A search statement's keys so reach the server straight from SQLite (results/joined_key_fetch.h): no
+// fetched row per key, and no value the driver converts and copies.
+
+#include <cstdint>
+
+inline constexpr const char* kKeyAggregateName = "quorvane_keys";
+inline constexpr const char* kNotAnIntegerKey = "quorvane_keys: a key that is not an integer";
+inline constexpr const char* kNoKeySink = "quorvane_keys: no key sink open on this thread";
+
+// Loads (and keeps) the shared SQLite library the driver links and registers the aggregate with it for
+// every connection opened afterwards, by any driver of the process that uses that library. Any time,
+// any number of times; false when the library or its calls are missing (nothing is registered then).
+// Registering starts SQLite: call ConfigureSqliteLibrary (sqlite_library.h) first.
+bool RegisterSqliteKeyAggregate();
+
+// Whether the aggregate has been registered.
+bool SqliteKeyAggregateRegistered();
+
+// While it lives, the aggregate run by this thread (SQLite runs a statement on the thread that executes
+// and fetches it) hands its keys to sink(std::int64_t). Scopes nest: the innermost one takes the keys.
+class KeySinkScope {
+  public:
+    template <class Sink>
+    explicit KeySinkScope(Sink& sink)
+        : KeySinkScope([](void* context, std::int64_t key) { (*static_cast<Sink*>(context))(key); }, &sink) {}
+    ~KeySinkScope();
+    KeySinkScope(const KeySinkScope&) = delete;
+    KeySinkScope& operator=(const KeySinkScope&) = delete;
+
+    struct Sink {
+        void (*take)(void* context, std::int64_t key) = nullptr;
+        void* context = nullptr;
+    };
+
+  private:
+    KeySinkScope(void (*take)(void*, std::int64_t), void* context);
+
+    Sink previous_;
+};
