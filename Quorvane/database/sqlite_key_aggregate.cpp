@@ -45,7 +45,12 @@ void step(Context* context, int, Value** arguments) {
     // The row count, in the zeroed memory SQLite keeps for one evaluation.
     auto* rows = static_cast<std::int64_t*>(calls.aggregateContext(context, sizeof(std::int64_t)));
     if (rows != nullptr) ++*rows;
-    openSink.take(openSink.context, calls.valueInt64(arguments[0]));
+    // Nothing may unwind through SQLite: a sink that throws (no memory for its keys) fails the statement.
+    try {
+        openSink.take(openSink.context, calls.valueInt64(arguments[0]));
+    } catch (...) {
+        calls.resultError(context, kKeySinkFailed, -1);
+    }
 }
 
 void finish(Context* context) {

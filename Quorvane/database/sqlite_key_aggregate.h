@@ -1,8 +1,8 @@
 #pragma once
 // The aggregate quorvane_keys(k) on every SQLite connection opened from now on: it hands each row's k, an
 // integer, to the key sink the calling thread has open (KeySinkScope), in row order, and answers the
-// number of rows. A row whose k is not an integer (NULL, text, real, BLOB), or no sink open, fails the
-// statement with kNotAnIntegerKey or kNoKeySink.
+// number of rows. A row whose k is not an integer (NULL, text, real, BLOB), no sink open, or a sink that
+// throws fails the statement with kNotAnIntegerKey, kNoKeySink or kKeySinkFailed.
 //
 // A search statement's keys so reach the server straight from SQLite (results/joined_key_fetch.h): no
 // fetched row per key, and no value the driver converts and copies.
@@ -12,6 +12,7 @@
 inline constexpr const char* kKeyAggregateName = "quorvane_keys";
 inline constexpr const char* kNotAnIntegerKey = "quorvane_keys: a key that is not an integer";
 inline constexpr const char* kNoKeySink = "quorvane_keys: no key sink open on this thread";
+inline constexpr const char* kKeySinkFailed = "quorvane_keys: the key sink failed";
 
 // Loads (and keeps) the shared SQLite library the driver links and registers the aggregate with it for
 // every connection opened afterwards, by any driver of the process that uses that library. Any time,

@@ -5,6 +5,7 @@
 #include <sqlext.h>
 
 #include <cstdint>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -93,7 +94,8 @@ TEST_F(JoinedKeyFetch, ManyKeysWithTheLogOfThePlainFetch) {
     EXPECT_EQ(diagInfo.find(kKeyAggregateName), std::string::npos);
 }
 
-// The aggregate hands its keys to the innermost sink open on the thread; with none open it fails.
+// The aggregate hands its keys to the innermost sink open on the thread; with none open, or one that
+// throws, it fails.
 TEST_F(JoinedKeyFetch, TheAggregateFeedsTheSinkOpenOnItsThread) {
     const auto run = [this] {
         SessionStatement statement(session_);
@@ -115,6 +117,11 @@ TEST_F(JoinedKeyFetch, TheAggregateFeedsTheSinkOpenOnItsThread) {
     EXPECT_TRUE(outer.empty());
     EXPECT_TRUE(run());
     EXPECT_EQ(outer, (std::vector<std::int64_t>{5, 3, 5}));
+
+    // A sink that throws fails the statement; nothing unwinds through SQLite.
+    auto refuse = [](std::int64_t) { throw std::bad_alloc(); };
+    KeySinkScope refusing(refuse);
+    EXPECT_FALSE(run());
 }
 
 TEST_F(JoinedKeyFetch, NoRowsAreNotedInNewdiag) {
