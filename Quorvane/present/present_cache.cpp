@@ -1,12 +1,18 @@
 #include "Quorvane/present/present_cache.h"
 
 #include "Quorvane/database/field_statement.h"
+#include "Quorvane/present/record_fetch.h"
 
 namespace {
 
-// The cache list's user word: whether its records were fetched for the OPAC syntax (with holdings).
+// The cache list's user word: how its records were fetched. For the OPAC syntax with its holdings; for
+// another MARC syntax with only the statements the MARC builder reads (FetchRecordFields); else with every
+// statement.
+enum SyntaxKind : intptr_t { kEveryStatement = 0, kOpacWithHoldings = 1, kMarcColumns = 2 };
+
 intptr_t syntaxKind(std::string_view syntax) {
-    return syntax == kOpacSyntax ? 1 : 0;
+    if (syntax == kOpacSyntax) return kOpacWithHoldings;
+    return BuiltAsMarc(syntax) ? kMarcColumns : kEveryStatement;
 }
 
 // Moves the cursor of a non-empty cache to the last entry whose position is not above the position, or to

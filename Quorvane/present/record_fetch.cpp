@@ -4,17 +4,22 @@
 #include <charconv>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "Quorvane/config/config_error_state.h"
 #include "Quorvane/database/field_statement.h"
 #include "Quorvane/database/key_list_statement.h"
+#include "Quorvane/database/select_list.h"
 #include "Quorvane/diagnostics/bib1_conditions.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/present/present_cache.h"
 #include "Quorvane/present/present_definitions.h"
+#include "Quorvane/protocol/marc_syntax.h"
 #include "Quorvane/records/definition_blocks.h"
 #include "Quorvane/records/marc_definitions.h"
+#include "Quorvane/records/marc_record_builder.h"
+#include "toolkit/util/str_case.h"
 
 namespace {
 
@@ -47,6 +52,22 @@ const DefinitionBlocks<PresentBlock>& presentDefinitions(const SessionRecord& se
     return choice.full ? session.fullDefinitions : session.briefDefinitions;
 }
 
+// The columns the record builder of the syntax reads, when it reads only some (the MARC row mapping).
+std::optional<std::vector<std::string>> columnsRead(const SessionRecord& session, std::string_view syntax) {
+    if (!BuiltAsMarc(syntax)) return std::nullopt;
+    return MarcColumnsRead(session);
+}
+
+// Whether the statement selects a column of the list (names compared ignoring case).
+bool selectsAny(std::string_view statement, const std::vector<std::string>& columns) {
+    for (const std::string& name : SplitSelectList(statement, true)) {
+        for (const std::string& column : columns) {
+            if (StrCaseCompare(name, column) == 0) return true;
+        }
+    }
+    return false;
+}
+
 std::optional<HoldingsColumns> holdingsColumns(const SessionRecord& session, std::string_view syntax) {
     if (syntax != kOpacSyntax) return std::nullopt;
     const MarcBlock2* block =
@@ -72,6 +93,10 @@ std::vector<std::pair<std::uint32_t, std::string>> positionsToFetch(SessionRecor
 
 }  // namespace
 
+bool BuiltAsMarc(std::string_view syntax) {
+    return syntax == kOpacSyntax || IsMarcSyntax(syntax) != 0;
+}
+
 std::string FormatResultKey(const ResultRow& row) {
     if (row.key != nullptr && row.key->textKey) return std::string(row.textKey.value_or(""));
     std::string key = std::to_string(row.numericKey);
@@ -93,7 +118,9 @@ Bib1Result<RowFetch> FetchRecordFields(SessionRecord& session, std::span<RecordF
         return Bib1Outcome::failure(kConditionConfigurationFailure);
     }
     const std::optional<HoldingsColumns> holdings = holdingsColumns(session, syntax);
+    const std::optional<std::vector<std::string>> read = columnsRead(session, syntax);
     for (const std::string& statement : block->statements) {
+        if (read && !selectsAny(statement, *read)) continue;  // its fields would never reach the record
         const RowFetch fetched = RunFieldStatementForRecords(records, syntax, session, statement,
                                                              holdings ? &*holdings : nullptr, memory);
         if (fetched == RowFetch::Failed) return Bib1Outcome::failure(kConditionTemporarySystemError);

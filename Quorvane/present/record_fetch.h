@@ -19,9 +19,15 @@
 // leading zeros to the width of a PADLZ<width> padding rule (at most 99 digits).
 std::string FormatResultKey(const ResultRow& row);
 
+// Whether records of the syntax are built by the MARC builder (BuildMarcRecord): the OPAC syntax and the
+// MARC family.
+bool BuiltAsMarc(std::string_view syntax);
+
 // Appends each record's fields to its list: every ".0" is removed from its key, then each statement of the
 // present block of the session's current database (else of DEFAULT) runs for the records together
-// (RunFieldStatementForRecords), with the MARC holdings columns of the database for the OPAC syntax. The
+// (RunFieldStatementForRecords), with the MARC holdings columns of the database for the OPAC syntax. For a
+// syntax built as MARC by row mapping, a statement that selects none of the columns the builder reads
+// (MarcColumnsRead) is not run. The
 // definitions are those of the chosen record format, else present.full or present.brief by the full
 // flag. No block: "No database <name> in second query definition file", the configuration-error state is
 // set and the fetch fails with kConditionConfigurationFailure. A database failure fails with

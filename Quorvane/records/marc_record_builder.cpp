@@ -74,3 +74,11 @@ MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session
     built.spillOver = spillOverOutcome;
     return built;
 }
+
+std::optional<std::vector<std::string>> MarcColumnsRead(const SessionRecord& session) {
+    const std::string database = session.currentDatabase.value_or("");
+    if (FindMarcBlock(session.marcDefinitions, database) != nullptr) return std::nullopt;
+    const MarcBlock2* block = FindMarcBlock2(session.marcHoldingsDefinitions, database);
+    if (block == nullptr) return std::nullopt;
+    return MarcRowColumns(*block);
+}

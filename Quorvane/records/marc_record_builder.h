@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/record_field.h"
@@ -32,3 +33,9 @@ struct MarcBuildResult {
 // No block: 227. A record beyond 99,999 octets: 238. Values are converted from the character set of
 // [Present] pcSourceCharacterSet to UTF-8. Spill-over text is appended to the entry's fields.
 MarcBuildResult BuildMarcRecord(PresentCacheEntry& entry, SessionRecord& session);
+
+// The columns BuildMarcRecord reads for the session's current database when it maps rows with a
+// marcdef2.tblx block (MarcRowColumns): a field of any other column never reaches the record, so a Present
+// needs no statement that selects none of them. None when it builds with a marcdef.tblx block (a literal
+// rule takes any first row) or has no block.
+std::optional<std::vector<std::string>> MarcColumnsRead(const SessionRecord& session);

@@ -107,3 +107,16 @@ Bib1Outcome ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, const F
     placeRow(state, block, row, number, tag);
     return extended;
 }
+
+std::vector<std::string> MarcRowColumns(const MarcBlock2& block) {
+    std::vector<std::string> columns;
+    for (const std::optional<std::string>* column : {&block.tagNo, &block.indice, &block.indice1, &block.indice2,
+                                                     &block.subfield, &block.data, &block.sameField,
+                                                     &block.extraNo}) {
+        if (*column) columns.push_back(**column);
+    }
+    for (const std::optional<std::string>& column : block.holdings) {
+        if (column) columns.push_back(*column);
+    }
+    return columns;
+}

@@ -2,6 +2,9 @@
 // Building a MARC record row by row with a marcdef2.tblx block: each row holds a tag, indicators, a
 // subfield code and data, and becomes one subfield or one field.
 
+#include <string>
+#include <vector>
+
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/spill_over.h"
 #include "Quorvane/records/marc_build_state.h"
@@ -22,3 +25,8 @@
 //   and the data without a SUBFIELD column). Tag HLD (holdings) counts as 999.
 Bib1Outcome ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, const FieldRow& row,
                          const SpillOverColumns* spillOver, const SessionRecord& session);
+
+// The columns ApplyMarcRow and the spill-over read from a row with the block (tag, indicators, subfield
+// code, data, same-field key, spill-over number), and the holdings columns whose values become HLD rows.
+// Columns the block does not name are left out.
+std::vector<std::string> MarcRowColumns(const MarcBlock2& block);

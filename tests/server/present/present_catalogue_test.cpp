@@ -16,7 +16,10 @@
 #include "Quorvane/present/present_definitions.h"
 #include "Quorvane/present/present_range.h"
 #include "Quorvane/present/present_response.h"
+#include "Quorvane/present/record_fetch.h"
+#include "Quorvane/present/record_format_choice.h"
 #include "Quorvane/present/record_formats.h"
+#include "Quorvane/records/marc_record_builder.h"
 #include "Quorvane/scan/scan_definitions_reader.h"
 #include "Quorvane/search/search_definitions_reader.h"
 #include "tests/api/carried_records_equality.h"
@@ -293,6 +296,7 @@ TEST_F(PresentCatalogue, RecordsAreFetchedOncePerResultSetAndDefinitions) {
     statementsRun();
     constexpr std::uint32_t kFullStatements = 4;  // the holdings statement runs for OPAC only
     constexpr std::uint32_t kBriefStatements = 3;
+    constexpr std::uint32_t kMarcStatements = 1;  // MARC_SUBFIELDS: the only one the row mapping reads
     present(1, 3, kSutrs, "F");
     EXPECT_EQ(statementsRun(), kFullStatements) << "each statement once for the three records";
     present(1, 3, kSutrs);
@@ -301,12 +305,40 @@ TEST_F(PresentCatalogue, RecordsAreFetchedOncePerResultSetAndDefinitions) {
     EXPECT_EQ(statementsRun(), kFullStatements) << "only position 4 is new";
     present(1, 2, kSutrs, "B");
     EXPECT_EQ(statementsRun(), kBriefStatements);
+    present(1, 2, kUsMarc, "B");
+    EXPECT_EQ(statementsRun(), kMarcStatements) << "MARC records need only the statements their builder reads";
+    present(1, 2, kUkMarc, "B");
+    EXPECT_EQ(statementsRun(), 0u) << "another MARC syntax uses the same records";
+    present(1, 2, kSutrs, "B");
+    EXPECT_EQ(statementsRun(), kBriefStatements) << "the MARC records lack the fields SUTRS reads";
     present(1, 1, kOpac, "B");
-    EXPECT_EQ(statementsRun(), kBriefStatements + 1) << "OPAC records are fetched with their holdings";
+    EXPECT_EQ(statementsRun(), kMarcStatements + 1) << "OPAC records are fetched with their holdings";
     ASSERT_EQ(search("SAMPLE", everyRecord()), 100u);
     statementsRun();
     present(1, 1, kOpac, "B");
-    EXPECT_EQ(statementsRun(), kBriefStatements + 1) << "a new result set fetches anew";
+    EXPECT_EQ(statementsRun(), kMarcStatements + 1) << "a new result set fetches anew";
+}
+
+// Leaving out the statements the MARC row mapping does not read changes no record: each equals the record
+// built from the fields of every statement.
+TEST_F(PresentCatalogue, MarcRecordsEqualThoseBuiltFromEveryStatement) {
+    constexpr std::uint32_t kCount = 10;
+    ASSERT_EQ(search("SAMPLE", everyRecord()), 100u);
+    KivPresentRsp response = present(1, kCount, kUsMarc, "F");
+    ASSERT_EQ(recordsOf(response).size(), kCount);
+    KivPresentReq request;
+    Bib1Result<RecordFormatChoice> choice = ChooseRecordFormat(session_, request, true);
+    ASSERT_TRUE(choice);
+    for (std::uint32_t i = 0; i < kCount; ++i) {
+        PresentCacheEntry everyField;
+        RecordFieldTarget target{FormatResultKey(*session_.resultSet.rowAtPosition(i + 1)), &everyField.fields, 0};
+        ASSERT_TRUE(FetchRecordFields(session_, std::span<RecordFieldTarget>(&target, 1), *choice, kSutrs, nullptr));
+        ASSERT_NE(FindRowField(FieldRow{&everyField.fields.front()}, "TITLE_NO"), nullptr)
+            << "the first statement ran for the comparison";
+        const MarcBuildResult built = BuildMarcRecord(everyField, session_);
+        EXPECT_EQ(externalOf(*recordsOf(response)[i]).uExternalValue.psOctetAligned->pcValue, built.record)
+            << "record " << i + 1;
+    }
 }
 
 TEST_F(PresentCatalogue, MessageSizesGiveDiagnosticsAndPartialResults) {
@@ -367,6 +399,14 @@ TEST_F(PresentCatalogue, RecordsComeFromTheResultSetsOwnDatabase) {
               0u);
 }
 
+// The statements of present.full a Present of the SAMPLE database runs: MARC records (row mapping) need only
+// the MARC_SUBFIELDS statement, and the holdings statement for OPAC; the others every statement but the
+// holdings.
+std::uint32_t statementsFor(const std::string& syntax) {
+    if (syntax == kUsMarc) return 1;
+    return syntax == kOpac ? 2 : 4;
+}
+
 TEST_F(PresentCatalogue, RecordsFetchedTogetherEqualRecordsFetchedOneByOne) {
     constexpr std::uint32_t kCount = 20;
     for (const char* syntax : {kUsMarc, kSutrs, kOpac, kGrs1}) {
@@ -375,8 +415,8 @@ TEST_F(PresentCatalogue, RecordsFetchedTogetherEqualRecordsFetchedOneByOne) {
         removeLog(kDiagInfoName);
         KivPresentRsp together = present(1, kCount, syntax, "F");
         const std::string statements = readFile(kDiagInfoName);
-        EXPECT_EQ(CountOccurrences(statements, "WHERE TITLE_NO IN ("), syntax == std::string(kOpac) ? 5u : 4u)
-            << "each template of present.full once, the holdings for OPAC only";
+        EXPECT_EQ(CountOccurrences(statements, "WHERE TITLE_NO IN ("), statementsFor(syntax))
+            << "each template of present.full the syntax's builder reads, once";
         EXPECT_EQ(CountOccurrences(statements, "WHERE TITLE_NO = "), 0u);
         ASSERT_EQ(recordsOf(together).size(), kCount);
 

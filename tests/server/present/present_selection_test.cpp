@@ -224,20 +224,28 @@ TEST(PresentCache, EmptiedWhenTheDefinitionsOrTheKindOfSyntaxChange) {
         AddCachedRecord(*session.presentCache, std::move(entry));
     };
 
-    PreparePresentCache(session, {full, true}, "1.2.840.10003.5.10");
+    PreparePresentCache(session, {full, true}, "1.2.840.10003.5.101");
     ASSERT_TRUE(session.presentCache);
     fill();
-    PreparePresentCache(session, {full, true}, "1.2.840.10003.5.101");
-    EXPECT_EQ(cacheSize(), 1u) << "same format, syntax without holdings";
+    PreparePresentCache(session, {full, true}, "1.2.840.10003.5.105");
+    EXPECT_EQ(cacheSize(), 1u) << "same format, another syntax fetched with every statement";
     EXPECT_EQ(session.cacheFormatName, full->name.c_str());
-    PreparePresentCache(session, {brief, true}, "1.2.840.10003.5.101");
+    PreparePresentCache(session, {brief, true}, "1.2.840.10003.5.105");
     EXPECT_EQ(cacheSize(), 0u) << "another format";
     fill();
+    PreparePresentCache(session, {brief, true}, "1.2.840.10003.5.10");
+    EXPECT_EQ(cacheSize(), 0u) << "MARC records are fetched with only the statements their builder reads";
+    fill();
+    PreparePresentCache(session, {brief, true}, "1.2.840.10003.5.11");
+    EXPECT_EQ(cacheSize(), 1u) << "another MARC syntax";
     PreparePresentCache(session, {brief, true}, "1.2.840.10003.5.102");
     EXPECT_EQ(cacheSize(), 0u) << "OPAC records need their holdings";
     fill();
     PreparePresentCache(session, {brief, true}, "1.2.840.10003.5.11");
     EXPECT_EQ(cacheSize(), 0u) << "other records must not carry holdings";
+    fill();
+    PreparePresentCache(session, {brief, true}, "1.2.840.10003.5.101");
+    EXPECT_EQ(cacheSize(), 0u) << "MARC records lack the fields of the statements left out";
 
     // Without record formats the full flag tells the definitions apart.
     session.recordFormats.reset();

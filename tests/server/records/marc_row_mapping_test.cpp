@@ -142,4 +142,29 @@ TEST_F(RowMapping, MarcdefBlockComesFirst) {
     EXPECT_EQ(fieldsOf(build(rowBlock(true), {{"500", " ", " ", "a", "Note", "1"}})), (Fields{"001 9"}));
 }
 
+// The columns a block's rows are read by, and the holdings columns; none the block leaves unnamed.
+TEST(MarcRowColumns, TheColumnsTheBlockNames) {
+    MarcBlock2 block = rowBlock(true);
+    EXPECT_EQ(MarcRowColumns(block), (Fields{"TAG", "IND1", "IND2", "CODE", "DATA", "FIELD_SEQ"}));
+    block.indice = "INDS";
+    block.extraNo = "EXTRA_NO";
+    block.holdings[0] = "BARCODE";
+    block.holdings[3] = "LOCATION";
+    EXPECT_EQ(MarcRowColumns(block),
+              (Fields{"TAG", "INDS", "IND1", "IND2", "CODE", "DATA", "FIELD_SEQ", "EXTRA_NO", "BARCODE", "LOCATION"}));
+    EXPECT_TRUE(MarcRowColumns(MarcBlock2{}).empty());
+}
+
+// The columns the builder reads, for the row mapping only: a marcdef.tblx block may read any first row.
+TEST_F(RowMapping, ColumnsReadForTheRowMappingOnly) {
+    session_.currentDatabase = "BOOKS";
+    EXPECT_EQ(MarcColumnsRead(session_), std::nullopt) << "no block";
+    session_.marcHoldingsDefinitions = std::vector{rowBlock(false)};
+    EXPECT_EQ(MarcColumnsRead(session_), (Fields{"TAG", "IND1", "IND2", "CODE", "DATA"}));
+    MarcBlock rules;
+    rules.databases = {"BOOKS"};
+    session_.marcDefinitions = std::vector{rules};
+    EXPECT_EQ(MarcColumnsRead(session_), std::nullopt);
+}
+
 }  // namespace
