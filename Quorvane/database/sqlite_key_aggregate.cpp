@@ -25,7 +25,8 @@ using FinalCall = void (*)(Context*);
 // The calls of the library the aggregate makes, resolved once by RegisterSqliteKeyAggregate.
 struct SqliteCalls {
     int (*autoExtension)(void (*)());
-    int (*createFunction)(Database*, const char*, int, int, void*, ScalarCall, ScalarCall, FinalCall, Destructor);
+    int (*createFunction)(Database*, const char*, int, int, void*, ScalarCall, ScalarCall, FinalCall,
+                          Destructor);
     void* (*aggregateContext)(Context*, int);
     int (*valueType)(Value*);
     std::int64_t (*valueInt64)(Value*);
@@ -41,7 +42,8 @@ thread_local KeySinkScope::Sink openSink;
 
 void step(Context* context, int, Value** arguments) {
     if (openSink.take == nullptr) return calls.resultError(context, kNoKeySink, -1);
-    if (calls.valueType(arguments[0]) != kIntegerType) return calls.resultError(context, kNotAnIntegerKey, -1);
+    if (calls.valueType(arguments[0]) != kIntegerType)
+        return calls.resultError(context, kNotAnIntegerKey, -1);
     // The row count, in the zeroed memory SQLite keeps for one evaluation.
     auto* rows = static_cast<std::int64_t*>(calls.aggregateContext(context, sizeof(std::int64_t)));
     if (rows != nullptr) ++*rows;

@@ -3,8 +3,8 @@
 // order, so that paging back and forth through a result set runs no statement twice. The cache holds
 // records fetched with one choice of definitions and one kind of record syntax (OPAC with its holdings,
 // another MARC syntax with the statements its builder reads, or any other with every statement); its
-// list's user word tells which kind. Look-ups start from where the list's cursor was
-// left, so paging forward finds the next record in a step.
+// list's user word tells which kind. Look-ups start from where the list's cursor was left, so paging
+// forward finds the next record in a step.
 
 #include <cstddef>
 #include <cstdint>

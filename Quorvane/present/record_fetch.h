@@ -27,11 +27,11 @@ bool BuiltAsMarc(std::string_view syntax);
 // present block of the session's current database (else of DEFAULT) runs for the records together
 // (RunFieldStatementForRecords), with the MARC holdings columns of the database for the OPAC syntax. For a
 // syntax built as MARC by row mapping, a statement that selects none of the columns the builder reads
-// (MarcColumnsRead) is not run. The
-// definitions are those of the chosen record format, else present.full or present.brief by the full
-// flag. No block: "No database <name> in second query definition file", the configuration-error state is
-// set and the fetch fails with kConditionConfigurationFailure. A database failure fails with
-// kConditionTemporarySystemError, a refusal of the memory is Stopped; either leaves the records incomplete.
+// (MarcColumnsRead) is not run. The definitions are those of the chosen record format, else present.full or
+// present.brief by the full flag. No block: "No database <name> in second query definition file", the
+// configuration-error state is set and the fetch fails with kConditionConfigurationFailure. A database
+// failure fails with kConditionTemporarySystemError, a refusal of the memory is Stopped; either leaves the
+// records incomplete.
 Bib1Result<RowFetch> FetchRecordFields(SessionRecord& session, std::span<RecordFieldTarget> records,
                                        const RecordFormatChoice& choice, std::string_view syntax,
                                        RequestMemory* memory);

@@ -47,7 +47,8 @@ std::string indicatorsOf(const MarcBlock2& block, const FieldRow& row,
 }
 
 bool continuesField(const MarcBuildState& state, const MarcBlock2& block, const std::string& tag,
-                    const std::optional<std::string_view>& sameFieldKey, const std::optional<std::string>& code) {
+                    const std::optional<std::string_view>& sameFieldKey,
+                    const std::optional<std::string>& code) {
     if (state.fieldText.empty()) return false;
     const bool sameTag = state.previousTag == tag;
     if (sameFieldKey) return sameTag && state.previousSameFieldKey == sameFieldKey;
@@ -110,9 +111,9 @@ Bib1Outcome ApplyMarcRow(MarcBuildState& state, const MarcBlock2& block, const F
 
 std::vector<std::string> MarcRowColumns(const MarcBlock2& block) {
     std::vector<std::string> columns;
-    for (const std::optional<std::string>* column : {&block.tagNo, &block.indice, &block.indice1, &block.indice2,
-                                                     &block.subfield, &block.data, &block.sameField,
-                                                     &block.extraNo}) {
+    for (const std::optional<std::string>* column :
+         {&block.tagNo, &block.indice, &block.indice1, &block.indice2, &block.subfield, &block.data,
+          &block.sameField, &block.extraNo}) {
         if (*column) columns.push_back(**column);
     }
     for (const std::optional<std::string>& column : block.holdings) {

@@ -51,7 +51,8 @@ std::optional<Bib1Result<ResultSet>> RunJoinedKeySearch(SessionRecord& session, 
     joined.announce(statement);
     // The plain fetch logs each row as it comes; these came all at once.
     if (logDetailEnabled())
-        for (std::uint32_t row = 0; row < fetched; ++row) LogDetail("Records retrieved " + std::to_string(row));
+        for (std::uint32_t row = 0; row < fetched; ++row)
+            LogDetail("Records retrieved " + std::to_string(row));
     if (fetched == 0) AppendNewDiag(NoRowsDiagnosticLine(SQL_NO_DATA, ""));
     return Bib1Result<ResultSet>(builder.finish());
 }

@@ -306,7 +306,8 @@ TEST_F(PresentCatalogue, RecordsAreFetchedOncePerResultSetAndDefinitions) {
     present(1, 2, kSutrs, "B");
     EXPECT_EQ(statementsRun(), kBriefStatements);
     present(1, 2, kUsMarc, "B");
-    EXPECT_EQ(statementsRun(), kMarcStatements) << "MARC records need only the statements their builder reads";
+    EXPECT_EQ(statementsRun(), kMarcStatements)
+        << "MARC records need only the statements their builder reads";
     present(1, 2, kUkMarc, "B");
     EXPECT_EQ(statementsRun(), 0u) << "another MARC syntax uses the same records";
     present(1, 2, kSutrs, "B");
@@ -331,8 +332,10 @@ TEST_F(PresentCatalogue, MarcRecordsEqualThoseBuiltFromEveryStatement) {
     ASSERT_TRUE(choice);
     for (std::uint32_t i = 0; i < kCount; ++i) {
         PresentCacheEntry everyField;
-        RecordFieldTarget target{FormatResultKey(*session_.resultSet.rowAtPosition(i + 1)), &everyField.fields, 0};
-        ASSERT_TRUE(FetchRecordFields(session_, std::span<RecordFieldTarget>(&target, 1), *choice, kSutrs, nullptr));
+        RecordFieldTarget target{FormatResultKey(*session_.resultSet.rowAtPosition(i + 1)),
+                                 &everyField.fields, 0};
+        ASSERT_TRUE(
+            FetchRecordFields(session_, std::span<RecordFieldTarget>(&target, 1), *choice, kSutrs, nullptr));
         ASSERT_NE(FindRowField(FieldRow{&everyField.fields.front()}, "TITLE_NO"), nullptr)
             << "the first statement ran for the comparison";
         const MarcBuildResult built = BuildMarcRecord(everyField, session_);
@@ -502,7 +505,8 @@ TEST_F(PresentFailures, APresentBlockMissingForTheDatabaseIsAConfigurationError)
             const std::uint32_t condition = failure(present(1, 2, kSutrs, "ELSEWHERE"));
             const bool logged =
                 takeLog().find("No database SAMPLE in second query definition file") != std::string::npos;
-            std::exit(clean && condition == kConditionConfigurationFailure && logged && configErrorIsSet() ? 0 : 1);
+            std::exit(
+                clean && condition == kConditionConfigurationFailure && logged && configErrorIsSet() ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
 }

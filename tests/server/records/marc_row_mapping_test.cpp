@@ -150,8 +150,8 @@ TEST(MarcRowColumns, TheColumnsTheBlockNames) {
     block.extraNo = "EXTRA_NO";
     block.holdings[0] = "BARCODE";
     block.holdings[3] = "LOCATION";
-    EXPECT_EQ(MarcRowColumns(block),
-              (Fields{"TAG", "INDS", "IND1", "IND2", "CODE", "DATA", "FIELD_SEQ", "EXTRA_NO", "BARCODE", "LOCATION"}));
+    EXPECT_EQ(MarcRowColumns(block), (Fields{"TAG", "INDS", "IND1", "IND2", "CODE", "DATA", "FIELD_SEQ",
+                                             "EXTRA_NO", "BARCODE", "LOCATION"}));
     EXPECT_TRUE(MarcRowColumns(MarcBlock2{}).empty());
 }
 

@@ -1,7 +1,6 @@
 #include "Quorvane/results/joined_key_fetch.h"
 
 #include <gtest/gtest.h>
-
 #include <sqlext.h>
 
 #include <cstdint>
@@ -64,8 +63,9 @@ class JoinedKeyFetch : public SqliteOdbcTest {
 // 4294967295); a NULL, a text, a real or a second column: the statement as it stands.
 TEST_F(JoinedKeyFetch, TakesIntegerKeysAndLeavesTheRestToThePlainFetch) {
     EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES", true), "3 5");
-    EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES UNION ALL VALUES (0), (-4), (4294967295), (4294967296)", true),
-              "3 5 4294967295");
+    EXPECT_EQ(
+        keysOf("SELECT TITLE_NO FROM TITLES UNION ALL VALUES (0), (-4), (4294967295), (4294967296)", true),
+        "3 5 4294967295");
     EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES UNION ALL SELECT NULL", false), "3 5");
     EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES UNION ALL SELECT '7'", false), "3 5 7");
     EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES UNION ALL SELECT 8.0", false), "3 5 8");
@@ -99,8 +99,8 @@ TEST_F(JoinedKeyFetch, ManyKeysWithTheLogOfThePlainFetch) {
 TEST_F(JoinedKeyFetch, TheAggregateFeedsTheSinkOpenOnItsThread) {
     const auto run = [this] {
         SessionStatement statement(session_);
-        EXPECT_TRUE(statement.prepareQuietly(OdbcSource::Catalogue,
-                                             "SELECT quorvane_keys(TITLE_NO) FROM TITLES"));
+        EXPECT_TRUE(
+            statement.prepareQuietly(OdbcSource::Catalogue, "SELECT quorvane_keys(TITLE_NO) FROM TITLES"));
         return SQL_SUCCEEDED(SQLExecute(statement.handle())) && SQL_SUCCEEDED(SQLFetch(statement.handle()));
     };
     EXPECT_FALSE(run());
