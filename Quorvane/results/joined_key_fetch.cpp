@@ -13,7 +13,10 @@
 #include "Quorvane/results/key_fetch.h"
 #include "Quorvane/results/result_set_builder.h"
 
-std::string JoinedKeyStatement(std::string_view statement) {
+namespace {
+
+// The statement in its joined form.
+std::string joinedKeyStatement(std::string_view statement) {
     std::string joined = "WITH found(k) AS (";
     joined.append(statement);
     joined.append(") SELECT ");
@@ -21,6 +24,8 @@ std::string JoinedKeyStatement(std::string_view statement) {
     joined.append("(k) FROM found");
     return joined;
 }
+
+}  // namespace
 
 bool KeysCanBeJoined(const KeyDefinition& key, bool sqlite) {
     return sqlite && SqliteKeyAggregateRegistered() && !key.decode && !key.textKey && !key.subKey &&
@@ -39,7 +44,7 @@ std::optional<Bib1Result<ResultSet>> RunJoinedKeySearch(SessionRecord& session, 
         ++fetched;
     };
     SessionStatement joined(session);
-    bool done = joined.prepareQuietly(OdbcSource::Catalogue, JoinedKeyStatement(statement));
+    bool done = joined.prepareQuietly(OdbcSource::Catalogue, joinedKeyStatement(statement));
     if (done) {
         KeySinkScope sink(keep);
         done = SQL_SUCCEEDED(SQLExecute(joined.handle())) && SQL_SUCCEEDED(SQLFetch(joined.handle()));

@@ -15,9 +15,6 @@
 #include "Quorvane/results/result_set.h"
 #include "Quorvane/search/search_definitions.h"
 
-// The statement in its joined form.
-std::string JoinedKeyStatement(std::string_view statement);
-
 // Whether the joined form can stand for a key's statement: a numeric key with nothing but its number (no
 // decode word, sub-key, secondary column or padding rule) on SQLite, with the aggregate registered.
 bool KeysCanBeJoined(const KeyDefinition& key, bool sqlite);
