@@ -10,6 +10,7 @@
 #include "Quorvane/app/server_app.h"
 #include "Quorvane/database/sqlite_key_aggregate.h"
 #include "Quorvane/database/sqlite_library.h"
+#include "Quorvane/database/sqlite_row_function.h"
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/log_flusher.h"
 #include "Quorvane/log/operations_log.h"
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     ErrSetFatalSink(LogFatalReport);
     ConfigureSqliteLibrary();
     RegisterSqliteKeyAggregate();
+    RegisterSqliteRowFunction();
     KivRegisterCarriedContents();
     LogFlusher flusher;
     return RunServer();

@@ -31,12 +31,12 @@ class FieldRowSink : public RecordRowSink {
         diagnostics_.flush();
     }
 
-    bool take(std::size_t record, const BulkColumns& columns) override {
-        const std::int32_t row = ++rows_[record];
+    bool take(std::size_t record, RowValues row) override {
+        const std::int32_t number = ++rows_[record];
         for (std::size_t i = 0; i < names_.size(); ++i) {
-            RecordField& field = fields_.append(record, names_[i], FieldValue(columns.text(i)), row);
+            RecordField& field = fields_.append(record, names_[i], FieldValue(row[i]), number);
             if (diagnostics_.enabled()) {
-                lines_[record].push_back(std::to_string(row) + " " + field.columnName + " " +
+                lines_[record].push_back(std::to_string(number) + " " + field.columnName + " " +
                                          field.value.value_or(""));
             }
         }

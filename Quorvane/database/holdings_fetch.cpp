@@ -23,11 +23,11 @@ HoldingsRowSink::HoldingsRowSink(const std::vector<std::string>& names, const Ho
     for (const std::string& name : names) keywords_.push_back(keywordOf(holdings, name));
 }
 
-bool HoldingsRowSink::take(std::size_t record, const BulkColumns& columns) {
+bool HoldingsRowSink::take(std::size_t record, RowValues row) {
     long& counter = counters_[record];
     const std::string item = std::to_string(counter);
     for (std::size_t i = 0; i < keywords_.size(); ++i) {
-        std::optional<std::string_view> text = columns.text(i);
+        std::optional<std::string_view> text = row[i];
         if (keywords_[i] == kNoKeyword || !text || text->empty()) continue;
         const auto row = static_cast<std::int32_t>(counter);
         fields_.append(record, holdings_.tagNo, "HLD", row);

@@ -19,7 +19,7 @@ class HoldingsRowSink : public RecordRowSink {
   public:
     HoldingsRowSink(const std::vector<std::string>& names, const HoldingsColumns& holdings,
                     FieldAppender& fields, std::size_t records);
-    bool take(std::size_t record, const BulkColumns& columns) override;
+    bool take(std::size_t record, RowValues row) override;
 
   private:
     const HoldingsColumns& holdings_;

@@ -1,14 +1,17 @@
 #include "Quorvane/database/record_rows.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
+#include "Quorvane/database/column_areas.h"
 #include "Quorvane/database/key_list_statement.h"
 #include "Quorvane/database/key_parameters.h"
+#include "Quorvane/database/odbc_connection.h"
 #include "Quorvane/database/record_columns.h"
 #include "Quorvane/log/operations_log.h"
 
@@ -65,20 +68,111 @@ class AreaReservation {
     std::size_t bytes_ = 0;
 };
 
+using RowHandler = std::function<bool(RowValues)>;
+
 // Binds, executes and fetches the prepared statement, each row going to the handler.
 RowFetch runPrepared(SQLHSTMT statement, std::size_t columnCount, RequestMemory* memory,
-                     const std::function<bool(const BulkColumns&)>& handle) {
+                     const RowHandler& handle) {
     BulkColumns columns;
     columns.plan(statement, columnCount, kRecordColumnSize, kRecordAreaBudget);
     AreaReservation areas(memory);
     if (!areas.reserve(columns.areaBytes())) return RowFetch::Stopped;
     if (!BindAndExecute(statement, columns)) return RowFetch::Failed;
+    std::vector<std::optional<std::string_view>> row(columnCount);
     SQLRETURN fetched = SQL_NO_DATA;
     while (columns.next(statement, &fetched)) {
         columns.reportTruncation();
-        if (!handle(columns)) return RowFetch::Stopped;
+        for (std::size_t i = 0; i < columnCount; ++i) row[i] = columns.text(i);
+        if (!handle(row)) return RowFetch::Stopped;
     }
     return CheckFetchEnd(statement, fetched) ? RowFetch::Done : RowFetch::Failed;
+}
+
+// A value longer than a bound column area takes, cut as the driver cuts it.
+struct CutValue {
+    std::size_t column;  // from 1
+    std::size_t total;
+};
+
+// Hands the rows of the row function on to the handler with every value cut to kRecordColumnSize - 1
+// octets, as the driver's column areas would; the cuts are reported once the statement is logged.
+class CuttingRowHandler {
+  public:
+    explicit CuttingRowHandler(const RowHandler& handle) : handle_(handle) {}
+
+    bool operator()(RowValues row) {
+        ++rows_;
+        constexpr std::size_t kKept = kRecordColumnSize - 1;
+        if (std::none_of(row.begin(), row.end(),
+                         [](const auto& value) { return value && value->size() > kKept; }))
+            return handle_(row);
+        cutRow_.assign(row.begin(), row.end());
+        for (std::size_t i = 0; i < cutRow_.size(); ++i) {
+            if (!cutRow_[i] || cutRow_[i]->size() <= kKept) continue;
+            cuts_.push_back({i + 1, cutRow_[i]->size()});
+            cutRow_[i] = cutRow_[i]->substr(0, kKept);
+        }
+        return handle_(cutRow_);
+    }
+
+    std::size_t rows() const { return rows_; }
+    void reportCuts() const {
+        for (const CutValue& cut : cuts_)
+            ReportTruncatedColumn(cut.column, kRecordColumnSize - 1, static_cast<SQLLEN>(cut.total));
+    }
+
+  private:
+    const RowHandler& handle_;
+    std::size_t rows_ = 0;
+    std::vector<std::optional<std::string_view>> cutRow_;
+    std::vector<CutValue> cuts_;
+};
+
+// The key-list statement as run with the row function: its rows never leave SQLite.
+std::string rowFunctionForm(std::string_view text, std::size_t columnCount) {
+    while (!text.empty() && (std::isspace(static_cast<unsigned char>(text.back())) || text.back() == ';'))
+        text.remove_suffix(1);
+    std::string columns;
+    for (std::size_t i = 1; i <= columnCount; ++i)
+        columns.append(i == 1 ? "c" : ", c").append(std::to_string(i));
+    // LIMIT keeps the rows of the common table expression in the statement's order: it is neither merged
+    // into the outer query nor has the condition pushed into it, so the function sees the rows in order.
+    std::string form = "WITH quorvane_rows(" + columns + ") AS (";
+    form.append(text).append("\nLIMIT -1) SELECT 1 FROM quorvane_rows WHERE ");
+    form.append(kRowFunctionName).append("(").append(columns).append(")");
+    return form;
+}
+
+// The key-list statement run with the row function; nothing when the caller is to fetch its rows through
+// the driver instead (no SQLite, the form refused, or a failure before the first row).
+std::optional<RowFetch> fetchInsideSqlite(SessionRecord& session, OdbcSource source,
+                                          const KeyListStatement& statement, std::size_t columnCount,
+                                          std::span<const std::int64_t> keys, const RowHandler& handle) {
+    const OdbcConnection* connection = SourceConnection(session, source);
+    if (connection == nullptr || !connection->sqlite() || !SqliteRowFunctionRegistered()) return std::nullopt;
+    SessionStatement prepared(session);
+    if (!prepared.prepareKeyListQuietly(source, rowFunctionForm(statement.text(), columnCount), statement,
+                                        keys))
+        return std::nullopt;
+    CuttingRowHandler rows(handle);
+    RowSinkScope sink(rows);
+    // Every row is taken by the first step: the statement itself returns none.
+    const bool ran =
+        SQL_SUCCEEDED(SQLExecute(prepared.handle())) && SQLFetch(prepared.handle()) == SQL_NO_DATA;
+    if (!ran && (sink.failed() || (!sink.stopped() && rows.rows() == 0))) {
+        prepared.abandon();
+        sink.rethrowFailure();
+        return std::nullopt;
+    }
+    prepared.announce(statement.shown(keys));
+    rows.reportCuts();
+    if (ran) return RowFetch::Done;
+    if (sink.stopped()) {
+        prepared.abandon();
+        return RowFetch::Stopped;
+    }
+    static_cast<void>(CheckFetchEnd(prepared.handle(), SQL_ERROR));
+    return RowFetch::Failed;
 }
 
 RowFetch fetchPerKey(SessionRecord& session, OdbcSource source, std::string_view statementTemplate,
@@ -88,11 +182,10 @@ RowFetch fetchPerKey(SessionRecord& session, OdbcSource source, std::string_view
         SessionStatement prepared(session);
         if (!prepared.prepareKeyed(source, statementTemplate, groups.texts[k])) return RowFetch::Failed;
         const std::vector<std::size_t>& records = groups.records[k];
-        const RowFetch result =
-            runPrepared(prepared.handle(), columnCount, memory, [&](const BulkColumns& columns) {
-                return std::all_of(records.begin(), records.end(),
-                                   [&](std::size_t record) { return sink.take(record, columns); });
-            });
+        const RowFetch result = runPrepared(prepared.handle(), columnCount, memory, [&](RowValues row) {
+            return std::all_of(records.begin(), records.end(),
+                               [&](std::size_t record) { return sink.take(record, row); });
+        });
         if (result != RowFetch::Done) return result;
     }
     return RowFetch::Done;
@@ -105,10 +198,8 @@ RowFetch fetchKeyList(SessionRecord& session, OdbcSource source, const KeyListSt
                       std::size_t first, RecordRowSink& sink, RequestMemory* memory) {
     std::unordered_map<std::int64_t, std::vector<std::size_t>> groupsOf;  // two texts may give one number
     for (std::size_t k = 0; k < keys.size(); ++k) groupsOf[keys[k]].push_back(first + k);
-    SessionStatement prepared(session);
-    if (!prepared.prepareKeyList(source, statement, keys)) return RowFetch::Failed;
-    return runPrepared(prepared.handle(), columnCount + 1, memory, [&](const BulkColumns& columns) {
-        const std::optional<std::string_view> keyText = columns.text(columnCount);
+    const RowHandler handle = [&](RowValues row) {
+        const std::optional<std::string_view> keyText = row[columnCount];
         const std::optional<std::int64_t> key = keyText ? KeyInteger(*keyText) : std::nullopt;
         const auto found = key ? groupsOf.find(*key) : groupsOf.end();
         if (found == groupsOf.end()) {
@@ -118,11 +209,17 @@ RowFetch fetchKeyList(SessionRecord& session, OdbcSource source, const KeyListSt
         }
         for (std::size_t group : found->second) {
             for (std::size_t record : groups.records[group]) {
-                if (!sink.take(record, columns)) return false;
+                if (!sink.take(record, row)) return false;
             }
         }
         return true;
-    });
+    };
+    if (std::optional<RowFetch> fetched =
+            fetchInsideSqlite(session, source, statement, columnCount + 1, keys, handle))
+        return *fetched;
+    SessionStatement prepared(session);
+    if (!prepared.prepareKeyList(source, statement, keys)) return RowFetch::Failed;
+    return runPrepared(prepared.handle(), columnCount + 1, memory, handle);
 }
 
 }  // namespace

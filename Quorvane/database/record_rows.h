@@ -9,16 +9,17 @@
 #include <string>
 #include <string_view>
 
-#include "Quorvane/database/bulk_columns.h"
-#include "Quorvane/database/session_statement.h"
-#include "Quorvane/memory/memory_budget.h"
 #include "Quorvane/association/session_record.h"
+#include "Quorvane/database/session_statement.h"
+#include "Quorvane/database/sqlite_row_function.h"
+#include "Quorvane/memory/memory_budget.h"
 
 class RecordRowSink {
   public:
     virtual ~RecordRowSink() = default;
-    // A row of the record (an index into the keys); false stops the fetch.
-    virtual bool take(std::size_t record, const BulkColumns& columns) = 0;
+    // A row of the record (an index into the keys): its column texts, nothing for NULL; false stops the
+    // fetch.
+    virtual bool take(std::size_t record, RowValues row) = 0;
 };
 
 enum class RowFetch {
@@ -33,6 +34,9 @@ inline constexpr std::size_t kRecordAreaBudget = 256 * 1024;
 // Runs the template (its "XXXXX" standing for the key) for the keys (keys[i] of record i) on the
 // session's connection of the source, binding columnCount columns of kRecordColumnSize octets. Column
 // areas are reserved against the memory (when given). Failures are reported as for one statement.
+// On SQLite a key-list statement runs with the row function (sqlite_row_function.h), its rows handed over
+// inside SQLite and cut to the same kRecordColumnSize - 1 octets; where that form cannot be prepared, or
+// fails before its first row, the rows are fetched through the driver.
 RowFetch FetchRecordRows(SessionRecord& session, OdbcSource source, std::string_view statementTemplate,
                          std::size_t columnCount, std::span<const std::string> keys, RecordRowSink& sink,
                          RequestMemory* memory);

@@ -11,11 +11,6 @@
 
 namespace {
 
-OdbcConnection* connectionOf(const SessionRecord& session, OdbcSource source) {
-    return source == OdbcSource::Catalogue ? session.catalogueConnection.get()
-                                           : session.libraryConnection.get();
-}
-
 Bib1Outcome report(std::string_view message, SQLSMALLINT handleType, SQLHANDLE handle,
                    OdbcConnection* connection) {
     LogAndDiagnose(message);
@@ -36,7 +31,7 @@ bool prepareHandle(SQLHSTMT handle, std::string_view text) {
 
 Bib1Outcome prepareNew(const SessionRecord& session, OdbcSource source, std::string_view text,
                        std::string_view shown, SQLHSTMT* statement) {
-    OdbcConnection* connection = connectionOf(session, source);
+    OdbcConnection* connection = SourceConnection(session, source);
     if (connection == nullptr) {
         return report("Sarvik Error: Cannot SQLAllocHandle with a null DBC", SQL_HANDLE_DBC, SQL_NULL_HANDLE,
                       nullptr);
@@ -58,6 +53,18 @@ Bib1Outcome prepareNew(const SessionRecord& session, OdbcSource source, std::str
     return {};
 }
 
+// Allocates and prepares a statement on the connection, logging and noting nothing.
+bool prepareUntraced(OdbcConnection* connection, std::string_view text, SQLHSTMT* statement) {
+    SQLHSTMT handle = SQL_NULL_HSTMT;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, connection->handle(), &handle))) return false;
+    if (!prepareHandle(handle, text)) {
+        SQLFreeHandle(SQL_HANDLE_STMT, handle);
+        return false;
+    }
+    *statement = handle;
+    return true;
+}
+
 // Readies a used statement for its next use, with one row per fetch again; false when the driver refuses.
 bool readyForReuse(SQLHSTMT statement) {
     return SQL_SUCCEEDED(SQLFreeStmt(statement, SQL_CLOSE)) &&
@@ -70,6 +77,11 @@ bool readyForReuse(SQLHSTMT statement) {
 }
 
 }  // namespace
+
+OdbcConnection* SourceConnection(const SessionRecord& session, OdbcSource source) {
+    return source == OdbcSource::Catalogue ? session.catalogueConnection.get()
+                                           : session.libraryConnection.get();
+}
 
 Bib1Outcome PrepareStatement(const SessionRecord& session, OdbcSource source, std::string_view text,
                              SQLHSTMT* statement) {
@@ -115,7 +127,7 @@ Bib1Outcome SessionStatement::bindFailed() {
 Bib1Outcome SessionStatement::prepareShown(OdbcSource source, std::string_view text, std::string_view shown,
                                            bool keep) {
     release();
-    OdbcConnection* connection = connectionOf(session_, source);
+    OdbcConnection* connection = SourceConnection(session_, source);
     SQLHSTMT kept = keep && connection != nullptr ? connection->takeStatement(text) : SQL_NULL_HSTMT;
     if (kept != SQL_NULL_HSTMT) {
         AppendDetailDiagInfo(shown);
@@ -131,19 +143,28 @@ Bib1Outcome SessionStatement::prepareShown(OdbcSource source, std::string_view t
 
 bool SessionStatement::prepareQuietly(OdbcSource source, std::string_view text) {
     release();
-    OdbcConnection* connection = connectionOf(session_, source);
+    OdbcConnection* connection = SourceConnection(session_, source);
     SQLHSTMT handle = SQL_NULL_HSTMT;
-    if (connection == nullptr ||
-        !SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, connection->handle(), &handle))) {
-        return false;
-    }
-    if (!prepareHandle(handle, text)) {
-        SQLFreeHandle(SQL_HANDLE_STMT, handle);
-        return false;
-    }
+    if (connection == nullptr || !prepareUntraced(connection, text, &handle)) return false;
     handle_ = handle;
     connection_ = connection;
     return true;
+}
+
+bool SessionStatement::prepareKeyListQuietly(OdbcSource source, std::string_view text,
+                                             const KeyListStatement& statement,
+                                             std::span<const std::int64_t> keys) {
+    release();
+    OdbcConnection* connection = SourceConnection(session_, source);
+    if (connection == nullptr) return false;
+    SQLHSTMT handle = connection->takeStatement(text);
+    if (handle == SQL_NULL_HSTMT && !prepareUntraced(connection, text, &handle)) return false;
+    handle_ = handle;
+    connection_ = connection;
+    text_ = text;
+    if (statement.bind(handle_, keys)) return true;
+    abandon();
+    return false;
 }
 
 void SessionStatement::announce(std::string_view shown) const {
@@ -155,6 +176,7 @@ void SessionStatement::abandon() {
     if (handle_ != SQL_NULL_HSTMT) SQLFreeHandle(SQL_HANDLE_STMT, handle_);
     handle_ = SQL_NULL_HSTMT;
     connection_ = nullptr;
+    text_.clear();
 }
 
 void SessionStatement::release() {

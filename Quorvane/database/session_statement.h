@@ -17,6 +17,9 @@
 
 enum class OdbcSource : int { Library = 0, Catalogue = 1 };
 
+// The session's connection of the source; nullptr when it has none.
+OdbcConnection* SourceConnection(const SessionRecord& session, OdbcSource source);
+
 // Allocates a statement on the chosen connection, appends its text to diaginfo.txt and prepares it.
 // On success the handle is in *statement; a failure hands nothing out. Never connects: without the
 // connection it reports "Sarvik Error: Cannot SQLAllocHandle with a null DBC".
@@ -53,6 +56,11 @@ class SessionStatement {
     // Prepares the text (not kept) without a trace, for a form of a statement the caller can do without: a
     // refusal is neither logged nor noted on the connection, and diaginfo.txt gets nothing until announce().
     bool prepareQuietly(OdbcSource source, std::string_view text);
+    // The key-list statement in another form with the same parameters (its text given), the keys bound,
+    // kept on the connection for that text; prepared quietly as prepareQuietly. announce(statement.shown
+    // (keys)) logs it.
+    bool prepareKeyListQuietly(OdbcSource source, std::string_view text, const KeyListStatement& statement,
+                               std::span<const std::int64_t> keys);
     // Logs a quietly prepared statement as prepare() logs its own, with shown as its text.
     void announce(std::string_view shown) const;
     // Frees the statement without noting how it ended (a quiet form the caller gives up on).

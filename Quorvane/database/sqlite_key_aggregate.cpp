@@ -1,48 +1,15 @@
 #include "Quorvane/database/sqlite_key_aggregate.h"
 
-#include <dlfcn.h>
-
-#include <atomic>
-#include <mutex>
-
-#include "Quorvane/database/sqlite_library.h"
+#include "Quorvane/database/sqlite_calls.h"
 
 namespace {
 
-// The library's constants this file uses besides kSqliteOk (SQLITE_UTF8, SQLITE_INTEGER).
-constexpr int kTextUtf8 = 1;
-constexpr int kIntegerType = 1;
-
-// The library's opaque types.
-struct Database;
-struct Context;
-struct Value;
-
-using Destructor = void (*)(void*);
-using ScalarCall = void (*)(Context*, int, Value**);
-using FinalCall = void (*)(Context*);
-
-// The calls of the library the aggregate makes, resolved once by RegisterSqliteKeyAggregate.
-struct SqliteCalls {
-    int (*autoExtension)(void (*)());
-    int (*createFunction)(Database*, const char*, int, int, void*, ScalarCall, ScalarCall, FinalCall,
-                          Destructor);
-    void* (*aggregateContext)(Context*, int);
-    int (*valueType)(Value*);
-    std::int64_t (*valueInt64)(Value*);
-    void (*resultInt64)(Context*, std::int64_t);
-    void (*resultError)(Context*, const char*, int);
-};
-
-SqliteCalls calls;
-std::atomic<bool> registered{false};
-std::mutex registering;
-
 thread_local KeySinkScope::Sink openSink;
 
-void step(Context* context, int, Value** arguments) {
+void takeKey(SqliteContext* context, int, SqliteValue** arguments) {
+    const SqliteCalls& calls = *SqliteLibraryCalls();
     if (openSink.take == nullptr) return calls.resultError(context, kNoKeySink, -1);
-    if (calls.valueType(arguments[0]) != kIntegerType)
+    if (calls.valueType(arguments[0]) != kSqliteIntegerType)
         return calls.resultError(context, kNotAnIntegerKey, -1);
     // The row count, in the zeroed memory SQLite keeps for one evaluation.
     auto* rows = static_cast<std::int64_t*>(calls.aggregateContext(context, sizeof(std::int64_t)));
@@ -55,47 +22,27 @@ void step(Context* context, int, Value** arguments) {
     }
 }
 
-void finish(Context* context) {
+void countKeys(SqliteContext* context) {
+    const SqliteCalls& calls = *SqliteLibraryCalls();
     auto* rows = static_cast<std::int64_t*>(calls.aggregateContext(context, 0));
     calls.resultInt64(context, rows == nullptr ? 0 : *rows);
 }
 
-int addToConnection(Database* database, const char**, const void*) {
-    return calls.createFunction(database, kKeyAggregateName, 1, kTextUtf8, nullptr, nullptr, step, finish,
-                                nullptr);
+int addKeyAggregate(SqliteDatabase* database, const char**, const void*) {
+    return SqliteLibraryCalls()->createFunction(database, kKeyAggregateName, 1, kSqliteTextUtf8, nullptr, nullptr,
+                                    takeKey, countKeys, nullptr);
 }
 
-template <class Call>
-bool resolve(void* library, const char* name, Call& call) {
-    call = reinterpret_cast<Call>(dlsym(library, name));
-    return call != nullptr;
-}
+SqliteExtension keyAggregate(addKeyAggregate);
 
 }  // namespace
 
 bool RegisterSqliteKeyAggregate() {
-    std::lock_guard<std::mutex> lock(registering);
-    if (registered.load()) return true;
-    void* library = OpenSqliteLibrary();
-    if (library == nullptr) return false;
-    const bool resolved = resolve(library, "sqlite3_auto_extension", calls.autoExtension) &&
-                          resolve(library, "sqlite3_create_function_v2", calls.createFunction) &&
-                          resolve(library, "sqlite3_aggregate_context", calls.aggregateContext) &&
-                          resolve(library, "sqlite3_value_type", calls.valueType) &&
-                          resolve(library, "sqlite3_value_int64", calls.valueInt64) &&
-                          resolve(library, "sqlite3_result_int64", calls.resultInt64) &&
-                          resolve(library, "sqlite3_result_error", calls.resultError);
-    dlclose(library);
-    // The library calls an extension with the connection, where to put an error text and its call table.
-    using EntryPoint = int (*)(Database*, const char**, const void*);
-    EntryPoint entry = addToConnection;
-    if (!resolved || calls.autoExtension(reinterpret_cast<void (*)()>(entry)) != kSqliteOk) return false;
-    registered.store(true);
-    return true;
+    return keyAggregate.add();
 }
 
 bool SqliteKeyAggregateRegistered() {
-    return registered.load();
+    return keyAggregate.added();
 }
 
 KeySinkScope::KeySinkScope(void (*take)(void*, std::int64_t), void* context) : previous_(openSink) {

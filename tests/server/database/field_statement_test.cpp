@@ -4,7 +4,9 @@
 
 #include <memory>
 
+#include "Quorvane/database/record_columns.h"
 #include "Quorvane/database/record_field.h"
+#include "Quorvane/database/sqlite_row_function.h"
 #include "tests/server/database/field_list.h"
 #include "tests/server/database/sqlite_odbc_fixture.h"
 #include "tests/util/occurrences.h"
@@ -27,7 +29,11 @@ class RecordFieldFetch : public SqliteOdbcTest {
                         "CREATE TABLE LINES (TITLE_NO INTEGER, SEQ INTEGER, LINE TEXT)",
                         "WITH RECURSIVE N(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM N WHERE I < 150) "
                         "INSERT INTO LINES SELECT 1, 151 - I, 'line ' || I FROM N",
-                        "INSERT INTO LINES VALUES (3, 2, NULL)", "INSERT INTO LINES VALUES (3, 1, 'only')"});
+                        "INSERT INTO LINES VALUES (3, 2, NULL)", "INSERT INTO LINES VALUES (3, 1, 'only')",
+                        "CREATE TABLE KINDS (TITLE_NO INTEGER, SEQ INTEGER, V, N INTEGER)",
+                        "INSERT INTO KINDS VALUES (4, 6, NULL, 1), (4, 5, 1.5, 2), (4, 4, x'00FF41', 3), "
+                        "(4, 3, 'a' || char(0) || 'b', 4), (4, 2, printf('%.6000c', 'x'), 5), (4, 1, '', 6), "
+                        "(5, 1, 'caf\xC3\xA9', 'a text of thirty octets here.')"});
         createDatabase("library.db",
                        {"CREATE TABLE STK_ITEM_STATUS (TITLE_NO INTEGER, ITEM_NO INTEGER, BARCODE TEXT, "
                         "CALL_NUMBER TEXT, LOCATION_NAME TEXT, ON_LOAN TEXT)",
@@ -150,7 +156,21 @@ TEST_F(RecordFieldFetch, HoldingsAreSkippedWithoutALibrarySource) {
     EXPECT_EQ(takeLog(), "");
 }
 
-TEST_F(RecordFieldFetch, RecordsFetchedTogetherGetTheRowsOfTheirKeyAlone) {
+// The fetches for many keys with the rows fetched through the driver, and with the row function registered
+// (a key-list statement then runs inside SQLite; a key alone still goes through the driver).
+class RecordFieldFetchTogether : public RecordFieldFetch, public ::testing::WithParamInterface<bool> {
+  protected:
+    void setUpDatabases() override {
+        if (GetParam()) {
+            ASSERT_TRUE(RegisterSqliteRowFunction());
+        }
+        RecordFieldFetch::setUpDatabases();
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(DriverAndInsideSqlite, RecordFieldFetchTogether, ::testing::Bool());
+
+TEST_P(RecordFieldFetchTogether, RecordsFetchedTogetherGetTheRowsOfTheirKeyAlone) {
     connect("FULL");
     struct Case {
         const char* statement;
@@ -180,10 +200,43 @@ TEST_F(RecordFieldFetch, RecordsFetchedTogetherGetTheRowsOfTheirKeyAlone) {
     EXPECT_EQ(takeLog().find("Sarvik"), std::string::npos);
 }
 
-TEST_F(RecordFieldFetch, AMemoryRefusalStopsTheFetchAndGivesEveryOctetBack) {
+// Values of every kind come as the driver fetches them, texts longer than a column area cut to its size
+// with a warning. A text in a column declared INTEGER is cut to an integer's area by the driver only.
+TEST_P(RecordFieldFetchTogether, ValuesOfEveryKindComeAsTheDriverFetchesThem) {
+    connect("FULL");
+    takeLog();
+    const Fetched fetched =
+        fetchTogether({"4", "5"}, kUsMarc, "SELECT V, N FROM KINDS WHERE TITLE_NO = XXXXX ORDER BY SEQ");
+    EXPECT_EQ(fetched.result, RowFetch::Done);
+    EXPECT_EQ(fetched.together[0], fetched.alone[0]);
+    EXPECT_EQ(fetched.together[0], (std::vector<FieldTuple>{{"V", std::nullopt, 1},
+                                                            {"N", "6", 1},
+                                                            {"V", std::string(kRecordColumnSize - 1, 'x'), 2},
+                                                            {"N", "5", 2},
+                                                            {"V", "a", 3},
+                                                            {"N", "4", 3},
+                                                            {"V", "X'00FF41'", 4},
+                                                            {"N", "3", 4},
+                                                            {"V", "1.5", 5},
+                                                            {"N", "2", 5},
+                                                            {"V", std::nullopt, 6},
+                                                            {"N", "1", 6}}));
+    const std::string log = takeLog();
+    EXPECT_EQ(CountOccurrences(log, "Sarvik Warning: column 1 truncated to 4999 of 6000 octets\n"), 2u)
+        << log;
+    const std::string wholeText = "a text of thirty octets here.";
+    EXPECT_EQ(fetched.alone[1],
+              (std::vector<FieldTuple>{{"V", "caf\xC3\xA9", 1}, {"N", wholeText.substr(0, 23), 1}}));
+    EXPECT_EQ(fetched.together[1],
+              (std::vector<FieldTuple>{{"V", "caf\xC3\xA9", 1},
+                                       {"N", GetParam() ? wholeText : wholeText.substr(0, 23), 1}}));
+}
+
+TEST_P(RecordFieldFetchTogether, AMemoryRefusalStopsTheFetchAndGivesEveryOctetBack) {
     connect("FULL");
     ProcessMemoryBudget process;
     // 1000 octets take no column area; a few KiB beyond the areas' budget take them but not every row.
+    // Inside SQLite no column area is taken: those few KiB take every row.
     for (std::size_t limit : {std::size_t{1000}, kRecordAreaBudget + 4096, std::size_t{0}}) {
         SCOPED_TRACE(limit);
         process.setLimit(limit);
@@ -196,7 +249,8 @@ TEST_F(RecordFieldFetch, AMemoryRefusalStopsTheFetchAndGivesEveryOctetBack) {
             EXPECT_EQ(memory.refused(), result == RowFetch::Stopped);
             EXPECT_EQ(process.reserved(), memory.held()) << "the column areas are given back";
         }
-        EXPECT_EQ(result, limit == 0 ? RowFetch::Done : RowFetch::Stopped);
+        const bool everyRow = limit == 0 || (GetParam() && limit > 1000);
+        EXPECT_EQ(result, everyRow ? RowFetch::Done : RowFetch::Stopped);
         EXPECT_EQ(process.reserved(), 0u);
     }
 }
