@@ -154,6 +154,14 @@ bool SessionStatement::prepareQuietly(OdbcSource source, std::string_view text) 
 bool SessionStatement::prepareKeyListQuietly(OdbcSource source, std::string_view text,
                                              const KeyListStatement& statement,
                                              std::span<const std::int64_t> keys) {
+    return prepareKeptQuietly(source, text) && bindQuietly(statement.bind(handle_, keys));
+}
+
+bool SessionStatement::prepareTextsQuietly(OdbcSource source, TextParameters& texts) {
+    return prepareKeptQuietly(source, texts.text()) && bindQuietly(texts.bind(handle_));
+}
+
+bool SessionStatement::prepareKeptQuietly(OdbcSource source, std::string_view text) {
     release();
     OdbcConnection* connection = SourceConnection(session_, source);
     if (connection == nullptr) return false;
@@ -162,9 +170,12 @@ bool SessionStatement::prepareKeyListQuietly(OdbcSource source, std::string_view
     handle_ = handle;
     connection_ = connection;
     text_ = text;
-    if (statement.bind(handle_, keys)) return true;
-    abandon();
-    return false;
+    return true;
+}
+
+bool SessionStatement::bindQuietly(bool bound) {
+    if (!bound) abandon();
+    return bound;
 }
 
 void SessionStatement::announce(std::string_view shown) const {

@@ -13,6 +13,7 @@
 #include "Quorvane/association/session_record.h"
 #include "Quorvane/database/key_list_statement.h"
 #include "Quorvane/database/key_parameters.h"
+#include "Quorvane/database/text_parameters.h"
 #include "Quorvane/diagnostics/bib1_conditions.h"
 
 enum class OdbcSource : int { Library = 0, Catalogue = 1 };
@@ -61,6 +62,10 @@ class SessionStatement {
     // (keys)) logs it.
     bool prepareKeyListQuietly(OdbcSource source, std::string_view text, const KeyListStatement& statement,
                                std::span<const std::int64_t> keys);
+    // The statement with its quoted texts as parameters (kept on the connection for its parameterised
+    // text), the texts bound; prepared quietly as prepareQuietly. The texts must stay in place until the
+    // statement has run.
+    bool prepareTextsQuietly(OdbcSource source, TextParameters& texts);
     // Logs a quietly prepared statement as prepare() logs its own, with shown as its text.
     void announce(std::string_view shown) const;
     // Frees the statement without noting how it ended (a quiet form the caller gives up on).
@@ -71,6 +76,10 @@ class SessionStatement {
   private:
     Bib1Outcome prepareShown(OdbcSource source, std::string_view text, std::string_view shown, bool keep);
     Bib1Outcome bindFailed();
+    // The statement kept for the text, or the text prepared, without a trace.
+    bool prepareKeptQuietly(OdbcSource source, std::string_view text);
+    // Gives the statement up when its parameters could not be bound; answers whether they were.
+    bool bindQuietly(bool bound);
     void release();
 
     const SessionRecord& session_;

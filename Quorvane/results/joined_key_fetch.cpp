@@ -8,6 +8,7 @@
 #include "Quorvane/database/odbc_connection.h"
 #include "Quorvane/database/session_statement.h"
 #include "Quorvane/database/sqlite_key_aggregate.h"
+#include "Quorvane/database/text_parameters.h"
 #include "Quorvane/log/log_files.h"
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/results/key_fetch.h"
@@ -43,8 +44,12 @@ std::optional<Bib1Result<ResultSet>> RunJoinedKeySearch(SessionRecord& session, 
         builder.addNumber(number);
         ++fetched;
     };
+    // Prepared once per shape where its texts can be parameters, else as it stands.
+    const std::string joinedText = joinedKeyStatement(statement);
+    std::optional<TextParameters> texts = TextParameters::make(joinedText);
     SessionStatement joined(session);
-    bool done = joined.prepareQuietly(OdbcSource::Catalogue, joinedKeyStatement(statement));
+    bool done = (texts && joined.prepareTextsQuietly(OdbcSource::Catalogue, *texts)) ||
+                joined.prepareQuietly(OdbcSource::Catalogue, joinedText);
     if (done) {
         KeySinkScope sink(keep);
         done = SQL_SUCCEEDED(SQLExecute(joined.handle())) && SQL_SUCCEEDED(SQLFetch(joined.handle()));

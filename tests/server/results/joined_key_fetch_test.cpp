@@ -124,6 +124,25 @@ TEST_F(JoinedKeyFetch, TheAggregateFeedsTheSinkOpenOnItsThread) {
     EXPECT_FALSE(run());
 }
 
+// Quoted texts run as parameters of one statement kept per shape; a text where no parameter may stand
+// leaves the statement as written. diaginfo.txt shows each statement as written.
+TEST_F(JoinedKeyFetch, TextsRunAsParametersOfOneStatementKeptPerShape) {
+    EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES WHERE CODE = 'E'", true), "5");
+    EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES WHERE CODE = 'C'", true), "3");
+    EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES WHERE CODE = 'O''B'", true), "");
+    EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES WHERE CODE LIKE 'f%'", true), "5");
+    EXPECT_EQ(keysOf("SELECT TITLE_NO AS 'k' FROM TITLES WHERE CODE = 'C'", true), "3");
+    const std::string diagInfo = readFile("diaginfo.txt");
+    for (const char* shown : {"SELECT TITLE_NO FROM TITLES WHERE CODE = 'C'\n", "CODE = 'O''B'\n", "LIKE 'f%'\n",
+                              "SELECT TITLE_NO AS 'k' FROM TITLES WHERE CODE = 'C'\n"})
+        EXPECT_NE(diagInfo.find(shown), std::string::npos) << shown;
+    EXPECT_EQ(diagInfo.find('?'), std::string::npos);
+    SQLHSTMT kept = session_.catalogueConnection->takeStatement(
+        "WITH found(k) AS (SELECT TITLE_NO FROM TITLES WHERE CODE = ?) SELECT quorvane_keys(k) FROM found");
+    ASSERT_NE(kept, nullptr);
+    SQLFreeHandle(SQL_HANDLE_STMT, kept);
+}
+
 TEST_F(JoinedKeyFetch, NoRowsAreNotedInNewdiag) {
     EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES WHERE 1 = 0", true), "");
     EXPECT_EQ(readFile("newdiag.txt"), "SQL_XNO_DATA_FOUND    100\nSQL_XNO_DATA_FOUND    100\n");
