@@ -44,8 +44,9 @@ const SqliteCalls* SqliteLibraryCalls() {
 bool SqliteExtension::add() {
     std::lock_guard<std::mutex> lock(adding_);
     if (added_.load()) return true;
-    const SqliteCalls* calls = SqliteLibraryCalls();
-    if (calls == nullptr || calls->autoExtension(reinterpret_cast<void (*)()>(entry_)) != kSqliteOk) return false;
+    calls_ = SqliteLibraryCalls();
+    if (calls_ == nullptr || calls_->autoExtension(reinterpret_cast<void (*)()>(entry_)) != kSqliteOk)
+        return false;
     added_.store(true);
     return true;
 }

@@ -41,7 +41,7 @@ struct SqliteCalls {
 const SqliteCalls* SqliteLibraryCalls();
 
 // An extension of the server's: an entry point the library runs on every connection opened after it is
-// added (sqlite3_auto_extension). The entry point may use SqliteLibraryCalls(), resolved by then.
+// added (sqlite3_auto_extension). Its functions reach the library through calls(), set by then.
 class SqliteExtension {
   public:
     explicit SqliteExtension(SqliteCalls::EntryPoint entry) : entry_(entry) {}
@@ -51,9 +51,11 @@ class SqliteExtension {
     // Adds it once (any thread, any number of times); false without the library or its calls.
     bool add();
     bool added() const { return added_.load(); }
+    const SqliteCalls& calls() const { return *calls_; }
 
   private:
     SqliteCalls::EntryPoint entry_;
+    const SqliteCalls* calls_ = nullptr;
     std::atomic<bool> added_{false};
     std::mutex adding_;
 };

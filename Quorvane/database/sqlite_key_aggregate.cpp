@@ -4,10 +4,13 @@
 
 namespace {
 
+int addKeyAggregate(SqliteDatabase* database, const char**, const void*);
+SqliteExtension keyAggregate(addKeyAggregate);
+
 thread_local KeySinkScope::Sink openSink;
 
 void takeKey(SqliteContext* context, int, SqliteValue** arguments) {
-    const SqliteCalls& calls = *SqliteLibraryCalls();
+    const SqliteCalls& calls = keyAggregate.calls();
     if (openSink.take == nullptr) return calls.resultError(context, kNoKeySink, -1);
     if (calls.valueType(arguments[0]) != kSqliteIntegerType)
         return calls.resultError(context, kNotAnIntegerKey, -1);
@@ -23,17 +26,15 @@ void takeKey(SqliteContext* context, int, SqliteValue** arguments) {
 }
 
 void countKeys(SqliteContext* context) {
-    const SqliteCalls& calls = *SqliteLibraryCalls();
+    const SqliteCalls& calls = keyAggregate.calls();
     auto* rows = static_cast<std::int64_t*>(calls.aggregateContext(context, 0));
     calls.resultInt64(context, rows == nullptr ? 0 : *rows);
 }
 
 int addKeyAggregate(SqliteDatabase* database, const char**, const void*) {
-    return SqliteLibraryCalls()->createFunction(database, kKeyAggregateName, 1, kSqliteTextUtf8, nullptr, nullptr,
+    return keyAggregate.calls().createFunction(database, kKeyAggregateName, 1, kSqliteTextUtf8, nullptr, nullptr,
                                     takeKey, countKeys, nullptr);
 }
-
-SqliteExtension keyAggregate(addKeyAggregate);
 
 }  // namespace
 

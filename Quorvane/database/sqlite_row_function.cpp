@@ -6,6 +6,9 @@
 
 namespace {
 
+int addRowFunction(SqliteDatabase* database, const char**, const void*);
+SqliteExtension rowFunction(addRowFunction);
+
 thread_local RowSinkScope* openRowSink = nullptr;
 
 // The driver's text of a BLOB: an SQL literal, X'<upper-case hex>'.
@@ -22,16 +25,14 @@ std::string blobText(const unsigned char* octets, std::size_t size) {
 }
 
 void takeRow(SqliteContext* context, int count, SqliteValue** arguments) {
-    if (openRowSink == nullptr) return SqliteLibraryCalls()->resultError(context, kNoRowSink, -1);
+    if (openRowSink == nullptr) return rowFunction.calls().resultError(context, kNoRowSink, -1);
     openRowSink->take(context, count, arguments);
 }
 
 int addRowFunction(SqliteDatabase* database, const char**, const void*) {
-    return SqliteLibraryCalls()->createFunction(database, kRowFunctionName, -1, kSqliteTextUtf8, nullptr, takeRow,
+    return rowFunction.calls().createFunction(database, kRowFunctionName, -1, kSqliteTextUtf8, nullptr, takeRow,
                                     nullptr, nullptr, nullptr);
 }
-
-SqliteExtension rowFunction(addRowFunction);
 
 }  // namespace
 
@@ -57,7 +58,7 @@ void RowSinkScope::rethrowFailure() const {
 }
 
 void RowSinkScope::take(SqliteContext* context, int count, SqliteValue** arguments) {
-    const SqliteCalls& calls = *SqliteLibraryCalls();
+    const SqliteCalls& calls = rowFunction.calls();
     // Nothing may unwind through SQLite: what the sink throws is kept for rethrowFailure.
     try {
         values_.clear();

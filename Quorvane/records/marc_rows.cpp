@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "toolkit/util/str_case.h"
 
@@ -33,16 +34,32 @@ FieldRows GroupRows(RecordFields& fields, bool grouping) {
         return rows;
     }
     // Rows counted from 1 and from kFirstHoldingsRow, each by its offset from its start; a run without a
-    // gap is at most as long as there are fields, so a field beyond that cannot be reached.
-    std::array<FieldRows, 2> runs;
-    for (RecordField& field : fields) {
+    // gap is at most as long as there are fields, so a field beyond that cannot be reached. The fields of
+    // each row are counted first, so that each row is allocated once.
+    const auto placeOf = [&fields](const RecordField& field) -> std::pair<std::size_t, std::int64_t> {
         const bool holdings = field.rowNumber >= kFirstHoldingsRow;
         const std::int64_t offset =
             std::int64_t{field.rowNumber} - (holdings ? kFirstHoldingsRow : std::int64_t{1});
-        if (offset < 0 || offset >= static_cast<std::int64_t>(fields.size())) continue;
-        FieldRows& run = runs[holdings ? 1 : 0];
-        if (run.size() <= static_cast<std::size_t>(offset)) run.resize(static_cast<std::size_t>(offset) + 1);
-        run[static_cast<std::size_t>(offset)].push_back(&field);
+        if (offset < 0 || offset >= static_cast<std::int64_t>(fields.size())) return {0, -1};
+        return {holdings ? 1 : 0, offset};
+    };
+    std::array<std::vector<std::size_t>, 2> counts;
+    for (const RecordField& field : fields) {
+        const auto [run, offset] = placeOf(field);
+        if (offset < 0) continue;
+        std::vector<std::size_t>& count = counts[run];
+        if (count.size() <= static_cast<std::size_t>(offset)) count.resize(static_cast<std::size_t>(offset) + 1);
+        ++count[static_cast<std::size_t>(offset)];
+    }
+    std::array<FieldRows, 2> runs;
+    for (std::size_t run = 0; run < runs.size(); ++run) {
+        runs[run].resize(counts[run].size());
+        for (std::size_t offset = 0; offset < counts[run].size(); ++offset)
+            runs[run][offset].reserve(counts[run][offset]);
+    }
+    for (RecordField& field : fields) {
+        const auto [run, offset] = placeOf(field);
+        if (offset >= 0) runs[run][static_cast<std::size_t>(offset)].push_back(&field);
     }
     for (FieldRows& run : runs) {
         for (FieldRow& row : run) {
