@@ -1,7 +1,8 @@
 #include "Quorvane/records/marc_record_assembly.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
+#include <iterator>
 
 #include "Quorvane/log/operations_log.h"
 #include "Quorvane/text/marc_text.h"
@@ -35,8 +36,11 @@ std::string fittedToThree(std::string_view letters) {
 }  // namespace
 
 std::string MarcNumber(std::size_t value, int width) {
-    char text[24];
-    std::snprintf(text, sizeof text, "%.*zu", width, value);
+    char digits[24];
+    const std::size_t length =
+        static_cast<std::size_t>(std::to_chars(digits, std::end(digits), value).ptr - digits);
+    std::string text(width > 0 && static_cast<std::size_t>(width) > length ? width - length : 0, '0');
+    text.append(digits, length);
     return text;
 }
 

@@ -55,10 +55,19 @@ std::optional<uint32_t> diacriticCodePoint(std::string_view code) {
 void appendSource(std::string& output, std::string_view text, SourceCharset charset) {
     for (size_t i = 0; i < text.size();) {
         if (charset == SourceCharset::Utf8) {
-            Utf8Char character = DecodeUtf8(text.substr(i));
-            if (character.length > 0) {
-                EncodeUtf8(output, character.codePoint);
-                i += character.length;
+            // A well-formed sequence is its own UTF-8 form: runs of them are copied as they stand. NUL (code
+            // point 0) is dropped.
+            const size_t start = i;
+            while (i < text.size() && text[i] != '\0') {
+                const size_t length =
+                    static_cast<unsigned char>(text[i]) < 0x80 ? 1 : DecodeUtf8(text.substr(i)).length;
+                if (length == 0) break;
+                i += length;
+            }
+            output.append(text.substr(start, i - start));
+            if (i == text.size()) break;
+            if (text[i] == '\0') {
+                ++i;
                 continue;
             }
         }

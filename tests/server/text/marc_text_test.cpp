@@ -142,6 +142,8 @@ TEST(ConvertMarcText, Utf8SourceIsPassedThrough) {
         {"caf\xE9 \x80 \xC3", "caf\u00e9 \u20ac \u00c3"},
         {"\xED\xA0\x80", "\u00ed\u00a0\u20ac"},  // an encoded surrogate is three stray octets
         {"\x81", ""},
+        // NUL is dropped wherever it stands.
+        {std::string("\0a\0\xC3\xA9\0\xE9\0", 8), "a\u00e9\u00e9"},
     };
     for (const ConversionCase& c : cases) {
         EXPECT_EQ(convert(c.value, SourceCharset::Utf8), c.expected) << testing::PrintToString(c.value);
