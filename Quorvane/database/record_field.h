@@ -3,7 +3,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
+#include <iterator>
+#include <memory>
+#include <type_traits>
 #include <optional>
 #include <span>
 #include <string>
@@ -23,9 +25,74 @@ struct RecordField {
     std::int32_t extended = 0;
 };
 
-// The fields of a record, in fetch order. Held in blocks of several fields rather than a node each; a
-// field stays where it is while more are appended, so rows may point to it.
-using RecordFields = std::deque<RecordField>;
+// The fields of a record, in fetch order. Held in blocks of many fields rather than a node each (a Present
+// appends thousands); a field stays where it is while more are appended, so rows may point to it.
+class RecordFields {
+  public:
+    static constexpr std::size_t kBlockFields = 32;
+
+    template <bool Constant>
+    class Iterator {
+      public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = RecordField;
+        using difference_type = std::ptrdiff_t;
+        using pointer = std::conditional_t<Constant, const RecordField*, RecordField*>;
+        using reference = std::conditional_t<Constant, const RecordField&, RecordField&>;
+        using Owner = std::conditional_t<Constant, const RecordFields*, RecordFields*>;
+
+        Iterator() = default;
+        Iterator(Owner owner, std::size_t index) : owner_(owner), index_(index) {}
+        reference operator*() const { return owner_->at(index_); }
+        pointer operator->() const { return &owner_->at(index_); }
+        Iterator& operator++() {
+            ++index_;
+            return *this;
+        }
+        Iterator operator++(int) {
+            Iterator before = *this;
+            ++index_;
+            return before;
+        }
+        bool operator==(const Iterator& other) const { return index_ == other.index_; }
+
+      private:
+        Owner owner_ = nullptr;
+        std::size_t index_ = 0;
+    };
+    using iterator = Iterator<false>;
+    using const_iterator = Iterator<true>;
+
+    RecordField& emplace_back(RecordField field) {
+        if (size_ == blocks_.size() * kBlockFields) blocks_.push_back(std::make_unique<RecordField[]>(kBlockFields));
+        RecordField& placed = at(size_++);
+        placed = std::move(field);
+        return placed;
+    }
+    RecordField& push_back(RecordField field) { return emplace_back(std::move(field)); }
+    void clear() {
+        blocks_.clear();
+        size_ = 0;
+    }
+
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    RecordField& front() { return at(0); }
+    RecordField& back() { return at(size_ - 1); }
+    const RecordField& back() const { return at(size_ - 1); }
+    RecordField& at(std::size_t index) { return blocks_[index / kBlockFields][index % kBlockFields]; }
+    const RecordField& at(std::size_t index) const {
+        return blocks_[index / kBlockFields][index % kBlockFields];
+    }
+    iterator begin() { return {this, 0}; }
+    iterator end() { return {this, size_}; }
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size_}; }
+
+  private:
+    std::vector<std::unique_ptr<RecordField[]>> blocks_;
+    std::size_t size_ = 0;
+};
 // A row of a record: fields of its field list (not owned), in field-list order.
 using FieldRow = std::vector<RecordField*>;
 
