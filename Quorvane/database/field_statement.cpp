@@ -34,7 +34,7 @@ class FieldRowSink : public RecordRowSink {
     bool take(std::size_t record, RowValues row) override {
         const std::int32_t number = ++rows_[record];
         for (std::size_t i = 0; i < names_.size(); ++i) {
-            RecordField& field = fields_.append(record, names_[i], FieldValue(row[i]), number);
+            RecordField& field = fields_.append(record, names_[i], FieldText(row[i]), number);
             if (diagnostics_.enabled()) {
                 lines_[record].push_back(std::to_string(number) + " " + field.columnName + " " +
                                          field.value.value_or(""));

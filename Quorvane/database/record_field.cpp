@@ -3,9 +3,14 @@
 #include <algorithm>
 #include <utility>
 
-std::optional<std::string> FieldValue(std::optional<std::string_view> text) {
+std::optional<std::string_view> FieldText(std::optional<std::string_view> text) {
     if (!text || text->empty() || *text == "Not Applicable") return std::nullopt;
-    return std::string(*text);
+    return text;
+}
+
+std::optional<std::string> FieldValue(std::optional<std::string_view> text) {
+    const std::optional<std::string_view> kept = FieldText(text);
+    return kept ? std::optional<std::string>(*kept) : std::nullopt;
 }
 
 RecordField& AppendRecordField(RecordFields& fields, std::string columnName, std::optional<std::string> value,
@@ -33,11 +38,13 @@ std::size_t RecordFieldFootprint(const RecordField& field) {
            (field.value ? heapOctets(*field.value) : 0);
 }
 
-RecordField& FieldAppender::append(std::size_t record, std::string columnName,
-                                   std::optional<std::string> value, std::int32_t rowNumber) {
+RecordField& FieldAppender::append(std::size_t record, std::string_view columnName,
+                                   std::optional<std::string_view> value, std::int32_t rowNumber) {
     RecordFieldTarget& target = records_[record];
-    RecordField& field =
-        AppendRecordField(*target.fields, std::move(columnName), std::move(value), rowNumber);
+    RecordField& field = target.fields->emplace_back();
+    field.columnName.assign(columnName);
+    if (value) field.value.emplace(*value);
+    field.rowNumber = rowNumber;
     const std::size_t octets = RecordFieldFootprint(field);
     target.footprint += octets;
     pending_ += octets;

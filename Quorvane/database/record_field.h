@@ -63,12 +63,12 @@ class RecordFields {
     using iterator = Iterator<false>;
     using const_iterator = Iterator<true>;
 
-    RecordField& emplace_back(RecordField field) {
+    // A new empty field at the end.
+    RecordField& emplace_back() {
         if (size_ == blocks_.size() * kBlockFields) blocks_.push_back(std::make_unique<RecordField[]>(kBlockFields));
-        RecordField& placed = at(size_++);
-        placed = std::move(field);
-        return placed;
+        return at(size_++);
     }
+    RecordField& emplace_back(RecordField field) { return emplace_back() = std::move(field); }
     RecordField& push_back(RecordField field) { return emplace_back(std::move(field)); }
     void clear() {
         blocks_.clear();
@@ -97,6 +97,7 @@ class RecordFields {
 using FieldRow = std::vector<RecordField*>;
 
 // The field value of a database text: absent for NULL, an empty text and "Not Applicable".
+std::optional<std::string_view> FieldText(std::optional<std::string_view> text);
 std::optional<std::string> FieldValue(std::optional<std::string_view> text);
 // Appends a new field {columnName, value, rowNumber, 0} at the end of the list; answers it.
 RecordField& AppendRecordField(RecordFields& fields, std::string columnName, std::optional<std::string> value,
@@ -121,7 +122,7 @@ class FieldAppender {
   public:
     FieldAppender(std::span<RecordFieldTarget> records, RequestMemory* memory)
         : records_(records), memory_(memory) {}
-    RecordField& append(std::size_t record, std::string columnName, std::optional<std::string> value,
+    RecordField& append(std::size_t record, std::string_view columnName, std::optional<std::string_view> value,
                         std::int32_t rowNumber);
     // false when the memory refused the octets.
     bool commit();
