@@ -38,9 +38,8 @@ std::optional<ResultRow> ResultSet::rowAtPosition(std::uint32_t position) const 
 
 void ResultSet::expandSubKeys(const std::function<std::vector<std::string>(const ResultRow&)>& valuesOf) {
     for (std::size_t i = 0; i < rowCount(); ++i) {
-        const ResultRow found = row(i);
-        if (found.subKey == nullptr) continue;
-        std::vector<std::string> values = valuesOf(found);
+        if (!details_[detailsOf(i)].key->subKey) continue;
+        std::vector<std::string> values = valuesOf(row(i));
         details_[detailsOf(i)].subKeyValues = std::move(values);
     }
     indexPositions();
