@@ -7,33 +7,26 @@ namespace {
 int addKeyAggregate(SqliteDatabase* database, const char**, const void*);
 SqliteExtension keyAggregate(addKeyAggregate);
 
-thread_local KeySinkScope::Sink openSink;
+thread_local KeySinkScope* openKeySink = nullptr;
 
 void takeKey(SqliteContext* context, int, SqliteValue** arguments) {
     const SqliteCalls& calls = keyAggregate.calls();
-    if (openSink.take == nullptr) return calls.resultError(context, kNoKeySink, -1);
+    if (openKeySink == nullptr) return calls.resultError(context, kNoKeySink, -1);
     if (calls.valueType(arguments[0]) != kSqliteIntegerType)
         return calls.resultError(context, kNotAnIntegerKey, -1);
-    // The row count, in the zeroed memory SQLite keeps for one evaluation.
-    auto* rows = static_cast<std::int64_t*>(calls.aggregateContext(context, sizeof(std::int64_t)));
-    if (rows != nullptr) ++*rows;
-    // Nothing may unwind through SQLite: a sink that throws (no memory for its keys) fails the statement.
-    try {
-        openSink.take(openSink.context, calls.valueInt64(arguments[0]));
-    } catch (...) {
-        calls.resultError(context, kKeySinkFailed, -1);
-    }
+    if (!openKeySink->add(calls.valueInt64(arguments[0]))) calls.resultError(context, kKeySinkFailed, -1);
 }
 
-void countKeys(SqliteContext* context) {
+void handOverKeys(SqliteContext* context) {
     const SqliteCalls& calls = keyAggregate.calls();
-    auto* rows = static_cast<std::int64_t*>(calls.aggregateContext(context, 0));
-    calls.resultInt64(context, rows == nullptr ? 0 : *rows);
+    if (openKeySink == nullptr) return calls.resultInt64(context, 0);
+    if (!openKeySink->handOver()) return calls.resultError(context, kKeySinkFailed, -1);
+    calls.resultInt64(context, openKeySink->taken());
 }
 
 int addKeyAggregate(SqliteDatabase* database, const char**, const void*) {
-    return keyAggregate.calls().createFunction(database, kKeyAggregateName, 1, kSqliteTextUtf8, nullptr, nullptr,
-                                    takeKey, countKeys, nullptr);
+    return keyAggregate.calls().createFunction(database, kKeyAggregateName, 1, kSqliteTextUtf8, nullptr,
+                                               nullptr, takeKey, handOverKeys, nullptr);
 }
 
 }  // namespace
@@ -46,10 +39,24 @@ bool SqliteKeyAggregateRegistered() {
     return keyAggregate.added();
 }
 
-KeySinkScope::KeySinkScope(void (*take)(void*, std::int64_t), void* context) : previous_(openSink) {
-    openSink = {take, context};
+KeySinkScope::KeySinkScope(void (*take)(void*, std::span<const std::int64_t>), void* context)
+    : take_(take), context_(context), previous_(openKeySink) {
+    openKeySink = this;
 }
 
 KeySinkScope::~KeySinkScope() {
-    openSink = previous_;
+    openKeySink = previous_;
+}
+
+bool KeySinkScope::handOver() {
+    const std::size_t count = held_;
+    held_ = 0;
+    // Nothing may unwind through SQLite: a sink that throws (no memory for its keys) fails the statement.
+    try {
+        take_(context_, std::span<const std::int64_t>(batch_.data(), count));
+    } catch (...) {
+        return false;
+    }
+    taken_ += static_cast<std::int64_t>(count);
+    return true;
 }

@@ -40,9 +40,9 @@ std::optional<Bib1Result<ResultSet>> RunJoinedKeySearch(SessionRecord& session, 
         return std::nullopt;
     ResultSetBuilder builder(key);
     std::uint32_t fetched = 0;
-    auto keep = [&builder, &fetched](std::int64_t number) {
-        builder.addNumber(number);
-        ++fetched;
+    auto keep = [&builder, &fetched](std::span<const std::int64_t> numbers) {
+        builder.addNumbers(numbers);
+        fetched += static_cast<std::uint32_t>(numbers.size());
     };
     // Prepared once per shape where its texts can be parameters, else as it stands.
     const std::string joinedText = joinedKeyStatement(statement);

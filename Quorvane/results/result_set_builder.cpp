@@ -42,6 +42,17 @@ void ResultSetBuilder::addNumber(std::int64_t number) {
     rows_.numeric_.push_back({static_cast<std::uint32_t>(number), detailsFor({})});
 }
 
+void ResultSetBuilder::addNumbers(std::span<const std::int64_t> numbers) {
+    if (rowsHaveOwnDetails_) {
+        for (std::int64_t number : numbers) addNumber(number);
+        return;
+    }
+    for (std::int64_t number : numbers) {
+        if (number >= 1 && number <= std::int64_t{UINT32_MAX})
+            rows_.numeric_.push_back({static_cast<std::uint32_t>(number), 0});
+    }
+}
+
 ResultSet ResultSetBuilder::finish() {
     sortDistinct(rows_.numeric_);
     sortDistinct(rows_.text_);

@@ -4,6 +4,7 @@
 // runs); keys fetched in ascending order are not sorted at all.
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -22,6 +23,8 @@ class ResultSetBuilder {
     // Keeps the row of a numeric key given as a number, as add does with its decimal text: a number below 1
     // or above the largest key (4294967295) is not kept.
     void addNumber(std::int64_t number);
+    // addNumber for each of the numbers.
+    void addNumbers(std::span<const std::int64_t> numbers);
 
     // Moves the kept rows into a new result set; the builder is then empty.
     ResultSet finish();

@@ -106,8 +106,12 @@ TEST_F(JoinedKeyFetch, TheAggregateFeedsTheSinkOpenOnItsThread) {
     EXPECT_FALSE(run());
     std::vector<std::int64_t> outer;
     std::vector<std::int64_t> inner;
-    auto toOuter = [&outer](std::int64_t key) { outer.push_back(key); };
-    auto toInner = [&inner](std::int64_t key) { inner.push_back(key); };
+    auto toOuter = [&outer](std::span<const std::int64_t> keys) {
+        outer.insert(outer.end(), keys.begin(), keys.end());
+    };
+    auto toInner = [&inner](std::span<const std::int64_t> keys) {
+        inner.insert(inner.end(), keys.begin(), keys.end());
+    };
     KeySinkScope outerScope(toOuter);
     {
         KeySinkScope innerScope(toInner);
@@ -119,9 +123,34 @@ TEST_F(JoinedKeyFetch, TheAggregateFeedsTheSinkOpenOnItsThread) {
     EXPECT_EQ(outer, (std::vector<std::int64_t>{5, 3, 5}));
 
     // A sink that throws fails the statement; nothing unwinds through SQLite.
-    auto refuse = [](std::int64_t) { throw std::bad_alloc(); };
+    auto refuse = [](std::span<const std::int64_t>) { throw std::bad_alloc(); };
     KeySinkScope refusing(refuse);
     EXPECT_FALSE(run());
+}
+
+// Keys come in batches, in row order, the last batch when the aggregate ends; it answers how many keys the
+// sink took.
+TEST_F(JoinedKeyFetch, TheAggregateHandsKeysOverInBatchesAndAnswersTheirCount) {
+    std::vector<std::int64_t> keys;
+    std::vector<std::size_t> batches;
+    auto keep = [&](std::span<const std::int64_t> batch) {
+        keys.insert(keys.end(), batch.begin(), batch.end());
+        batches.push_back(batch.size());
+    };
+    KeySinkScope scope(keep);
+    SessionStatement statement(session_);
+    ASSERT_TRUE(
+        statement.prepareQuietly(OdbcSource::Catalogue,
+                                 "WITH RECURSIVE N(X) AS (SELECT 1 UNION ALL SELECT X + 1 FROM N WHERE X < "
+                                 "1300) SELECT quorvane_keys(X) FROM N"));
+    ASSERT_TRUE(SQL_SUCCEEDED(SQLExecute(statement.handle())));
+    ASSERT_TRUE(SQL_SUCCEEDED(SQLFetch(statement.handle())));
+    SQLBIGINT answer = 0;
+    ASSERT_TRUE(SQL_SUCCEEDED(SQLGetData(statement.handle(), 1, SQL_C_SBIGINT, &answer, 0, nullptr)));
+    EXPECT_EQ(answer, 1300);
+    ASSERT_EQ(keys.size(), 1300u);
+    for (std::size_t i = 0; i < keys.size(); ++i) ASSERT_EQ(keys[i], static_cast<std::int64_t>(i + 1));
+    EXPECT_EQ(batches, (std::vector<std::size_t>{512, 512, 276}));
 }
 
 // Quoted texts run as parameters of one statement kept per shape; a text where no parameter may stand
