@@ -20,7 +20,6 @@ std::optional<SqliteCalls> resolveCalls() {
     SqliteCalls calls{};
     const bool resolved = resolveCall(library, "sqlite3_auto_extension", calls.autoExtension) &&
                           resolveCall(library, "sqlite3_create_function_v2", calls.createFunction) &&
-                          resolveCall(library, "sqlite3_aggregate_context", calls.aggregateContext) &&
                           resolveCall(library, "sqlite3_value_type", calls.valueType) &&
                           resolveCall(library, "sqlite3_value_int64", calls.valueInt64) &&
                           resolveCall(library, "sqlite3_value_text", calls.valueText) &&

@@ -27,7 +27,6 @@ struct SqliteCalls {
     int (*autoExtension)(void (*)());
     int (*createFunction)(SqliteDatabase*, const char*, int, int, void*, FunctionCall, FunctionCall,
                           FinalCall, Destructor);
-    void* (*aggregateContext)(SqliteContext*, int);
     int (*valueType)(SqliteValue*);
     std::int64_t (*valueInt64)(SqliteValue*);
     const unsigned char* (*valueText)(SqliteValue*);
