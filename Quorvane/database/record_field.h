@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <iterator>
 #include <memory>
-#include <type_traits>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "Quorvane/memory/memory_budget.h"
