@@ -13,9 +13,13 @@ std::optional<std::string> FieldValue(std::optional<std::string_view> text) {
     return kept ? std::optional<std::string>(*kept) : std::nullopt;
 }
 
-RecordField& AppendRecordField(RecordFields& fields, std::string columnName, std::optional<std::string> value,
-                               std::int32_t rowNumber) {
-    return fields.emplace_back(RecordField{std::move(columnName), std::move(value), rowNumber, 0});
+RecordField& AppendRecordField(RecordFields& fields, std::string_view columnName,
+                               std::optional<std::string_view> value, std::int32_t rowNumber) {
+    RecordField& field = fields.emplace_back();
+    field.columnName.assign(columnName);
+    if (value) field.value.emplace(*value);
+    field.rowNumber = rowNumber;
+    return field;
 }
 
 RecordField* FindRowField(const FieldRow& row, std::string_view column) {
@@ -34,17 +38,13 @@ std::size_t heapOctets(const std::string& text) {
 }  // namespace
 
 std::size_t RecordFieldFootprint(const RecordField& field) {
-    return sizeof(RecordField) + heapOctets(field.columnName) +
-           (field.value ? heapOctets(*field.value) : 0);
+    return sizeof(RecordField) + heapOctets(field.columnName) + (field.value ? heapOctets(*field.value) : 0);
 }
 
 RecordField& FieldAppender::append(std::size_t record, std::string_view columnName,
                                    std::optional<std::string_view> value, std::int32_t rowNumber) {
     RecordFieldTarget& target = records_[record];
-    RecordField& field = target.fields->emplace_back();
-    field.columnName.assign(columnName);
-    if (value) field.value.emplace(*value);
-    field.rowNumber = rowNumber;
+    RecordField& field = AppendRecordField(*target.fields, columnName, value, rowNumber);
     const std::size_t octets = RecordFieldFootprint(field);
     target.footprint += octets;
     pending_ += octets;

@@ -65,11 +65,10 @@ class RecordFields {
 
     // A new empty field at the end.
     RecordField& emplace_back() {
-        if (size_ == blocks_.size() * kBlockFields) blocks_.push_back(std::make_unique<RecordField[]>(kBlockFields));
+        if (size_ == blocks_.size() * kBlockFields)
+            blocks_.push_back(std::make_unique<RecordField[]>(kBlockFields));
         return at(size_++);
     }
-    RecordField& emplace_back(RecordField field) { return emplace_back() = std::move(field); }
-    RecordField& push_back(RecordField field) { return emplace_back(std::move(field)); }
     void clear() {
         blocks_.clear();
         size_ = 0;
@@ -99,9 +98,10 @@ using FieldRow = std::vector<RecordField*>;
 // The field value of a database text: absent for NULL, an empty text and "Not Applicable".
 std::optional<std::string_view> FieldText(std::optional<std::string_view> text);
 std::optional<std::string> FieldValue(std::optional<std::string_view> text);
-// Appends a new field {columnName, value, rowNumber, 0} at the end of the list; answers it.
-RecordField& AppendRecordField(RecordFields& fields, std::string columnName, std::optional<std::string> value,
-                               std::int32_t rowNumber);
+// Appends a new field {columnName, value, rowNumber, 0} at the end of the list, written in its place;
+// answers it.
+RecordField& AppendRecordField(RecordFields& fields, std::string_view columnName,
+                               std::optional<std::string_view> value, std::int32_t rowNumber);
 // The first field of the row whose column name is exactly the given one; nullptr when none.
 RecordField* FindRowField(const FieldRow& row, std::string_view column);
 
@@ -122,8 +122,8 @@ class FieldAppender {
   public:
     FieldAppender(std::span<RecordFieldTarget> records, RequestMemory* memory)
         : records_(records), memory_(memory) {}
-    RecordField& append(std::size_t record, std::string_view columnName, std::optional<std::string_view> value,
-                        std::int32_t rowNumber);
+    RecordField& append(std::size_t record, std::string_view columnName,
+                        std::optional<std::string_view> value, std::int32_t rowNumber);
     // false when the memory refused the octets.
     bool commit();
 

@@ -30,8 +30,8 @@ void takeRow(SqliteContext* context, int count, SqliteValue** arguments) {
 }
 
 int addRowFunction(SqliteDatabase* database, const char**, const void*) {
-    return rowFunction.calls().createFunction(database, kRowFunctionName, -1, kSqliteTextUtf8, nullptr, takeRow,
-                                    nullptr, nullptr, nullptr);
+    return rowFunction.calls().createFunction(database, kRowFunctionName, -1, kSqliteTextUtf8, nullptr,
+                                              takeRow, nullptr, nullptr, nullptr);
 }
 
 }  // namespace

@@ -48,7 +48,8 @@ FieldRows GroupRows(RecordFields& fields, bool grouping) {
         const auto [run, offset] = placeOf(field);
         if (offset < 0) continue;
         std::vector<std::size_t>& count = counts[run];
-        if (count.size() <= static_cast<std::size_t>(offset)) count.resize(static_cast<std::size_t>(offset) + 1);
+        if (count.size() <= static_cast<std::size_t>(offset))
+            count.resize(static_cast<std::size_t>(offset) + 1);
         ++count[static_cast<std::size_t>(offset)];
     }
     std::array<FieldRows, 2> runs;

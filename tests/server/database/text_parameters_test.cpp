@@ -15,16 +15,21 @@ TEST(TextParameters, QuotedTextsBecomeParametersOutsideNamesAndComments) {
         std::vector<std::string> values;
     };
     const Case cases[] = {
-        {"SELECT K FROM W WHERE F = 'T' AND W LIKE 'ROC%'", "SELECT K FROM W WHERE F = ? AND W LIKE ?",
+        {"SELECT K FROM W WHERE F = 'T' AND W LIKE 'ROC%'",
+         "SELECT K FROM W WHERE F = ? AND W LIKE ?",
          {"T", "ROC%"}},
         {"SELECT K FROM W WHERE W='O''BRIEN' OR W=''", "SELECT K FROM W WHERE W=? OR W=?", {"O'BRIEN", ""}},
         {"SELECT K FROM W WHERE W IN ('A','B')", "SELECT K FROM W WHERE W IN (?,?)", {"A", "B"}},
         // Quoted names, comments and texts after a name character stay as written.
-        {"SELECT \"it's\", `a'b`, [c'd] FROM W WHERE W = 'x'", "SELECT \"it's\", `a'b`, [c'd] FROM W WHERE W = ?",
+        {"SELECT \"it's\", `a'b`, [c'd] FROM W WHERE W = 'x'",
+         "SELECT \"it's\", `a'b`, [c'd] FROM W WHERE W = ?",
          {"x"}},
-        {"SELECT K FROM W -- don't\nWHERE W = 'x' /* it's */", "SELECT K FROM W -- don't\nWHERE W = ? /* it's */",
+        {"SELECT K FROM W -- don't\nWHERE W = 'x' /* it's */",
+         "SELECT K FROM W -- don't\nWHERE W = ? /* it's */",
          {"x"}},
-        {"SELECT K FROM W WHERE B = X'00FF' AND W = 'y'", "SELECT K FROM W WHERE B = X'00FF' AND W = ?", {"y"}},
+        {"SELECT K FROM W WHERE B = X'00FF' AND W = 'y'",
+         "SELECT K FROM W WHERE B = X'00FF' AND W = ?",
+         {"y"}},
         {"SELECT K FROM W WHERE B = X'00FF'", std::nullopt, {}},
         {"SELECT K FROM W WHERE N = 5", std::nullopt, {}},
         {"SELECT K FROM W WHERE W = 'open", std::nullopt, {}},

@@ -162,8 +162,8 @@ TEST_F(JoinedKeyFetch, TextsRunAsParametersOfOneStatementKeptPerShape) {
     EXPECT_EQ(keysOf("SELECT TITLE_NO FROM TITLES WHERE CODE LIKE 'f%'", true), "5");
     EXPECT_EQ(keysOf("SELECT TITLE_NO AS 'k' FROM TITLES WHERE CODE = 'C'", true), "3");
     const std::string diagInfo = readFile("diaginfo.txt");
-    for (const char* shown : {"SELECT TITLE_NO FROM TITLES WHERE CODE = 'C'\n", "CODE = 'O''B'\n", "LIKE 'f%'\n",
-                              "SELECT TITLE_NO AS 'k' FROM TITLES WHERE CODE = 'C'\n"})
+    for (const char* shown : {"SELECT TITLE_NO FROM TITLES WHERE CODE = 'C'\n", "CODE = 'O''B'\n",
+                              "LIKE 'f%'\n", "SELECT TITLE_NO AS 'k' FROM TITLES WHERE CODE = 'C'\n"})
         EXPECT_NE(diagInfo.find(shown), std::string::npos) << shown;
     EXPECT_EQ(diagInfo.find('?'), std::string::npos);
     SQLHSTMT kept = session_.catalogueConnection->takeStatement(
