@@ -56,12 +56,17 @@ std::size_t BulkColumns::areaBytes() const {
 bool BulkColumns::bind(SQLHSTMT statement) {
     statuses_.assign(rows_, SQL_ROW_NOROW);
     rows_ = setRowArray(statement, rows_, &fetched_, statuses_.data());
+    std::size_t bytes = 0;
+    for (Column& column : columns_) {
+        column.offset = bytes;
+        bytes += rows_ * column.width;
+    }
+    block_ = AreaBlock(bytes);
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         Column& column = columns_[i];
-        column.areas.assign(rows_ * column.width, '\0');
         column.indicators.assign(rows_, SQL_NULL_DATA);
         if (!SQL_SUCCEEDED(SQLBindCol(statement, static_cast<SQLUSMALLINT>(i + 1), SQL_C_CHAR,
-                                      column.areas.data(), static_cast<SQLLEN>(column.width),
+                                      block_.data() + column.offset, static_cast<SQLLEN>(column.width),
                                       column.indicators.data()))) {
             refused_ = i;
             return false;

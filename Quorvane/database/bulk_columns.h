@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "Quorvane/database/area_block.h"
+
 class BulkColumns {
   public:
     // The most rows one fetch takes.
@@ -26,8 +28,8 @@ class BulkColumns {
               std::size_t maxRows = kMaxRows);
     // The octets the planned areas take.
     std::size_t areaBytes() const;
-    // Allocates the areas and binds them; the block shrinks to one row when the driver refuses a row
-    // array. false when the driver refuses a binding (refusedColumn() tells which).
+    // Takes the areas (from the thread's reused blocks) and binds them; the block shrinks to one row when the
+    // driver refuses a row array. false when the driver refuses a binding (refusedColumn() tells which).
     bool bind(SQLHSTMT statement);
     // The index (from 0) of the column whose binding the driver refused last.
     std::size_t refusedColumn() const { return refused_; }
@@ -48,14 +50,17 @@ class BulkColumns {
 
   private:
     struct Column {
-        std::size_t width = 0;  // octets of one row's area
-        std::vector<char> areas;
+        std::size_t width = 0;   // octets of one row's area
+        std::size_t offset = 0;  // of the column's areas in the block
         std::vector<SQLLEN> indicators;
     };
-    const char* areaOf(const Column& column) const { return column.areas.data() + row_ * column.width; }
+    const char* areaOf(const Column& column) const {
+        return block_.data() + column.offset + row_ * column.width;
+    }
     SQLLEN indicatorOf(const Column& column) const { return column.indicators[row_]; }
 
     std::vector<Column> columns_;
+    AreaBlock block_;
     std::size_t rows_ = 1;
     std::vector<SQLUSMALLINT> statuses_;
     SQLULEN fetched_ = 0;  // rows of the current block
