@@ -13,6 +13,7 @@
 #include "Quorvane/database/key_parameters.h"
 #include "Quorvane/database/odbc_connection.h"
 #include "Quorvane/database/record_columns.h"
+#include "Quorvane/database/sql_substitution.h"
 #include "Quorvane/log/operations_log.h"
 
 namespace {
@@ -143,17 +144,21 @@ std::string rowFunctionForm(std::string_view text, std::size_t columnCount) {
     return form;
 }
 
-// The key-list statement run with the row function; nothing when the caller is to fetch its rows through
-// the driver instead (no SQLite, the form refused, or a failure before the first row).
+// A statement run with the row function: its row-function form prepared quietly (kept, parameters
+// bound), and its text as diaginfo.txt is to show it.
+struct RowFunctionStatement {
+    std::function<bool(SessionStatement&)> prepare;
+    std::function<std::string()> shown;
+};
+
+// The statement run with the row function; nothing when the caller is to fetch its rows through the driver
+// instead (no SQLite, the form refused, or a failure before the first row).
 std::optional<RowFetch> fetchInsideSqlite(SessionRecord& session, OdbcSource source,
-                                          const KeyListStatement& statement, std::size_t columnCount,
-                                          std::span<const std::int64_t> keys, const RowHandler& handle) {
+                                          const RowFunctionStatement& statement, const RowHandler& handle) {
     const OdbcConnection* connection = SourceConnection(session, source);
     if (connection == nullptr || !connection->sqlite() || !SqliteRowFunctionRegistered()) return std::nullopt;
     SessionStatement prepared(session);
-    if (!prepared.prepareKeyListQuietly(source, rowFunctionForm(statement.text(), columnCount), statement,
-                                        keys))
-        return std::nullopt;
+    if (!statement.prepare(prepared)) return std::nullopt;
     CuttingRowHandler rows(handle);
     RowSinkScope sink(rows);
     // Every row is taken by the first step: the statement itself returns none.
@@ -164,7 +169,7 @@ std::optional<RowFetch> fetchInsideSqlite(SessionRecord& session, OdbcSource sou
         sink.rethrowFailure();
         return std::nullopt;
     }
-    prepared.announce(statement.shown(keys));
+    prepared.announce(statement.shown());
     rows.reportCuts();
     if (ran) return RowFetch::Done;
     if (sink.stopped()) {
@@ -175,18 +180,42 @@ std::optional<RowFetch> fetchInsideSqlite(SessionRecord& session, OdbcSource sou
     return RowFetch::Failed;
 }
 
+// The template for one key run with the row function, where its key can be a parameter.
+std::optional<RowFetch> fetchKeyedInsideSqlite(SessionRecord& session, OdbcSource source,
+                                               std::string_view statementTemplate, std::string_view key,
+                                               std::size_t columnCount, const RowHandler& handle) {
+    std::optional<KeyParameters> parameters = KeyParameters::make(statementTemplate, key);
+    if (!parameters) return std::nullopt;
+    const RowFunctionStatement statement{[&](SessionStatement& prepared) {
+                                             return prepared.prepareKeyedQuietly(
+                                                 source, rowFunctionForm(parameters->text(), columnCount),
+                                                 *parameters);
+                                         },
+                                         [&] {
+                                             std::string substituted(statementTemplate);
+                                             SubstituteQuoted(substituted, "XXXXX", key);
+                                             return substituted;
+                                         }};
+    return fetchInsideSqlite(session, source, statement, handle);
+}
+
 RowFetch fetchPerKey(SessionRecord& session, OdbcSource source, std::string_view statementTemplate,
                      std::size_t columnCount, const KeyGroups& groups, RecordRowSink& sink,
                      RequestMemory* memory) {
     for (std::size_t k = 0; k < groups.texts.size(); ++k) {
-        SessionStatement prepared(session);
-        if (!prepared.prepareKeyed(source, statementTemplate, groups.texts[k])) return RowFetch::Failed;
         const std::vector<std::size_t>& records = groups.records[k];
-        const RowFetch result = runPrepared(prepared.handle(), columnCount, memory, [&](RowValues row) {
+        const RowHandler handle = [&](RowValues row) {
             return std::all_of(records.begin(), records.end(),
                                [&](std::size_t record) { return sink.take(record, row); });
-        });
-        if (result != RowFetch::Done) return result;
+        };
+        std::optional<RowFetch> result =
+            fetchKeyedInsideSqlite(session, source, statementTemplate, groups.texts[k], columnCount, handle);
+        if (!result) {
+            SessionStatement prepared(session);
+            if (!prepared.prepareKeyed(source, statementTemplate, groups.texts[k])) return RowFetch::Failed;
+            result = runPrepared(prepared.handle(), columnCount, memory, handle);
+        }
+        if (*result != RowFetch::Done) return *result;
     }
     return RowFetch::Done;
 }
@@ -214,9 +243,13 @@ RowFetch fetchKeyList(SessionRecord& session, OdbcSource source, const KeyListSt
         }
         return true;
     };
-    if (std::optional<RowFetch> fetched =
-            fetchInsideSqlite(session, source, statement, columnCount + 1, keys, handle))
-        return *fetched;
+    const RowFunctionStatement inside{[&](SessionStatement& prepared) {
+                                          return prepared.prepareKeyListQuietly(
+                                              source, rowFunctionForm(statement.text(), columnCount + 1),
+                                              statement, keys);
+                                      },
+                                      [&] { return statement.shown(keys); }};
+    if (std::optional<RowFetch> fetched = fetchInsideSqlite(session, source, inside, handle)) return *fetched;
     SessionStatement prepared(session);
     if (!prepared.prepareKeyList(source, statement, keys)) return RowFetch::Failed;
     return runPrepared(prepared.handle(), columnCount + 1, memory, handle);

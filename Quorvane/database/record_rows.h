@@ -34,9 +34,10 @@ inline constexpr std::size_t kRecordAreaBudget = 256 * 1024;
 // Runs the template (its "XXXXX" standing for the key) for the keys (keys[i] of record i) on the
 // session's connection of the source, binding columnCount columns of kRecordColumnSize octets. Column
 // areas are reserved against the memory (when given). Failures are reported as for one statement.
-// On SQLite a key-list statement runs with the row function (sqlite_row_function.h), its rows handed over
-// inside SQLite and cut to the same kRecordColumnSize - 1 octets; where that form cannot be prepared, or
-// fails before its first row, the rows are fetched through the driver.
+// On SQLite a key-list statement, and a statement for one key that takes it as a parameter, run with the
+// row function (sqlite_row_function.h), their rows handed over inside SQLite and cut to the same
+// kRecordColumnSize - 1 octets; where that form cannot be prepared, or fails before its first row, the
+// rows are fetched through the driver.
 RowFetch FetchRecordRows(SessionRecord& session, OdbcSource source, std::string_view statementTemplate,
                          std::size_t columnCount, std::span<const std::string> keys, RecordRowSink& sink,
                          RequestMemory* memory);

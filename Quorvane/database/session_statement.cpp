@@ -157,6 +157,11 @@ bool SessionStatement::prepareKeyListQuietly(OdbcSource source, std::string_view
     return prepareKeptQuietly(source, text) && bindQuietly(statement.bind(handle_, keys));
 }
 
+bool SessionStatement::prepareKeyedQuietly(OdbcSource source, std::string_view text,
+                                           KeyParameters& parameters) {
+    return prepareKeptQuietly(source, text) && bindQuietly(parameters.bind(handle_));
+}
+
 bool SessionStatement::prepareTextsQuietly(OdbcSource source, TextParameters& texts) {
     return prepareKeptQuietly(source, texts.text()) && bindQuietly(texts.bind(handle_));
 }

@@ -62,6 +62,10 @@ class SessionStatement {
     // (keys)) logs it.
     bool prepareKeyListQuietly(OdbcSource source, std::string_view text, const KeyListStatement& statement,
                                std::span<const std::int64_t> keys);
+    // A keyed statement in another form with the same parameters (its text given), the key bound, kept on
+    // the connection for that text; prepared quietly as prepareQuietly. The parameters must stay in place
+    // until the statement has run.
+    bool prepareKeyedQuietly(OdbcSource source, std::string_view text, KeyParameters& parameters);
     // The statement with its quoted texts as parameters (kept on the connection for its parameterised
     // text), the texts bound; prepared quietly as prepareQuietly. The texts must stay in place until the
     // statement has run.

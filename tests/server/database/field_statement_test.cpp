@@ -157,7 +157,7 @@ TEST_F(RecordFieldFetch, HoldingsAreSkippedWithoutALibrarySource) {
 }
 
 // The fetches for many keys with the rows fetched through the driver, and with the row function registered
-// (a key-list statement then runs inside SQLite; a key alone still goes through the driver). The
+// (a key-list statement, and a key alone where it can be a parameter, then run inside SQLite). The
 // registration lasts as long as the process: where every test runs in one process, the driver's turn may
 // come after it.
 class RecordFieldFetchTogether : public RecordFieldFetch, public ::testing::WithParamInterface<bool> {
@@ -229,11 +229,47 @@ TEST_P(RecordFieldFetchTogether, ValuesOfEveryKindComeAsTheDriverFetchesThem) {
     EXPECT_EQ(CountOccurrences(log, "Sarvik Warning: column 1 truncated to 4999 of 6000 octets\n"), 2u)
         << log;
     const std::string wholeText = "a text of thirty octets here.";
-    EXPECT_EQ(fetched.alone[1],
-              (std::vector<FieldTuple>{{"V", "caf\xC3\xA9", 1}, {"N", wholeText.substr(0, 23), 1}}));
-    EXPECT_EQ(fetched.together[1],
-              (std::vector<FieldTuple>{{"V", "caf\xC3\xA9", 1},
-                                       {"N", insideSqlite() ? wholeText : wholeText.substr(0, 23), 1}}));
+    const std::vector<FieldTuple> expected = {{"V", "caf\xC3\xA9", 1},
+                                              {"N", insideSqlite() ? wholeText : wholeText.substr(0, 23), 1}};
+    EXPECT_EQ(fetched.alone[1], expected);
+    EXPECT_EQ(fetched.together[1], expected);
+}
+
+// A key alone: a text key bound in its quotes, a number key, and a form the row function cannot take (a
+// LIMIT of the template's own), which the driver then fetches. diaginfo.txt shows each with its key.
+TEST_P(RecordFieldFetchTogether, AKeyAloneGetsItsRowsWhicheverWayItRuns) {
+    connect("FULL");
+    struct Case {
+        const char* key;
+        const char* statement;
+        std::vector<FieldTuple> fields;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"O'B",
+         "SELECT TITLE_NO, TITLE, NOTE FROM TITLES WHERE CODE = 'XXXXX'",
+         {{"TITLE_NO", "2", 1}, {"TITLE", std::nullopt, 1}, {"NOTE", std::nullopt, 1}},
+         "WHERE CODE = 'O''B'"},
+        {"1",
+         "SELECT TITLE, NOTE FROM TITLES WHERE TITLE_NO = XXXXX ORDER BY TITLE DESC",
+         {{"TITLE", "Cats again", 1}, {"NOTE", std::nullopt, 1}, {"TITLE", "Cats", 2}, {"NOTE", "first", 2}},
+         "WHERE TITLE_NO = 1 ORDER BY TITLE DESC"},
+        {"1",
+         "SELECT LINE FROM LINES WHERE TITLE_NO = XXXXX ORDER BY SEQ LIMIT 2",
+         {{"LINE", "line 150", 1}, {"LINE", "line 149", 2}},
+         "WHERE TITLE_NO = 1 ORDER BY SEQ LIMIT 2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.statement);
+        fields_.clear();
+        EXPECT_EQ(run(c.key, kUsMarc, c.statement, nullptr), RowFetch::Done);
+        EXPECT_EQ(fieldTuples(fields_), c.fields);
+        const std::string diagInfo = readFile("diaginfo.txt");
+        EXPECT_EQ(CountOccurrences(diagInfo, "SUCCESS: ODBCPrepareStmt"), 1u) << diagInfo;
+        EXPECT_NE(diagInfo.find(c.shown), std::string::npos) << diagInfo;
+        removeLog("diaginfo.txt");
+    }
+    EXPECT_EQ(takeLog().find("Sarvik"), std::string::npos);
 }
 
 TEST_P(RecordFieldFetchTogether, AMemoryRefusalStopsTheFetchAndGivesEveryOctetBack) {
