@@ -43,6 +43,8 @@ class FieldRowSink : public RecordRowSink {
         return fields_.commit();
     }
 
+    bool rowsFetched() override { return fields_.commitAll(); }
+
   private:
     const std::vector<std::string>& names_;
     FieldAppender& fields_;
@@ -66,12 +68,17 @@ RowFetch RunFieldStatementForRecords(std::span<RecordFieldTarget> records, std::
     const std::vector<std::string> names = SplitSelectList(statementTemplate, true);
     const std::vector<std::string> keys = keysOf(records);
     FieldAppender fields(records, memory);
+    // Whatever the fetch came to, every field appended is reserved.
+    auto committed = [&fields](RowFetch fetched) {
+        const bool reserved = fields.commitAll();
+        return fetched == RowFetch::Done && !reserved ? RowFetch::Stopped : fetched;
+    };
     if (!isHoldingsStatement(statementTemplate)) {
         FieldRowSink sink(names, fields, records.size());
         const RowFetch fetched = FetchRecordRows(session, OdbcSource::Catalogue, statementTemplate,
                                                  names.size(), keys, sink, memory);
         sink.writeDetailLines();
-        return fetched;
+        return committed(fetched);
     }
     if (session.libraryConnection == nullptr || syntax != kOpacSyntax) return RowFetch::Done;
     if (holdings == nullptr) {
@@ -79,7 +86,8 @@ RowFetch RunFieldStatementForRecords(std::span<RecordFieldTarget> records, std::
         return RowFetch::Done;
     }
     HoldingsRowSink sink(names, *holdings, fields, records.size());
-    return FetchRecordRows(session, OdbcSource::Library, statementTemplate, names.size(), keys, sink, memory);
+    return committed(
+        FetchRecordRows(session, OdbcSource::Library, statementTemplate, names.size(), keys, sink, memory));
 }
 
 RowFetch RunFieldStatement(RecordFields& fields, std::string_view key, std::string_view syntax,

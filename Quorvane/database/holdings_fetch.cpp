@@ -38,3 +38,7 @@ bool HoldingsRowSink::take(std::size_t record, RowValues row) {
     }
     return fields_.commit();
 }
+
+bool HoldingsRowSink::rowsFetched() {
+    return fields_.commitAll();
+}

@@ -20,6 +20,7 @@ class HoldingsRowSink : public RecordRowSink {
     HoldingsRowSink(const std::vector<std::string>& names, const HoldingsColumns& holdings,
                     FieldAppender& fields, std::size_t records);
     bool take(std::size_t record, RowValues row) override;
+    bool rowsFetched() override;
 
   private:
     const HoldingsColumns& holdings_;

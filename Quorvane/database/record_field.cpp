@@ -52,6 +52,10 @@ RecordField& FieldAppender::append(std::size_t record, std::string_view columnNa
 }
 
 bool FieldAppender::commit() {
+    return pending_ < kCommitOctets || commitAll();
+}
+
+bool FieldAppender::commitAll() {
     const std::size_t octets = pending_;
     pending_ = 0;
     return memory_ == nullptr || memory_->reserve(octets);

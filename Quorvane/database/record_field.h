@@ -117,15 +117,21 @@ struct RecordFieldTarget {
 };
 
 // Appends fields to the lists of a batch of records, adding their octets to each record's footprint; the
-// octets appended since the last commit are reserved against the memory (when given) by commit().
+// octets appended since the last reservation are reserved against the memory (when given) by commit()
+// once kCommitOctets have gathered, and by commitAll() whatever they come to.
 class FieldAppender {
   public:
+    // Octets gathered before commit() reserves them: a reservation per row would make every row contend
+    // for the process's budget.
+    static constexpr std::size_t kCommitOctets = 16 * 1024;
+
     FieldAppender(std::span<RecordFieldTarget> records, RequestMemory* memory)
         : records_(records), memory_(memory) {}
     RecordField& append(std::size_t record, std::string_view columnName,
                         std::optional<std::string_view> value, std::int32_t rowNumber);
     // false when the memory refused the octets.
     bool commit();
+    bool commitAll();
 
   private:
     std::span<RecordFieldTarget> records_;

@@ -73,7 +73,7 @@ using RowHandler = std::function<bool(RowValues)>;
 
 // Binds, executes and fetches the prepared statement, each row going to the handler.
 RowFetch runPrepared(SQLHSTMT statement, std::size_t columnCount, RequestMemory* memory,
-                     const RowHandler& handle) {
+                     const RowHandler& handle, RecordRowSink& sink) {
     BulkColumns columns;
     columns.plan(statement, columnCount, kRecordColumnSize, kRecordAreaBudget);
     AreaReservation areas(memory);
@@ -86,7 +86,8 @@ RowFetch runPrepared(SQLHSTMT statement, std::size_t columnCount, RequestMemory*
         for (std::size_t i = 0; i < columnCount; ++i) row[i] = columns.text(i);
         if (!handle(row)) return RowFetch::Stopped;
     }
-    return CheckFetchEnd(statement, fetched) ? RowFetch::Done : RowFetch::Failed;
+    if (!CheckFetchEnd(statement, fetched)) return RowFetch::Failed;
+    return sink.rowsFetched() ? RowFetch::Done : RowFetch::Stopped;
 }
 
 // A value longer than a bound column area takes, cut as the driver cuts it.
@@ -213,7 +214,7 @@ RowFetch fetchPerKey(SessionRecord& session, OdbcSource source, std::string_view
         if (!result) {
             SessionStatement prepared(session);
             if (!prepared.prepareKeyed(source, statementTemplate, groups.texts[k])) return RowFetch::Failed;
-            result = runPrepared(prepared.handle(), columnCount, memory, handle);
+            result = runPrepared(prepared.handle(), columnCount, memory, handle, sink);
         }
         if (*result != RowFetch::Done) return *result;
     }
@@ -252,7 +253,7 @@ RowFetch fetchKeyList(SessionRecord& session, OdbcSource source, const KeyListSt
     if (std::optional<RowFetch> fetched = fetchInsideSqlite(session, source, inside, handle)) return *fetched;
     SessionStatement prepared(session);
     if (!prepared.prepareKeyList(source, statement, keys)) return RowFetch::Failed;
-    return runPrepared(prepared.handle(), columnCount + 1, memory, handle);
+    return runPrepared(prepared.handle(), columnCount + 1, memory, handle, sink);
 }
 
 }  // namespace

@@ -20,6 +20,9 @@ class RecordRowSink {
     // A row of the record (an index into the keys): its column texts, nothing for NULL; false stops the
     // fetch.
     virtual bool take(std::size_t record, RowValues row) = 0;
+    // The driver has fetched every row of a statement, whose column areas are still held; false stops the
+    // fetch.
+    virtual bool rowsFetched() { return true; }
 };
 
 enum class RowFetch {
