@@ -58,5 +58,5 @@ bool FieldAppender::commit() {
 bool FieldAppender::commitAll() {
     const std::size_t octets = pending_;
     pending_ = 0;
-    return memory_ == nullptr || memory_->reserve(octets);
+    return octets == 0 || memory_ == nullptr || memory_->reserve(octets);
 }
